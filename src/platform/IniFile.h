@@ -1,0 +1,54 @@
+// INI files read and written the way Windows' profile functions do, the rest of the file kept.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace skrivo {
+
+// Sections "[Name]" with "Key=Value" lines. Section and key names compare
+// without regard to ASCII case; values are taken up to the end of the line
+// with surrounding blanks removed. Lines the reader does not understand
+// (comments, blank lines) and sections and keys nobody touched are written
+// back as they were. Changes stay in memory until UpdateFile, which writes the
+// whole file atomically; a missing file reads as empty.
+class IniFile {
+public:
+    explicit IniFile(std::string path);  // reads the file; throws FileError when it exists but cannot be read
+    const std::string& FileName() const { return path_; }
+
+    bool SectionExists(std::string_view section) const;
+    bool ValueExists(std::string_view section, std::string_view key) const;
+    std::vector<std::string> ReadSection(std::string_view section) const;  // key names
+
+    std::string ReadString(std::string_view section, std::string_view key, std::string_view def) const;
+    void WriteString(std::string_view section, std::string_view key, std::string_view value);
+    // Text that is not a decimal (or "0x" hexadecimal) number reads as def.
+    std::int32_t ReadInteger(std::string_view section, std::string_view key, std::int32_t def) const;
+    void WriteInteger(std::string_view section, std::string_view key, std::int32_t value);
+    // "1"/"0" written; a non-zero number reads as true.
+    bool ReadBool(std::string_view section, std::string_view key, bool def) const;
+    void WriteBool(std::string_view section, std::string_view key, bool value);
+
+    void DeleteKey(std::string_view section, std::string_view key);
+    void EraseSection(std::string_view section);
+
+    bool Modified() const { return modified_; }
+    // Writes the file atomically when anything changed (FileError on failure).
+    void UpdateFile();
+
+private:
+    struct Line {
+        std::string text;     // the original line, or "key=value" as written
+        std::string key;      // empty for section headers, comments, blanks
+        std::string value;
+        bool isSection = false;
+    };
+    std::string path_;
+    std::vector<Line> lines_;
+    bool modified_ = false;
+};
+
+}  // namespace skrivo

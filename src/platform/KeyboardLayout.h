@@ -1,0 +1,58 @@
+// Keyboard layouts US (0409) and Russian (0419) as data, with the Windows key-mapping calls.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "platform/WinTypes.h"
+
+namespace skrivo::win {
+
+inline constexpr HKL HKL_US = 0x04090409;
+inline constexpr HKL HKL_RUSSIAN = 0x04190419;
+
+// The installed layouts, in order, and the active one. These are process-wide
+// (the host's keyboard). At start: US only, active. Unknown language
+// identifiers are refused (false) so a layout is always one this table knows.
+bool SetInstalledLayouts(const std::vector<HKL>& layouts);
+std::vector<HKL> InstalledLayouts();
+bool IsKnownLayout(HKL layout);
+
+// GetKeyboardLayoutList: copies up to max handles into list (when list is not
+// null) and returns how many are installed.
+int GetKeyboardLayoutList(int max, HKL* list);
+
+// GetKeyboardLayout of the current thread: the active layout.
+HKL GetKeyboardLayout(DWORD threadId = 0);
+
+// Makes an installed layout active; returns the previous one, 0 when refused.
+HKL ActivateKeyboardLayout(HKL layout);
+// The next installed layout after the active one, wrapping (Alt+Shift).
+HKL ActivateNextKeyboardLayout();
+
+// VkKeyScanEx: the key that types ch (an ANSI character of the active code
+// page) in layout, with 0x100 Shift, 0x200 Ctrl, 0x400 Alt in the high byte;
+// -1 when no key of the layout types it.
+std::int16_t VkKeyScanEx(char ch, HKL layout);
+std::int16_t VkKeyScan(char ch);  // active layout
+
+// MapVirtualKeyEx with map type 0 (virtual key to scan code), 1 (scan code to
+// virtual key) and 2 (virtual key to its unshifted character, in the active
+// ANSI code page). 0 when there is no mapping.
+UINT MapVirtualKeyEx(UINT code, UINT mapType, HKL layout);
+UINT MapVirtualKey(UINT code, UINT mapType);
+
+// ToAsciiEx: the character that the key gives with the given 256-byte key
+// state (bit 0x80 = pressed; VK_SHIFT, VK_CONTROL, VK_MENU and VK_CAPITAL's
+// toggle bit 0x01 are honoured) in layout. Writes the character (active ANSI
+// code page) to the low byte of *out and returns 1; returns 0 when the key
+// types nothing (or Ctrl/Alt combinations that make no character). A
+// character the active code page cannot hold gives 0. Ctrl with a letter
+// gives the control character (Ctrl+A = 1), as Windows does.
+int ToAsciiEx(UINT virtKey, UINT scanCode, const BYTE keyState[256], WORD* out, UINT flags, HKL layout);
+int ToAscii(UINT virtKey, UINT scanCode, const BYTE keyState[256], WORD* out, UINT flags);
+
+// A short name for status lines: "EN" / "RU".
+const char* LayoutShortName(HKL layout);
+
+}  // namespace skrivo::win
