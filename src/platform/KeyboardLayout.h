@@ -10,6 +10,9 @@ namespace skrivo::win {
 
 inline constexpr HKL HKL_US = 0x04090409;
 inline constexpr HKL HKL_RUSSIAN = 0x04190419;
+// Pseudo handles of ActivateKeyboardLayout: the previous / next installed layout.
+inline constexpr HKL HKL_PREV = 0;
+inline constexpr HKL HKL_NEXT = 1;
 
 // The installed layouts, in order, and the active one. These are process-wide
 // (the host's keyboard). At start: US only, active. Unknown language
@@ -25,10 +28,16 @@ int GetKeyboardLayoutList(int max, HKL* list);
 // GetKeyboardLayout of the current thread: the active layout.
 HKL GetKeyboardLayout(DWORD threadId = 0);
 
-// Makes an installed layout active; returns the previous one, 0 when refused.
+// Makes an installed layout active (a full handle, or a bare language
+// identifier, or HKL_NEXT / HKL_PREV); returns the previous one, 0 when the
+// layout is not installed.
 HKL ActivateKeyboardLayout(HKL layout);
-// The next installed layout after the active one, wrapping (Alt+Shift).
+// Activates the next installed layout after the active one, wrapping
+// (Alt+Shift), and returns the layout now active.
 HKL ActivateNextKeyboardLayout();
+
+// The layout arguments below take a full handle or a bare language
+// identifier (the low word); an unknown one stands for the active layout.
 
 // VkKeyScanEx: the key that types ch (an ANSI character of the active code
 // page) in layout, with 0x100 Shift, 0x200 Ctrl, 0x400 Alt in the high byte;
@@ -37,8 +46,10 @@ std::int16_t VkKeyScanEx(char ch, HKL layout);
 std::int16_t VkKeyScan(char ch);  // active layout
 
 // MapVirtualKeyEx with map type 0 (virtual key to scan code), 1 (scan code to
-// virtual key) and 2 (virtual key to its unshifted character, in the active
-// ANSI code page). 0 when there is no mapping.
+// virtual key, left and right not told apart), 2 (virtual key to its
+// unshifted character in the active ANSI code page, letters as capitals) and
+// 3 (scan code to virtual key, left and right told apart). 0 when there is
+// no mapping.
 UINT MapVirtualKeyEx(UINT code, UINT mapType, HKL layout);
 UINT MapVirtualKey(UINT code, UINT mapType);
 
@@ -48,11 +59,12 @@ UINT MapVirtualKey(UINT code, UINT mapType);
 // code page) to the low byte of *out and returns 1; returns 0 when the key
 // types nothing (or Ctrl/Alt combinations that make no character). A
 // character the active code page cannot hold gives 0. Ctrl with a letter
-// gives the control character (Ctrl+A = 1), as Windows does.
+// gives the control character (Ctrl+A = 1), as Windows does; Alt alone gives
+// the key's character (what WM_SYSCHAR carries); Ctrl with Alt (AltGr) gives 0.
 int ToAsciiEx(UINT virtKey, UINT scanCode, const BYTE keyState[256], WORD* out, UINT flags, HKL layout);
 int ToAscii(UINT virtKey, UINT scanCode, const BYTE keyState[256], WORD* out, UINT flags);
 
-// A short name for status lines: "EN" / "RU".
+// A short name for status lines: "EN" / "RU"; empty for an unknown layout.
 const char* LayoutShortName(HKL layout);
 
 }  // namespace skrivo::win
