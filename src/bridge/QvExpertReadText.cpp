@@ -1,0 +1,82 @@
+// TQvExpert::ReadText: the text before or after the cursor of the editor in front.
+#include <algorithm>
+
+#include "bridge/QvExpert.h"
+#include "bridge/QvNotifier.h"
+#include "host/api/Host.h"
+
+namespace skrivo {
+
+namespace {
+
+// How far back the slow way looks for the start of the cursor's line.
+constexpr int kMaxLineLookBack = 1024;
+
+// Puts the top buffer's cursor and block back however the read ends.
+class EditStateGuard {
+public:
+    explicit EditStateGuard(host::IEditBuffer& buffer) : buffer_(buffer) {
+        buffer_.EditPosition().Save();
+        buffer_.EditBlock().Save();
+    }
+    ~EditStateGuard() {
+        buffer_.EditBlock().Restore();
+        buffer_.EditPosition().Restore();
+    }
+    EditStateGuard(const EditStateGuard&) = delete;
+    EditStateGuard& operator=(const EditStateGuard&) = delete;
+
+private:
+    host::IEditBuffer& buffer_;
+};
+
+}  // namespace
+
+std::string TQvExpert::ReadTextFast(int count) {
+    host::IHost* host = host::Host();
+    host::IEditorServices* services = host ? host->EditorServices() : nullptr;
+    host::IEditBuffer* buffer = services ? services->TopBuffer() : nullptr;
+    if (!buffer) return {};
+    host::IEditPosition& at = buffer->EditPosition();
+    if (count > 0) return at.Read(count);
+    const int row = at.Row();
+    const int col = at.Column();
+    if (col <= 1) return {};
+    EditStateGuard guard(*buffer);
+    host::IEditBlock& block = buffer->EditBlock();
+    block.Reset();
+    block.SetStyle(host::TBlockType::btNonInclusive);
+    at.MoveBOL();
+    block.BeginBlock();
+    at.Move(row, col);
+    block.EndBlock();
+    return block.Text();
+}
+
+std::string TQvExpert::ReadTextBeforeCursor() {
+    TQvNotifier* notifier = GetCurrentNotifier();
+    if (!notifier) return {};
+    const int pos = notifier->GetPosition();
+    if (pos < 0) return {};
+    const int count = std::min(pos, kMaxLineLookBack);
+    std::string text = notifier->ReadChars(pos - count, count);
+    if (const auto brk = text.find_last_of("\r\n"); brk != std::string::npos) text.erase(0, brk + 1);
+    // Beyond the end of its line the cursor stands in empty columns; the
+    // caller sees them as blanks, as the user does.
+    int column = notifier->Pos2EditPosition(pos).Col;
+    const int cursorColumn = notifier->GetEditPos().Col;
+    while (column < cursorColumn) {
+        text += ' ';
+        ++column;
+    }
+    return text;
+}
+
+std::string TQvExpert::ReadText(int count) {
+    host::IHost* host = host::Host();
+    const bool haveServices = host && host->EditorServices();
+    if (count > 0 || (FFastReadText && haveServices)) return ReadTextFast(count);
+    return ReadTextBeforeCursor();
+}
+
+}  // namespace skrivo

@@ -1,0 +1,94 @@
+// TSkrivoExpert: identity, Init and the destructor, in the order the IDE relies on.
+#include "bridge/Diagnostics.h"
+#include "bridge/HostBoundary.h"
+#include "expert/SkrivoExpert.h"
+#include "host/api/Host.h"
+
+namespace skrivo {
+
+TSkrivoExpert::TSkrivoExpert() = default;
+
+std::string TSkrivoExpert::GetIDString() { return "Quorvel.SkrivoExpert"; }
+std::string TSkrivoExpert::GetName() { return "Quorvel Skrivo Expert"; }
+std::string TSkrivoExpert::PackageName() { return "SkrivoPackage.bpl"; }
+
+void TSkrivoExpert::Init() {
+    b("-> TSkrivoExpert.Init");
+    CreateTipsWizard();
+    FWindowTitles = std::make_unique<StringList>();
+    FLineHeight = 10;
+
+    FDict = std::make_unique<StringList>();
+    Rpt("FDict created");
+    FFixedDict = std::make_unique<StringList>();
+
+    host::IHost* host = host::Host();
+    if (host) {
+        FTimer = host->CreateTimer();
+        FTimer->SetInterval(250);
+        FTimer->SetOnTimer([this] { CallFromHost("TimerTick", [this] { TimerTick(); }); });
+        FDelayCount = DelayTicks();
+        FTimer->SetEnabled(true);
+        Rpt("Timer enabled");
+
+        host::IApplication& app = host->Application();
+        FOldOnMessage = app.OnMessage();
+        FOnMessageSaved = true;
+        app.SetOnMessage([this](win::TMsg& msg, bool& handled) {
+            CallFromHost("AnyMessage", [&] { AnyMessage(msg, handled); });
+        });
+        Rpt("OnMessage installed");
+    }
+
+    // Position -100: just before the first separator of the Tools menu.
+    host::IMenuItem* item = AddMenuItem(mbiTools, -100, "Skrivo Expert...", "SkrivoExpertMenu",
+                                        host::mfEnabled | host::mfVisible,
+                                        [this](host::IMenuItem* clicked) {
+                                            CallFromHost("MenuClick", [&] { MenuClick(clicked); });
+                                        });
+    Rpt(item ? "Menu item added" : "Could not add menu item");
+
+    ResetDefaultConfig();
+    LoadDictionaries();
+    b("<- TSkrivoExpert.Init");
+}
+
+TSkrivoExpert::~TSkrivoExpert() {
+    b("-> TSkrivoExpert.Destroy");
+    SetReady(false);
+    StopAndFreeSounds();
+    if (FTimer) {
+        FTimer->SetEnabled(false);
+        Rpt("Timer disabled");
+    }
+
+    host::IHost* host = host::Host();
+    if (!host) {
+        Rpt("Application already = nil, was not restored OnMessage");
+    } else if (FOnMessageSaved) {
+        FOnMessageSaved = false;
+        host->Application().SetOnMessage(FOldOnMessage);
+        FOldOnMessage = nullptr;
+        Rpt("OnMessage restored");
+    } else {
+        Rpt("OnMessage was not saved - not restored");
+    }
+
+    FreeSuggestionList();
+    FTimer.reset();
+    if (FDict && !FDict->Empty()) SaveDictionary();
+
+    FDict.reset();
+    FFixedDict.reset();
+    FreeOwnedLists();
+    FWindowTitles.reset();
+
+    // The base's steps run while this object still answers its hooks
+    // (DestroyingNotifier for every notifier).
+    DestroyBase();
+    b("<- TSkrivoExpert.Destroy");
+}
+
+void TSkrivoExpert::MenuClick(host::IMenuItem*) { DoShowOptions(); }
+
+}  // namespace skrivo

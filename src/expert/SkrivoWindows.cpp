@@ -1,0 +1,60 @@
+// TSkrivoExpert: questions about the IDE's windows: the file in front, the editor, the code-insight list.
+#include "bridge/Diagnostics.h"
+#include "expert/SkrivoExpert.h"
+#include "host/api/Host.h"
+
+namespace skrivo {
+
+namespace {
+// Window titles and class names are read with buffers of this size.
+constexpr int kTitleBuffer = 100;
+}  // namespace
+
+std::string TSkrivoExpert::EditingFile() {
+    host::IHost* host = host::Host();
+    return host ? host->ToolServices().GetCurrentFile() : std::string();
+}
+
+bool TSkrivoExpert::IsEditorForeground() {
+    host::IHost* host = host::Host();
+    if (!host) return false;
+    const win::HWND foreground = host->Windows().GetForegroundWindow();
+    host::IScreen& screen = host->Screen();
+    for (int i = 0; i < screen.FormCount(); ++i) {
+        host::IForm* form = screen.Form(i);
+        if (form && form->Handle() == foreground && form->ClassName() == "TEditWindow") return true;
+    }
+    return false;
+}
+
+bool TSkrivoExpert::KibitzWindowVisible() {
+    host::IHost* host = host::Host();
+    if (!host) return false;
+    host::IWindows& windows = host->Windows();
+    // The first pass only serves the log: each visible title once.
+    if constexpr (kKeepDiagnostics) {
+        windows.EnumWindows([&](win::HWND hwnd) {
+            if (!windows.IsWindowVisible(hwnd)) return true;
+            const std::string title = windows.GetWindowText(hwnd, kTitleBuffer);
+            if (FWindowTitles && FWindowTitles->IndexOf(title) < 0) {
+                FWindowTitles->Add(title);
+                Rpt("Foreground window = <", title, ">");
+            }
+            return true;
+        });
+    }
+    FKibitzFound = false;
+    windows.EnumWindows([&](win::HWND hwnd) {
+        if (!windows.IsWindowVisible(hwnd)) return true;
+        const std::string title = windows.GetWindowText(hwnd, kTitleBuffer);
+        if (title == "KibitzWindow" ||
+            (title == "CodeTemplateListBox" && windows.GetClassName(hwnd, kTitleBuffer) == "TCodeTemplateBox")) {
+            FKibitzFound = true;
+            return false;
+        }
+        return true;
+    });
+    return FKibitzFound;
+}
+
+}  // namespace skrivo
