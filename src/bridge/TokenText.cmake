@@ -4,4 +4,5 @@
 if(NOT TARGET skrivo_tokentext)
   add_library(skrivo_tokentext STATIC ${CMAKE_CURRENT_LIST_DIR}/TokenText.cpp)
   target_include_directories(skrivo_tokentext PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  set_target_properties(skrivo_tokentext PROPERTIES AUTOMOC OFF)
 endif()
