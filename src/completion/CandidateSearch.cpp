@@ -1,0 +1,172 @@
+// The phases of the candidate search over one word list.
+#include "completion/CandidateSearch.h"
+
+#include "completion/RequestText.h"
+#include "source/CharClasses.h"
+
+namespace skrivo {
+
+namespace {
+
+bool AllWordCharacters(std::string_view s) {
+    for (char c : s)
+        if (!IsAlphaDigit(c)) return false;
+    return true;
+}
+
+std::size_t FindFirstSeparator(std::string_view s) {
+    for (std::size_t i = 0; i < s.size(); ++i)
+        if (IsSepSpc(s[i])) return i;
+    return std::string_view::npos;
+}
+
+std::size_t FindFirstWordCharacter(std::string_view s) {
+    for (std::size_t i = 0; i < s.size(); ++i)
+        if (IsAlphaDigit(s[i])) return i;
+    return std::string_view::npos;
+}
+
+// The end of an entry worth offering: its last word, or with keepSeparators
+// the last word together with the run of separators before it
+// ("a.b.Caption" gives "Caption" or ".Caption").
+std::string_view ReduceToEnd(std::string_view entry, bool keepSeparators) {
+    std::size_t lastSeparator = std::string_view::npos;
+    for (std::size_t i = entry.size(); i-- > 0;)
+        if (IsSepSpc(entry[i])) {
+            lastSeparator = i;
+            break;
+        }
+    if (lastSeparator == std::string_view::npos) return entry;
+    if (!keepSeparators) return entry.substr(lastSeparator + 1);
+    std::size_t runStart = lastSeparator;
+    while (runStart > 0 && IsSepSpc(entry[runStart - 1])) --runStart;
+    if (runStart == 0) return entry;
+    return entry.substr(runStart);
+}
+
+// Entries the prefix and context phases never look at: blank ones, ones not
+// longer than the request, and single remembered words (leading blank).
+bool SkippedAsContext(std::string_view entry, std::size_t requestLength) {
+    return IsBlankText(entry) || entry.size() <= requestLength || entry.front() == ' ';
+}
+
+}  // namespace
+
+int EffectiveWordsMaxInList(int configured) {
+    return configured < 1 ? kDefaultWordsMaxInList : configured;
+}
+
+CandidateSearch::CandidateSearch(std::string_view request, const CandidateRules& rules, const CaseFold& fold)
+    : rules_(rules),
+      fold_(fold),
+      limit_(static_cast<std::size_t>(EffectiveWordsMaxInList(rules.wordsMaxInList))),
+      lastWord_(LastWordOf(request)),
+      lowLastWord_(fold.Lower(lastWord_)) {
+    EnsureLetterTable();
+    SetRequest(request);
+}
+
+void CandidateSearch::SetRequest(std::string_view s) {
+    s_.assign(s);
+    lowS_ = fold_.Lower(s_);
+}
+
+void CandidateSearch::SearchList(const StringList& list, bool fromSelfTeaching) {
+    if (!PrefixPhase(list, fromSelfTeaching)) return;
+
+    // Narrowing: drop the previous word. A request of one word, or one whose
+    // separator part is only blanks, is searched for single words.
+    const std::size_t separator = FindFirstSeparator(s_);
+    if (separator == std::string::npos) {
+        SingleWordPhase(list, fromSelfTeaching);
+        return;
+    }
+    const std::string rest = s_.substr(separator);
+    if (IsBlankText(rest)) {
+        SetRequest(rest);
+        SingleWordPhase(list, fromSelfTeaching);
+        return;
+    }
+    SetRequest(Trim(rest));
+    if (!ContextPhase(list, fromSelfTeaching)) return;
+
+    // Then the last word alone.
+    if (IsAlphaDigit(s_.front())) return;
+    const std::size_t wordStart = FindFirstWordCharacter(s_);
+    if (wordStart == std::string::npos) return;
+    const std::string_view lastPart = Trim(std::string_view(s_).substr(wordStart));
+    if (lastPart.empty()) return;
+    SetRequest(std::string(lastPart));
+    LastWordPhase(list, fromSelfTeaching);
+}
+
+// Entries that begin with the whole request. False when the limit ended the
+// search of this list.
+bool CandidateSearch::PrefixPhase(const StringList& list, bool fromSelfTeaching) {
+    for (std::size_t i = 0; i < list.Count(); ++i) {
+        if (Full()) return false;
+        const std::string& e = list[i];
+        if (SkippedAsContext(e, s_.size())) continue;
+        if (fold_.StartsWith(e, lowS_)) AddCandidate(e, false, i, fromSelfTeaching);
+    }
+    return true;
+}
+
+// Every entry that is a single word (a leading blank allowed) longer than the
+// request. It does not compare with the request and ignores the limit:
+// restricting to words that start with the typed text is left to
+// OnlyWordsMatching1st.
+void CandidateSearch::SingleWordPhase(const StringList& list, bool fromSelfTeaching) {
+    for (std::size_t i = 0; i < list.Count(); ++i) {
+        const std::string& e = list[i];
+        const std::string_view t = Trim(e);
+        if (t.empty() || t.size() <= s_.size()) continue;
+        if (AllWordCharacters(t)) AddCandidate(e, false, i, fromSelfTeaching);
+    }
+}
+
+// Entries holding the separator part of the request anywhere.
+bool CandidateSearch::ContextPhase(const StringList& list, bool fromSelfTeaching) {
+    const bool keepSeparators = !rules_.doNotSuggestSeparators;
+    for (std::size_t i = 0; i < list.Count(); ++i) {
+        if (Full()) return false;
+        const std::string& e = list[i];
+        if (SkippedAsContext(e, s_.size())) continue;
+        const std::size_t p = fold_.Find(e, lowS_);
+        if (p != std::string_view::npos)
+            AddCandidate(std::string_view(e).substr(p), keepSeparators, i, fromSelfTeaching);
+    }
+    return true;
+}
+
+// Entries beginning with the last word (after a leading blank, for single
+// remembered words), cut after the word they continue.
+void CandidateSearch::LastWordPhase(const StringList& list, bool fromSelfTeaching) {
+    const std::size_t n = s_.size();
+    for (std::size_t i = 0; i < list.Count(); ++i) {
+        if (Full()) return;
+        const std::string_view e = list[i];
+        if (IsBlankText(e) || n + 1 >= e.size()) continue;
+        if (e.front() == ' ') {
+            if (fold_.StartsWith(e.substr(1), lowS_)) AddCandidate(e.substr(1), false, i, fromSelfTeaching);
+            continue;
+        }
+        if (!fold_.StartsWith(e, lowS_)) continue;
+        std::size_t cut = n;
+        while (cut < e.size() && !IsSepSpc(e[cut])) ++cut;
+        AddCandidate(e.substr(0, cut), false, i, fromSelfTeaching);
+    }
+}
+
+void CandidateSearch::AddCandidate(std::string_view entry, bool keepSeparators, std::size_t index,
+                                   bool fromSelfTeaching) {
+    const std::string_view d = ReduceToEnd(entry, keepSeparators);
+    if (IsBlankText(d)) return;
+    if (rules_.doNotSuggestShorter > 0 && d.size() < static_cast<std::size_t>(rules_.doNotSuggestShorter)) return;
+    if (rules_.doNotListWordItself && d == lastWord_) return;
+    if (rules_.onlyWordsMatching1st && !lastWord_.empty() && !fold_.StartsWith(d, lowLastWord_)) return;
+    if (!known_.emplace(d).second) return;
+    candidates_.push_back({std::string(d), fromSelfTeaching ? static_cast<int>(index) : 0});
+}
+
+}  // namespace skrivo

@@ -1,0 +1,152 @@
+// The self-teaching dictionary: learning, saving to "Skrivo.dic", and taking in what other IDE instances saved.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "completion/DictionaryMerge.h"
+#include "completion/TextFold.h"
+#include "platform/Clock.h"
+#include "platform/StringList.h"
+
+namespace skrivo {
+
+class FixedDictionary;
+
+inline constexpr int kDefaultDictionaryLimit = 10000;
+
+// A limit below 1 can only come from a hand-edited configuration; taken
+// literally it would empty the dictionary at the next new word. It falls back
+// to the default limit instead.
+int EffectiveDictionaryLimit(int configured);
+
+struct LearningOptions {
+    bool selfTeaching = true;
+    int dictionaryLimit = kDefaultDictionaryLimit;
+};
+
+// The two options the merge confirmation can switch off, as references into
+// the configuration record (the change is stored with the next configuration
+// save).
+struct MergeSwitches {
+    bool& autoMergeWhenChanged;
+    bool& mergeConfirmation;
+};
+
+struct MergeConfirmAnswer {
+    bool merge = false;      // the dialog closed with "Yes"
+    bool noMoreAsk = false;  // "No more ask" was checked
+};
+
+struct DictionaryMergeHooks {
+    // Asks the user (modally) whether to merge. Unset: merge without asking.
+    std::function<MergeConfirmAnswer()> confirm;
+    // Runs the merge loop (RunMergeLoop over sourceFile into target) inside a
+    // modal progress dialog and returns its outcome. Unset: the loop runs
+    // without a dialog.
+    std::function<MergeOutcome(StringList& target, const std::string& sourceFile)> runMerge;
+};
+
+enum class SaveOutcome {
+    NothingToSave,  // not modified since the last save
+    Deferred,       // a check or merge is running; the next save writes it
+    Written,
+};
+
+struct SaveResult {
+    SaveOutcome outcome = SaveOutcome::NothingToSave;
+    // Entries another instance had saved, taken in before writing.
+    std::size_t takenIn = 0;
+};
+
+enum class DictionaryCheck {
+    Skipped,    // automatic merging off, or a check or merge already running
+    NoFile,
+    Unchanged,  // the file holds exactly the dictionary
+    NotNewer,   // different, but not written after the dictionary time
+    Declined,   // the user said no
+    Merged,
+};
+
+struct CheckResult {
+    DictionaryCheck dictionary = DictionaryCheck::Skipped;
+    std::optional<MergeOutcome> merge;
+    bool fixedReloaded = false;
+};
+
+// Entries are kept most recently used first. The dictionary time is the
+// moment up to which the file on disk is known to be reflected in the
+// entries. Besides it the dictionary remembers the text it last read from or
+// wrote to the file, so a save can tell whether another instance wrote the
+// file in between — whatever the file times say — and take those entries in
+// rather than write over them.
+class SelfTeachingDictionary {
+public:
+    SelfTeachingDictionary() = default;
+    SelfTeachingDictionary(const SelfTeachingDictionary&) = delete;
+    SelfTeachingDictionary& operator=(const SelfTeachingDictionary&) = delete;
+
+    StringList& Entries() { return entries_; }
+    const StringList& Entries() const { return entries_; }
+    FileTime DictTime() const { return dictTime_; }
+    bool DictModified() const { return dictModified_; }
+    std::uint32_t LastSaveTick() const { return lastSaveTick_; }
+    bool CheckingDict() const { return checkingDict_; }
+    bool Merging() const { return merging_; }
+
+    // At start: the entries of "Skrivo.dic" when the folder has one, with the
+    // dictionary time set to now; otherwise empty with the time left at 0.
+    // A file that cannot be read raises FileError; the dictionary stays empty
+    // and the next save takes the file's entries in before writing.
+    void LoadAtStart(const std::string& directory);
+
+    // Learns one entry: an entry equal to word but for case moves to the top
+    // in word's spelling (nothing changes when it is already on top as
+    // spelled); a new word goes on top and the oldest entries beyond the limit
+    // are dropped. Words holding line breaks or NUL cannot be stored as one
+    // line and are not learnt. True when the entries changed.
+    bool Collect(std::string_view word, const LearningOptions& options);
+
+    // Writes the entries to "Skrivo.dic" (atomically, CR LF lines) when they
+    // were modified. With automatic merging on, entries another instance saved
+    // since this one last read or wrote the file are first taken in as the
+    // merge loop would. Write and read errors raise FileError and leave the
+    // file as it was and the dictionary modified.
+    SaveResult SaveDictionary(const std::string& directory, bool autoMergeWhenChanged);
+
+    // Notices a "Skrivo.dic" written by another instance (different text and
+    // a newer write time), asks when confirmation is on and merges; then
+    // reloads "fixed.dic" when it is newer. Read errors propagate; the guard
+    // is cleared on every path.
+    CheckResult CheckDicChanged(const std::string& directory, MergeSwitches switches,
+                                const DictionaryMergeHooks& hooks, FixedDictionary& fixed);
+
+    // Merges "Skrivo.dic" into the entries (the progress dialog through
+    // hooks.runMerge) and sets the dictionary time to now. Merging does not
+    // mark the dictionary modified.
+    MergeOutcome MergeDictionary(const std::string& directory, const DictionaryMergeHooks& hooks);
+
+private:
+    const CaseFold& Fold();
+
+    StringList entries_;
+    FileTime dictTime_ = 0;
+    bool dictModified_ = false;
+    std::uint32_t lastSaveTick_ = 0;
+    bool checkingDict_ = false;
+    bool merging_ = false;
+
+    // The file's text as last read (and accepted, merged or declined) or
+    // written; nullopt before that.
+    std::optional<std::string> seenFileText_;
+    bool loadFailed_ = false;
+
+    std::optional<CaseFold> fold_;
+    unsigned foldCodePage_ = 0;
+};
+
+}  // namespace skrivo

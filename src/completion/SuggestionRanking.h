@@ -1,0 +1,82 @@
+// What to offer for a request: the candidates from the word lists, the decision, and the list's content.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "completion/CandidateSearch.h"
+#include "platform/StringList.h"
+
+namespace skrivo {
+
+struct RankingOptions {
+    bool selfTeaching = true;
+    bool fixedDictionary = true;
+    bool wordsFromAllUnits = false;
+    bool wordsFromCurrentUnit = true;
+    int exceedWordsMax = 0;  // 1: a search that reaches the limit shows nothing
+    bool autoSelectBestWord = true;
+    CandidateRules rules;
+};
+
+// The word lists, most relevant first. Local dictionaries are built on first
+// request, so they are asked for only when the dictionaries left room.
+struct SuggestionSources {
+    const StringList* selfTeaching = nullptr;  // FDict
+    const StringList* fixed = nullptr;         // FFixedDict
+    std::function<std::vector<const StringList*>()> allUnits;  // in the order of the notifier list
+    std::function<const StringList*()> currentUnit;             // nullptr without a current unit
+};
+
+struct SuggestionItem {
+    std::string text;
+    int dictIndex = 0;
+    friend bool operator==(const SuggestionItem&, const SuggestionItem&) = default;
+};
+
+// The filled list: items in display order, the best word and which item is
+// selected and which has the focus mark (indexes into items, -1 for none).
+struct SuggestionListContent {
+    std::vector<SuggestionItem> items;
+    std::optional<std::string> bestWord;
+    int selected = -1;
+    int focused = -1;
+};
+
+enum class SuggestDecision {
+    HideExceeded,  // the limit was reached with ExceedWordsMax 1: hide a visible list
+    NothingFound,  // hide a visible list only with HideWhenNoSuggestions
+    Fill,
+};
+
+struct RankingResult {
+    SuggestDecision decision = SuggestDecision::NothingFound;
+    std::vector<Candidate> candidates;  // in discovery order
+    std::string lastWord;
+    SuggestionListContent list;         // only for Fill
+};
+
+struct HideAfterOptions {
+    bool hideAfterSemicolon = true;
+    bool hideAfterSpace = true;
+    bool hideAfterSeparator = false;
+};
+
+// Whether the request's last character alone hides the list before any
+// search: ";", a blank, or another separator, each by its option.
+bool HidesForLastCharacter(std::string_view request, const HideAfterOptions& options);
+
+// The search and the decision for one request.
+RankingResult RankSuggestions(std::string_view request, const SuggestionSources& sources,
+                              const RankingOptions& options);
+
+// Display order and selection: the best word is the earliest candidate that
+// begins with the last word exactly (any candidate when it is empty), chosen
+// before the items are sorted by the locale-aware comparison.
+SuggestionListContent FillSuggestionList(const std::vector<Candidate>& candidates, std::string_view lastWord,
+                                         bool autoSelectBestWord);
+
+}  // namespace skrivo
