@@ -1,6 +1,7 @@
 // INI files read and written the way Windows' profile functions do, the rest of the file kept.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -10,7 +11,10 @@ namespace skrivo {
 
 // Sections "[Name]" with "Key=Value" lines. Section and key names compare
 // without regard to ASCII case; values are taken up to the end of the line
-// with surrounding blanks removed. Lines the reader does not understand
+// with surrounding blanks removed, and one pair of matching quotes around a
+// value is removed too (so a value with blanks at either end is written
+// quoted and reads back unchanged). Line breaks inside a written value
+// become blanks: they would otherwise split the line and forge entries. Lines the reader does not understand
 // (comments, blank lines) and sections and keys nobody touched are written
 // back as they were. Changes stay in memory until UpdateFile, which writes the
 // whole file atomically; a missing file reads as empty.
@@ -40,12 +44,24 @@ public:
     void UpdateFile();
 
 private:
+    // One line of the file. Only section headers and "key=value" lines are
+    // understood; every other line is kept as text and written back as read.
     struct Line {
-        std::string text;     // the original line, or "key=value" as written
-        std::string key;      // empty for section headers, comments, blanks
-        std::string value;
-        bool isSection = false;
+        enum class Kind { Other, Section, Entry };
+        Kind kind = Kind::Other;
+        std::string text;   // the line as it stands in the file
+        std::string name;   // section name or key name, as spelled in the file
+        std::string value;  // an entry's value, blanks and quotes removed
     };
+    // Lines [first, last) of a section: its header and everything up to the next one.
+    struct SectionSpan {
+        std::size_t header = 0;
+        std::size_t end = 0;
+    };
+    bool FindSection(std::string_view section, SectionSpan& span) const;
+    // Index of the key's first line in the section; lines_.size() when absent.
+    std::size_t FindEntry(std::string_view section, std::string_view key) const;
+
     std::string path_;
     std::vector<Line> lines_;
     bool modified_ = false;

@@ -1,0 +1,96 @@
+// SQLite connection, statement and transaction wrappers for the registry store.
+#include "platform/Sqlite.h"
+
+namespace skrivo::detail {
+namespace {
+
+// How long a write waits for another process's transaction to finish.
+constexpr int kBusyTimeoutMs = 15000;
+
+}  // namespace
+
+SqliteDatabase::SqliteDatabase(const std::string& path) : path_(path) {
+    int rc = sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
+                             nullptr);
+    if (rc != SQLITE_OK) {
+        std::string reason = db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(rc);
+        sqlite3_close(db_);
+        db_ = nullptr;
+        throw ERegistryException("Registry database '" + path + "' cannot be opened: " + reason);
+    }
+    sqlite3_extended_result_codes(db_, 1);
+    sqlite3_busy_timeout(db_, kBusyTimeoutMs);
+}
+
+SqliteDatabase::~SqliteDatabase() { sqlite3_close(db_); }
+
+void SqliteDatabase::Execute(const char* sql) {
+    char* error = nullptr;
+    if (sqlite3_exec(db_, sql, nullptr, nullptr, &error) != SQLITE_OK) {
+        std::string reason = error ? error : sqlite3_errmsg(db_);
+        sqlite3_free(error);
+        throw ERegistryException("Registry database '" + path_ + "': " + reason);
+    }
+}
+
+void SqliteDatabase::Fail(std::string_view what) const {
+    throw ERegistryException("Registry database '" + path_ + "': " + std::string(what) + ": " + sqlite3_errmsg(db_));
+}
+
+SqliteStatement::SqliteStatement(const SqliteDatabase& db, const char* sql) : db_(db) {
+    if (sqlite3_prepare_v2(db.Handle(), sql, -1, &stmt_, nullptr) != SQLITE_OK) db.Fail("cannot prepare a query");
+}
+
+SqliteStatement::~SqliteStatement() { sqlite3_finalize(stmt_); }
+
+SqliteStatement& SqliteStatement::BindText(int index, std::string_view text) {
+    if (sqlite3_bind_text(stmt_, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT) != SQLITE_OK) {
+        db_.Fail("cannot bind a value");
+    }
+    return *this;
+}
+
+SqliteStatement& SqliteStatement::BindBlob(int index, std::string_view bytes) {
+    // A zero-length blob must still be a blob, not NULL.
+    if (sqlite3_bind_blob(stmt_, index, bytes.empty() ? "" : bytes.data(), static_cast<int>(bytes.size()),
+                          SQLITE_TRANSIENT) != SQLITE_OK) {
+        db_.Fail("cannot bind a value");
+    }
+    return *this;
+}
+
+SqliteStatement& SqliteStatement::BindInt(int index, std::int64_t value) {
+    if (sqlite3_bind_int64(stmt_, index, value) != SQLITE_OK) db_.Fail("cannot bind a value");
+    return *this;
+}
+
+bool SqliteStatement::Step() {
+    int rc = sqlite3_step(stmt_);
+    if (rc == SQLITE_ROW) return true;
+    if (rc == SQLITE_DONE) return false;
+    db_.Fail("query failed");
+}
+
+void SqliteStatement::Reset() {
+    sqlite3_reset(stmt_);
+    sqlite3_clear_bindings(stmt_);
+}
+
+std::string SqliteStatement::ColumnBytes(int col) const {
+    const void* data = sqlite3_column_blob(stmt_, col);
+    int size = sqlite3_column_bytes(stmt_, col);
+    return data ? std::string(static_cast<const char*>(data), static_cast<std::size_t>(size)) : std::string();
+}
+
+SqliteWriteTransaction::SqliteWriteTransaction(SqliteDatabase& db) : db_(db) { db_.Execute("BEGIN IMMEDIATE"); }
+
+SqliteWriteTransaction::~SqliteWriteTransaction() {
+    if (!done_) sqlite3_exec(db_.Handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+}
+
+void SqliteWriteTransaction::Commit() {
+    db_.Execute("COMMIT");
+    done_ = true;
+}
+
+}  // namespace skrivo::detail
