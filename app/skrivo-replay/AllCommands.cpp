@@ -1,0 +1,17 @@
+// The table of every replay command, group by group.
+#include "CommandTable.h"
+
+namespace skrivo::replay {
+
+CommandTable BuildCommandTable() {
+    CommandTable table;
+    AddUnavailableCommands(table);
+    AddSetupCommands(table);
+    AddFileCommands(table);
+    AddEditorCommands(table);
+    AddInputCommands(table);
+    AddExpectCommands(table);
+    return table;
+}
+
+}  // namespace skrivo::replay

@@ -1,0 +1,61 @@
+// The replay commands by name: each a small handler with its argument counts.
+#pragma once
+
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "ScriptLine.h"
+
+namespace skrivo::replay {
+
+class Session;
+
+// A command that could not do its work ("line N: " is added by the runner).
+class ReplayError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// A failed expectation: reported as "expected <expected>, got <got>".
+class ExpectationFailed : public std::runtime_error {
+public:
+    ExpectationFailed(const std::string& expected, const std::string& got)
+        : std::runtime_error("expected " + expected + ", got " + got) {}
+};
+
+using CommandHandler = std::function<void(Session& session, const ScriptArgs& args)>;
+
+struct CommandSpec {
+    std::string name;   // one or two words: "type", "expect text"
+    int minArgs = 0;
+    int maxArgs = 0;    // -1: any number
+    std::string usage;  // the arguments, for error messages
+    CommandHandler run;
+};
+
+class CommandTable {
+public:
+    void Add(CommandSpec spec);
+    // The command a line names; the longest name wins ("expect text" over
+    // "expect"). wordsUsed tells how many of the line's words the name took.
+    const CommandSpec* Find(const ScriptArgs& words, std::size_t& wordsUsed) const;
+    const std::vector<CommandSpec>& Commands() const { return commands_; }
+
+private:
+    std::vector<CommandSpec> commands_;
+};
+
+// Each group of commands lives in its own file and adds itself here.
+void AddSetupCommands(CommandTable& table);
+void AddFileCommands(CommandTable& table);
+void AddEditorCommands(CommandTable& table);
+void AddInputCommands(CommandTable& table);
+void AddExpectCommands(CommandTable& table);
+// Commands whose subsystems are not part of this build yet.
+void AddUnavailableCommands(CommandTable& table);
+
+CommandTable BuildCommandTable();
+
+}  // namespace skrivo::replay

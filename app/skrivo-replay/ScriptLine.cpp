@@ -1,0 +1,90 @@
+// Tokenizing replay script lines and writing texts back in script notation.
+#include "ScriptLine.h"
+
+namespace skrivo::replay {
+
+std::variant<ScriptArgs, ScriptSyntaxError> SplitScriptLine(std::string_view line) {
+    ScriptArgs args;
+    std::size_t i = 0;
+    const std::size_t n = line.size();
+    while (i < n) {
+        const char c = line[i];
+        if (c == ' ' || c == '\t' || c == '\r' || c == '\n') {
+            ++i;
+            continue;
+        }
+        if (c == '#') break;
+        std::string arg;
+        if (c != '"') {
+            while (i < n && line[i] != ' ' && line[i] != '\t' && line[i] != '\r' && line[i] != '\n') arg += line[i++];
+            args.push_back(std::move(arg));
+            continue;
+        }
+        ++i;  // opening quote
+        bool closed = false;
+        while (i < n) {
+            const char q = line[i++];
+            if (q == '"') {
+                closed = true;
+                break;
+            }
+            if (q != '\\') {
+                arg += q;
+                continue;
+            }
+            if (i >= n) return ScriptSyntaxError{"a backslash ends the line inside a quoted text"};
+            switch (const char e = line[i++]) {
+                case '"': arg += '"'; break;
+                case '\\': arg += '\\'; break;
+                case 't': arg += '\t'; break;
+                case 'r': arg += '\r'; break;
+                case 'n': arg += '\n'; break;
+                default:
+                    return ScriptSyntaxError{std::string("unknown escape \\") + e + " in a quoted text"};
+            }
+        }
+        if (!closed) return ScriptSyntaxError{"a quoted text is not closed"};
+        if (i < n && line[i] != ' ' && line[i] != '\t' && line[i] != '\r' && line[i] != '\n')
+            return ScriptSyntaxError{"a blank must follow a quoted text"};
+        args.push_back(std::move(arg));
+    }
+    return args;
+}
+
+std::string QuoteScriptText(std::string_view text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        switch (c) {
+            case '"': out += "\\\""; break;
+            case '\\': out += "\\\\"; break;
+            case '\t': out += "\\t"; break;
+            case '\r': out += "\\r"; break;
+            case '\n': out += "\\n"; break;
+            default: out += c;
+        }
+    }
+    out += '"';
+    return out;
+}
+
+std::variant<CursorText, ScriptSyntaxError> SplitCursorMark(std::string_view marked) {
+    CursorText result;
+    result.text.reserve(marked.size());
+    for (const char c : marked) {
+        if (c != '|') {
+            result.text += c;
+            continue;
+        }
+        if (result.cursor != std::string::npos) return ScriptSyntaxError{"a text may mark the cursor (|) only once"};
+        result.cursor = result.text.size();
+    }
+    return result;
+}
+
+std::string JoinCursorMark(std::string_view text, std::size_t cursor) {
+    std::string out(text);
+    if (cursor != std::string::npos && cursor <= out.size()) out.insert(cursor, "|");
+    return out;
+}
+
+}  // namespace skrivo::replay
