@@ -77,14 +77,16 @@ bool SelfTeachingDictionary::Collect(std::string_view word, const LearningOption
     const CaseFold& fold = Fold();
     const auto found = std::find_if(entries.begin(), entries.end(),
                                     [&](const std::string& e) { return fold.Equal(e, word); });
+    if (found != entries.end() && found == entries.begin() && *found == word) return false;
+    // Copied before the entries move: word may be one of them.
+    std::string learnt(word);
     if (found != entries.end()) {
-        if (found == entries.begin() && *found == word) return false;
         std::rotate(entries.begin(), found, found + 1);
-        entries.front() = std::string(word);
+        entries.front() = std::move(learnt);
         dictModified_ = true;
         return true;
     }
-    entries.insert(entries.begin(), std::string(word));
+    entries.insert(entries.begin(), std::move(learnt));
     dictModified_ = true;
     const auto limit = static_cast<std::size_t>(EffectiveDictionaryLimit(options.dictionaryLimit));
     if (entries.size() > limit) entries.resize(limit);

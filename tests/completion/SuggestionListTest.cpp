@@ -1,0 +1,85 @@
+// The list's content: the best word chosen before sorting, the display order, selection and focus.
+#include <gtest/gtest.h>
+
+#include "completion/SuggestionRanking.h"
+#include "platform/CodePage.h"
+
+namespace skrivo {
+namespace {
+
+using Words = std::vector<std::string>;
+
+std::vector<Candidate> CandidatesOf(const Words& words) {
+    std::vector<Candidate> out;
+    int index = 10;
+    for (const std::string& w : words) out.push_back({w, index++});
+    return out;
+}
+
+Words Texts(const SuggestionListContent& c) {
+    Words out;
+    for (const SuggestionItem& i : c.items) out.push_back(i.text);
+    return out;
+}
+
+class SuggestionList : public ::testing::Test {
+protected:
+    void SetUp() override { win::SetACP(win::CodePage::Cp1252); }
+};
+
+TEST_F(SuggestionList, BestWordIsTheEarliestCandidateStartingWithTheLastWordExactly) {
+    const auto content = FillSuggestionList(CandidatesOf({"capture", "Caption"}), "Cap", true);
+    EXPECT_EQ(content.bestWord, "Caption");
+    EXPECT_EQ(Texts(content), (Words{"Caption", "capture"}));
+    EXPECT_EQ(content.selected, 0);
+}
+
+TEST_F(SuggestionList, BestWordIsChosenBeforeSorting) {
+    // Found first, sorted second: the order of use wins over the alphabet.
+    const auto content = FillSuggestionList(CandidatesOf({"Capture", "Caption"}), "Cap", true);
+    EXPECT_EQ(content.bestWord, "Capture");
+    EXPECT_EQ(Texts(content), (Words{"Caption", "Capture"}));
+    EXPECT_EQ(content.selected, 1);
+    EXPECT_EQ(content.focused, 1);
+}
+
+TEST_F(SuggestionList, EmptyLastWordMakesTheFirstCandidateBest) {
+    const auto content = FillSuggestionList(CandidatesOf({"Width", "Height"}), "", true);
+    EXPECT_EQ(content.bestWord, "Width");
+    EXPECT_EQ(content.selected, 1);
+}
+
+TEST_F(SuggestionList, WithoutABestWordTheFirstItemIsSelected) {
+    const auto content = FillSuggestionList(CandidatesOf({"caption", "capital"}), "Cap", true);
+    EXPECT_EQ(content.bestWord, std::nullopt);
+    EXPECT_EQ(Texts(content), (Words{"capital", "caption"}));
+    EXPECT_EQ(content.selected, 0);
+    EXPECT_EQ(content.focused, 0);
+}
+
+TEST_F(SuggestionList, WithoutAutoSelectNothingIsSelectedAndTheFirstItemHasTheFocus) {
+    const auto content = FillSuggestionList(CandidatesOf({"Capture", "Caption"}), "Cap", false);
+    EXPECT_EQ(content.bestWord, "Capture");
+    EXPECT_EQ(content.selected, -1);
+    EXPECT_EQ(content.focused, 0);
+}
+
+TEST_F(SuggestionList, TextsDifferingOnlyInCaseSortLowerCaseFirst) {
+    const auto content = FillSuggestionList(CandidatesOf({"CAPTION", "Caption", "caption", "cAption"}), "", true);
+    EXPECT_EQ(Texts(content), (Words{"caption", "cAption", "Caption", "CAPTION"}));
+}
+
+TEST_F(SuggestionList, LettersCompareWithoutCaseBeforeAnything) {
+    const auto content = FillSuggestionList(CandidatesOf({"beta", "Alpha", "BETA2", "alpha1", "Gamma"}), "", true);
+    EXPECT_EQ(Texts(content), (Words{"Alpha", "alpha1", "beta", "BETA2", "Gamma"}));
+}
+
+TEST_F(SuggestionList, ItemsKeepTheirDictionaryIndexThroughTheSort) {
+    const auto content = FillSuggestionList({{"Width", 7}, {"Height", 0}, {"Align", 3}}, "", true);
+    EXPECT_EQ(content.items,
+              (std::vector<SuggestionItem>{{"Align", 3}, {"Height", 0}, {"Width", 7}}));
+    EXPECT_EQ(content.selected, 2);
+}
+
+}  // namespace
+}  // namespace skrivo
