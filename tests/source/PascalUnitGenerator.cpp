@@ -52,6 +52,36 @@ class UnitWriter {
     return std::move(unit_);
   }
 
+  GeneratedUnit WriteLongRoutine(int bodyBytes) {
+    Line("unit Long;");
+    Line("");
+    Line("interface");
+    Line("");
+    Line("implementation");
+    Line("");
+    Line("procedure Everything(const S: string);");
+    const int open = Keyword("begin");
+    Newline();
+    unit_.beginEnd.push_back({open, -1});
+    const std::size_t stop = unit_.source.size() + static_cast<std::size_t>(bodyBytes);
+    indent_ = 1;
+    while (unit_.source.size() < stop) {
+      Indent();
+      Statement(3);
+      Text(";");
+      Remark();
+      Newline();
+    }
+    indent_ = 0;
+    unit_.beginEnd.front().close = Keyword("end");
+    Text(";");
+    Newline();
+    Line("");
+    Line("end.");
+    unit_.lines = lines_;
+    return std::move(unit_);
+  }
+
  private:
   int Chance(int percent) { return static_cast<int>(rng_() % 100) < percent; }
   int Pick(int n) { return static_cast<int>(rng_() % static_cast<unsigned>(n)); }
@@ -424,6 +454,10 @@ class UnitWriter {
 
 GeneratedUnit GeneratePascalUnit(unsigned seed, int classes, int routines) {
   return UnitWriter(seed).Write(classes, routines);
+}
+
+GeneratedUnit GenerateLongRoutine(unsigned seed, int bodyBytes) {
+  return UnitWriter(seed).WriteLongRoutine(bodyBytes);
 }
 
 }  // namespace skrivo::test

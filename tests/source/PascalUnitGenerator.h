@@ -26,4 +26,8 @@ struct GeneratedUnit {
 // same seed gives the same unit.
 GeneratedUnit GeneratePascalUnit(unsigned seed, int classes, int routines);
 
+// A unit whose one routine has a body of at least `bodyBytes` characters:
+// beginEnd.front() is that body's begin and its far-away end.
+GeneratedUnit GenerateLongRoutine(unsigned seed, int bodyBytes);
+
 }  // namespace skrivo::test
