@@ -83,6 +83,8 @@ bool TSourceWalker::AtAlpha() const {
 
 bool TSourceWalker::TokenAtPosIs(int position, std::string_view s) const {
   if (position < 0 || position > Length()) return false;
+  // Most tokens a walk meets are no keyword: reject them on the first character.
+  if (!s.empty() && (position == Length() || At(position) != s.front())) return false;
   const std::string_view rest = FText.substr(static_cast<std::size_t>(position));
   if (rest.substr(0, s.size()) != s) return false;
   const bool startsWord = position < Length() && IsTokenChar(At(position));
