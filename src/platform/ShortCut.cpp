@@ -53,12 +53,18 @@ bool StartsWithAscii(std::string_view text, std::string_view prefix) {
 // The character a punctuation key shows in layout, 0 when none.
 char KeyCharIn(WORD vk, HKL layout) { return static_cast<char>(MapVirtualKeyEx(vk, 2, layout)); }
 
-// A punctuation key shows what it types in the active layout; when the active
-// code page cannot hold that character (a Cyrillic letter under 1252), the US
-// key cap is shown instead so the shortcut still has a readable name.
+// A punctuation key shows what it types in the active layout. When the active
+// code page cannot hold that character (a Cyrillic letter under 1252), the
+// US key cap is shown instead, unless another key of the active layout
+// already shows it: a name must lead back to one key.
 char PunctuationChar(WORD vk) {
-    if (char c = KeyCharIn(vk, GetKeyboardLayout())) return c;
-    return KeyCharIn(vk, HKL_US);
+    const HKL active = GetKeyboardLayout();
+    if (char c = KeyCharIn(vk, active)) return c;
+    char us = KeyCharIn(vk, HKL_US);
+    for (WORD other : kPunctuationKeys) {
+        if (KeyCharIn(other, active) == us) return 0;
+    }
+    return us;
 }
 
 WORD PunctuationKeyOf(char c) {

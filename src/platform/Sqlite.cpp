@@ -1,11 +1,35 @@
 // SQLite connection, statement and transaction wrappers for the registry store.
 #include "platform/Sqlite.h"
 
+#include <chrono>
+#include <thread>
+
 namespace skrivo::detail {
 namespace {
 
 // How long a write waits for another process's transaction to finish.
 constexpr int kBusyTimeoutMs = 15000;
+
+bool IsBusy(int rc) { return (rc & 0xFF) == SQLITE_BUSY || (rc & 0xFF) == SQLITE_LOCKED; }
+
+// SQLite's busy handler is not consulted everywhere: switching the journal
+// mode, or starting a transaction while another process is switching it,
+// fails at once with SQLITE_BUSY. Those steps are safe to repeat, so they
+// are retried here until the same timeout runs out.
+class BusyRetry {
+public:
+    BusyRetry() : deadline_(std::chrono::steady_clock::now() + std::chrono::milliseconds(kBusyTimeoutMs)) {}
+    bool Again(int rc) {
+        if (!IsBusy(rc) || std::chrono::steady_clock::now() >= deadline_) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(pauseMs_));
+        pauseMs_ = pauseMs_ < 50 ? pauseMs_ * 2 : 50;
+        return true;
+    }
+
+private:
+    std::chrono::steady_clock::time_point deadline_;
+    int pauseMs_ = 1;
+};
 
 }  // namespace
 
@@ -25,10 +49,14 @@ SqliteDatabase::SqliteDatabase(const std::string& path) : path_(path) {
 SqliteDatabase::~SqliteDatabase() { sqlite3_close(db_); }
 
 void SqliteDatabase::Execute(const char* sql) {
-    char* error = nullptr;
-    if (sqlite3_exec(db_, sql, nullptr, nullptr, &error) != SQLITE_OK) {
+    BusyRetry retry;
+    for (;;) {
+        char* error = nullptr;
+        int rc = sqlite3_exec(db_, sql, nullptr, nullptr, &error);
+        if (rc == SQLITE_OK) return;
         std::string reason = error ? error : sqlite3_errmsg(db_);
         sqlite3_free(error);
+        if (retry.Again(rc)) continue;
         throw ERegistryException("Registry database '" + path_ + "': " + reason);
     }
 }
@@ -65,14 +93,26 @@ SqliteStatement& SqliteStatement::BindInt(int index, std::int64_t value) {
 }
 
 bool SqliteStatement::Step() {
-    int rc = sqlite3_step(stmt_);
-    if (rc == SQLITE_ROW) return true;
-    if (rc == SQLITE_DONE) return false;
-    db_.Fail("query failed");
+    BusyRetry retry;
+    for (;;) {
+        int rc = sqlite3_step(stmt_);
+        if (rc == SQLITE_ROW) {
+            stepped_ = true;
+            return true;
+        }
+        if (rc == SQLITE_DONE) return false;
+        // Only a statement that has not produced rows yet can start over.
+        if (!stepped_ && retry.Again(rc)) {
+            sqlite3_reset(stmt_);
+            continue;
+        }
+        db_.Fail("query failed");
+    }
 }
 
 void SqliteStatement::Reset() {
     sqlite3_reset(stmt_);
+    stepped_ = false;
     sqlite3_clear_bindings(stmt_);
 }
 

@@ -54,6 +54,7 @@ public:
 private:
     const SqliteDatabase& db_;
     sqlite3_stmt* stmt_ = nullptr;
+    bool stepped_ = false;
 };
 
 // BEGIN IMMEDIATE ... COMMIT, rolled back when the scope is left by an exception.
