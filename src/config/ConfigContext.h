@@ -10,11 +10,11 @@ namespace skrivo {
 // flag; the sounds are the expert's. Unset hooks are skipped (ConfigStore
 // fills the FastReadText pair with a flag of its own).
 struct ConfigContext {
-    std::function<bool()> getFastReadText;
-    std::function<void(bool)> setFastReadText;
-    std::function<void()> reloadSounds;
+    std::function<bool()> getFastReadText{};
+    std::function<void(bool)> setFastReadText{};
+    std::function<void()> reloadSounds{};
     // The diagnostic sink (trace lines such as "Configuration saved").
-    std::function<void(const std::string&)> log;
+    std::function<void(const std::string&)> log{};
 };
 
 }  // namespace skrivo

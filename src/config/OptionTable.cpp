@@ -11,8 +11,15 @@ namespace {
 
 using C = TExpertConfig;
 
+constexpr OptionDef Def(std::string_view name, OptionKind kind) {
+    OptionDef d;
+    d.name = name;
+    d.kind = kind;
+    return d;
+}
+
 constexpr OptionDef Bool(std::string_view name, bool C::*field, bool on, unsigned flags = ofNone) {
-    OptionDef d{name, OptionKind::Boolean};
+    OptionDef d = Def(name, OptionKind::Boolean);
     d.boolField = field;
     d.defaultValue = on ? 1 : 0;
     d.flags = flags;
@@ -20,46 +27,46 @@ constexpr OptionDef Bool(std::string_view name, bool C::*field, bool on, unsigne
 }
 
 constexpr OptionDef Int(std::string_view name, std::int32_t C::*field, std::int32_t value) {
-    OptionDef d{name, OptionKind::Integer};
+    OptionDef d = Def(name, OptionKind::Integer);
     d.intField = field;
     d.defaultValue = value;
     return d;
 }
 
 constexpr OptionDef Key(std::string_view name, TShortcutCommand slot, std::uint16_t value) {
-    OptionDef d{name, OptionKind::Shortcut};
+    OptionDef d = Def(name, OptionKind::Shortcut);
     d.slot = slot;
     d.defaultValue = value;
     return d;
 }
 
 constexpr OptionDef KeyText(std::string_view name, TShortcutCommand slot, std::string_view text) {
-    OptionDef d{name, OptionKind::Shortcut};
+    OptionDef d = Def(name, OptionKind::Shortcut);
     d.slot = slot;
     d.defaultShortcutText = text;
     return d;
 }
 
 constexpr OptionDef Text(std::string_view name, std::string C::*field, unsigned flags) {
-    OptionDef d{name, OptionKind::String};
+    OptionDef d = Def(name, OptionKind::String);
     d.textField = field;
     d.flags = flags;
     return d;
 }
 
 constexpr OptionDef Sound(TSoundEvent event) {
-    OptionDef d{kSoundValueNames[event], OptionKind::String};
+    OptionDef d = Def(kSoundValueNames[event], OptionKind::String);
     d.slot = event;
     d.flags = ofKeepOnReset | ofCutOnLoad;
     return d;
 }
 
 constexpr OptionDef List(std::string_view countName, OptionKind kind) {
-    return OptionDef{countName, kind};
+    return Def(countName, kind);
 }
 
 constexpr OptionDef kFastReadText = [] {
-    OptionDef d{"FastReadText", OptionKind::FastReadText};
+    OptionDef d = Def("FastReadText", OptionKind::FastReadText);
     d.defaultValue = 1;
     return d;
 }();

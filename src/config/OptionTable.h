@@ -32,7 +32,7 @@ enum OptionFlags : unsigned {
 
 struct OptionDef {
     std::string_view name;  // the stored value's name; for lists the count's name
-    OptionKind kind;
+    OptionKind kind = OptionKind::Boolean;
     // The field, by kind: Boolean, Integer and String name a member; a
     // Shortcut names its slot in Shortcuts; a String with a slot is a sound
     // path in Sounds.
