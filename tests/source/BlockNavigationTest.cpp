@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <random>
 #include <ostream>
 #include <string>
 
@@ -179,6 +180,34 @@ TEST(Navigation, UnknownCursorHasNoTarget) {
   const std::string tokens = MakeTokenText("begin X; end;");
   EXPECT_EQ(BeginEndTarget(tokens, -1), std::nullopt);
   EXPECT_EQ(LevelUpTarget(tokens, -1), std::nullopt);
+}
+
+// Fragments of Object Pascal, glued at random into text that is mostly not
+// valid: every walk must still end, and only ever inside the text.
+TEST(Navigation, ArbitraryTextYieldsATargetInsideTheTextOrNone) {
+  static const char* const fragments[] = {
+      "begin", "end", "end.", "until", "repeat", "try", "case", "asm", "record", "class", "object",
+      "interface", "of", "=", "function", "if", "then", "else", "for", "to", "do", "while", ";",
+      "(", ")", "[", "]", "{$ifdef a}", "{$endif}", "{$else}", "{ c }", "}", "{", "'s'", "'",
+      "// x\r\n", "(*", "*)", "x", "#", "\r\n", " ", "  "};
+  std::mt19937 rng(99);
+  for (int round = 0; round < 300; ++round) {
+    std::string source;
+    const int count = 1 + static_cast<int>(rng() % 60);
+    for (int i = 0; i < count; ++i) {
+      source += fragments[rng() % std::size(fragments)];
+      if (rng() % 3 != 0) source += ' ';
+    }
+    const std::string tokens = MakeTokenText(source);
+    const int length = static_cast<int>(tokens.size());
+    for (int cursor = 0; cursor <= length; ++cursor) {
+      for (const std::optional<int> target : {BeginEndTarget(tokens, cursor), LevelUpTarget(tokens, cursor)}) {
+        if (!target) continue;
+        ASSERT_GE(*target, 0) << source << " @" << cursor;
+        ASSERT_LT(*target, length) << source << " @" << cursor;
+      }
+    }
+  }
 }
 
 }  // namespace
