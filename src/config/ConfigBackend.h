@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace skrivo {
 
@@ -24,6 +25,7 @@ public:
     virtual std::string Where() const = 0;
 
     virtual bool ValueExists(std::string_view name) const = 0;
+    virtual std::vector<std::string> ValueNames() const = 0;
     virtual bool ReadBool(std::string_view name) const = 0;
     virtual std::int32_t ReadInteger(std::string_view name) const = 0;
     virtual std::string ReadString(std::string_view name) const = 0;

@@ -2,6 +2,7 @@
 #include "config/ConfigTransfer.h"
 
 #include <algorithm>
+#include <charconv>
 #include <initializer_list>
 #include <optional>
 #include <vector>
@@ -21,6 +22,32 @@ std::string Indexed(std::string_view prefix, std::size_t i, std::string_view suf
     name += std::to_string(i);
     name += suffix;
     return name;
+}
+
+bool SameName(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        char x = a[i] >= 'A' && a[i] <= 'Z' ? static_cast<char>(a[i] + 32) : a[i];
+        char y = b[i] >= 'A' && b[i] <= 'Z' ? static_cast<char>(b[i] + 32) : b[i];
+        if (x != y) return false;
+    }
+    return true;
+}
+
+// The index of a list entry's value name ("Subst12To" with prefix "Subst"
+// and suffix "To" gives 12), as the stores compare names: without regard to
+// ASCII case. Names the loader would never read ("Word01") give nothing.
+std::optional<std::size_t> EntryIndex(std::string_view name, std::string_view prefix,
+                                      std::initializer_list<std::string_view> suffixes) {
+    if (name.size() <= prefix.size() || !SameName(name.substr(0, prefix.size()), prefix)) return std::nullopt;
+    std::string_view rest = name.substr(prefix.size());
+    std::size_t index = 0;
+    auto [end, ec] = std::from_chars(rest.data(), rest.data() + rest.size(), index);
+    std::size_t digits = static_cast<std::size_t>(end - rest.data());
+    if (ec != std::errc() || digits == 0 || (digits > 1 && rest[0] == '0')) return std::nullopt;
+    for (std::string_view suffix : suffixes)
+        if (SameName(rest.substr(digits), suffix)) return index;
+    return std::nullopt;
 }
 
 std::string CutOption(std::string text) {
@@ -111,14 +138,24 @@ private:
         }
     }
 
-    // The stored count, when there is one that can be read (clamped to a sane range).
+    // The stored count, when there is one that can be read (never below 0).
     std::optional<std::size_t> LoadCount(std::string_view name) {
         std::optional<std::size_t> count;
         if (Exists(name))
-            Load(name, [&] {
-                count = static_cast<std::size_t>(std::clamp(store_.ReadInteger(name), 0, kMaxStoredListCount));
-            });
+            Load(name, [&] { count = static_cast<std::size_t>(std::max(store_.ReadInteger(name), 0)); });
         return count;
+    }
+
+    // One past the highest index the store holds a value of (prefix, index,
+    // one of suffixes) for; 0 when it holds none. A count beyond that could
+    // only add empty entries, and a corrupt count would add billions.
+    std::size_t EntriesHeld(std::string_view prefix, std::initializer_list<std::string_view> suffixes) {
+        std::size_t held = 0;
+        Load(prefix, [&] {
+            for (const std::string& name : store_.ValueNames())
+                if (auto i = EntryIndex(name, prefix, suffixes)) held = std::max(held, *i + 1);
+        });
+        return held;
     }
 
     // Deletes every stored entry from index n on: the store never keeps
@@ -145,7 +182,8 @@ private:
             RemoveStale(list.Count(), "Word", {""});
             return;
         }
-        std::size_t count = LoadCount(countName).value_or(list.Count());
+        std::size_t count = list.Count();
+        if (auto stored = LoadCount(countName)) count = std::min(*stored, std::max(EntriesHeld("Word", {""}), count));
         // A missing word keeps the entry the list has at its index.
         list.Lines().resize(count);
         for (std::size_t i = 0; i < count; ++i)
@@ -161,12 +199,13 @@ private:
             RemoveStale(list.Count(), "Condition", {""});
             return;
         }
-        std::optional<std::size_t> stored = LoadCount(countName);
-        if (stored) {
+        std::size_t count = list.Count();
+        if (auto stored = LoadCount(countName)) {
+            count = std::min(*stored, EntriesHeld("Condition", {""}));
             list.Clear();
-            for (std::size_t i = 0; i < *stored; ++i) list.Add(LoadString(Indexed("Condition", i)).value_or(""));
+            for (std::size_t i = 0; i < count; ++i) list.Add(LoadString(Indexed("Condition", i)).value_or(""));
         }
-        RemoveStale(stored.value_or(list.Count()), "Condition", {""});
+        RemoveStale(count, "Condition", {""});
     }
 
     void Substitutions(std::string_view countName) {
@@ -181,17 +220,18 @@ private:
             RemoveStale(pairs, "Subst", {"From", "To"});
             return;
         }
-        // A stored count of 0 keeps the current list: at start-up that list is
+        std::size_t count = pairs;
+        if (auto stored = LoadCount(countName)) count = std::min(*stored, EntriesHeld("Subst", {"From", "To"}));
+        // No stored pairs keeps the current list: at start-up that list is
         // empty and then gets the default substitutions.
-        std::optional<std::size_t> stored = LoadCount(countName);
-        if (stored && *stored > 0) {
+        if (count > 0) {
             list.Clear();
-            for (std::size_t i = 0; i < *stored; ++i) {
+            for (std::size_t i = 0; i < count; ++i) {
                 list.Add(LoadString(Indexed("Subst", i, "From")).value_or(""));
                 list.Add(LoadString(Indexed("Subst", i, "To")).value_or(""));
             }
         }
-        RemoveStale(stored.value_or(pairs), "Subst", {"From", "To"});
+        RemoveStale(count, "Subst", {"From", "To"});
     }
 
     void Macros(std::string_view countName) {
@@ -207,12 +247,13 @@ private:
             RemoveStale(list.Count(), "Macro", {"Name", "Shortcut", "Data"});
             return;
         }
-        std::optional<std::size_t> stored = LoadCount(countName);
-        if (stored) {
+        std::size_t count = list.Count();
+        if (auto stored = LoadCount(countName)) {
+            count = std::min(*stored, EntriesHeld("Macro", {"Name", "Shortcut", "Data"}));
             ClearMacroList(cfg_);
-            for (std::size_t i = 0; i < *stored; ++i) LoadMacro(list.Add(std::make_unique<TMacro>()), i);
+            for (std::size_t i = 0; i < count; ++i) LoadMacro(list.Add(std::make_unique<TMacro>()), i);
         }
-        RemoveStale(stored.value_or(list.Count()), "Macro", {"Name", "Shortcut", "Data"});
+        RemoveStale(count, "Macro", {"Name", "Shortcut", "Data"});
     }
 
     void LoadMacro(TMacro& macro, std::size_t i) {

@@ -9,11 +9,6 @@
 
 namespace skrivo {
 
-// A stored list count above this is taken as this: a corrupt count must not
-// make a start-up build and query billions of entries, and no real list
-// (words, conditions, substitution pairs, macros) comes near it.
-inline constexpr std::int32_t kMaxStoredListCount = 100000;
-
 // Saving writes every stored option, each list with its count, and deletes
 // the entries the store holds beyond each count. Loading reads only the
 // values that exist, so a missing value leaves its option as it was; it cuts
@@ -26,7 +21,11 @@ inline constexpr std::int32_t kMaxStoredListCount = 100000;
 // A list whose count is missing is left as it is when loading: the
 // condition, substitution and macro lists are rebuilt from their entries, and
 // rebuilding them from entries that are not there would replace the user's
-// lists by empty ones.
+// lists by empty ones. A count beyond the last entry the store holds is
+// taken as ending there (the hide-after list still keeps its current words
+// up to the count): missing trailing entries could only load as empty ones,
+// an empty hide-after word would stop every suggestion, and a corrupt count
+// must not make billions of them.
 //
 // Errors: when loading, a value of the wrong type is treated as missing and
 // the transfer goes on; at the end EConfigValueError names every such value.

@@ -16,6 +16,7 @@ public:
     std::string Where() const override { return "the file " + ini_.FileName(); }
 
     bool ValueExists(std::string_view name) const override { return ini_.ValueExists(kConfigIniSection, name); }
+    std::vector<std::string> ValueNames() const override { return ini_.ReadSection(kConfigIniSection); }
     // Only existing values are read, so the fallback 0 is what a text that
     // is not a number reads as.
     bool ReadBool(std::string_view name) const override { return ini_.ReadBool(kConfigIniSection, name, false); }

@@ -17,6 +17,7 @@ public:
     }
 
     bool ValueExists(std::string_view name) const override { return reg_->ValueExists(name); }
+    std::vector<std::string> ValueNames() const override { return reg_->GetValueNames(); }
     bool ReadBool(std::string_view name) const override { return reg_->ReadBool(name); }
     std::int32_t ReadInteger(std::string_view name) const override { return reg_->ReadInteger(name); }
     std::string ReadString(std::string_view name) const override { return reg_->ReadString(name); }

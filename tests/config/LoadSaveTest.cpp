@@ -137,11 +137,13 @@ TEST_P(LoadSave, MissingWordKeepsTheCurrentWordAtItsIndex) {
     Load(store);
     EXPECT_EQ(store.GetCfg()->WordsList, (StringList{"x", "end", "z", "finally"}));
 
-    // Beyond the current list a missing word is an empty one.
+    // Beyond the current list a missing word is an empty one, but the list
+    // ends with the last stored word: an empty hide-after word would match
+    // the end of every text and stop all suggestions.
     raw_.WriteInteger("WordsListCount", 6);
     store.GetCfg()->WordsList = StringList{"only"};
     Load(store);
-    EXPECT_EQ(store.GetCfg()->WordsList, (StringList{"x", "", "z", "", "", ""}));
+    EXPECT_EQ(store.GetCfg()->WordsList, (StringList{"x", "", "z"}));
 }
 
 TEST_P(LoadSave, MissingConditionOrSubstitutionReadsEmpty) {
@@ -219,13 +221,30 @@ TEST_P(LoadSave, MacroShortcutIsItsLow16BitsAndAMissingOneIsNone) {
     EXPECT_TRUE(store.GetCfg()->MacroList[1].Empty());
 }
 
-TEST_P(LoadSave, CorruptListCountIsBounded) {
+// A count beyond the stored entries (a hand-edited or corrupt store) makes
+// no empty entries, however large it is.
+TEST_P(LoadSave, CountBeyondTheStoredEntriesEndsAtTheLastEntry) {
     raw_.WriteInteger("WordsListCount", -5);
     raw_.WriteInteger("ConditionsCount", 2147483647);
+    raw_.WriteString("Condition0", "a");
+    raw_.WriteString("condition2", "c");   // names compare without regard to case
+    raw_.WriteString("Condition07", "x");  // not a name the loader reads
+    raw_.WriteInteger("SubstCount", 1000);
+    raw_.WriteString("Subst1To", "r");
+    raw_.WriteInteger("MacrosCount", 99);
     ConfigStore store;
+    store.GetCfg()->SubstList = StringList{"*keep|", "me"};
     Load(store);
     EXPECT_TRUE(store.GetCfg()->WordsList.Empty());
-    EXPECT_EQ(store.GetCfg()->ConditionList.Count(), static_cast<std::size_t>(kMaxStoredListCount));
+    EXPECT_EQ(store.GetCfg()->ConditionList, (StringList{"a", "", "c"}));
+    EXPECT_EQ(store.GetCfg()->SubstList, (StringList{"", "", "", "r"}));
+    EXPECT_TRUE(store.GetCfg()->MacroList.Empty());
+
+    // Stored pairs that are all missing keep the current substitutions, as
+    // a stored count of 0 does.
+    raw_.Delete("Subst1To");
+    Load(store);
+    EXPECT_EQ(store.GetCfg()->SubstList, (StringList{"", "", "", "r"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Stores, LoadSave, ::testing::Values(StoreKind::Registry, StoreKind::File), StoreName);
