@@ -11,6 +11,7 @@
 #include "config/ConfigError.h"
 #include "config/DefaultConfig.h"
 #include "config/OptionTable.h"
+#include "platform/CodePage.h"
 #include "platform/FileIO.h"
 
 namespace skrivo {
@@ -25,13 +26,7 @@ std::string Indexed(std::string_view prefix, std::size_t i, std::string_view suf
 }
 
 bool SameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        char x = a[i] >= 'A' && a[i] <= 'Z' ? static_cast<char>(a[i] + 32) : a[i];
-        char y = b[i] >= 'A' && b[i] <= 'Z' ? static_cast<char>(b[i] + 32) : b[i];
-        if (x != y) return false;
-    }
-    return true;
+    return a.size() == b.size() && win::AsciiLower(a) == win::AsciiLower(b);
 }
 
 // The index of a list entry's value name ("Subst12To" with prefix "Subst"

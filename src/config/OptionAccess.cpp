@@ -8,18 +8,14 @@
 #include "config/DefaultConfig.h"
 #include "config/HexText.h"
 #include "config/OptionTable.h"
+#include "platform/CodePage.h"
 #include "platform/ShortCut.h"
 
 namespace skrivo {
 
 namespace {
 
-std::string Lower(std::string_view s) {
-    std::string out(s);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return out;
-}
+std::string Lower(std::string_view s) { return win::AsciiLower(s); }
 
 std::string_view Trim(std::string_view s) {
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);

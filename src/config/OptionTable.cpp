@@ -1,5 +1,6 @@
 // The option table: names, kinds, fields and defaults of every option, in stored order.
 #include "config/OptionTable.h"
+#include "platform/CodePage.h"
 
 #include <array>
 
@@ -173,14 +174,7 @@ const auto kOptions = std::to_array<OptionDef>({
 });
 
 bool SameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        char x = a[i], y = b[i];
-        if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-        if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-        if (x != y) return false;
-    }
-    return true;
+    return a.size() == b.size() && win::AsciiLower(a) == win::AsciiLower(b);
 }
 
 }  // namespace

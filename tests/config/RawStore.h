@@ -34,42 +34,34 @@ public:
     }
 
     void WriteString(const std::string& name, const std::string& value) {
-        if (kind_ == StoreKind::File) {
-            IniFile ini(fileName_);
-            ini.WriteString(kConfigIniSection, name, value);
-            ini.UpdateFile();
-            return;
-        }
-        Registry reg;
-        reg.OpenKey(kConfigRegistryKey, true);
-        reg.WriteString(name, value);
+        Change([&](IniFile& ini) { ini.WriteString(kConfigIniSection, name, value); },
+               [&](Registry& reg) { reg.WriteString(name, value); });
     }
 
     void WriteInteger(const std::string& name, int value) {
-        if (kind_ == StoreKind::File) {
-            IniFile ini(fileName_);
-            ini.WriteInteger(kConfigIniSection, name, value);
-            ini.UpdateFile();
-            return;
-        }
-        Registry reg;
-        reg.OpenKey(kConfigRegistryKey, true);
-        reg.WriteInteger(name, value);
+        Change([&](IniFile& ini) { ini.WriteInteger(kConfigIniSection, name, value); },
+               [&](Registry& reg) { reg.WriteInteger(name, value); });
     }
 
     void Delete(const std::string& name) {
+        Change([&](IniFile& ini) { ini.DeleteKey(kConfigIniSection, name); },
+               [&](Registry& reg) { reg.DeleteValue(name); });
+    }
+
+private:
+    template <class IniChange, class RegistryChange>
+    void Change(IniChange onIni, RegistryChange onRegistry) {
         if (kind_ == StoreKind::File) {
             IniFile ini(fileName_);
-            ini.DeleteKey(kConfigIniSection, name);
+            onIni(ini);
             ini.UpdateFile();
             return;
         }
         Registry reg;
         reg.OpenKey(kConfigRegistryKey, true);
-        reg.DeleteValue(name);
+        onRegistry(reg);
     }
 
-private:
     StoreKind kind_;
     std::string fileName_;
 };
