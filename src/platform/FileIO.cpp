@@ -8,6 +8,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace skrivo {
@@ -79,6 +80,18 @@ void SyncFolder(const std::string& folder) {
     }
 }
 
+// A symbolic link is written through, not replaced: users link a shared
+// dictionary into several folders, and replacing the link would quietly split it.
+std::string ResolveLink(const std::string& path) {
+    struct stat st{};
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+    char* real = ::realpath(path.c_str(), nullptr);
+    if (!real) return path;  // a dangling link is replaced like a missing file
+    std::string target(real);
+    std::free(real);
+    return target;
+}
+
 }  // namespace
 
 bool FileExists(const std::string& path) {
@@ -123,8 +136,9 @@ std::string ReadFileBytes(const std::string& path) {
     return bytes;
 }
 
-void WriteFileAtomic(const std::string& path, std::string_view bytes) {
-    if (path.empty()) throw FileError("Cannot write file '': no file name");
+void WriteFileAtomic(const std::string& requestedPath, std::string_view bytes) {
+    if (requestedPath.empty()) throw FileError("Cannot write file '': no file name");
+    const std::string path = ResolveLink(requestedPath);
     const std::string tempPath = TempNameFor(path);
     // A new file gets the usual permissions; a replaced one keeps its own.
     mode_t mode = 0666;

@@ -29,6 +29,7 @@ std::string ReadFileBytes(const std::string& path);
 // truncated file: either the old file stays whole or the new one is complete.
 // The file's last-write time is then set to the system clock's Now(), so that
 // file times and the host clock agree also on a manual clock.
+// A symbolic link is written through to its target and stays a link.
 // Throws FileError (the old file untouched) on any failure.
 void WriteFileAtomic(const std::string& path, std::string_view bytes);
 

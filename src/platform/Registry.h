@@ -37,8 +37,10 @@ public:
     Registry(const Registry&) = delete;
     Registry& operator=(const Registry&) = delete;
 
-    // Opens key (creating it and its parents when canCreate); false when it
-    // does not exist and may not be created. Closes a key opened before.
+    // Opens key (creating it and its parents when canCreate) in place of the
+    // key opened before; false when it does not exist and may not be
+    // created, and the key opened before then stays open (as TRegistry).
+    // "" (or "\") is the root of the hive.
     bool OpenKey(std::string_view key, bool canCreate);
     bool OpenKeyReadOnly(std::string_view key) { return OpenKey(key, false); }
     void CloseKey();

@@ -43,6 +43,19 @@ TEST(AtomicWrite, ReplacedFileKeepsItsPermissions) {
     EXPECT_EQ(st.st_mode & 0777, 0600u);
 }
 
+TEST(AtomicWrite, WritesThroughASymbolicLink) {
+    TempFolder dir;
+    ASSERT_TRUE(ForceDirectories(dir.File("shared")));
+    WriteFileAtomic(dir.File("shared/Skrivo.dic"), "old");
+    ASSERT_EQ(::symlink("shared/Skrivo.dic", dir.File("Skrivo.dic").c_str()), 0);
+    WriteFileAtomic(dir.File("Skrivo.dic"), "new");
+    struct stat st{};
+    ASSERT_EQ(::lstat(dir.File("Skrivo.dic").c_str(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode));
+    EXPECT_EQ(ReadFileBytes(dir.File("shared/Skrivo.dic")), "new");
+    EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"Skrivo.dic", "shared"}));
+}
+
 TEST(AtomicWrite, LastWriteTimeComesFromTheSystemClock) {
     TempFolder dir;
     ManualClock clock(1000, 133000000000000000ULL + 1234567);
