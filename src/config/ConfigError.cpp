@@ -5,12 +5,16 @@ namespace skrivo {
 
 namespace {
 
+// A broken database fails every read; the message box should still fit a screen.
+constexpr std::size_t kNamesInMessage = 5;
+
 std::string Message(const std::string& where, const std::vector<std::string>& names, const std::string& reason) {
     std::string list;
-    for (std::size_t i = 0; i < names.size(); ++i) {
+    for (std::size_t i = 0; i < names.size() && i < kNamesInMessage; ++i) {
         if (i > 0) list += ", ";
         list += '"' + names[i] + '"';
     }
+    if (names.size() > kNamesInMessage) list += " and " + std::to_string(names.size() - kNamesInMessage) + " more";
     bool one = names.size() == 1;
     return "The configuration value" + std::string(one ? " " : "s ") + list + " in " + where +
            (one ? " could not be read (" : " could not be read (first: ") + reason +

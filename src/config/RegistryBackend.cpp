@@ -13,7 +13,9 @@ public:
     explicit RegistryBackend(std::unique_ptr<Registry> reg) : reg_(std::move(reg)) {}
 
     std::string Where() const override {
-        return "the registry key HKEY_CURRENT_USER\\" + std::string(kConfigRegistryKey);
+        std::string_view key = kConfigRegistryKey;
+        key.remove_suffix(1);  // the trailing separator
+        return "the registry key HKEY_CURRENT_USER\\" + std::string(key);
     }
 
     bool ValueExists(std::string_view name) const override { return reg_->ValueExists(name); }

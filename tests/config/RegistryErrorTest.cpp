@@ -101,6 +101,25 @@ TEST_F(RegistryError, UnreadableListEntriesReadAsMissingOnesAndAreAllNamed) {
     EXPECT_TRUE(store.GetCfg()->MacroList[0].Empty());
 }
 
+TEST_F(RegistryError, MessageNamesTheFirstFewOfManyBadValues) {
+    ConfigStore saved;
+    saved.LoadSaveConfig(true, "");
+    for (const char* name : {"LastOptionsTab", "KeyComplete", "Language", "DelayTime", "AutoSave", "ExceedWordsMax",
+                             "WhenMouseOver"})
+        raw_.WriteString(name, "x");
+    ConfigStore store;
+    try {
+        store.LoadSaveConfig(false, "");
+        FAIL() << "no error raised";
+    } catch (const EConfigValueError& e) {
+        EXPECT_EQ(e.ValueNames().size(), 7u);
+        std::string what = e.what();
+        // Named in stored order; AutoSave and ExceedWordsMax come last.
+        EXPECT_NE(what.find("\"WhenMouseOver\" and 2 more"), std::string::npos) << what;
+        EXPECT_EQ(what.find("AutoSave"), std::string::npos) << what;
+    }
+}
+
 // A count of the wrong type counts as missing: the list stays as it is.
 TEST_F(RegistryError, UnreadableCountLeavesTheListAlone) {
     ConfigStore saved;
