@@ -29,7 +29,8 @@ public:
 
     std::string ReadString(std::string_view section, std::string_view key, std::string_view def) const;
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
-    // Text that is not a decimal (or "0x" hexadecimal) number reads as def.
+    // Text that is not a decimal (or "0x" / "$" hexadecimal) 32-bit number
+    // reads as def; eight hexadecimal digits are a bit pattern ("$FFFFFFFF" = -1).
     std::int32_t ReadInteger(std::string_view section, std::string_view key, std::int32_t def) const;
     void WriteInteger(std::string_view section, std::string_view key, std::int32_t value);
     // "1"/"0" written; a non-zero number reads as true.

@@ -29,6 +29,12 @@ std::string HomeFolder() {
     return "/tmp";
 }
 
+// The name ends up in a file name (the per-user configuration copy), so a
+// value that could lead out of the folder is not taken from the environment.
+bool UsableAsFileName(const std::string& name) {
+    return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos;
+}
+
 }  // namespace
 
 std::string SkrivoHome() {
@@ -46,12 +52,13 @@ std::string AppPath() { return SkrivoHome() + "/"; }
 
 std::string GetUserName() {
     std::string user = EnvOrEmpty("USER");
-    if (!user.empty()) return user;
+    if (UsableAsFileName(user)) return user;
     long size = sysconf(_SC_GETPW_R_SIZE_MAX);
     std::vector<char> buffer(size > 0 ? static_cast<std::size_t>(size) : 16384);
     passwd entry{};
     passwd* result = nullptr;
-    if (getpwuid_r(getuid(), &entry, buffer.data(), buffer.size(), &result) == 0 && result && result->pw_name) {
+    if (getpwuid_r(getuid(), &entry, buffer.data(), buffer.size(), &result) == 0 && result && result->pw_name &&
+        UsableAsFileName(result->pw_name)) {
         return result->pw_name;
     }
     return {};

@@ -13,7 +13,8 @@ std::string SkrivoHome();
 std::string AppPath();
 
 // GetUserName: the login name ($USER, else the password database); empty
-// when it cannot be found (callers then skip what needs it).
+// when it cannot be found (callers then skip what needs it). A name that
+// could not serve as a file name ("..", one with '/') is never returned.
 std::string GetUserName();
 
 }  // namespace skrivo

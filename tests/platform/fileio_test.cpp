@@ -194,6 +194,11 @@ TEST(Paths, HomeFollowsTheEnvironmentAndIsCreated) {
     if (savedXdg) ::setenv("XDG_DATA_HOME", savedXdgValue.c_str(), 1);
     if (saved) ::setenv("SKRIVO_HOME", savedValue.c_str(), 1);
     EXPECT_FALSE(GetUserName().empty());
+    const char* user = std::getenv("USER");
+    std::string savedUser = user ? user : "";
+    ::setenv("USER", "../../elsewhere", 1);  // would lead the configuration copy out of its folder
+    EXPECT_EQ(GetUserName().find('/'), std::string::npos);
+    if (user) ::setenv("USER", savedUser.c_str(), 1); else ::unsetenv("USER");
 }
 
 }  // namespace
