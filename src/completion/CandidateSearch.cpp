@@ -8,42 +8,6 @@ namespace skrivo {
 
 namespace {
 
-bool AllWordCharacters(std::string_view s) {
-    for (char c : s)
-        if (!IsAlphaDigit(c)) return false;
-    return true;
-}
-
-std::size_t FindFirstSeparator(std::string_view s) {
-    for (std::size_t i = 0; i < s.size(); ++i)
-        if (IsSepSpc(s[i])) return i;
-    return std::string_view::npos;
-}
-
-std::size_t FindFirstWordCharacter(std::string_view s) {
-    for (std::size_t i = 0; i < s.size(); ++i)
-        if (IsAlphaDigit(s[i])) return i;
-    return std::string_view::npos;
-}
-
-// The end of an entry worth offering: its last word, or with keepSeparators
-// the last word together with the run of separators before it
-// ("a.b.Caption" gives "Caption" or ".Caption").
-std::string_view ReduceToEnd(std::string_view entry, bool keepSeparators) {
-    std::size_t lastSeparator = std::string_view::npos;
-    for (std::size_t i = entry.size(); i-- > 0;)
-        if (IsSepSpc(entry[i])) {
-            lastSeparator = i;
-            break;
-        }
-    if (lastSeparator == std::string_view::npos) return entry;
-    if (!keepSeparators) return entry.substr(lastSeparator + 1);
-    std::size_t runStart = lastSeparator;
-    while (runStart > 0 && IsSepSpc(entry[runStart - 1])) --runStart;
-    if (runStart == 0) return entry;
-    return entry.substr(runStart);
-}
-
 // Entries the prefix and context phases never look at: blank ones, ones not
 // longer than the request, and single remembered words (leading blank).
 bool SkippedAsContext(std::string_view entry, std::size_t requestLength) {
@@ -56,6 +20,39 @@ int EffectiveWordsMaxInList(int configured) {
     return configured < 1 ? kDefaultWordsMaxInList : configured;
 }
 
+bool CandidateSearch::AllWordCharacters(std::string_view s) const {
+    for (char c : s)
+        if (!IsWordChar(c)) return false;
+    return true;
+}
+
+std::size_t CandidateSearch::FindFirstSeparator(std::string_view s) const {
+    for (std::size_t i = 0; i < s.size(); ++i)
+        if (!IsWordChar(s[i])) return i;
+    return std::string_view::npos;
+}
+
+std::size_t CandidateSearch::FindFirstWordCharacter(std::string_view s) const {
+    for (std::size_t i = 0; i < s.size(); ++i)
+        if (IsWordChar(s[i])) return i;
+    return std::string_view::npos;
+}
+
+// The end of an entry worth offering: its last word, or with keepSeparators
+// the last word together with the run of separators before it
+// ("a.b.Caption" gives "Caption" or ".Caption").
+std::string_view CandidateSearch::ReduceToEnd(std::string_view entry, bool keepSeparators) const {
+    std::size_t lastSeparator = entry.size();
+    while (lastSeparator > 0 && IsWordChar(entry[lastSeparator - 1])) --lastSeparator;
+    if (lastSeparator == 0) return entry;
+    --lastSeparator;
+    if (!keepSeparators) return entry.substr(lastSeparator + 1);
+    std::size_t runStart = lastSeparator;
+    while (runStart > 0 && !IsWordChar(entry[runStart - 1])) --runStart;
+    if (runStart == 0) return entry;
+    return entry.substr(runStart);
+}
+
 CandidateSearch::CandidateSearch(std::string_view request, const CandidateRules& rules, const CaseFold& fold)
     : rules_(rules),
       fold_(fold),
@@ -63,6 +60,7 @@ CandidateSearch::CandidateSearch(std::string_view request, const CandidateRules&
       lastWord_(LastWordOf(request)),
       lowLastWord_(fold.Lower(lastWord_)) {
     EnsureLetterTable();
+    for (int c = 0; c < 256; ++c) wordChars_[c] = IsAlphaDigit(static_cast<char>(c));
     SetRequest(request);
 }
 
@@ -91,7 +89,7 @@ void CandidateSearch::SearchList(const StringList& list, bool fromSelfTeaching) 
     if (!ContextPhase(list, fromSelfTeaching)) return;
 
     // Then the last word alone.
-    if (IsAlphaDigit(s_.front())) return;
+    if (IsWordChar(s_.front())) return;
     const std::size_t wordStart = FindFirstWordCharacter(s_);
     if (wordStart == std::string::npos) return;
     const std::string_view lastPart = Trim(std::string_view(s_).substr(wordStart));
@@ -117,10 +115,15 @@ bool CandidateSearch::PrefixPhase(const StringList& list, bool fromSelfTeaching)
 // restricting to words that start with the typed text is left to
 // OnlyWordsMatching1st.
 void CandidateSearch::SingleWordPhase(const StringList& list, bool fromSelfTeaching) {
+    // Such an entry reduces to its trimmed text or to nothing, so the
+    // first-characters filter can be applied before the costlier tests; on
+    // large unit dictionaries it rejects nearly every entry.
+    const bool mustStartWithLastWord = rules_.onlyWordsMatching1st && !lastWord_.empty();
     for (std::size_t i = 0; i < list.Count(); ++i) {
         const std::string& e = list[i];
         const std::string_view t = Trim(e);
         if (t.empty() || t.size() <= s_.size()) continue;
+        if (mustStartWithLastWord && !fold_.StartsWith(t, lowLastWord_)) continue;
         if (AllWordCharacters(t)) AddCandidate(e, false, i, fromSelfTeaching);
     }
 }
@@ -153,7 +156,7 @@ void CandidateSearch::LastWordPhase(const StringList& list, bool fromSelfTeachin
         }
         if (!fold_.StartsWith(e, lowS_)) continue;
         std::size_t cut = n;
-        while (cut < e.size() && !IsSepSpc(e[cut])) ++cut;
+        while (cut < e.size() && IsWordChar(e[cut])) ++cut;
         AddCandidate(e.substr(0, cut), false, i, fromSelfTeaching);
     }
 }

@@ -1,6 +1,7 @@
 // The search of one suggestion request through the word lists, in discovery order.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -62,7 +63,15 @@ private:
     void LastWordPhase(const StringList& list, bool fromSelfTeaching);
     void AddCandidate(std::string_view entry, bool keepSeparators, std::size_t index, bool fromSelfTeaching);
     void SetRequest(std::string_view s);
+    bool IsWordChar(char c) const { return wordChars_[static_cast<unsigned char>(c)]; }
+    bool AllWordCharacters(std::string_view s) const;
+    std::size_t FindFirstSeparator(std::string_view s) const;
+    std::size_t FindFirstWordCharacter(std::string_view s) const;
+    std::string_view ReduceToEnd(std::string_view entry, bool keepSeparators) const;
 
+    // The letter table copied once per search: the phases classify every
+    // character of every entry.
+    std::array<bool, 256> wordChars_{};
     const CandidateRules rules_;
     const CaseFold& fold_;
     const std::size_t limit_;

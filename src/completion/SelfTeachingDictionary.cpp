@@ -75,8 +75,11 @@ bool SelfTeachingDictionary::Collect(std::string_view word, const LearningOption
     if (!options.selfTeaching || word.empty() || CannotBeStoredAsOneLine(word)) return false;
     auto& entries = entries_.Lines();
     const CaseFold& fold = Fold();
-    const auto found = std::find_if(entries.begin(), entries.end(),
-                                    [&](const std::string& e) { return fold.Equal(e, word); });
+    // Lengths first: most entries differ in length, and this scan runs over
+    // up to the whole dictionary for every finished word.
+    const auto found = std::find_if(entries.begin(), entries.end(), [&](const std::string& e) {
+        return e.size() == word.size() && fold.Lower(e[0]) == fold.Lower(word[0]) && fold.Equal(e, word);
+    });
     if (found != entries.end() && found == entries.begin() && *found == word) return false;
     // Copied before the entries move: word may be one of them.
     std::string learnt(word);

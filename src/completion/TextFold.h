@@ -23,22 +23,43 @@ public:
     std::string Lower(std::string_view s) const;
 
     // Same length and the same characters after lower-casing.
-    bool Equal(std::string_view a, std::string_view b) const;
+    bool Equal(std::string_view a, std::string_view b) const {
+        return a.size() == b.size() && SameLower(a.data(), b.data(), a.size());
+    }
     // The first lowPrefix.size() characters of text, lower-cased, equal
     // lowPrefix (which the caller has already lower-cased).
-    bool StartsWith(std::string_view text, std::string_view lowPrefix) const;
+    bool StartsWith(std::string_view text, std::string_view lowPrefix) const {
+        if (text.size() < lowPrefix.size()) return false;
+        for (std::size_t i = 0; i < lowPrefix.size(); ++i)
+            if (Lower(text[i]) != static_cast<unsigned char>(lowPrefix[i])) return false;
+        return true;
+    }
     // Position of the first occurrence of lowNeedle in the lower-cased text,
     // or npos.
     std::size_t Find(std::string_view text, std::string_view lowNeedle) const;
 
 private:
+    bool SameLower(const char* a, const char* b, std::size_t n) const {
+        for (std::size_t i = 0; i < n; ++i)
+            if (Lower(a[i]) != Lower(b[i])) return false;
+        return true;
+    }
+
     std::array<unsigned char, 256> lower_{};
+    // For each lower-case value, the one character that lowers to it, or -1
+    // when several do (a letter and its capital): lets Find hand the search
+    // for a separator to memchr.
+    std::array<short, 256> onlySource_{};
 };
 
 // Blanks and control characters (codes 0 to 32) count as white space at the
 // ends of an entry, as the string lists' trimming has it.
 inline bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= 32; }
 std::string_view Trim(std::string_view s);
-inline bool IsBlankText(std::string_view s) { return Trim(s).empty(); }
+inline bool IsBlankText(std::string_view s) {
+    for (char c : s)
+        if (!IsBlankOrControl(c)) return false;
+    return true;
+}
 
 }  // namespace skrivo
