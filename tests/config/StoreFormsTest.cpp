@@ -1,6 +1,8 @@
 // How values look in each store: registry types, INI texts, macro data as hexadecimal.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "TempHome.h"
 #include "config/ConfigBackend.h"
 #include "config/ConfigStore.h"
@@ -108,6 +110,17 @@ TEST_F(RegistryForms, MissingKeyLoadsNothingAndCreatesNothing) {
     EXPECT_TRUE(log.empty());
     Registry reg;
     EXPECT_FALSE(reg.KeyExists("Software\\Quorvel\\Skrivo\\Delphi7"));
+}
+
+// A registry that cannot be opened is an error for a save, never a silent
+// success; the start-up load still leaves the defaults in force.
+TEST_F(RegistryForms, UnusableRegistryFailsLoudly) {
+    std::filesystem::create_directory(home_.File("registry.db"));
+    ConfigStore store;
+    EXPECT_THROW(store.LoadSaveConfig(true, ""), ERegistryException);
+    EXPECT_THROW(store.ResetDefaultConfig(), ERegistryException);
+    EXPECT_EQ(store.GetCfg()->SubstList.Count(), 66u);
+    EXPECT_EQ(store.GetCfg()->DelayTime, 250);
 }
 
 }  // namespace
