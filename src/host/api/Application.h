@@ -83,6 +83,12 @@ public:
     virtual ~IWindows() = default;
     virtual win::HWND GetForegroundWindow() = 0;
     virtual win::HWND GetFocus() = 0;
+    // Makes a top-level window the active one; returns the window that was
+    // active, 0 when refused (unknown handle, a window that never activates).
+    virtual win::HWND SetActiveWindow(win::HWND hwnd) = 0;
+    // Gives a control the keyboard focus, activating its window; false when
+    // the handle is not one of the application's.
+    virtual bool SetFocus(win::HWND hwnd) = 0;
     // Top-level windows, front first; the callback returns false to stop.
     virtual void EnumWindows(const std::function<bool(win::HWND)>& callback) = 0;
     virtual bool IsWindowVisible(win::HWND hwnd) = 0;

@@ -1,0 +1,93 @@
+// The editor control of one module: a QScintilla editor set up as the IDE's Pascal editor.
+#include "host/editor/EditorControl.h"
+
+#include <Qsci/qscilexerpascal.h>
+
+#include <QFontDatabase>
+
+#include "host/text/AnsiText.h"
+
+namespace skrivo::host {
+
+EditorControl::EditorControl(QWidget* parent) : QsciScintilla(parent), index_(*this) {
+    setUtf8(true);
+    SendScintilla(SCI_ALLOCATELINECHARACTERINDEX, static_cast<unsigned long>(SC_LINECHARACTERINDEX_UTF32));
+    setEolMode(EolWindows);
+    setEolVisibility(false);
+    setTabWidth(kDefaultTabWidth);
+    setIndentationsUseTabs(false);
+    setAutoIndent(true);
+    setBraceMatching(SloppyBraceMatch);
+    setCaretLineVisible(true);
+    setCaretLineBackgroundColor(QColor(0xF0, 0xF4, 0xFF));
+    SendScintilla(SCI_SETVIRTUALSPACEOPTIONS, static_cast<unsigned long>(SCVS_RECTANGULARSELECTION | SCVS_USERACCESSIBLE));
+    // Characters come from the host's keyboard layouts, never from an input method.
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPointSize(10);
+    auto* lexer = new QsciLexerPascal(this);
+    lexer->setDefaultFont(font);
+    lexer->setFont(font);
+    setLexer(lexer);
+    setMarginsFont(font);
+    setMarginType(0, NumberMargin);
+    setMarginWidth(0, QStringLiteral("00000"));
+    setMarginWidth(1, 14);
+    setMarginSensitivity(1, true);
+
+    for (int id = 0; id < 10; ++id) {
+        const int marker = kFirstBookmarkMarker + id;
+        SendScintilla(SCI_MARKERDEFINE, static_cast<unsigned long>(marker), static_cast<long>(SC_MARK_CHARACTER + '0' + id));
+        SendScintilla(SCI_MARKERSETFORE, static_cast<unsigned long>(marker), QColor(Qt::white));
+        SendScintilla(SCI_MARKERSETBACK, static_cast<unsigned long>(marker), QColor(0x20, 0x50, 0xA0));
+    }
+}
+
+void EditorControl::LoadUtf8(std::string_view utf8) {
+    const bool ro = isReadOnly();
+    setReadOnly(false);
+    SendScintilla(SCI_CLEARALL);
+    if (!utf8.empty()) SendScintilla(SCI_APPENDTEXT, static_cast<uintptr_t>(utf8.size()), utf8.data());
+    SendScintilla(SCI_EMPTYUNDOBUFFER);
+    SendScintilla(SCI_SETSAVEPOINT);
+    SendScintilla(SCI_GOTOPOS, 0UL);
+    setReadOnly(ro);
+}
+
+std::string EditorControl::Utf8Text() const {
+    const long length = SendScintilla(SCI_GETLENGTH);
+    const char* p = static_cast<const char*>(SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
+    return p ? std::string(p, static_cast<std::size_t>(length)) : std::string();
+}
+
+long EditorControl::CaretByte() const { return SendScintilla(SCI_GETCURRENTPOS); }
+
+int EditorControl::CaretVirtualSpace() const {
+    const long main = SendScintilla(SCI_GETMAINSELECTION);
+    return static_cast<int>(SendScintilla(SCI_GETSELECTIONNCARETVIRTUALSPACE, static_cast<unsigned long>(main)));
+}
+
+void EditorControl::PlaceCaret(long byte, int virtualSpace) {
+    SendScintilla(SCI_SETEMPTYSELECTION, static_cast<unsigned long>(byte));
+    if (virtualSpace > 0) {
+        SendScintilla(SCI_SETSELECTIONNCARETVIRTUALSPACE, 0UL, static_cast<long>(virtualSpace));
+        SendScintilla(SCI_SETSELECTIONNANCHORVIRTUALSPACE, 0UL, static_cast<long>(virtualSpace));
+    }
+    SendScintilla(SCI_CHOOSECARETX);
+}
+
+int EditorControl::ColumnWidth() const {
+    const int w = static_cast<int>(SendScintilla(SCI_TEXTWIDTH, static_cast<uintptr_t>(STYLE_DEFAULT), "W"));
+    return w > 0 ? w : 8;
+}
+
+void EditorControl::ReplaceAnsi(int start, int count, std::string_view ansi) {
+    const long from = index_.ByteOf(start);
+    const long to = index_.ByteOf(start + count);
+    const std::string utf8 = AnsiToEditorText(ansi);
+    SendScintilla(SCI_SETTARGETRANGE, static_cast<unsigned long>(from), static_cast<long>(to));
+    SendScintilla(SCI_REPLACETARGET, static_cast<uintptr_t>(utf8.size()), utf8.c_str());
+}
+
+}  // namespace skrivo::host

@@ -1,0 +1,73 @@
+// One open module: its file name, its editor and the notifiers told of what happens to it.
+#include "host/editor/Module.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <exception>
+
+#include "host/editor/EditNotifications.h"
+
+namespace skrivo::host {
+
+Module::Module(ModuleHost& host, EditNotifications& notifications, std::string fileName, EditorControl& editor)
+    : host_(host), notifications_(notifications), fileName_(std::move(fileName)), control_(&editor) {
+    auto name = [this] { return fileName_; };
+    source_ = std::make_unique<SourceEditor>(editor, notifications, name);
+    buffer_ = std::make_unique<EditBuffer>(*source_, name);
+    changeConnection_ = QObject::connect(&editor, &QsciScintillaBase::SCN_MODIFIED, &editor,
+                                         [this](int, int type, const char*, int, int, int, int, int, int, int) {
+                                             if (type & (QsciScintillaBase::SC_MOD_INSERTTEXT | QsciScintillaBase::SC_MOD_DELETETEXT))
+                                                 notifications_.MarkModified(*this);
+                                         });
+}
+
+Module::~Module() {
+    QObject::disconnect(changeConnection_);
+    notifications_.Forget(*this);
+}
+
+bool Module::AddNotifier(IModuleNotifier* notifier) {
+    if (!notifier || Closed()) return false;
+    if (std::find(notifiers_.begin(), notifiers_.end(), notifier) != notifiers_.end()) return false;
+    notifiers_.push_back(notifier);
+    return true;
+}
+
+bool Module::RemoveNotifier(IModuleNotifier* notifier) {
+    const auto it = std::find(notifiers_.begin(), notifiers_.end(), notifier);
+    if (it == notifiers_.end()) return false;
+    notifiers_.erase(it);
+    return true;
+}
+
+bool Module::Save(bool forceSave) { return !Closed() && host_.SaveModule(*this, forceSave); }
+bool Module::Close() { return !Closed() && host_.CloseModule(*this); }
+
+bool Module::Modified() const { return control_ && control_->isModified(); }
+
+void Module::NotifyAll(TNotifyCode code) {
+    const std::vector<IModuleNotifier*> snapshot = notifiers_;
+    for (IModuleNotifier* notifier : snapshot) {
+        if (std::find(notifiers_.begin(), notifiers_.end(), notifier) == notifiers_.end()) continue;
+        try {
+            notifier->Notify(code);
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "skrivo host: a module notifier failed: %s\n", e.what());
+        } catch (...) {
+            std::fprintf(stderr, "skrivo host: a module notifier failed\n");
+        }
+    }
+}
+
+void Module::Detach() {
+    if (Closed()) return;
+    QObject::disconnect(changeConnection_);
+    notifications_.Forget(*this);
+    NotifyAll(ncModuleDeleted);
+    notifiers_.clear();
+    buffer_.reset();
+    source_.reset();
+    control_.clear();
+}
+
+}  // namespace skrivo::host

@@ -1,0 +1,35 @@
+// Between Qt's keys and events and Windows' virtual keys, scan codes and messages.
+#pragma once
+
+#include "platform/WinTypes.h"
+#include "host/input/KeyState.h"
+
+class QKeyEvent;
+class QWidget;
+
+namespace skrivo::host {
+
+// The Qt key that a virtual key stands for (0 when none), for events the
+// host makes for Qt widgets.
+int QtKeyOfVirtualKey(win::WORD vk);
+
+// The virtual key of a real key event: keys that type no character by Qt's
+// key; character keys by their physical position (the native scan code read
+// through the US layout), so the character comes from the host's layout and
+// not the desktop's. 0 when the key is unknown. side tells left from right
+// for Shift, Ctrl and Alt.
+win::WORD VirtualKeyOfEvent(const QKeyEvent& event, KeySide& side);
+
+// The key message lParam for a virtual key (scan code of the US layout,
+// extended flag for the keys of the navigation block and right Ctrl/Alt).
+win::LPARAM KeyLParam(win::WORD vk, KeySide side, bool keyUp, bool previouslyDown, bool altDown);
+// The side a key message's lParam names (right Shift by its scan code, right
+// Ctrl and Alt by the extended flag).
+KeySide SideOfKeyMessage(win::WORD vk, win::LPARAM lParam);
+
+// Sends a key, character or mouse message to a widget as the Qt event it
+// stands for. Used where a message goes to a widget other than the editor
+// (dialog controls) and for Perform.
+void DeliverAsQtEvent(QWidget* widget, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam);
+
+}  // namespace skrivo::host
