@@ -126,9 +126,10 @@ HostApplication::HostApplication(HostOptions options) : options_(std::move(optio
 
     BuildMenus();
     QObject::connect(window_.get(), &TEditWindow::CurrentEditorChanged, context_.get(), [this](EditorControl* editor) {
-        if (editor)
-            QObject::connect(editor, &QsciScintilla::cursorPositionChanged, context_.get(), [this](int, int) { UpdateStatus(); },
-                             Qt::UniqueConnection);
+        if (editor && !editor->property("skrivoStatusWatched").toBool()) {
+            editor->setProperty("skrivoStatusWatched", true);
+            QObject::connect(editor, &QsciScintilla::cursorPositionChanged, context_.get(), [this](int, int) { UpdateStatus(); });
+        }
         UpdateStatus();
     });
     QObject::connect(window_.get(), &TEditWindow::CloseRequested, context_.get(), [this] { Quit(); });
