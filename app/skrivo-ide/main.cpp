@@ -1,0 +1,69 @@
+// skrivo-ide: the stand-in IDE on the real clock, with Skrivo loaded and the files of the command line open.
+#include <QApplication>
+#include <QTimer>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "CommandLine.h"
+#include "host/HostApplication.h"
+#include "host/forms/EditWindow.h"
+#include "host/forms/MessageForm.h"
+#include "host/services/ModuleManager.h"
+#include "host/text/AnsiText.h"
+
+#ifdef SKRIVO_IDE_WITH_EXPERT
+#include "expert/SkrivoPackage.h"
+#endif
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    std::string error;
+    const auto line = skrivo::ide::ParseCommandLine(args, error);
+    if (!line) {
+        std::fprintf(stderr, "skrivo-ide: %s\n%s", error.c_str(), skrivo::ide::UsageText());
+        return 2;
+    }
+    if (line->help) {
+        std::fputs(skrivo::ide::UsageText(), stdout);
+        return 0;
+    }
+
+    skrivo::host::HostOptions options;
+    const bool interactive = line->screenshot.empty();
+    options.interactive = interactive;
+    options.codePage = line->codePage;
+    options.layouts = line->layouts.empty() ? std::vector<skrivo::win::HKL>{skrivo::win::HKL_US, skrivo::win::HKL_RUSSIAN} : line->layouts;
+    skrivo::host::HostApplication host(std::move(options));
+
+#ifdef SKRIVO_IDE_WITH_EXPERT
+    if (!line->withoutSkrivo && !host.LoadPackage("SkrivoPackage.bpl", [] { skrivo::Register(); }, [] { skrivo::Unregister(); }))
+        std::fprintf(stderr, "skrivo-ide: Skrivo could not be loaded\n");
+#endif
+
+    for (const std::string& file : line->files) {
+        std::string why;
+        if (!host.OpenFile(file, &why)) {
+            std::fprintf(stderr, "skrivo-ide: cannot open %s: %s\n", file.c_str(), why.c_str());
+            if (interactive)
+                skrivo::host::MessageDlg("Error", "Can't open " + skrivo::host::EditorTextToAnsi(file) + ": " + why,
+                                         skrivo::host::MessageButtons::Ok);
+        }
+    }
+    if (host.Modules().Modules().empty()) host.NewFile();
+
+    if (!line->screenshot.empty()) {
+        const QString target = QString::fromStdString(line->screenshot);
+        int status = 1;
+        QTimer::singleShot(500, [&] {
+            status = host.MainWindow().grab().save(target) ? 0 : 1;
+            if (status != 0) std::fprintf(stderr, "skrivo-ide: cannot write %s\n", line->screenshot.c_str());
+            host.Quit();
+        });
+        host.Run();
+        return status;
+    }
+    return host.Run();
+}
