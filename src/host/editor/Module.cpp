@@ -6,6 +6,7 @@
 #include <exception>
 
 #include "host/editor/EditNotifications.h"
+#include "host/text/AnsiText.h"
 
 namespace skrivo::host {
 
@@ -16,7 +17,7 @@ Module::Module(ModuleHost& host, EditNotifications& notifications, std::string f
     buffer_ = std::make_unique<EditBuffer>(*source_, name);
     changeConnection_ = QObject::connect(&editor, &QsciScintillaBase::SCN_MODIFIED, &editor,
                                          [this](int, int type, const char*, int, int, int, int, int, int, int) {
-                                             if (type & (QsciScintillaBase::SC_MOD_INSERTTEXT | QsciScintillaBase::SC_MOD_DELETETEXT))
+                                             if (!loading_ && (type & (QsciScintillaBase::SC_MOD_INSERTTEXT | QsciScintillaBase::SC_MOD_DELETETEXT)))
                                                  notifications_.MarkModified(*this);
                                          });
 }
@@ -42,6 +43,14 @@ bool Module::RemoveNotifier(IModuleNotifier* notifier) {
 
 bool Module::Save(bool forceSave) { return !Closed() && host_.SaveModule(*this, forceSave); }
 bool Module::Close() { return !Closed() && host_.CloseModule(*this); }
+
+void Module::LoadAnsi(std::string_view ansi) {
+    if (!control_) return;
+    loading_ = true;
+    control_->LoadUtf8(AnsiToEditorText(ansi));
+    loading_ = false;
+    if (source_) source_->Block().AcceptEditorSelection();
+}
 
 bool Module::Modified() const { return control_ && control_->isModified(); }
 

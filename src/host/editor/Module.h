@@ -44,6 +44,9 @@ public:
     bool Close() override;
 
     void SetFileName(std::string fileName) { fileName_ = std::move(fileName); }
+    // Replaces the whole text as opening a file does: no undo step, no
+    // notification, unmodified afterwards, the cursor at the start.
+    void LoadAnsi(std::string_view ansi);
     // Tells every notifier registered now (and still registered when its turn
     // comes); an exception from one notifier is reported and does not stop
     // the others.
@@ -71,6 +74,7 @@ private:
     std::vector<IModuleNotifier*> notifiers_;
     QMetaObject::Connection changeConnection_;
     bool untitled_ = false;
+    bool loading_ = false;
 };
 
 }  // namespace skrivo::host
