@@ -52,7 +52,7 @@ void Module::LoadAnsi(std::string_view ansi) {
     if (source_) source_->Block().AcceptEditorSelection();
 }
 
-bool Module::Modified() const { return control_ && control_->isModified(); }
+bool Module::Modified() const { return control_ && (untitled_ || control_->isModified()); }
 
 void Module::NotifyAll(TNotifyCode code) {
     const std::vector<IModuleNotifier*> snapshot = notifiers_;

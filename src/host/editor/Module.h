@@ -58,6 +58,7 @@ public:
     EditorControl* Control() { return control_.data(); }
     SourceEditor* Source() { return source_.get(); }
     EditBuffer* Buffer() { return buffer_.get(); }
+    // Changed since it was last written; a unit never written counts as changed.
     bool Modified() const;
     // A module made by File > New that has never been written.
     bool Untitled() const { return untitled_; }

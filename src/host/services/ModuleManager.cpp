@@ -172,9 +172,6 @@ Module* ModuleManager::New() {
         const std::string text = QString::fromLatin1(kNewUnitText).arg(unit).toStdString();
         Module* module = AddModule(path, text);
         module->SetUntitled(true);
-        // A new unit counts as changed until it is first saved.
-        module->Control()->SendScintilla(QsciScintillaBase::SCI_SETSAVEPOINT);
-        module->Control()->setModified(true);
         UpdateTitle(*module);
         FileNotification(fnFileOpened, path);
         return module;
