@@ -1,6 +1,8 @@
 // The base of every top-level window of the host and the expert.
 #include "host/forms/Form.h"
 
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QCloseEvent>
 #include <QEventLoop>
@@ -40,7 +42,16 @@ win::TRect TForm::BoundsRect() {
     return {r.x(), r.y(), r.x() + r.width(), r.y() + r.height()};
 }
 
-void TForm::SetBoundsRect(const win::TRect& rect) { setGeometry(rect.left, rect.top, rect.Width(), rect.Height()); }
+void TForm::SetBoundsRect(const win::TRect& rect) {
+    // Bounds include the window frame (none for borderless forms); Qt sizes
+    // the client area and places the frame.
+    const QRect frame = frameGeometry();
+    const QRect client = geometry();
+    const int extraWidth = frame.width() - client.width();
+    const int extraHeight = frame.height() - client.height();
+    move(rect.left, rect.top);
+    resize(std::max(rect.Width() - extraWidth, 0), std::max(rect.Height() - extraHeight, 0));
+}
 
 QList<QWidget*> TForm::Components() const {
     QList<QWidget*> result;
