@@ -34,6 +34,11 @@ constexpr SidedKeys kSided[] = {{win::VK_SHIFT, win::VK_LSHIFT, win::VK_RSHIFT},
                             {win::VK_MENU, win::VK_LMENU, win::VK_RMENU}};
 }  // namespace
 
+void KeyState::ReleaseModifiers() {
+    for (const SidedKeys& s : kSided)
+        for (win::WORD vk : {s.generic, s.left, s.right}) keys_[vk] &= static_cast<win::BYTE>(~0x80);
+}
+
 win::WORD KeyState::Sided(win::WORD vk, KeySide side) {
     for (const SidedKeys& s : kSided)
         if (vk == s.generic) return side == KeySide::Right ? s.right : s.left;

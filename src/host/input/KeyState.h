@@ -24,6 +24,8 @@ public:
     static KeyState& Current();
 
     void Reset();
+    // Shift, Ctrl and Alt read released (toggles kept), without key messages.
+    void ReleaseModifiers();
     void KeyDown(win::WORD vk, KeySide side);
     void KeyUp(win::WORD vk, KeySide side);
     bool Pressed(int vk) const;

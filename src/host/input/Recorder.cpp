@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "host/input/KeyState.h"
 #include "host/input/MessagePump.h"
 #include "platform/VirtualKeys.h"
 
@@ -125,11 +126,16 @@ void KeystrokeRecorder::KeyPassed(const win::TMsg& msg) {
 void KeystrokeRecorder::ResumePlayback() {
     if (playing_) return;
     Flag playing(playing_);
+    // The recording carries its own modifiers; the keys held to start the
+    // playback (Shift+Ctrl+P) must not change what it types.
+    const KeyState held = KeyState::Current();
+    KeyState::Current().ReleaseModifiers();
     const std::vector<Keystroke> keys = playback_.Keys();
     for (const Keystroke& k : keys) {
         pump_.ReplayKey(k.message, k.vk, k.lParam);
         if (afterKey_) afterKey_();
     }
+    KeyState::Current() = held;
 }
 
 }  // namespace skrivo::host
