@@ -17,19 +17,19 @@ TfmConsole* fmConsole = nullptr;
 
 namespace {
 
-constexpr Qt::WindowFlags kToolWindowFlags =
-    Qt::Tool | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint;
-
 void ReportToConsole(std::string_view line) {
     if (fmConsole) fmConsole->Report(line);
 }
 
 }  // namespace
 
-TfmConsole::TfmConsole(QWidget* owner) : QWidget(owner, kToolWindowFlags | Qt::WindowStaysOnTopHint) {
-    setObjectName("fmConsole");
-    setWindowTitle("Debug Console");
-    setGeometry(569, 77, 403, 173);
+TfmConsole::TfmConsole() : host::TForm("TfmConsole", "fmConsole") {
+    // A sizeable tool window with only the system-menu icon.
+    setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                   Qt::CustomizeWindowHint);
+    SetStayOnTop(true);
+    SetCaption("Debug Console");
+    SetBoundsRect({569, 77, 569 + 403, 77 + 173});
     QFont font("MS Sans Serif");
     font.setPixelSize(11);
     setFont(font);
@@ -71,10 +71,7 @@ void TfmConsole::Report(std::string_view line) {
 
 void TfmConsole::OnTop1Click() {
     OnTop1->setChecked(!OnTop1->isChecked());
-    const bool wasVisible = isVisible();
-    setWindowFlag(Qt::WindowStaysOnTopHint, OnTop1->isChecked());
-    // Changing a window flag hides a shown window; bring it back as it was.
-    if (wasVisible) show();
+    SetStayOnTop(OnTop1->isChecked());
 }
 
 void TfmConsole::FormDestroy() {

@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include <QWidget>
+#include "host/forms/Form.h"
 
 class QMenu;
 class QAction;
@@ -13,10 +13,10 @@ namespace skrivo {
 
 class TQvExpert;
 
-class TfmConsole : public QWidget {
+class TfmConsole : public host::TForm {
     Q_OBJECT
 public:
-    explicit TfmConsole(QWidget* owner = nullptr);
+    TfmConsole();
     ~TfmConsole() override;
     TfmConsole(const TfmConsole&) = delete;
     TfmConsole& operator=(const TfmConsole&) = delete;
