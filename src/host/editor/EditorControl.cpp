@@ -12,6 +12,12 @@ namespace skrivo::host {
 EditorControl::EditorControl(QWidget* parent) : QsciScintilla(parent), index_(*this) {
     setUtf8(true);
     SendScintilla(SCI_ALLOCATELINECHARACTERINDEX, static_cast<unsigned long>(SC_LINECHARACTERINDEX_UTF32));
+    // QScintilla answers every text insertion or deletion it is told of with
+    // an accessibility event whose offset it finds by counting the characters
+    // from the start of the document: a rescan of the whole unit per
+    // keystroke. The host only needs to know that the text is about to
+    // change, so it asks for those notices alone.
+    SendScintilla(SCI_SETMODEVENTMASK, static_cast<unsigned long>(SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE | SC_MOD_CHANGEFOLD));
     setEolMode(EolWindows);
     setEolVisibility(false);
     setTabWidth(kDefaultTabWidth);

@@ -17,7 +17,7 @@ Module::Module(ModuleHost& host, EditNotifications& notifications, std::string f
     buffer_ = std::make_unique<EditBuffer>(*source_, name);
     changeConnection_ = QObject::connect(&editor, &QsciScintillaBase::SCN_MODIFIED, &editor,
                                          [this](int, int type, const char*, int, int, int, int, int, int, int) {
-                                             if (!loading_ && (type & (QsciScintillaBase::SC_MOD_INSERTTEXT | QsciScintillaBase::SC_MOD_DELETETEXT)))
+                                             if (!loading_ && (type & (QsciScintillaBase::SC_MOD_BEFOREINSERT | QsciScintillaBase::SC_MOD_BEFOREDELETE)))
                                                  notifications_.MarkModified(*this);
                                          });
 }

@@ -108,9 +108,12 @@ std::string TextIndex::ReadAnsi(int pos, int count) const {
     const long length = sci_.SendScintilla(Sci::SCI_GETLENGTH);
     const long start = ByteOf(pos);
     if (start >= length) return out;
-    const char* p = RangePointer(sci_, start, length - start);
+    // No more bytes than count characters can take: asking Scintilla for a
+    // longer range would move its gap across the rest of the document.
+    const long span = std::min(length - start, static_cast<long>(count) * 4);
+    const char* p = RangePointer(sci_, start, span);
     if (!p) return out;
-    const std::size_t n = static_cast<std::size_t>(length - start);
+    const std::size_t n = static_cast<std::size_t>(span);
     out.reserve(std::min<std::size_t>(static_cast<std::size_t>(count), n));
     std::size_t i = 0;
     while (i < n && static_cast<int>(out.size()) < count) {
