@@ -99,9 +99,13 @@ bool QtInputFilter::Mouse(QObject* watched, QEvent* event) {
         global = mouse->globalPosition();
         local = mouse->position();
     }
-    if (event == lastMouse_ || (time == lastMouseTime_ && time != 0 && event->type() != QEvent::MouseMove)) return false;
-    lastMouse_ = event;
-    lastMouseTime_ = time;
+    const bool propagated = lastMouse_.receiver && lastMouse_.type == event->type() && lastMouse_.time == time &&
+                            lastMouse_.global == global && widget->isAncestorOf(qobject_cast<QWidget*>(lastMouse_.receiver.data()));
+    if (propagated) return false;
+    lastMouse_.type = event->type();
+    lastMouse_.time = time;
+    lastMouse_.global = global;
+    lastMouse_.receiver = widget;
 
     win::UINT msg = win::WM_MOUSEMOVE;
     if (event->type() != QEvent::MouseMove && event->type() != QEvent::Wheel) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointF>
 #include <QPointer>
 
 namespace skrivo::host {
@@ -24,9 +25,14 @@ private:
     bool Key(QEvent* event);
     bool Mouse(QObject* watched, QEvent* event);
     MessagePump& pump_;
-    // Qt offers one mouse event to each parent in turn; the hook sees it once.
-    const QEvent* lastMouse_ = nullptr;
-    ulong lastMouseTime_ = 0;
+    // Qt offers a mouse event the widget ignored to each parent in turn, as
+    // copies; the hook sees the event once.
+    struct LastMouse {
+        int type = 0;
+        ulong time = 0;
+        QPointF global;
+        QPointer<QObject> receiver;
+    } lastMouse_;
 };
 
 }  // namespace skrivo::host
