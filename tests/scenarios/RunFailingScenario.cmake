@@ -1,0 +1,31 @@
+# Runs skrivo-replay on a scenario that must fail and checks its exit code and its one line of error.
+# The scenario names what it expects in its own comments:
+#   # exit: 1
+#   # error: line 5: expected "ab|", got "a|b"
+# Called with -DREPLAY=<program> -DSCRIPT=<file>; an empty SCRIPT runs the program without arguments.
+if(SCRIPT)
+  file(STRINGS "${SCRIPT}" header REGEX "^# (exit|error): ")
+  execute_process(COMMAND "${REPLAY}" "${SCRIPT}" RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+else()
+  set(header "# exit: 2" "# error: usage: skrivo-replay SCRIPT")
+  execute_process(COMMAND "${REPLAY}" RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+endif()
+set(expected_exit "")
+set(expected_error "")
+foreach(line IN LISTS header)
+  if(line MATCHES "^# exit: (.*)$")
+    set(expected_exit "${CMAKE_MATCH_1}")
+  elseif(line MATCHES "^# error: (.*)$")
+    set(expected_error "${CMAKE_MATCH_1}")
+  endif()
+endforeach()
+if(expected_exit STREQUAL "" OR expected_error STREQUAL "")
+  message(FATAL_ERROR "${SCRIPT} names no '# exit:' or '# error:'")
+endif()
+if(NOT rc STREQUAL expected_exit)
+  message(FATAL_ERROR "exit ${rc}, expected ${expected_exit}; error output:\n${err}")
+endif()
+string(REGEX REPLACE "\n.*" "" first_error_line "${err}")
+if(NOT first_error_line STREQUAL expected_error)
+  message(FATAL_ERROR "error line:\n  ${first_error_line}\nexpected:\n  ${expected_error}")
+endif()
