@@ -11,6 +11,7 @@
 #include "host/forms/EditWindow.h"
 #include "host/forms/MessageForm.h"
 #include "host/services/ModuleManager.h"
+#include "host/sound/AlsaSound.h"
 #include "host/text/AnsiText.h"
 
 #ifdef SKRIVO_IDE_WITH_EXPERT
@@ -35,6 +36,7 @@ int main(int argc, char** argv) {
     const bool interactive = line->screenshot.empty();
     options.interactive = interactive;
     options.codePage = line->codePage;
+    options.sound = skrivo::host::CreateSystemSoundDevice();
     options.layouts = line->layouts.empty() ? std::vector<skrivo::win::HKL>{skrivo::win::HKL_US, skrivo::win::HKL_RUSSIAN} : line->layouts;
     skrivo::host::HostApplication host(std::move(options));
 
