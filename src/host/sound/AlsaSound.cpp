@@ -24,6 +24,8 @@ namespace skrivo::host {
 namespace {
 
 constexpr int kRate = 22050;
+
+void IgnoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
 constexpr snd_pcm_uframes_t kChunk = 512;  // about 23 ms: how quickly a stop is heard
 
 // One player thread owns the PCM handle. Waves replace each other (a new
@@ -124,7 +126,7 @@ private:
 std::unique_ptr<ISoundDevice> CreateSystemSoundDevice() {
 #ifdef SKRIVO_HAVE_ALSA
     // A machine without a sound card is normal here (CI, servers): no chatter.
-    snd_lib_error_set_handler([](const char*, int, const char*, int, const char*, ...) {});
+    snd_lib_error_set_handler(&IgnoreAlsaError);
     snd_pcm_t* pcm = nullptr;
     if (snd_pcm_open(&pcm, "default", SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK) == 0) {
         snd_pcm_nonblock(pcm, 0);
