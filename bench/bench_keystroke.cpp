@@ -1,0 +1,84 @@
+// One keystroke with Skrivo loaded: message hook, editor insert, notification and the expert's Notify, on a 5,000-line unit.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string>
+
+#include "bridge/QvNotifier.h"
+#include "expert/SkrivoExpert.h"
+#include "expert/SkrivoPackage.h"
+#include "host/testing/OffscreenHost.h"
+#include "platform/VirtualKeys.h"
+
+namespace {
+
+using skrivo::host::testing::OffscreenHost;
+
+// The expert as the package creates it, reachable for the read that follows a key.
+class BenchExpert : public skrivo::TSkrivoExpert {
+public:
+    BenchExpert() = default;
+};
+
+std::string PascalUnit(int lines) {
+    std::string text = "unit Big;\r\n\r\ninterface\r\n\r\nimplementation\r\n\r\n";
+    int written = 6;
+    for (int i = 0; written < lines; ++i, written += 6) {
+        text += "procedure TForm1.Button" + std::to_string(i) + "Click(Sender: TObject);\r\n";
+        text += "begin\r\n  if Sender <> nil then\r\n    Caption := 'Clicked " + std::to_string(i) + "';\r\nend;\r\n\r\n";
+    }
+    return text + "end.\r\n";
+}
+
+struct Workbench {
+    explicit Workbench(bool loadSkrivo) {
+        const std::string text = PascalUnit(5000);
+        host.OpenText("Big.pas", text);
+        // The middle of the unit, far from both ends.
+        host.SetCursorPosition(static_cast<int>(text.size() / 2));
+        if (loadSkrivo) host->LoadPackage("SkrivoPackage.bpl", &skrivo::Register, &skrivo::Unregister);
+    }
+    OffscreenHost host;
+};
+
+void TypeAndErase(skrivo::host::HostApplication& host) {
+    host.TypeChar('a');
+    host.PressKey(skrivo::win::VK_BACK);
+}
+
+void BM_KeystrokeWithSkrivo(benchmark::State& state) {
+    Workbench bench(true);
+    for (auto _ : state) TypeAndErase(bench.host.Host());
+    state.SetItemsProcessed(state.iterations() * 2);
+}
+BENCHMARK(BM_KeystrokeWithSkrivo)->Unit(benchmark::kMicrosecond);
+
+// The same keys without Skrivo: what the IDE costs by itself.
+void BM_KeystrokeWithoutSkrivo(benchmark::State& state) {
+    Workbench bench(false);
+    for (auto _ : state) TypeAndErase(bench.host.Host());
+    state.SetItemsProcessed(state.iterations() * 2);
+}
+BENCHMARK(BM_KeystrokeWithoutSkrivo)->Unit(benchmark::kMicrosecond);
+
+// A key followed by the read of the line before the cursor that the
+// completion trigger makes: the slow way re-reads the changed source once.
+void BM_KeystrokeThenReadLine(benchmark::State& state) {
+    Workbench bench(false);
+    auto expert = skrivo::TQvExpert::Create<BenchExpert>();
+    expert->SetReady(true);
+    expert->SetFastReadText(state.range(0) != 0);
+    for (auto _ : state) {
+        bench.host->TypeChar('a');
+        benchmark::DoNotOptimize(expert->ReadText(-100));
+        bench.host->PressKey(skrivo::win::VK_BACK);
+        benchmark::DoNotOptimize(expert->ReadText(-100));
+    }
+    state.SetItemsProcessed(state.iterations() * 2);
+    state.SetLabel(state.range(0) ? "fast read" : "notifier read");
+}
+BENCHMARK(BM_KeystrokeThenReadLine)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
