@@ -66,6 +66,11 @@ public:
     bool HostShortCut(const TMsg& msg, QWidget* target) override { return host_.HostShortCut(msg, target); }
     void KeyPassed(const TMsg& msg) override {
         if (host_.recorder_) host_.recorder_->KeyPassed(msg);
+        const bool up = msg.message == WM_KEYUP || msg.message == WM_SYSKEYUP;
+        if (up && host_.layoutSwitchArmed_ && (msg.wParam == VK_SHIFT || msg.wParam == VK_MENU)) {
+            host_.layoutSwitchArmed_ = false;
+            host_.SwitchKeyboardLayout();
+        }
     }
 
 private:
@@ -310,6 +315,12 @@ void HostApplication::SwitchKeyboardLayout() {
     UpdateStatus();
 }
 
+bool HostApplication::SetKeyboardLayout(HKL layout) {
+    if (ActivateKeyboardLayout(layout) == 0) return false;
+    UpdateStatus();
+    return true;
+}
+
 void HostApplication::SetModalAnswerer(std::function<void(TForm&)> answerer) { Desktop::Instance().SetModalAnswerer(std::move(answerer)); }
 
 bool HostApplication::LoadPackage(const std::string& name, std::function<void()> reg, std::function<void()> unreg) {
@@ -348,11 +359,11 @@ bool HostApplication::HostShortCut(const TMsg& msg, QWidget* target) {
     const auto vk = static_cast<WORD>(msg.wParam);
     const KeyState& keys = KeyState::Current();
     const bool repeat = (msg.lParam >> 30) & 1;
-    // Alt+Shift: the next keyboard layout, as Windows switches it.
-    if (!repeat && ((vk == VK_SHIFT && keys.Pressed(VK_MENU)) || (vk == VK_MENU && keys.Pressed(VK_SHIFT))) && !keys.Pressed(VK_CONTROL)) {
-        SwitchKeyboardLayout();
-        return true;
-    }
+    // Alt+Shift switches the layout when the second of the two is released
+    // with no other key between, as Windows does; Alt+Shift+arrow stays a
+    // selection key.
+    const bool altShift = (vk == VK_SHIFT && keys.Pressed(VK_MENU)) || (vk == VK_MENU && keys.Pressed(VK_SHIFT));
+    if (!repeat) layoutSwitchArmed_ = altShift && !keys.Pressed(VK_CONTROL);
     // The main window's keys work only while it has the keyboard.
     if (!target || target->window() != window_.get()) return false;
     if (vk == VK_SHIFT || vk == VK_CONTROL || vk == VK_MENU) return false;

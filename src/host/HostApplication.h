@@ -121,6 +121,8 @@ public:
 
     // The next installed layout becomes active (Alt+Shift and the menu).
     void SwitchKeyboardLayout();
+    // An installed layout becomes active; false when it is not installed.
+    bool SetKeyboardLayout(win::HKL layout);
 
     // Called with every modal form once it is visible (see TForm::ShowModal).
     void SetModalAnswerer(std::function<void(TForm&)> answerer);
@@ -169,6 +171,7 @@ private:
     std::unique_ptr<PackageLoader> packages_;
     std::unique_ptr<QtInputFilter> filter_;
     bool postScheduled_ = false;
+    bool layoutSwitchArmed_ = false;
 };
 
 }  // namespace skrivo::host

@@ -170,6 +170,29 @@ TEST(MessagePumpLayoutTest, AltShiftSwitchesToTheNextLayout) {
     EXPECT_EQ(GetKeyboardLayout(), HKL_RUSSIAN);
     EXPECT_EQ(two->MainWindow().LayoutText().toStdString(), "RU");
     EXPECT_EQ(two.Text(), "");
+    // Alt+Shift with another key between is that key's combination, not a switch.
+    two->KeyDown(VK_MENU);
+    two->KeyDown(VK_SHIFT);
+    two->PressKey(VK_RIGHT);
+    two->KeyUp(VK_SHIFT);
+    two->KeyUp(VK_MENU);
+    EXPECT_EQ(GetKeyboardLayout(), HKL_RUSSIAN);
+    EXPECT_TRUE(two->SetKeyboardLayout(HKL_US));
+    EXPECT_FALSE(two->SetKeyboardLayout(0x04070407));
+    EXPECT_EQ(two->MainWindow().LayoutText().toStdString(), "EN");
+}
+
+TEST_F(MessagePumpTest, EnterIndentsLikeTheLineAboveAndControlLettersDoNoLineSurgery) {
+    host.OpenText("Unit1.pas", "  begin|\r\nnext");
+    host.Press(VK_RETURN);
+    host.Type("x;");
+    EXPECT_EQ(host.TextWithCursor(), "  begin\r\n  x;|\r\nnext");
+    for (WORD key : {'L', 'U', 'D'}) host.PressShortCut(ShortCut(key, ssCtrl));
+    host.PressShortCut(ShortCut('L', ssCtrl | ssShift));
+    EXPECT_EQ(host.TextWithCursor(), "  begin\r\n  x;|\r\nnext");
+    host.Press(VK_HOME);
+    host.PressShortCut(ShortCut('T', ssCtrl));  // deletes the word to the right, as in the IDE
+    EXPECT_EQ(host.TextWithCursor(), "  begin\r\n  |;\r\nnext");
 }
 
 TEST_F(MessagePumpTest, TypeCharHoldsShiftAroundTheCharacter) {

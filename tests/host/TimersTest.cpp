@@ -105,5 +105,22 @@ TEST_F(TimersTest, SleepMovesTheManualClockWithoutFiringTimers) {
     EXPECT_EQ(fired.size(), 3u);
 }
 
+TEST(RealClockTimersTest, QtTimersFireOnTheRealClock) {
+    HostOptions options = OffscreenHost::DefaultOptions();
+    options.manualClock = false;
+    OffscreenHost host(std::move(options));
+    auto timer = host->CreateTimer();
+    int ticks = 0;
+    timer->SetInterval(10);
+    timer->SetOnTimer([&] { ++ticks; });
+    timer->SetEnabled(true);
+    host.Advance(200);
+    timer->SetEnabled(false);
+    const int stopped = ticks;
+    host.Advance(50);
+    EXPECT_GE(stopped, 3);
+    EXPECT_EQ(ticks, stopped);
+}
+
 }  // namespace
 }  // namespace skrivo::host

@@ -27,6 +27,14 @@ EditorControl::EditorControl(QWidget* parent) : QsciScintilla(parent), index_(*t
     setCaretLineVisible(true);
     setCaretLineBackgroundColor(QColor(0xF0, 0xF4, 0xFF));
     SendScintilla(SCI_SETVIRTUALSPACEOPTIONS, static_cast<unsigned long>(SCVS_RECTANGULARSELECTION | SCVS_USERACCESSIBLE));
+    // Keys as the IDE's editor has them: QScintilla's line and case commands
+    // on Ctrl+letter keys would act where the IDE's user expects nothing (or
+    // the expert's commands, when those are switched off).
+    for (const int key : {'L', 'T', 'D', 'U'}) {
+        SendScintilla(SCI_CLEARCMDKEY, static_cast<unsigned long>(key | (SCMOD_CTRL << 16)));
+        SendScintilla(SCI_CLEARCMDKEY, static_cast<unsigned long>(key | ((SCMOD_CTRL | SCMOD_SHIFT) << 16)));
+    }
+    SendScintilla(SCI_ASSIGNCMDKEY, static_cast<unsigned long>('T' | (SCMOD_CTRL << 16)), static_cast<long>(SCI_DELWORDRIGHT));
     // Characters come from the host's keyboard layouts, never from an input method.
     setAttribute(Qt::WA_InputMethodEnabled, false);
 
