@@ -1,0 +1,468 @@
+// The suggestion list window TfmSuggest: a borderless, always-on-top form with the owner-drawn word list lvWords, and the mailbox of sound requests.
+#include "completion/SuggestWindow.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <exception>
+
+#include <QAbstractItemDelegate>
+#include <QAbstractListModel>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QProxyStyle>
+#include <QScrollBar>
+
+#include "config/SoundEvents.h"
+#include "host/api/Host.h"
+#include "host/forms/WindowRegistry.h"
+#include "host/input/QtKeys.h"
+#include "host/text/AnsiText.h"
+
+namespace skrivo {
+
+namespace {
+
+// Form metrics the window starts with before the first fill sizes it.
+constexpr int kInitialLeft = 385;
+constexpr int kInitialTop = 78;
+constexpr int kInitialClientWidth = 161;
+constexpr int kInitialClientHeight = 114;
+// "MS Sans Serif" 8 pt at 96 pixels per inch: a font height of -11. Pixels,
+// not points, so the list keeps its size on screens of any density.
+constexpr int kListFontPixels = 11;
+// The caption sits this far inside its row.
+constexpr int kTextIndentX = 4;
+constexpr int kTextIndentY = 1;
+
+QString ToScreenText(const std::string& ansi) { return QString::fromStdString(host::AnsiToEditorText(ansi)); }
+
+// Handlers run from Qt's event delivery, where an exception would end the
+// IDE; they are reported and dropped there, as the message pump does.
+template <class Handler>
+void RunGuarded(const char* what, Handler&& handler) {
+    try {
+        handler();
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "skrivo: the suggestion list's %s failed: %s\n", what, e.what());
+    } catch (...) {
+        std::fprintf(stderr, "skrivo: the suggestion list's %s failed\n", what);
+    }
+}
+
+win::TPoint ToPoint(const QPointF& p) { return {static_cast<int>(p.x()), static_cast<int>(p.y())}; }
+
+// Gives the list's scroll bar the host's width, the one the placement makes
+// room for.
+class ScrollBarExtentStyle final : public QProxyStyle {
+public:
+    explicit ScrollBarExtentStyle(int extent) : extent_(extent) {}
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+        if (metric == PM_ScrollBarExtent && extent_ > 0) return extent_;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+
+private:
+    int extent_;
+};
+
+}  // namespace
+
+// The items of the list; captions are converted for the screen once, when
+// the list is filled, not at every repaint.
+class SuggestItemModel final : public QAbstractListModel {
+public:
+    explicit SuggestItemModel(QObject* parent) : QAbstractListModel(parent) {}
+
+    void Reset(std::vector<SuggestionItem> items) {
+        beginResetModel();
+        items_ = std::move(items);
+        captions_.clear();
+        captions_.reserve(static_cast<qsizetype>(items_.size()));
+        for (const SuggestionItem& item : items_) captions_.push_back(ToScreenText(item.text));
+        endResetModel();
+    }
+    int Count() const { return static_cast<int>(items_.size()); }
+    const SuggestionItem& Item(int index) const { return items_[static_cast<std::size_t>(index)]; }
+    const QString& ScreenCaption(int index) const { return captions_[index]; }
+    const QList<QString>& ScreenCaptions() const { return captions_; }
+
+    int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : Count(); }
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (!index.isValid() || index.row() >= Count()) return {};
+        if (role == Qt::DisplayRole) return captions_[index.row()];
+        if (role == Qt::UserRole) return Item(index.row()).dictIndex;
+        return {};
+    }
+    Qt::ItemFlags flags(const QModelIndex& index) const override {
+        return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemNeverHasChildren : Qt::NoItemFlags;
+    }
+
+private:
+    std::vector<SuggestionItem> items_;
+    QList<QString> captions_;
+};
+
+// Owner drawing: every row is handed to OnDrawItem with its state.
+class TSuggestListView::Delegate final : public QAbstractItemDelegate {
+public:
+    Delegate(TSuggestListView& view) : QAbstractItemDelegate(&view), view_(view) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        if (!view_.OnDrawItem) return;
+        const int row = index.row();
+        const TOwnerDrawState state{row == view_.selected_, row == view_.focused_};
+        painter->save();
+        RunGuarded("drawing", [&] { view_.OnDrawItem(*painter, row, option.rect, state); });
+        painter->restore();
+    }
+    QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override {
+        return {view_.ColumnWidth(), kSuggestRowHeight};
+    }
+
+private:
+    TSuggestListView& view_;
+};
+
+TSuggestListView::TSuggestListView(QWidget* parent) : QTreeView(parent) {
+    model_ = new SuggestItemModel(this);
+    delegate_ = new Delegate(*this);
+    setModel(model_);
+    setItemDelegate(delegate_);
+
+    setHeaderHidden(true);
+    header()->setStretchLastSection(false);
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setIndentation(0);
+    setUniformRowHeights(true);
+    setAllColumnsShowFocus(true);
+    setSortingEnabled(false);
+    // Selection and the focus mark are kept here, as a list view keeps them;
+    // Qt's own selection would follow Qt's rules for keys and clicks.
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setFocusPolicy(Qt::NoFocus);
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    setAutoScroll(false);
+    setTextElideMode(Qt::ElideNone);
+    setMouseTracking(true);
+    viewport()->setMouseTracking(true);
+
+    const int extent = host::Host() ? host::Host()->Windows().GetSystemMetrics(win::SM_CXVSCROLL) : 0;
+    scrollBarStyle_ = std::make_unique<ScrollBarExtentStyle>(extent);
+    verticalScrollBar()->setStyle(scrollBarStyle_.get());
+
+    host::WindowRegistry::Instance().SetMessageHandler(
+        this, [this](win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) { return Perform(msg, wParam, lParam); });
+}
+
+TSuggestListView::~TSuggestListView() {
+    // The scroll bar outlives this body; it must not be left with a style
+    // that goes before it.
+    verticalScrollBar()->setStyle(nullptr);
+}
+
+void TSuggestListView::SetItems(std::vector<SuggestionItem> items) {
+    setUpdatesEnabled(false);
+    selected_ = -1;
+    focused_ = -1;
+    model_->Reset(std::move(items));
+    verticalScrollBar()->setValue(0);
+    setUpdatesEnabled(true);
+}
+
+int TSuggestListView::Count() const { return model_->Count(); }
+
+std::string TSuggestListView::Caption(int index) const { return Valid(index) ? model_->Item(index).text : std::string(); }
+
+int TSuggestListView::Data(int index) const { return Valid(index) ? model_->Item(index).dictIndex : 0; }
+
+QString TSuggestListView::ScreenCaption(int index) const { return Valid(index) ? model_->ScreenCaption(index) : QString(); }
+
+const QList<QString>& TSuggestListView::ScreenCaptions() const { return model_->ScreenCaptions(); }
+
+void TSuggestListView::UpdateRow(int index) {
+    if (Valid(index)) viewport()->update(visualRect(model_->index(index, 0)));
+}
+
+void TSuggestListView::SetSelected(int index) {
+    if (!Valid(index)) index = -1;
+    if (index == selected_) return;
+    const int old = selected_;
+    selected_ = index;
+    UpdateRow(old);
+    UpdateRow(index);
+}
+
+void TSuggestListView::SetItemFocused(int index) {
+    if (!Valid(index)) index = -1;
+    if (index == focused_) return;
+    const int old = focused_;
+    focused_ = index;
+    UpdateRow(old);
+    UpdateRow(index);
+}
+
+void TSuggestListView::SelectAndFocus(int index) {
+    SetSelected(index);
+    SetItemFocused(index);
+}
+
+// With one scroll step per item, the scroll position is the top row; the
+// view's own geometry would lag behind while the window is hidden.
+int TSuggestListView::TopIndex() const { return Count() == 0 ? 0 : verticalScrollBar()->value(); }
+
+// No frame, header or horizontal scroll bar: the list's height is its
+// client height, also before the window is first laid out.
+int TSuggestListView::VisibleRowCount() const { return height() / kSuggestRowHeight; }
+
+void TSuggestListView::MakeVisible(int index) {
+    if (!Valid(index)) return;
+    const int top = TopIndex();
+    const int rows = std::max(VisibleRowCount(), 1);
+    if (index < top)
+        verticalScrollBar()->setValue(index);
+    else if (index >= top + rows)
+        verticalScrollBar()->setValue(index - rows + 1);
+}
+
+int TSuggestListView::ColumnWidth() const { return columnWidth(0); }
+
+void TSuggestListView::SetColumnWidth(int width) { setColumnWidth(0, std::max(width, 0)); }
+
+int TSuggestListView::ItemAt(win::TPoint client) const {
+    if (client.x < 0 || client.x >= ColumnWidth()) return -1;
+    const QModelIndex index = indexAt(QPoint(client.x, client.y));
+    return index.isValid() ? index.row() : -1;
+}
+
+win::HWND TSuggestListView::Handle() { return host::WindowRegistry::Instance().HandleOf(this); }
+
+win::LRESULT TSuggestListView::Perform(win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) {
+    if (msg == win::WM_KEYDOWN || msg == win::WM_SYSKEYDOWN) {
+        KeyDown(static_cast<win::WORD>(wParam & 0xFFFF));
+        return 0;
+    }
+    // A list view acts on the key's press only.
+    if (win::IsKeyMessage(msg)) return 0;
+    if (msg >= win::WM_MOUSEFIRST && msg <= win::WM_MOUSELAST) host::DeliverAsQtEvent(this, msg, wParam, lParam);
+    return 0;
+}
+
+void TSuggestListView::KeyDown(win::WORD vk) {
+    win::WORD key = vk;
+    if (OnKeyDown) OnKeyDown(key);
+    if (key == 0) return;
+    const int reference = focused_ >= 0 ? focused_ : selected_;
+    const int target = ListViewKeyTarget(key, reference, TopIndex(), VisibleRowCount(), Count());
+    if (target < 0) return;
+    SelectAndFocus(target);
+    MakeVisible(target);
+}
+
+void TSuggestListView::keyPressEvent(QKeyEvent* event) {
+    host::KeySide side = host::KeySide::Left;
+    const win::WORD vk = host::VirtualKeyOfEvent(*event, side);
+    if (vk == 0) {
+        event->ignore();
+        return;
+    }
+    RunGuarded("key handler", [&] { KeyDown(vk); });
+}
+
+void TSuggestListView::mousePressEvent(QMouseEvent* event) {
+    const win::TPoint at = ToPoint(event->position());
+    ListMouseButton button = ListMouseButton::Left;
+    if (event->button() == Qt::RightButton)
+        button = ListMouseButton::Right;
+    else if (event->button() == Qt::MiddleButton)
+        button = ListMouseButton::Middle;
+    else if (event->button() != Qt::LeftButton)
+        return;
+    // Either main button selects the item under it; a press beside the items
+    // leaves nothing selected.
+    if (button != ListMouseButton::Middle) {
+        const int item = ItemAt(at);
+        if (item >= 0)
+            SelectAndFocus(item);
+        else
+            SetSelected(-1);
+    }
+    if (button == ListMouseButton::Left) leftPressed_ = true;
+    if (OnMouseDown) RunGuarded("mouse-down handler", [&] { OnMouseDown(button, at); });
+}
+
+void TSuggestListView::mouseReleaseEvent(QMouseEvent* event) {
+    // Only a release that ends a press of this list is a click: not the
+    // release after a double click, nor one whose press went elsewhere.
+    if (event->button() != Qt::LeftButton || !leftPressed_) return;
+    leftPressed_ = false;
+    if (OnClick) RunGuarded("click handler", [&] { OnClick(); });
+}
+
+void TSuggestListView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    leftPressed_ = false;
+    const int item = ItemAt(ToPoint(event->position()));
+    if (item >= 0) SelectAndFocus(item);
+    if (OnDblClick) RunGuarded("double-click handler", [&] { OnDblClick(); });
+}
+
+void TSuggestListView::mouseMoveEvent(QMouseEvent* event) {
+    const win::TPoint at = ToPoint(event->position());
+    if (OnMouseMove) RunGuarded("mouse-move handler", [&] { OnMouseMove(at); });
+}
+
+TfmSuggest::TfmSuggest(QWidget* owner) : host::TForm("TfmSuggest", "fmSuggest", owner) {
+    // Window flags first: setting them afterwards would drop the no-activate
+    // and stay-on-top flags that TForm sets.
+    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
+    SetNoActivate(true);
+    SetStayOnTop(true);
+    SetCaption("fmSuggest");
+
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, palette.color(QPalette::Active, QPalette::Button));
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(kListFontPixels);
+    font.setBold(true);
+    setFont(font);
+
+    lvWords = new TSuggestListView(this);
+    SetControlClass(lvWords, "lvWords", "TListView");
+    lvWords->OnDrawItem = [this](QPainter& canvas, int index, const QRect& rect, TOwnerDrawState state) {
+        lvWordsDrawItem(canvas, index, rect, state);
+    };
+    lvWords->OnKeyDown = [this](win::WORD& key) { lvWordsKeyDown(key); };
+    lvWords->OnMouseMove = [this](win::TPoint client) { lvWordsMouseMove(client); };
+
+    setGeometry(kInitialLeft, kInitialTop, kInitialClientWidth, kInitialClientHeight);
+    lvWords->setGeometry(0, 0, kInitialClientWidth, kInitialClientHeight);
+    lvWords->SetColumnWidth(SuggestColumnWidth(kInitialClientWidth, true, 0));
+}
+
+TfmSuggest::~TfmSuggest() = default;
+
+void TfmSuggest::resizeEvent(QResizeEvent* event) {
+    host::TForm::resizeEvent(event);
+    lvWords->setGeometry(rect());
+}
+
+void TfmSuggest::Fill(const SuggestionListContent& content) {
+    lvWords->SetItems(content.items);
+    lvWords->SetSelected(content.selected);
+    lvWords->SetItemFocused(content.focused);
+}
+
+int TfmSuggest::CaptionWidth(const std::string& caption) const {
+    return QFontMetrics(lvWords->font()).horizontalAdvance(ToScreenText(caption));
+}
+
+int TfmSuggest::WidestCaptionWidth() const {
+    const QFontMetrics metrics(lvWords->font());
+    int widest = 0;
+    for (const QString& caption : lvWords->ScreenCaptions()) widest = std::max(widest, metrics.horizontalAdvance(caption));
+    return widest;
+}
+
+SuggestLayout TfmSuggest::SizeAndPlace(win::TPoint caretScreen, int lineHeight, const SuggestScreen& screen) {
+    const SuggestLayout layout =
+        LayOutSuggestList(WidestCaptionWidth(), lvWords->Count(), caretScreen, lineHeight, screen);
+    SetBoundsRect(layout.bounds);
+    // A hidden window gets its resize event only when shown; the list is
+    // sized now so its row count is right before that.
+    lvWords->setGeometry(0, 0, layout.bounds.Width(), layout.bounds.Height());
+    lvWords->SetColumnWidth(layout.columnWidth);
+    return layout;
+}
+
+int TfmSuggest::ItemAtScreen(win::TPoint screen) const {
+    const QPoint client = lvWords->viewport()->mapFromGlobal(QPoint(screen.x, screen.y));
+    return lvWords->ItemAt({client.x(), client.y()});
+}
+
+bool TfmSuggest::ContainsScreenPoint(win::TPoint screen) { return win::PtInRect(BoundsRect(), screen); }
+
+win::LRESULT TfmSuggest::WndProc(win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) {
+    switch (msg) {
+    case win::WM_ACTIVATE: WMActivate(wParam, lParam); return 0;
+    case WM_PLAYSND: WMPlaySnd(wParam); return 0;
+    default: return host::TForm::WndProc(msg, wParam, lParam);
+    }
+}
+
+void TfmSuggest::WMActivate(win::WPARAM wParam, win::LPARAM lParam) {
+    host::TForm::WndProc(win::WM_ACTIVATE, wParam, lParam);
+    if (win::LoWord(static_cast<win::DWORD>(wParam)) != win::WA_ACTIVE || FShown) return;
+    // Being shown must not take the activation from the editor.
+    const auto previous = static_cast<win::HWND>(lParam);
+    if (previous != 0 && host::Host()) host::Host()->Windows().SetActiveWindow(previous);
+}
+
+void TfmSuggest::WMPlaySnd(win::WPARAM wParam) {
+    // Anyone may post to a window: a number that names no sound event must
+    // not reach the handler, which indexes the sounds with it.
+    if (wParam >= static_cast<win::WPARAM>(kSoundEventCount)) return;
+    if (OnPlaySnd) OnPlaySnd(static_cast<int>(wParam));
+}
+
+void TfmSuggest::lvWordsDrawItem(QPainter& canvas, int index, const QRect& rect, TOwnerDrawState state) {
+    // The window is never active, so the active colours are taken: the
+    // selection stays as visible as in a focused list.
+    const QPalette& palette = lvWords->palette();
+    const QColor text = palette.color(QPalette::Active, state.selected ? QPalette::HighlightedText : QPalette::Text);
+    canvas.fillRect(rect, palette.color(QPalette::Active, state.selected ? QPalette::Highlight : QPalette::Base));
+
+    QFont font = lvWords->font();
+    font.setBold(state.selected || state.focused);
+    canvas.setFont(font);
+    canvas.setPen(text);
+    canvas.setClipRect(rect);
+    canvas.drawText(rect.adjusted(kTextIndentX, kTextIndentY, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                    lvWords->ScreenCaption(index));
+
+    if (state.focused) {
+        // A dotted rectangle of single pixels, like the system's focus rectangle.
+        QPen pen(text);
+        pen.setCosmetic(true);
+        pen.setDashPattern({1.0, 1.0});
+        canvas.setPen(pen);
+        canvas.setBrush(Qt::NoBrush);
+        canvas.drawRect(rect.adjusted(0, 0, -1, -1));
+    }
+}
+
+void TfmSuggest::lvWordsKeyDown(win::WORD& key) {
+    if (key != win::VK_UP && key != win::VK_DOWN) return;
+    if (lvWords->Selected() >= 0) return;
+    // The first arrow selects the word the list points at, rather than the
+    // one beside it.
+    const int item = lvWords->ItemFocused() >= 0 ? lvWords->ItemFocused() : 0;
+    lvWords->SetSelected(item);
+    lvWords->MakeVisible(item);
+    key = 0;
+}
+
+void TfmSuggest::lvWordsMouseMove(win::TPoint client) {
+    if (!FMouseSelect) return;
+    const int item = lvWords->ItemAt(client);
+    if (item < 0) return;
+    lvWords->SetSelected(item);
+    lvWords->SetItemFocused(item);
+}
+
+SuggestScreen HostSuggestScreen(host::IHost& host) {
+    return {host.Screen().Width(), host.Screen().Height(), host.Windows().GetSystemMetrics(win::SM_CXHSCROLL)};
+}
+
+}  // namespace skrivo
