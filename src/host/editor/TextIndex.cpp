@@ -39,16 +39,14 @@ int TextIndex::Length() const {
     return LineStart(last) + tail;
 }
 
-int TextIndex::LineLength(int line0) const {
+std::string_view TextIndex::LineBytes(int line0) const {
     const long start = sci_.SendScintilla(Sci::SCI_POSITIONFROMLINE, static_cast<unsigned long>(line0));
     const long end = sci_.SendScintilla(Sci::SCI_GETLINEENDPOSITION, static_cast<unsigned long>(line0));
-    if (end <= start) return 0;
-    const char* p = RangePointer(sci_, start, end - start);
-    int n = 0;
-    for (long i = 0; p && i < end - start; ++i)
-        if ((static_cast<unsigned char>(p[i]) & 0xC0) != 0x80) ++n;
-    return n;
+    const char* p = end > start ? RangePointer(sci_, start, end - start) : nullptr;
+    return p ? std::string_view(p, static_cast<std::size_t>(end - start)) : std::string_view();
 }
+
+int TextIndex::LineLength(int line0) const { return static_cast<int>(CountCodePoints(LineBytes(line0))); }
 
 int TextIndex::LineOfLinear(int linear) const {
     if (linear <= 0) return 0;
@@ -137,14 +135,12 @@ int TextIndex::TabWidth() const {
 
 int TextIndex::ColumnOf(int line0, int charIndex) const {
     if (charIndex <= 0) return 0;
-    const long start = sci_.SendScintilla(Sci::SCI_POSITIONFROMLINE, static_cast<unsigned long>(line0));
-    const long end = sci_.SendScintilla(Sci::SCI_GETLINEENDPOSITION, static_cast<unsigned long>(line0));
-    const char* p = end > start ? RangePointer(sci_, start, end - start) : nullptr;
+    const std::string_view line = LineBytes(line0);
     const int tab = TabWidth();
     int col = 0;
     int index = 0;
-    for (long i = 0; p && i < end - start && index < charIndex; ++i) {
-        const auto b = static_cast<unsigned char>(p[i]);
+    for (std::size_t i = 0; i < line.size() && index < charIndex; ++i) {
+        const auto b = static_cast<unsigned char>(line[i]);
         if ((b & 0xC0) == 0x80) continue;
         col = b == '\t' ? (col / tab + 1) * tab : col + 1;
         ++index;
@@ -155,14 +151,12 @@ int TextIndex::ColumnOf(int line0, int charIndex) const {
 int TextIndex::CharIndexOfColumn(int line0, int column, int* beyond) const {
     if (beyond) *beyond = 0;
     if (column <= 0) return 0;
-    const long start = sci_.SendScintilla(Sci::SCI_POSITIONFROMLINE, static_cast<unsigned long>(line0));
-    const long end = sci_.SendScintilla(Sci::SCI_GETLINEENDPOSITION, static_cast<unsigned long>(line0));
-    const char* p = end > start ? RangePointer(sci_, start, end - start) : nullptr;
+    const std::string_view line = LineBytes(line0);
     const int tab = TabWidth();
     int col = 0;
     int index = 0;
-    for (long i = 0; p && i < end - start; ++i) {
-        const auto b = static_cast<unsigned char>(p[i]);
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const auto b = static_cast<unsigned char>(line[i]);
         if ((b & 0xC0) == 0x80) continue;
         const int next = b == '\t' ? (col / tab + 1) * tab : col + 1;
         if (next > column) return index;  // the column lies on this character

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 class QsciScintillaBase;
 
@@ -41,6 +42,8 @@ public:
     int TabWidth() const;
 
 private:
+    // The line's bytes without its line break (valid until the next edit).
+    std::string_view LineBytes(int line0) const;
     // Byte position of the character that lies count characters after byte.
     long AdvanceBytes(long byte, int count, long limit) const;
     QsciScintillaBase& sci_;
