@@ -41,10 +41,12 @@ void EnsureQtApplication() {
     static int argc = 1;
     static char name[] = "skrivo-host-test";
     static char* argv[] = {name, nullptr};
-    static std::unique_ptr<QApplication> app;
     if (qApp) return;
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    app = std::make_unique<QApplication>(argc, argv);
+    // Never destroyed: at exit Qt's own globals are gone before any static
+    // of ours could destroy it, and the process ends anyway.
+    static QApplication* app = new QApplication(argc, argv);
+    (void)app;
 }
 
 HostOptions OffscreenHost::DefaultOptions() {
