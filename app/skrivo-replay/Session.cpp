@@ -188,12 +188,7 @@ void Session::KeyUp(win::WORD virtualKey, KeySide side) {
 
 void Session::SwitchLayout(win::HKL layout) {
     Start();
-    const std::vector<win::HKL> installed = win::InstalledLayouts();
-    if (std::find(installed.begin(), installed.end(), layout) == installed.end())
-        throw ReplayError("the layout is not installed (see layouts)");
-    // The IDE switches to the next layout in turn, as Alt+Shift does.
-    for (std::size_t i = 0; i < installed.size() && win::GetKeyboardLayout() != layout; ++i)
-        host_->app->SwitchKeyboardLayout();
+    if (!host_->app->SetKeyboardLayout(layout)) throw ReplayError("the layout is not installed (see layouts)");
 }
 
 void Session::Wait(unsigned ms) {
