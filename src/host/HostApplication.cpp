@@ -21,6 +21,7 @@
 #include "host/editor/Module.h"
 #include "host/forms/Desktop.h"
 #include "host/forms/EditWindow.h"
+#include "host/forms/FindDialog.h"
 #include "host/forms/MessageForm.h"
 #include "host/input/MessagePump.h"
 #include "host/input/QtInputFilter.h"
@@ -461,8 +462,12 @@ void HostApplication::BuildMenus() {
     }
 
     MenuItem* search = menu.AddBar("&Search", "SearchMenu");
+    search->Add("&Find...", "SearchFindItem", Sc('F', ssCtrl), [this](IMenuItem*) { FindWithDialog(); });
     search->Add("&Search Again", "SearchAgainItem", Sc(VK_F1 + 2), withModule([](HostApplication&, Module& m) {
-                    if (m.Buffer()) m.Buffer()->EditPosition().SearchAgain();
+                    if (!m.Buffer()) return;
+                    IEditPosition& position = m.Buffer()->EditPosition();
+                    if (!position.SearchOptions().SearchText.empty() && !position.SearchAgain())
+                        MessageDlg("Information", "Search string '" + position.SearchOptions().SearchText + "' not found", MessageButtons::Ok);
                 }));
 
     MenuItem* views = menu.AddBar("&View", "ViewsMenu");
@@ -506,6 +511,23 @@ void HostApplication::OpenWithDialog() {
         if (!OpenFile(name.toStdString(), &error))
             MessageDlg("Error", "Can't open " + EditorTextToAnsi(name.toStdString()) + ": " + error, MessageButtons::Ok);
     }
+}
+
+void HostApplication::FindWithDialog() {
+    Module* module = modules_->Current();
+    if (!module || !module->Buffer()) return;
+    IEditPosition& position = module->Buffer()->EditPosition();
+    TFindTextDialog dialog(position.SearchOptions());
+    if (dialog.ShowModal() != mrOk) return;
+    const TSearchOptions chosen = dialog.Options();
+    if (chosen.SearchText.empty()) return;
+    position.SearchOptions() = chosen;
+    if (!position.SearchAgain()) {
+        MessageDlg("Information", "Search string '" + chosen.SearchText + "' not found", MessageButtons::Ok);
+        return;
+    }
+    // The next F3 goes on from the match, whatever origin the dialog chose.
+    position.SearchOptions().FromCursor = true;
 }
 
 void HostApplication::ShowEditorOptions() {

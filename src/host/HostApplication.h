@@ -149,6 +149,7 @@ private:
     void AfterInput();
     bool HostShortCut(const win::TMsg& msg, QWidget* target);
     void ShowEditorOptions();
+    void FindWithDialog();
     void ShowInstalledPackages();
     void OpenWithDialog();
 

@@ -1,6 +1,7 @@
 // Screen and forms: z-order, activation, foreground and focus, window texts and classes, caret, mouse, modal forms.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -207,6 +208,22 @@ TEST_F(FormsTest, ModalFormIsAnsweredByTheAnswererAndUnansweredOnesCancel) {
     EXPECT_EQ(form.ShowModal(), mrOk);
     EXPECT_TRUE(wasActive);
     EXPECT_FALSE(form.isVisible());
+}
+
+TEST_F(FormsTest, FindDialogSearchesWithItsOptionsAndSearchAgainGoesOn) {
+    host.OpenText("Unit1.pas", "|Alpha alpha ALPHA");
+    host->SetModalAnswerer([](TForm& form) {
+        ASSERT_EQ(form.ClassName(), "TSrchDialog");
+        auto* text = form.findChild<QComboBox*>(QStringLiteral("cbText"));
+        text->setEditText(QStringLiteral("alpha"));
+        form.FindComponent("chkCaseSensitive")->Click();
+        form.FindComponent("btnOK")->Click();
+    });
+    host.PressShortCut(ShortCut('F', ssCtrl));
+    EXPECT_EQ(host.TextWithCursor(), "Alpha alpha| ALPHA");
+    host->SetModalAnswerer({});
+    host.Press(VK_F1 + 2);  // F3: no further match with case
+    EXPECT_EQ(host.TextWithCursor(), "Alpha alpha| ALPHA");
 }
 
 }  // namespace
