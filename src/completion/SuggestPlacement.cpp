@@ -56,7 +56,7 @@ SuggestLayout LayOutSuggestList(int widestCaption, int itemCount, win::TPoint ca
     const int height = SuggestListHeight(itemCount);
     const win::TPoint origin = SuggestListOrigin(caretScreen, lineHeight, width, height, screen);
     layout.bounds = {origin.x, origin.y, origin.x + width, origin.y + height};
-    layout.columnWidth = SuggestColumnWidth(width, !layout.scrolls, screen.hScrollWidth);
+    layout.columnWidth = SuggestColumnWidth(width - 2 * kSuggestListBorder, !layout.scrolls, screen.hScrollWidth);
     return layout;
 }
 

@@ -23,6 +23,8 @@ inline constexpr int kSuggestCaptionExtra = 8;
 inline constexpr int kSuggestScrollBarExtra = 4;
 // The line height used when the editor's font cannot be measured.
 inline constexpr int kSuggestDefaultLineHeight = 10;
+// The list view's flat border (no 3-D edge) on each side.
+inline constexpr int kSuggestListBorder = 1;
 // With the mouse over a semi-transparent list it fades to three quarters.
 inline constexpr int kSuggestMouseOverAlphaPercent = 75;
 
@@ -38,8 +40,8 @@ int SuggestShownRows(int itemCount);
 int SuggestListHeight(int itemCount);
 // widestCaption: the widest caption in the list's bold font.
 int SuggestListWidth(int widestCaption, bool allRowsShown, int hScrollWidth);
-// The one column spans the client area, minus the scroll bar when there is one,
-// so no horizontal scroll bar appears.
+// The one column spans the list's client area (inside its border), minus the
+// scroll bar when there is one, so no horizontal scroll bar appears.
 int SuggestColumnWidth(int clientWidth, bool allRowsShown, int hScrollWidth);
 
 // Top left corner of a list of the given size: just below the caret line,

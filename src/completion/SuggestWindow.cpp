@@ -111,7 +111,9 @@ public:
     Delegate(TSuggestListView& view) : QAbstractItemDelegate(&view), view_(view) {}
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        if (!view_.OnDrawItem) return;
+        // The sliver of a row cut off at the bottom is left blank: a clipped
+        // word reads as a different one.
+        if (!view_.OnDrawItem || !view_.RowFullyInView(option.rect)) return;
         const int row = index.row();
         const TOwnerDrawState state{row == view_.selected_, row == view_.focused_};
         painter->save();
@@ -145,7 +147,10 @@ TSuggestListView::TSuggestListView(QWidget* parent) : QTreeView(parent) {
     setSelectionMode(QAbstractItemView::NoSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setFocusPolicy(Qt::NoFocus);
-    setFrameShape(QFrame::NoFrame);
+    // A flat line around the list sets it off from the editor below it.
+    setFrameShape(QFrame::Box);
+    setFrameShadow(QFrame::Plain);
+    setLineWidth(kSuggestListBorder);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
@@ -191,23 +196,18 @@ void TSuggestListView::UpdateRow(int index) {
     if (Valid(index)) viewport()->update(visualRect(model_->index(index, 0)));
 }
 
-void TSuggestListView::SetSelected(int index) {
+void TSuggestListView::MoveMark(int& mark, int index) {
     if (!Valid(index)) index = -1;
-    if (index == selected_) return;
-    const int old = selected_;
-    selected_ = index;
+    if (index == mark) return;
+    const int old = mark;
+    mark = index;
     UpdateRow(old);
     UpdateRow(index);
 }
 
-void TSuggestListView::SetItemFocused(int index) {
-    if (!Valid(index)) index = -1;
-    if (index == focused_) return;
-    const int old = focused_;
-    focused_ = index;
-    UpdateRow(old);
-    UpdateRow(index);
-}
+void TSuggestListView::SetSelected(int index) { MoveMark(selected_, index); }
+
+void TSuggestListView::SetItemFocused(int index) { MoveMark(focused_, index); }
 
 void TSuggestListView::SelectAndFocus(int index) {
     SetSelected(index);
@@ -218,14 +218,18 @@ void TSuggestListView::SelectAndFocus(int index) {
 // view's own geometry would lag behind while the window is hidden.
 int TSuggestListView::TopIndex() const { return Count() == 0 ? 0 : verticalScrollBar()->value(); }
 
-// No frame, header or horizontal scroll bar: the list's height is its
-// client height, also before the window is first laid out.
-int TSuggestListView::VisibleRowCount() const { return height() / kSuggestRowHeight; }
+// No header and no horizontal scroll bar: the client height follows from
+// the list's own height, also before the window is first laid out.
+int TSuggestListView::ClientHeight() const { return height() - 2 * frameWidth(); }
+
+int TSuggestListView::VisibleRowCount() const { return std::max(ClientHeight(), 0) / kSuggestRowHeight; }
+
+bool TSuggestListView::RowFullyInView(const QRect& row) const { return row.top() >= 0 && row.bottom() < ClientHeight(); }
 
 void TSuggestListView::MakeVisible(int index) {
     if (!Valid(index)) return;
-    const int top = TopIndex();
     const int rows = std::max(VisibleRowCount(), 1);
+    const int top = TopIndex();
     if (index < top)
         verticalScrollBar()->setValue(index);
     else if (index >= top + rows)
@@ -239,7 +243,7 @@ void TSuggestListView::SetColumnWidth(int width) { setColumnWidth(0, std::max(wi
 int TSuggestListView::ItemAt(win::TPoint client) const {
     if (client.x < 0 || client.x >= ColumnWidth()) return -1;
     const QModelIndex index = indexAt(QPoint(client.x, client.y));
-    return index.isValid() ? index.row() : -1;
+    return index.isValid() && RowFullyInView(visualRect(index)) ? index.row() : -1;
 }
 
 win::HWND TSuggestListView::Handle() { return host::WindowRegistry::Instance().HandleOf(this); }
@@ -348,7 +352,7 @@ TfmSuggest::TfmSuggest(QWidget* owner) : host::TForm("TfmSuggest", "fmSuggest", 
 
     setGeometry(kInitialLeft, kInitialTop, kInitialClientWidth, kInitialClientHeight);
     lvWords->setGeometry(0, 0, kInitialClientWidth, kInitialClientHeight);
-    lvWords->SetColumnWidth(SuggestColumnWidth(kInitialClientWidth, true, 0));
+    lvWords->SetColumnWidth(SuggestColumnWidth(kInitialClientWidth - 2 * kSuggestListBorder, true, 0));
 }
 
 TfmSuggest::~TfmSuggest() = default;

@@ -73,7 +73,8 @@ public:
     void MakeVisible(int index);
     int ColumnWidth() const;
     void SetColumnWidth(int width);
-    // The item at a point of the list's client area; -1 for none.
+    // The item at a point of the list's client area (inside its border); -1
+    // for none, also for a row cut off at the bottom.
     int ItemAt(win::TPoint client) const;
 
     win::HWND Handle();
@@ -104,7 +105,11 @@ private:
     void KeyDown(win::WORD vk);
     void SelectAndFocus(int index);
     void UpdateRow(int index);
+    // Moves the selection or the focus mark, repainting the rows it leaves and reaches.
+    void MoveMark(int& mark, int index);
     bool Valid(int index) const { return index >= 0 && index < Count(); }
+    int ClientHeight() const;
+    bool RowFullyInView(const QRect& row) const;
 
     SuggestItemModel* model_ = nullptr;  // a child of the list, which owns it
     Delegate* delegate_ = nullptr;       // likewise

@@ -51,12 +51,12 @@ TEST(SuggestLayoutTest, TwelveItemsScrollInEightRowsAndOneItemHasOneRow) {
     const SuggestLayout twelve = LayOutSuggestList(50, 12, {100, 200}, 13, kScreen);
     EXPECT_TRUE(twelve.scrolls);
     EXPECT_EQ(twelve.bounds, (TRect{100, 213, 100 + 80, 213 + 141}));
-    EXPECT_EQ(twelve.columnWidth, 80 - 17 - 1);
+    EXPECT_EQ(twelve.columnWidth, 80 - 2 - 17 - 1);
 
     const SuggestLayout one = LayOutSuggestList(30, 1, {100, 200}, 13, kScreen);
     EXPECT_FALSE(one.scrolls);
     EXPECT_EQ(one.bounds, (TRect{100, 213, 180, 235}));
-    EXPECT_EQ(one.columnWidth, 79);
+    EXPECT_EQ(one.columnWidth, 77);
 
     const SuggestLayout eight = LayOutSuggestList(120, 8, {100, 200}, 13, kScreen);
     EXPECT_FALSE(eight.scrolls);

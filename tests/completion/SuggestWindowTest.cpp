@@ -94,7 +94,7 @@ TEST_F(SuggestWindowTest, TwelveItemsShowEightRowsAndScroll) {
     // The scroll bar gets its own room beside the words and the column.
     const int width = list->BoundsRect().Width();
     EXPECT_EQ(width, std::max(80, list->WidestCaptionWidth() + 17 + 4 + 8));
-    EXPECT_EQ(list->lvWords->ColumnWidth(), width - 17 - 1);
+    EXPECT_EQ(list->lvWords->ColumnWidth(), width - 2 - 17 - 1);  // inside the border
 
     list->lvWords->MakeVisible(11);
     EXPECT_EQ(list->lvWords->TopIndex(), 4);
@@ -102,6 +102,22 @@ TEST_F(SuggestWindowTest, TwelveItemsShowEightRowsAndScroll) {
     EXPECT_EQ(list->ItemAtScreen(RowOnScreen(11)), 11);
     list->lvWords->MakeVisible(2);
     EXPECT_EQ(list->lvWords->TopIndex(), 2);
+    // The row cut off below the eighth is no target for the mouse.
+    EXPECT_EQ(list->ItemAtScreen({RowOnScreen(2).x, list->BoundsRect().bottom - 2}), -1);
+}
+
+TEST_F(SuggestWindowTest, SelectedItemIsScrolledIntoViewAlsoWhileHidden) {
+    Show(Numbered(3, 0, 0));
+    list->hide();
+    list->Fill(Numbered(12, 10, 10));
+    list->SizeAndPlace({200, 300}, 16, Screen());
+    EXPECT_EQ(list->lvWords->VisibleRowCount(), 8);
+    list->lvWords->MakeVisible(10);
+    EXPECT_EQ(list->lvWords->TopIndex(), 3);
+    list->show();
+    host->ProcessMessages();
+    EXPECT_EQ(list->lvWords->TopIndex(), 3);
+    EXPECT_EQ(list->ItemAtScreen(RowOnScreen(10)), 10);
 }
 
 TEST_F(SuggestWindowTest, OneItemGivesOneRowAtLeastEightyWide) {
@@ -123,7 +139,7 @@ TEST_F(SuggestWindowTest, WidthFollowsTheWidestCaptionInTheBoldFont) {
     EXPECT_GT(bold, QFontMetrics(regular).horizontalAdvance(QString::fromStdString(longest)));
     EXPECT_EQ(list->WidestCaptionWidth(), bold);
     EXPECT_EQ(list->BoundsRect().Width(), bold + 8);
-    EXPECT_EQ(list->lvWords->ColumnWidth(), bold + 8 - 1);
+    EXPECT_EQ(list->lvWords->ColumnWidth(), bold + 8 - 2 - 1);
 }
 
 TEST_F(SuggestWindowTest, PlacedBelowTheCaretLineOrFlushRightAndAboveNearTheScreenEdges) {
@@ -355,24 +371,25 @@ TEST_F(SuggestWindowTest, RowsAreDrawnWithTheSelectionInHighlightColours) {
     const QRgb highlight = palette.color(QPalette::Active, QPalette::Highlight).rgb();
     const QRgb base = palette.color(QPalette::Active, QPalette::Base).rgb();
     const QRgb highlightText = palette.color(QPalette::Active, QPalette::HighlightedText).rgb();
+    const int border = kSuggestListBorder;
     const int emptyX = image.width() - 6;  // right of every caption, inside the column
-    EXPECT_EQ(image.pixel(emptyX, 0 * 17 + 8), base);
-    EXPECT_EQ(image.pixel(emptyX, 1 * 17 + 8), highlight);
-    EXPECT_EQ(image.pixel(emptyX, 2 * 17 + 8), base);
+    EXPECT_EQ(image.pixel(emptyX, border + 0 * 17 + 8), base);
+    EXPECT_EQ(image.pixel(emptyX, border + 1 * 17 + 8), highlight);
+    EXPECT_EQ(image.pixel(emptyX, border + 2 * 17 + 8), base);
 
     // The selected caption is written in the highlight text colour, from
-    // four pixels in; inside the dotted focus rectangle around the row.
+    // four pixels in, inside the dotted focus rectangle around the row.
     int textPixels = 0;
     int leftmost = image.width();
-    const int columnRight = list->lvWords->ColumnWidth() - 1;
-    for (int y = 17 + 1; y < 2 * 17 - 1; ++y)
-        for (int x = 1; x < columnRight; ++x)
+    const int rowTop = border + 17;
+    for (int y = rowTop + 1; y < rowTop + 16; ++y)
+        for (int x = border + 1; x < border + list->lvWords->ColumnWidth() - 1; ++x)
             if (image.pixel(x, y) == highlightText) {
                 ++textPixels;
                 leftmost = std::min(leftmost, x);
             }
     EXPECT_GT(textPixels, 20);
-    EXPECT_GE(leftmost, 4);
+    EXPECT_GE(leftmost, border + 4);
 }
 
 }  // namespace
