@@ -116,14 +116,19 @@ int TForm::ShowModal() {
     modalResult_ = mrNone;
     modal_ = true;
     desktop.PushModal(this);
+    // On a real desktop the window manager keeps the other windows from input too.
+    const Qt::WindowModality modality = windowModality();
+    if (!isVisible()) setWindowModality(Qt::ApplicationModal);
     struct ModalEnd {
         TForm& form;
+        Qt::WindowModality modality;
         ~ModalEnd() {
             form.modal_ = false;
             Desktop::Instance().PopModal(&form);
             form.hide();
+            form.setWindowModality(modality);
         }
-    } end{*this};
+    } end{*this, modality};
     show();
     if (const auto answerer = desktop.Answerer()) answerer(*this);
     if (modalResult_ == mrNone && isVisible()) {

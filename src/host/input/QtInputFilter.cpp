@@ -1,6 +1,7 @@
 // Takes real keyboard and mouse events from Qt and sends them through the host's message pump.
 #include "host/input/QtInputFilter.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWheelEvent>
@@ -65,6 +66,9 @@ bool QtInputFilter::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool QtInputFilter::Key(QEvent* event) {
+    // An open menu or drop-down list has the keyboard to itself, as a menu
+    // loop has in Windows.
+    if (QApplication::activePopupWidget()) return false;
     auto* key = static_cast<QKeyEvent*>(event);
     if (event->type() == QEvent::ShortcutOverride) {
         // The host matches shortcuts itself, after the hooks.
