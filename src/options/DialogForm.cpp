@@ -30,8 +30,8 @@ QString AnsiToQt(std::string_view ansi) { return QString::fromStdString(host::An
 
 TDialogForm::TDialogForm(std::string className, const std::string& name, int clientWidth, int clientHeight)
     : host::TForm(std::move(className), name) {
-    // A dialog frame with a caption only: no system menu, no close,
-    // minimise or maximise buttons.
+    // Nothing on the title bar: these dialogs end through their own buttons,
+    // and their fixed layouts cannot be resized.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFont(DialogFont());
     setFixedSize(clientWidth, clientHeight);

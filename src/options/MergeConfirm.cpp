@@ -41,9 +41,9 @@ void TfmMergeConfirm::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) FormShow();
 }
 
-// The exclamation that draws the user's eye to a question nobody asked for
-// is the host's system beep. It is a request to the sound service, not a
-// wait: the dialog would only appear later for it.
+// The host's system beep stands for the exclamation sound. It is a request
+// to the sound service and is not waited for: holding the main thread would
+// only delay the dialog's first paint.
 void TfmMergeConfirm::FormShow() {
     if (host::IHost* h = host::Host()) h->Windows().MessageBeep();
 }

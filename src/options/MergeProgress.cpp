@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <exception>
+#include <stdexcept>
+#include <string>
 
 #include <QCloseEvent>
 #include <QHideEvent>

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include <QLabel>
+#include <QTimer>
 #include <QProgressBar>
 #include <QPushButton>
 
@@ -238,6 +239,28 @@ TEST_F(MergeProgress, GlobalIsClearedWhenTheCallerUnwinds) {
     EXPECT_EQ(fmMergeProgress, nullptr);
     EXPECT_THROW(AskMergeConfirmation(), std::runtime_error);
     EXPECT_EQ(fmMergeConfirm, nullptr);
+}
+
+// The IDE's own road: the real clock, nobody answering. The dialog waits in
+// its event loop, merges on its own first tick and closes itself.
+TEST(MergeProgressOnTheRealClock, MergesOnItsOwnAndCloses) {
+    host::HostOptions options = host::testing::OffscreenHost::DefaultOptions();
+    options.manualClock = false;
+    host::testing::OffscreenHost realHost(std::move(options));
+    const std::string file = realHost.Temp().Write("Skrivo.dic", "theirs\r\nmine\r\n");
+    StringList target{"mine"};
+    // Should the tick never come, Stop ends the wait and the test fails
+    // instead of hanging.
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] {
+        if (fmMergeProgress) fmMergeProgress->btnStop->click();
+    });
+    guard.start(10000);
+    const MergeOutcome merged = RunMergeWithProgress(target, file);
+    EXPECT_TRUE(merged.Completed());
+    EXPECT_EQ(target.Lines(), (Words{"theirs", "mine"}));
+    EXPECT_EQ(fmMergeProgress, nullptr);
 }
 
 }  // namespace
