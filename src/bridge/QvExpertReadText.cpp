@@ -59,11 +59,24 @@ std::string TQvExpert::ReadTextBeforeCursor() {
     const int pos = notifier->GetPosition();
     if (pos < 0) return {};
     const int count = std::min(pos, kMaxLineLookBack);
-    std::string text = notifier->ReadChars(pos - count, count);
-    if (const auto brk = text.find_last_of("\r\n"); brk != std::string::npos) text.erase(0, brk + 1);
+    const std::string window = notifier->ReadChars(pos - count, count);
+    std::string text = window;
+    bool lineStartKnown = pos == count;  // the window starts the text
+    if (const auto brk = window.find_last_of("\r\n"); brk != std::string::npos) {
+        text.erase(0, brk + 1);
+        // Only CR starts a line for the column count; a lone LF does not.
+        lineStartKnown = window[brk] == '\r' || (brk > 0 && window[brk - 1] == '\r');
+    }
+    // Without a tab the column is the line's length so far plus one, the
+    // same as Pos2EditPosition gives, but without reading the whole source
+    // again after every key.
+    int column;
+    if (lineStartKnown && static_cast<int>(window.size()) == count && text.find('\t') == std::string::npos)
+        column = static_cast<int>(text.size()) + 1;
+    else
+        column = notifier->Pos2EditPosition(pos).Col;
     // Beyond the end of its line the cursor stands in empty columns; the
     // caller sees them as blanks, as the user does.
-    int column = notifier->Pos2EditPosition(pos).Col;
     const int cursorColumn = notifier->GetEditPos().Col;
     while (column < cursorColumn) {
         text += ' ';

@@ -177,6 +177,36 @@ TEST_F(ExpertBase, ReadTextBeforeTheCursorPadsColumnsBeyondTheLineEnd) {
     EXPECT_EQ(Expert().ReadText(100), "b\r\nlast");
 }
 
+struct BeyondCase {
+    const char* name;
+    std::string text;
+    int line, col;       // the cursor, beyond the end of its line
+    std::string before;  // ReadText(-1)
+};
+
+class ReadTextBeyondTheLine : public ExpertBase, public ::testing::WithParamInterface<BeyondCase> {};
+
+TEST_P(ReadTextBeyondTheLine, PadsToTheCursorsColumn) {
+    host.OpenText("Unit1.pas", GetParam().text);
+    StartExpert();
+    Expert().SetFastReadText(false);
+    host::TEditPos cursor;
+    cursor.Line = GetParam().line;
+    cursor.Col = static_cast<std::int16_t>(GetParam().col);
+    Current().SetEditPos(cursor);
+    EXPECT_EQ(Expert().ReadText(-1), GetParam().before);
+}
+
+const std::string kLongLine(2000, 'z');
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, ReadTextBeyondTheLine,
+    ::testing::Values(BeyondCase{"FirstLine", "ab\r\ncd", 1, 5, "ab  "},
+                      BeyondCase{"TabbedLineCountsTabStops", "x\r\n\tab\r\ny", 2, 14, "\tab   "},
+                      BeyondCase{"LoneCrBreaks", "a\rbc", 2, 5, "bc  "},
+                      BeyondCase{"LongerThanTheLookBack", "x\r\n" + kLongLine, 2, 2003, std::string(1024, 'z') + "  "}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(ExpertBase, FastReadTextLeavesCursorAndSelectionAsTheyWere) {
     host.OpenText("Unit1.pas", "first\r\n  abc\r\nlast");
     StartExpert();
