@@ -108,7 +108,7 @@ private:
 // Owner drawing: every row is handed to OnDrawItem with its state.
 class TSuggestListView::Delegate final : public QAbstractItemDelegate {
 public:
-    Delegate(TSuggestListView& view) : QAbstractItemDelegate(&view), view_(view) {}
+    explicit Delegate(TSuggestListView& view) : QAbstractItemDelegate(&view), view_(view) {}
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         // The sliver of a row cut off at the bottom is left blank: a clipped
