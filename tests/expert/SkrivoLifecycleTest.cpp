@@ -7,6 +7,7 @@
 #include "host/forms/Form.h"
 #include "host/testing/OffscreenHost.h"
 #include "platform/Clock.h"
+#include "platform/VirtualKeys.h"
 
 namespace skrivo {
 namespace {
@@ -66,6 +67,22 @@ TEST_F(SkrivoLifecycle, InitPreparesTheTimerListsAndHook) {
     EXPECT_EQ(e.GetIDString(), "Quorvel.SkrivoExpert");
     EXPECT_EQ(e.GetName(), "Quorvel Skrivo Expert");
     EXPECT_EQ(e.PackageName(), "SkrivoPackage.bpl");
+}
+
+TEST_F(SkrivoLifecycle, BeforeReadyEveryMessageGoesOnUnchanged) {
+    std::vector<win::TMsg> seen;
+    host->Application().SetOnMessage([&](win::TMsg& msg, bool&) { seen.push_back(msg); });
+    host.OpenText("Unit1.pas", "|");
+    expert_ = TQvExpert::Create<SkrivoProbe>();  // created, not yet ready
+    ASSERT_FALSE(expert_->Ready());
+    host.Type("q");
+    ASSERT_EQ(seen.size(), 3u);
+    EXPECT_EQ(seen[0].message, win::WM_KEYDOWN);
+    EXPECT_EQ(seen[0].wParam, static_cast<win::WPARAM>('Q'));
+    EXPECT_EQ(seen[1].message, win::WM_CHAR);
+    EXPECT_EQ(seen[1].wParam, static_cast<win::WPARAM>('q'));
+    EXPECT_EQ(host.TextWithCursor(), "q|");
+    EXPECT_EQ(expert_->GetNotifiers()->size(), 0u);
 }
 
 TEST_F(SkrivoLifecycle, TimerKeepsTickingOnTheHostClock) {
