@@ -16,12 +16,18 @@ public:
     virtual ~IEditPosition() = default;
     virtual int Row() = 0;      // 1-based line
     virtual int Column() = 0;   // 1-based editor column
+    // Row or column 0 keeps the current one; false (no change) for a row
+    // outside the buffer. Columns past the end of a line are allowed (the
+    // cursor stands in virtual space; inserting there fills it with blanks).
     virtual bool Move(int row, int col) = 0;
     virtual bool MoveRelative(int rows, int cols) = 0;  // false (no change) when refused
     virtual bool MoveBOL() = 0;
     virtual bool MoveEOL() = 0;
-    // Reads count characters from the cursor without moving it.
+    // Reads count characters from the cursor without moving it (from the
+    // line end when the cursor stands beyond it).
     virtual std::string Read(int count) = 0;
+    // Delete count characters of the text (CR LF counts 2) before / after
+    // the cursor; backspacing in virtual space first moves towards the text.
     virtual bool BackspaceDelete(int count) = 0;
     virtual bool Delete(int count) = 0;
     // Inserts at the cursor, honouring the buffer's automatic indentation
