@@ -6,26 +6,13 @@ namespace skrivo {
 // Init step 1: the tips wizard creates itself here.
 void TSkrivoExpert::CreateTipsWizard() {}
 
-// Init step 6: the configuration store applies its defaults, loads the
-// stored configuration, the default substitutions and the sounds here.
-void TSkrivoExpert::ResetDefaultConfig() {}
-
-// Init step 7: the dictionaries fill an empty Directory with AppPath, load
-// fixed.dic and, when it exists, Skrivo.dic with its time here.
-void TSkrivoExpert::LoadDictionaries() {}
+// The configuration's sound paths are loaded into memory here.
+void TSkrivoExpert::ReLoadSounds() {}
 
 // Destructor step 2: the sound events stop and free their buffers here.
 void TSkrivoExpert::StopAndFreeSounds() {}
 
-// Destructor step 5: the suggestion list window is freed here, unless the
-// application is already terminated.
-void TSkrivoExpert::FreeSuggestionList() {}
-
-// Destructor step 7 and the timer's saves: the dictionaries write Skrivo.dic here.
-void TSkrivoExpert::SaveDictionary() {}
-
-// Destructor step 8: the configuration's lists, the macros, the tips wizard
-// and the beep player are freed here.
+// Destructor step 8: the tips wizard and the beep player are freed here.
 void TSkrivoExpert::FreeOwnedLists() {}
 
 // Notify on modification: the substitution engine rewrites typed text here.
@@ -34,7 +21,19 @@ void TSkrivoExpert::DoSubstitutions(TQvNotifier*) {}
 // Notify after a save: bookmark persistence writes the unit's bookmarks here.
 void TSkrivoExpert::SaveBookmarks(TQvNotifier*) {}
 
-// MenuClick: the options dialog opens here.
+// MenuClick and the options shortcut: the options dialog opens here.
 void TSkrivoExpert::DoShowOptions() {}
+
+// The IDE's parameter hint, forced after keys, clicks and insertions.
+void TSkrivoExpert::ForceCodeParam() {}
+
+// Enter with EnterNoDivideLine: the cursor moves to the end of its line here.
+void TSkrivoExpert::DoEOL() {}
+
+// Every handled key records the keyboard layout in use here.
+void TSkrivoExpert::CollectLocales() {}
+
+// Every key-down in the editor joins the pressed-key history here (macros, tips).
+void TSkrivoExpert::StorePressedKey(win::WORD, win::TShiftState) {}
 
 }  // namespace skrivo

@@ -4,16 +4,25 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "bridge/QvExpert.h"
 #include "host/api/Application.h"
 #include "host/api/EditorTypes.h"
 #include "platform/StringList.h"
+#include "platform/WinTypes.h"
 
 namespace skrivo {
 
 class TQvNotifier;
+struct TExpertConfig;
+class ConfigStore;
+class SelfTeachingDictionary;
+class FixedDictionary;
+class TfmSuggest;
 
+// Methods are grouped by capability; each group lives in the .cpp files named
+// beside it, so the class reads as a map of the expert.
 class TSkrivoExpert : public TQvExpert {
 public:
     ~TSkrivoExpert() override;
@@ -37,7 +46,68 @@ public:
     bool IsEditorForeground();
     bool KibitzWindowVisible();
 
-    // The application's message hook (SkrivoMessages.cpp).
+    // Configuration (SkrivoConfig.cpp).
+    TExpertConfig* GetCfg();
+    const TExpertConfig* GetCfg() const;
+    ConfigStore& Config() { return *FConfig; }
+    void LoadSaveConfig(bool save, const std::string& fileName);
+    void SaveCfg();
+    void ClearMacroList();
+    // The last configuration error the IDE reported to the user (empty: none).
+    const std::string& LastConfigError() const { return FLastConfigError; }
+
+    // Block navigation commands (SkrivoNavigation.cpp).
+    bool DoBeginEnd();
+    bool DoLevelUp();
+    bool DoJump();
+    bool DoHistory();
+
+    // Dictionaries (SkrivoDictionary.cpp).
+    void Collect(const std::string& word);
+    void LoadfixedDic();
+    void SaveDictionary();
+    void CheckDicChanged();
+    void MergeDictionary();
+    StringList& NotifierDictionary(TQvNotifier* notifier);
+    SelfTeachingDictionary& Dict() { return *FDict; }
+    FixedDictionary& FixedDict() { return *FFixedDict; }
+
+    // Suggestion ranking (SkrivoSuggest.cpp).
+    void Suggest(std::string S);
+
+    // The suggestion list window (SkrivoSuggestList.cpp).
+    TfmSuggest* GetSggList();
+    TfmSuggest* SggListIfCreated() { return FSggList.get(); }
+    void ShowSggList();
+    void HideSuggestion(bool notSuggestUntilNext);
+    void ForceShowWordsList();
+    void MouseMoveOverSggList();
+    void SetListAlpha(TfmSuggest* window, int level);
+    void LClick_Replace();
+    void LDblClk_Replace();
+
+    // Sound requests (SkrivoSound.cpp): Play posts the event to the list
+    // window; DoPlaySnd plays it when the message arrives.
+    void Play(int event);
+    void DoPlaySnd(int event);
+    // Every event Play accepted since the last TakeSoundRequests (the
+    // headless runner's "expect sound").
+    std::vector<int> TakeSoundRequests();
+
+    // Completion trigger (SkrivoTrigger.cpp).
+    void ModuleModified(TQvNotifier* notifier);
+    void Work(std::string S, bool DoSuggest);
+
+    // Replacement, restore, undo and redo (SkrivoReplace.cpp).
+    TQvNotifier* ReplaceWord(int count, const std::string& text);
+    bool DoRestore();
+    void BackSpaceDelete(int n);
+    void DeleteChars(int n);
+    void InsertText(const std::string& text);
+    bool DoUndo();
+    bool DoRedo();
+
+    // The application's message hook (SkrivoMessages*.cpp).
     void AnyMessage(win::TMsg& msg, bool& handled);
 
     // The idle timer (SkrivoTimer.cpp).
@@ -57,47 +127,93 @@ protected:
     TQvNotifier* FLastModified = nullptr;
     host::TEditPos FLastEditPos;
     TQvNotifier* Notifier2Replace = nullptr;
+    win::HWND FLastKeyControl = 0;   // the control that received the last key press
+    win::HWND FSuggestFocus = 0;     // the focused window when suggestions were computed
+    std::string FWorkFile;
 
     // Replacement record
+    std::string FOldText;
+    std::string FNewText;
+    std::int32_t FReplacePos = 0;
+    host::TEditPos FReplaceEndPos;
     TQvNotifier* FReplaceNotifier = nullptr;
+    bool FJustReplaced = false;
+    bool FOwnEdit = false;
+    bool FInserting = false;
+    bool FInSubstitution = false;
 
     // Completion state
-    std::unique_ptr<StringList> FDict;
-    std::unique_ptr<StringList> FFixedDict;
+    std::unique_ptr<SelfTeachingDictionary> FDict;
+    std::unique_ptr<FixedDictionary> FFixedDict;
+    std::unique_ptr<TfmSuggest> FSggList;
+    bool FNotSuggestUntilNext = false;
+    bool FHaveSuggestions = false;
+    bool FShowPending = false;
     int FLineHeight = 0;
+    win::TPoint FCaretScreenPos;
+    bool FShowPendingMouse = false;
+    bool FForceShow = false;
+    bool FHaveWordsPlayed = false;
 
     // Timer state
     std::int32_t FDelayCount = 0;
     std::uint32_t FResetTick = 0;
     std::uint32_t FRenameTick = 0;
     bool FBusy = false;
-    std::uint32_t FLastSaveTick = 0;
+    int FDicCheckCount = 0;
     bool FSaveRequested = false;
+    win::HWND FErrorWindow = 0;
     int FBookmarksPending = 0;
 
+    // Keyboard state
+    bool FShiftCtrlDown = false;
+    bool FShiftCtrlFirst = false;
+    bool FOtherShiftCtrlDown = false;
+    bool FDeleting = false;
+    bool FNavKey = false;
+    std::string FRecordedKeys;
+
     // Other
+    std::unique_ptr<ConfigStore> FConfig;
+    std::string FLastConfigError;
+    std::vector<int> FSoundRequests;
     bool FKibitzFound = false;
     std::unique_ptr<StringList> FWindowTitles;
 
 private:
-    // Options this stage reads (SkrivoOptions.cpp); the configuration
-    // record answers them once it is wired in.
+    // Options the lifecycle, the notifications and the timer read (SkrivoOptions.cpp).
     int CfgDelayTime() const;
     int CfgAutoSave() const;
     // The reload value of FDelayCount for the configured delay.
     std::int32_t DelayTicks() const;
 
+    // Configuration steps (SkrivoConfig.cpp).
+    void CreateConfig();
+    void ResetDefaultConfig();        // defaults, the stored configuration, default substitutions, sounds
+    void ReportConfigError(const std::string& message);
+
+    // Dictionary steps (SkrivoDictionary.cpp).
+    void CreateDictionaries();
+    void LoadDictionaries();          // Directory, fixed.dic and Skrivo.dic
+    void FreeDictionaries();
+
     // Steps that later capabilities fill (SkrivoCapabilitySteps.cpp).
     void CreateTipsWizard();          // the tips wizard
-    void ResetDefaultConfig();        // configuration, default substitutions, sounds
-    void LoadDictionaries();          // Directory, fixed.dic and Skrivo.dic
+    void ReLoadSounds();              // the sounds of the configured events
     void StopAndFreeSounds();         // the 12 sound buffers
     void FreeSuggestionList();        // TfmSuggest (not while the application terminates)
-    void SaveDictionary();            // Skrivo.dic
-    void FreeOwnedLists();            // hide-after words, macros, conditions, substitutions, beep player
+    void FreeOwnedLists();            // the tips wizard and the beep player
     void DoSubstitutions(TQvNotifier* notifier);
     void SaveBookmarks(TQvNotifier* notifier);
     void DoShowOptions();
+    void ForceCodeParam();            // the IDE's parameter hint on demand
+    void DoEOL();                     // Enter that does not divide the line
+    void CollectLocales();            // the keyboard layouts in use
+    void StorePressedKey(win::WORD key, win::TShiftState shift);
+
+    // --- Message dispatch steps (SkrivoMessages*.cpp): declared by the dispatch's own files below. ---
+
+    // --- Completion cycle steps (SkrivoTrigger.cpp, SkrivoSuggest*.cpp, SkrivoTimer.cpp): below. ---
 };
 
 }  // namespace skrivo

@@ -1,6 +1,12 @@
 // TSkrivoExpert: identity, Init and the destructor, in the order the IDE relies on.
+#include <exception>
+
 #include "bridge/Diagnostics.h"
 #include "bridge/HostBoundary.h"
+#include "completion/FixedDictionary.h"
+#include "completion/SelfTeachingDictionary.h"
+#include "config/ConfigStore.h"
+#include "completion/SuggestWindow.h"
 #include "expert/SkrivoExpert.h"
 #include "host/api/Host.h"
 
@@ -18,9 +24,8 @@ void TSkrivoExpert::Init() {
     FWindowTitles = std::make_unique<StringList>();
     FLineHeight = 10;
 
-    FDict = std::make_unique<StringList>();
-    Rpt("FDict created");
-    FFixedDict = std::make_unique<StringList>();
+    CreateDictionaries();
+    CreateConfig();
 
     host::IHost* host = host::Host();
     if (host) {
@@ -76,11 +81,19 @@ TSkrivoExpert::~TSkrivoExpert() {
 
     FreeSuggestionList();
     FTimer.reset();
-    if (FDict && !FDict->Empty()) SaveDictionary();
+    if (FDict && !FDict->Entries().Empty()) {
+        // The IDE is closing: a dictionary that cannot be written now is
+        // still on disk as it was; there is no one left to tell.
+        try {
+            SaveDictionary();
+        } catch (const std::exception& e) {
+            Rpt("Dictionary not saved: ", e.what());
+        }
+    }
 
-    FDict.reset();
-    FFixedDict.reset();
+    FreeDictionaries();
     FreeOwnedLists();
+    FConfig.reset();
     FWindowTitles.reset();
 
     // The base's steps run while this object still answers its hooks
@@ -90,5 +103,18 @@ TSkrivoExpert::~TSkrivoExpert() {
 }
 
 void TSkrivoExpert::MenuClick(host::IMenuItem*) { DoShowOptions(); }
+
+// While the IDE terminates, the application object tears its windows down
+// itself; freeing the list here as well would free it twice.
+void TSkrivoExpert::FreeSuggestionList() {
+    if (!FSggList) return;
+    host::IHost* host = host::Host();
+    if (host && host->Application().Terminated()) {
+        Rpt("Application already terminated, words List window not destroyed");
+        static_cast<void>(FSggList.release());
+        return;
+    }
+    FSggList.reset();
+}
 
 }  // namespace skrivo

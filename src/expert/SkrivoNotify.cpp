@@ -3,6 +3,8 @@
 
 #include "bridge/Diagnostics.h"
 #include "bridge/QvNotifier.h"
+#include "completion/AutoSaveRules.h"
+#include "completion/SelfTeachingDictionary.h"
 #include "expert/SkrivoExpert.h"
 #include "platform/Clock.h"
 
@@ -21,10 +23,7 @@ void TSkrivoExpert::Notify(TQvNotifier* notifier, host::TNotifyCode code) {
             ResetTimer();
             break;
         case host::ncAfterSave: {
-            // Tick values compare with the top bit cleared, as the save
-            // records them.
-            const long long now = win::GetTickCount() & 0x7FFFFFFFu;
-            if (CfgAutoSave() == 1 && std::llabs(static_cast<long long>(FLastSaveTick) - now) > 1000)
+            if (SaveRequestedByFileSave(CfgAutoSave(), FDict->LastSaveTick(), win::GetTickCount()))
                 FSaveRequested = true;
             SaveBookmarks(notifier);
             break;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "bridge/QvNotifier.h"
+#include "completion/SelfTeachingDictionary.h"
 #include "expert/SkrivoExpert.h"
 #include "host/forms/EditWindow.h"
 #include "host/forms/Form.h"
@@ -24,7 +25,6 @@ public:
     using TSkrivoExpert::FFixedDict;
     using TSkrivoExpert::FLastEditPos;
     using TSkrivoExpert::FLastModified;
-    using TSkrivoExpert::FLastSaveTick;
     using TSkrivoExpert::FLineHeight;
     using TSkrivoExpert::FOnMessageSaved;
     using TSkrivoExpert::FRenameTick;
@@ -61,7 +61,7 @@ TEST_F(SkrivoLifecycle, InitPreparesTheTimerListsAndHook) {
     EXPECT_EQ(e.FDelayCount, 0);  // the default delay of 250 ms: one tick
     EXPECT_EQ(e.FLineHeight, 10);
     ASSERT_NE(e.FDict, nullptr);
-    EXPECT_TRUE(e.FDict->Empty());
+    EXPECT_TRUE(e.FDict->Entries().Empty());
     EXPECT_NE(e.FFixedDict, nullptr);
     EXPECT_TRUE(e.FOnMessageSaved);
     EXPECT_EQ(e.GetIDString(), "Quorvel.SkrivoExpert");
@@ -131,7 +131,9 @@ TEST_F(SkrivoLifecycle, RenameIsRemembered) {
 TEST_F(SkrivoLifecycle, SaveRequestsADictionarySaveOnlyAfterASecond) {
     host.OpenText("Unit1.pas", "x");
     SkrivoProbe& e = Start();
-    e.FLastSaveTick = Now() & 0x7FFFFFFF;
+    e.Collect("Caption");
+    e.SaveDictionary();  // the last save is now
+    ASSERT_EQ(e.FDict->LastSaveTick(), Now() & 0x7FFFFFFF);
     host.Advance(1000);
     host->SaveFile(host.Current());
     EXPECT_FALSE(e.FSaveRequested);
