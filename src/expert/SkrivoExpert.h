@@ -211,9 +211,9 @@ private:
     void CollectLocales();            // the keyboard layouts in use
     void StorePressedKey(win::WORD key, win::TShiftState shift);
 
-    // --- Message dispatch steps (SkrivoMessages*.cpp): declared by the dispatch's own files below. ---
+    // --- Message dispatch steps (SkrivoMessages*.cpp, SkrivoReplace.cpp) ---
 
-    // --- Completion cycle steps (SkrivoTrigger.cpp, SkrivoSuggest*.cpp, SkrivoTimer.cpp): below. ---
+    // --- Completion cycle steps (SkrivoTrigger.cpp, SkrivoSuggest*.cpp, SkrivoTimer.cpp, SkrivoSound.cpp) ---
 };
 
 }  // namespace skrivo
