@@ -11,6 +11,7 @@ CommandTable BuildCommandTable() {
     AddEditorCommands(table);
     AddInputCommands(table);
     AddExpectCommands(table);
+    AddExpertCommands(table);
     return table;
 }
 

@@ -53,6 +53,8 @@ void AddFileCommands(CommandTable& table);
 void AddEditorCommands(CommandTable& table);
 void AddInputCommands(CommandTable& table);
 void AddExpectCommands(CommandTable& table);
+// Options, the expert's command operations and its dictionary.
+void AddExpertCommands(CommandTable& table);
 // Commands whose subsystems are not part of this build yet.
 void AddUnavailableCommands(CommandTable& table);
 

@@ -19,12 +19,9 @@ CommandSpec Unavailable(std::string name, std::string what) {
 }  // namespace
 
 void AddUnavailableCommands(CommandTable& table) {
-    table.Add(Unavailable("set", "set (the configuration record)"));
-    table.Add(Unavailable("expect option", "expect option (the configuration record)"));
     table.Add(Unavailable("list", "list (the suggestion list)"));
     table.Add(Unavailable("expect list", "expect list (the suggestion list)"));
     table.Add(Unavailable("expect hidden", "expect hidden (the suggestion list)"));
-    table.Add(Unavailable("expect dict", "expect dict (the dictionaries)"));
     table.Add(Unavailable("expect sound", "expect sound (the sound events)"));
 }
 

@@ -47,4 +47,6 @@ void Unregister() { TheExpert().reset(); }
 
 bool IsRegistered() { return TheExpert() != nullptr; }
 
+TSkrivoExpert* RegisteredExpert() { return TheExpert().get(); }
+
 }  // namespace skrivo

@@ -13,4 +13,8 @@ void Unregister();
 // Whether the expert currently exists.
 bool IsRegistered();
 
+class TSkrivoExpert;
+// The registered expert; nullptr when there is none.
+TSkrivoExpert* RegisteredExpert();
+
 }  // namespace skrivo
