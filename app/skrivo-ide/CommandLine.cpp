@@ -60,6 +60,10 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
             const std::string* v = value("--screenshot");
             if (!v) return std::nullopt;
             line.screenshot = *v;
+        } else if (arg == "--show-menu") {
+            const std::string* v = value("--show-menu");
+            if (!v) return std::nullopt;
+            line.showMenu = *v;
         } else if (arg == "--without-skrivo") {
             line.withoutSkrivo = true;
         } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
@@ -69,6 +73,10 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
             line.files.push_back(arg);
         }
     }
+    if (!line.showMenu.empty() && line.screenshot.empty()) {
+        error = "--show-menu goes with --screenshot";
+        return std::nullopt;
+    }
     return line;
 }
 
@@ -77,7 +85,9 @@ const char* UsageText() {
            "  --codepage 1251|1252   the ANSI code page of files and of Skrivo (default 1252)\n"
            "  --layouts en,ru        the installed keyboard layouts, first active (default en,ru)\n"
            "  --without-skrivo       start the IDE without loading Skrivo\n"
-           "  --screenshot FILE      save a picture of the main window as FILE (PNG) and quit\n";
+           "  --screenshot FILE      save a picture of the main window as FILE (PNG) and quit\n"
+           "  --show-menu NAME       with --screenshot: open a menu bar first (\"ToolsMenu\") and take\n"
+           "                         the whole screen, so the open menu is in the picture\n";
 }
 
 }  // namespace skrivo::ide

@@ -15,6 +15,7 @@ struct CommandLine {
     win::CodePage codePage = win::CodePage::Cp1252;
     std::vector<win::HKL> layouts;   // empty: US and Russian
     std::string screenshot;          // take a picture of the main window, then quit
+    std::string showMenu;            // with a screenshot: open this menu bar first ("ToolsMenu")
     bool withoutSkrivo = false;
     bool help = false;
 };

@@ -1,5 +1,9 @@
 // skrivo-ide: the stand-in IDE on the real clock, with Skrivo loaded and the files of the command line open.
 #include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QScreen>
 #include <QTimer>
 
 #include <cstdio>
@@ -10,6 +14,7 @@
 #include "host/HostApplication.h"
 #include "host/forms/EditWindow.h"
 #include "host/forms/MessageForm.h"
+#include "host/menu/MainMenu.h"
 #include "host/services/ModuleManager.h"
 #include "host/sound/AlsaSound.h"
 #include "host/text/AnsiText.h"
@@ -59,8 +64,23 @@ int main(int argc, char** argv) {
     if (!line->screenshot.empty()) {
         const QString target = QString::fromStdString(line->screenshot);
         int status = 1;
-        QTimer::singleShot(500, [&] {
-            status = host.MainWindow().grab().save(target) ? 0 : 1;
+        const bool withMenu = !line->showMenu.empty();
+        if (withMenu) {
+            QTimer::singleShot(300, [&] {
+                skrivo::host::MenuItem* bar = host.MainWindow().Menu().Find(line->showMenu);
+                QMenu* menu = bar ? bar->SubMenu() : nullptr;
+                if (!menu) {
+                    std::fprintf(stderr, "skrivo-ide: no menu named %s\n", line->showMenu.c_str());
+                    return;
+                }
+                QMenuBar& menuBar = host.MainWindow().Menu().Bar();
+                menu->popup(menuBar.mapToGlobal(menuBar.actionGeometry(bar->Action()).bottomLeft()));
+            });
+        }
+        QTimer::singleShot(withMenu ? 900 : 500, [&] {
+            // An open menu is a window of its own: only the whole screen shows it.
+            const QPixmap picture = withMenu ? QGuiApplication::primaryScreen()->grabWindow(0) : host.MainWindow().grab();
+            status = picture.save(target) ? 0 : 1;
             if (status != 0) std::fprintf(stderr, "skrivo-ide: cannot write %s\n", line->screenshot.c_str());
             host.Quit();
         });
