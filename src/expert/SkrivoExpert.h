@@ -213,6 +213,52 @@ private:
 
     // --- Message dispatch steps (SkrivoMessages*.cpp, SkrivoReplace.cpp) ---
 
+    // What one key message carries through the dispatch steps.
+    struct TKeyCall {
+        win::TMsg& msg;
+        bool& handled;
+        win::TShiftState shift = 0;
+        bool soloDesignated = false;  // the configured Shift/Ctrl side went down alone
+        bool soloOther = false;       // the other side went down alone
+        int charCount = 0;            // ToAscii's result; 0 when not computed
+        char ch = 0;
+        std::string fillBlanks;
+    };
+
+    // SkrivoMessages.cpp: the order of the steps.
+    bool SuggestionListVisible();
+    bool HostEditWindowActive();
+    win::TShiftState KeyShiftState();
+    bool KeyMessagePrologue(TKeyCall& call);  // false: the message is done with
+    void CollectWordAtCursor();
+    bool RecordingFilter(TKeyCall& call);     // keystroke recording; true lets the key be handled
+    bool ShortcutStage(TKeyCall& call);       // command and macro shortcuts; true when one matched
+    bool IsShowOptionsKey(const TKeyCall& call);
+
+    // SkrivoMessagesKeyDown.cpp: the key table and Accept.
+    void KeyDownMessage(TKeyCall& call);
+    void DispatchKeyDown(TKeyCall& call);
+    void BackspaceKey(TKeyCall& call);
+    void ReturnKey(TKeyCall& call);
+    void EscapeKey(TKeyCall& call);
+    void SideKey(TKeyCall& call);             // Page Up/Down, Left, Right
+    bool JumpToPlaceholder(bool forward);
+    void Accept(bool& handled);
+
+    // SkrivoMessagesList.cpp: End, Home, Up and Down while the list is up.
+    void ListNavigation(TKeyCall& call);
+
+    // SkrivoMessagesModifiers.cpp: Shift and Ctrl alone, down and up.
+    void DetectSoloModifier(TKeyCall& call);
+    void KeyUpMessage(TKeyCall& call);
+
+    // SkrivoMessagesChars.cpp: keys that type characters.
+    void CharacterKey(TKeyCall& call);
+    void CompleteByCharacter(TKeyCall& call);
+
+    // SkrivoMessagesMouse.cpp
+    void MouseMessage(win::TMsg& msg);
+
     // --- Completion cycle steps (SkrivoTrigger.cpp, SkrivoSuggest*.cpp, SkrivoTimer.cpp, SkrivoSound.cpp) ---
 };
 

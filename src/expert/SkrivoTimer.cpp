@@ -1,6 +1,13 @@
-// TSkrivoExpert: the 250 ms idle timer: restarting the delay and the tick's gates.
+// TSkrivoExpert: the 250 ms idle timer: the delay, the hand-over to the trigger, the list's visibility, saves and checks.
 #include <cstdlib>
 
+#include "bridge/Diagnostics.h"
+#include "bridge/QvNotifier.h"
+#include "completion/AutoSaveRules.h"
+#include "completion/SelfTeachingDictionary.h"
+#include "completion/SuggestWindow.h"
+#include "completion/TextFold.h"
+#include "config/ExpertConfig.h"
 #include "expert/SkrivoExpert.h"
 #include "host/api/Host.h"
 #include "platform/Clock.h"
@@ -11,6 +18,28 @@ namespace {
 // A tick this soon after a key or a modification would act on a state the
 // user is still changing.
 constexpr long long kQuietAfterResetMs = 150;
+// Renaming a unit (Save As) rewrites its text; those changes are not typing.
+constexpr long long kRenamePauseMs = 5000;
+// A unit must stay in front this long before its bookmarks are loaded, so
+// paging through units does not load every one of them.
+constexpr long long kBookmarkSettleMs = 3000;
+// The dictionary file is examined every third tick (750 ms): often enough to
+// notice another instance's save, seldom enough not to stat on every tick.
+constexpr int kDicCheckTicks = 3;
+// Window titles are read with a buffer of this size.
+constexpr int kTitleBuffer = 260;
+// FBookmarkTick's states besides a tick count.
+constexpr std::int32_t kBookmarksNotSeen = 0;
+constexpr std::int32_t kBookmarksLoaded = 1;
+
+long long TicksApart(std::uint32_t a, std::uint32_t b) {
+    return std::llabs(static_cast<long long>(a) - static_cast<long long>(b));
+}
+
+bool SameFileName(const std::string& a, const std::string& b) {
+    const CaseFold fold;
+    return fold.Lower(a) == fold.Lower(b);
+}
 }  // namespace
 
 void TSkrivoExpert::ResetTimer() {
@@ -21,16 +50,148 @@ void TSkrivoExpert::ResetTimer() {
 }
 
 void TSkrivoExpert::TimerTick() {
-    const long long sinceReset = std::llabs(static_cast<long long>(win::GetTickCount()) - FResetTick);
-    if (sinceReset < kQuietAfterResetMs || !FReady) return;
+    if (TicksApart(win::GetTickCount(), FResetTick) < kQuietAfterResetMs || !FReady) return;
     host::IHost* host = host::Host();
     if (!host || host->Application().Terminated()) return;
+    if (!AddIn()) return;
     TNotifierList* notifiers = GetNotifiers();
     if (!notifiers || notifiers->empty()) return;
-    // Past the gates the tick guards against the IDE's error box, loads
-    // bookmarks, hands the last modification to the completion trigger,
-    // shows or hides the suggestion list and saves or merges the dictionary;
-    // each of those capabilities adds its step here.
+
+    GuardCantSaveBox();
+    AutoLoadBookmarks();
+    HandOverModification();
+    UpdateListVisibility();
+    FollowMouseOverList();
+    // A failing check or save must not stop the timer or reach the IDE: the
+    // user keeps typing, the next tick tries again.
+    try {
+        WatchDictionaryFile();
+    } catch (const std::exception& e) {
+        Rpt("Dictionary check failed: ", std::string(e.what()));
+    }
+    try {
+        AutoSaveDictionary();
+    } catch (const std::exception& e) {
+        Rpt("Dictionary save failed: ", std::string(e.what()));
+    }
+}
+
+// The IDE's "Can't save." box stops an automatic save from going on; it is
+// dismissed once per box, as the user would.
+void TSkrivoExpert::GuardCantSaveBox() {
+    host::IHost& host = *host::Host();
+    const win::HWND foreground = host.Windows().GetForegroundWindow();
+    if (!foreground || foreground == FErrorWindow) return;
+    if (host.Windows().GetWindowText(foreground, kTitleBuffer) != "Error") return;
+    FErrorWindow = foreground;
+    Rpt("ERROR WINDOW DETECTED +++++++++++++++++++");
+    host::IForm* form = host.Screen().FindForm(foreground);
+    if (!form || form->ClassName() != "TMessageForm") return;
+    if constexpr (kKeepDiagnostics) {
+        Rpt("COMPONENTS ON FORM ", form->Name());
+        for (int i = 0; i < form->ComponentCount(); ++i)
+            if (host::IControl* c = form->Component(i)) Rpt(c->Name(), ": ", c->ClassName());
+    }
+    host::IControl* message = form->FindComponent("Message");
+    if (!message || message->ClassName() != "TLabel" || message->Caption() != "Can't save.") return;
+    Rpt("ERROR CAN'T SAVE DETECTED");
+    if (GetCfg()->BeepOnError) host.Windows().MessageBeep();
+    host::IControl* ok = form->FindComponent("OK");
+    if (ok && ok->ClassName() == "TButton") {
+        ok->Click();
+        Rpt("ERROR CAN'T SAVE - BUTTON OK CLICKED");
+    }
+}
+
+void TSkrivoExpert::AutoLoadBookmarks() {
+    if (!GetCfg()->AutoBookmarks || FBookmarksPending <= 0) return;
+    host::IHost& host = *host::Host();
+    const win::HWND foreground = host.Windows().GetForegroundWindow();
+    if (host.Windows().GetClassName(foreground, kTitleBuffer) != "TEditWindow") return;
+    TQvNotifier* current = GetCurrentNotifier();
+    if (!current) return;
+    const std::uint32_t now = win::GetTickCount();
+    if (current->FBookmarkTick == kBookmarksNotSeen) {
+        current->FBookmarkTick = static_cast<std::int32_t>(now);
+    } else if (current->FBookmarkTick != kBookmarksLoaded &&
+               TicksApart(now, static_cast<std::uint32_t>(current->FBookmarkTick)) > kBookmarkSettleMs) {
+        Rpt("^^^ load bookmarks for ", current->UnitName());
+        LoadBookmarksOf(current);
+    }
+}
+
+// Bookmark persistence reads the unit's bookmark file here; the bookkeeping
+// that keeps the timer from trying again is done already.
+void TSkrivoExpert::LoadBookmarksOf(TQvNotifier* notifier) {
+    notifier->FBookmarkTick = kBookmarksLoaded;
+    if (FBookmarksPending > 0) --FBookmarksPending;
+}
+
+void TSkrivoExpert::HandOverModification() {
+    if (!FLastModified || FBusy) return;
+    --FDelayCount;
+    // FRenameTick 0 is "never renamed": a clock that starts near 0 (the
+    // host's, right after start) would otherwise hold every change back.
+    if (FRenameTick != 0 && TicksApart(win::GetTickCount(), FRenameTick) <= kRenamePauseMs) {
+        Rpt("---!!---!!---");
+    } else if (FDelayCount < 0) {
+        FDelayCount = DelayTicks();
+        TQvNotifier* notifier = FLastModified;
+        FLastModified = nullptr;
+        ModuleModified(notifier);
+    } else {
+        Rpt("---!!---");
+    }
+}
+
+void TSkrivoExpert::UpdateListVisibility() {
+    host::IHost& host = *host::Host();
+    TfmSuggest* list = FSggList.get();
+    const bool sameFile = SameFileName(FWorkFile, EditingFile());
+    const bool sameFocus = host.Windows().GetFocus() == FSuggestFocus;
+    if (list && list->isVisible()) {
+        if (!sameFocus || !sameFile) HideSuggestion(false);
+        if (list->isVisible() && KibitzWindowVisible()) {
+            Play(1);
+            HideSuggestion(false);
+        }
+        return;
+    }
+    if (KibitzWindowVisible()) return;
+    if (FShowPending || FShowPendingMouse) {
+        FShowPending = false;
+        ShowSggList();
+        return;
+    }
+    // While the user goes on typing the same word, the words already found
+    // come back at once instead of after the next delay.
+    if (!sameFocus || !sameFile || !FHaveSuggestions) return;
+    TQvNotifier* current = GetCurrentNotifier();
+    if (current && current == FLastModified && current->GetEditPos() == FLastEditPos) ShowSggList();
+}
+
+void TSkrivoExpert::FollowMouseOverList() {
+    TfmSuggest* list = FSggList.get();
+    if (!list || !list->isVisible()) return;
+    win::TPoint cursor;
+    const bool inside = host::Host()->Windows().GetCursorPos(cursor) && list->ContainsScreenPoint(cursor);
+    if (inside || GetCfg()->WhenMouseOver == 2) MouseMoveOverSggList();
+}
+
+void TSkrivoExpert::WatchDictionaryFile() {
+    if (!GetCfg()->AutoMergeWhenChanged) return;
+    if (++FDicCheckCount < kDicCheckTicks) return;
+    FDicCheckCount = 0;
+    CheckDicChanged();
+}
+
+void TSkrivoExpert::AutoSaveDictionary() {
+    if (PeriodicSaveDue(CfgAutoSave(), FDict->LastSaveTick(), win::GetTickCount())) {
+        SaveDictionary();
+    } else if (FSaveRequested) {
+        FSaveRequested = false;
+        SaveDictionary();
+    }
 }
 
 }  // namespace skrivo

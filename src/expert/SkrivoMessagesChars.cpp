@@ -1,0 +1,66 @@
+// TSkrivoExpert's handling of keys that type characters: learning the finished word, placeholders, completion by separators.
+#include "bridge/QvNotifier.h"
+#include "completion/SuggestWindow.h"
+#include "config/ExpertConfig.h"
+#include "expert/SkrivoExpert.h"
+#include "host/api/Host.h"
+#include "platform/KeyboardLayout.h"
+#include "platform/VirtualKeys.h"
+#include "source/CharClasses.h"
+
+namespace skrivo {
+namespace {
+
+constexpr char kPlaceholderMark = '\x01';
+
+bool CtrlOrAlt(win::TShiftState shift) { return (shift & (win::ssCtrl | win::ssAlt)) != 0; }
+
+bool IsLetterKeyButJ(win::WPARAM key) { return key >= 'A' && key <= 'Z' && key != 'J'; }
+bool IsFunctionKey(win::WPARAM key) { return key >= win::VK_F1 && key <= win::VK_F24; }
+
+}  // namespace
+
+void TSkrivoExpert::CharacterKey(TKeyCall& call) {
+    win::BYTE keyState[256] = {};
+    host::Host()->Windows().GetKeyboardState(keyState);
+    win::WORD produced = 0;
+    call.charCount = win::ToAscii(static_cast<win::UINT>(call.msg.wParam), win::ScanCodeOf(call.msg.lParam),
+                                  keyState, &produced, 0);
+    call.ch = static_cast<char>(produced & 0xFF);
+    call.fillBlanks.clear();
+    if (call.charCount == 1) {
+        if (TQvNotifier* notifier = GetCurrentNotifier()) {
+            if (!IsAlphaDigit(call.ch) && !CtrlOrAlt(call.shift)) Work(ReadText(-100), false);
+            if (ReadText(1) == std::string(1, kPlaceholderMark)) DeleteChars(1);
+            // Brackets, quotes and mirrored blanks are the auto-bracket
+            // capability's; without it fillBlanks stays empty.
+            if (!call.fillBlanks.empty()) {
+                notifier->Replace(notifier->GetPosition(), 0, call.fillBlanks);
+                notifier->MoveCursor(-static_cast<int>(call.fillBlanks.size()));
+            }
+        }
+    }
+    if (!call.handled) CompleteByCharacter(call);
+}
+
+void TSkrivoExpert::CompleteByCharacter(TKeyCall& call) {
+    const TExpertConfig& cfg = *GetCfg();
+    if (!SuggestionListVisible() || !(cfg.SpaceComplete || cfg.SeparatorComplete || cfg.SemicolonComplete)) return;
+    const auto key = call.msg.wParam;
+    if (key == 'J' && call.shift == win::ssCtrl) {
+        HideSuggestion(true);  // the IDE's own Ctrl+J list follows
+        return;
+    }
+    if (IsLetterKeyButJ(key) || IsFunctionKey(key) || call.charCount != 1) return;
+    const char ch = call.ch;
+    const bool completes = (ch == ' ' && cfg.SpaceComplete) || (ch == ';' && cfg.SemicolonComplete) ||
+                           (IsSeparator(ch) && cfg.SeparatorComplete);
+    TfmSuggest* list = SggListIfCreated();
+    const int item = list->lvWords->Selected();
+    if (!completes || item < 0) return;
+    Play(2);
+    ReplaceWord(-1, list->lvWords->Caption(item) + ch);
+    call.handled = true;
+}
+
+}  // namespace skrivo

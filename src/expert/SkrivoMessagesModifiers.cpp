@@ -1,0 +1,68 @@
+// TSkrivoExpert's modifier keys alone: a solo press of the configured Shift or Ctrl side completes, the other side hides.
+#include "config/ExpertConfig.h"
+#include "expert/SkrivoExpert.h"
+#include "host/api/Host.h"
+#include "platform/VirtualKeys.h"
+
+namespace skrivo {
+namespace {
+
+enum WhichSide { kAnySide = 0, kLeftOnly = 1, kRightOnly = 2 };
+constexpr int kCompleteByShift = 1;
+constexpr int kCompleteByCtrl = 2;
+
+}  // namespace
+
+void TSkrivoExpert::DetectSoloModifier(TKeyCall& call) {
+    const TExpertConfig& cfg = *GetCfg();
+    const bool isShift = call.msg.wParam == win::VK_SHIFT;
+    const int completeKey = isShift ? kCompleteByShift : kCompleteByCtrl;
+    if (cfg.KeyComplete != completeKey && !cfg.OtherShfCtlHidesList && !cfg.UseCtlShf2ForceViewList) return;
+    host::IWindows& windows = host::Host()->Windows();
+    const bool left = windows.GetKeyState(isShift ? win::VK_LSHIFT : win::VK_LCONTROL) < 0;
+    const bool right = windows.GetKeyState(isShift ? win::VK_RSHIFT : win::VK_RCONTROL) < 0;
+    // The other two of Shift, Ctrl and Alt must be up for a solo press.
+    const win::TShiftState others = isShift ? (win::ssCtrl | win::ssAlt) : (win::ssShift | win::ssAlt);
+    if ((call.shift & others) != 0) return;
+    const bool designated = cfg.WhatShiftCtrl == kAnySide || (cfg.WhatShiftCtrl == kLeftOnly && left && !right) ||
+                            (cfg.WhatShiftCtrl == kRightOnly && right && !left);
+    if (designated) {
+        call.soloDesignated = true;
+        return;
+    }
+    if (!cfg.OtherShfCtlHidesList) return;
+    call.soloOther = (cfg.WhatShiftCtrl == kLeftOnly && right && !left) ||
+                     (cfg.WhatShiftCtrl == kRightOnly && left && !right);
+}
+
+void TSkrivoExpert::KeyUpMessage(TKeyCall& call) {
+    const TExpertConfig& cfg = *GetCfg();
+    const bool forceCodeParam = cfg.ForceCodeParam && call.shift == 0 && call.msg.wParam != win::VK_CONTROL;
+    if (FShiftCtrlDown) {
+        FShiftCtrlDown = false;
+        if (cfg.ShiftCtrlTwice && !FShiftCtrlFirst) {
+            FShiftCtrlFirst = true;
+            call.handled = true;
+            if (forceCodeParam) ForceCodeParam();
+            return;
+        }
+        if (SuggestionListVisible()) {
+            FShiftCtrlFirst = false;
+            // Only the modifier chosen as the completion key accepts; the
+            // other one may be detected for hiding or forcing the list.
+            const int released = call.msg.wParam == win::VK_SHIFT ? kCompleteByShift : kCompleteByCtrl;
+            if (cfg.KeyComplete == released) Accept(call.handled);
+        } else if (cfg.UseCtlShf2ForceViewList) {
+            ForceShowWordsList();
+        }
+        call.handled = true;
+    }
+    if (FOtherShiftCtrlDown) {
+        FOtherShiftCtrlDown = false;
+        if (SuggestionListVisible()) HideSuggestion(true);
+        call.handled = true;
+    }
+    if (forceCodeParam) ForceCodeParam();
+}
+
+}  // namespace skrivo

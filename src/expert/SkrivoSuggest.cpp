@@ -1,0 +1,108 @@
+// TSkrivoExpert::Suggest: the words for a request, found in the dictionaries and given to the list window.
+#include <QFontMetrics>
+#include <QWidget>
+#include <Qsci/qsciscintillabase.h>
+
+#include "bridge/Diagnostics.h"
+#include "bridge/QvNotifier.h"
+#include "completion/FixedDictionary.h"
+#include "completion/SelfTeachingDictionary.h"
+#include "completion/SuggestWindow.h"
+#include "completion/SuggestionRanking.h"
+#include "config/ExpertConfig.h"
+#include "expert/SkrivoExpert.h"
+#include "host/api/Host.h"
+#include "host/forms/WindowRegistry.h"
+
+namespace skrivo {
+
+namespace {
+
+RankingOptions RankingOptionsOf(const TExpertConfig& cfg) {
+    RankingOptions options;
+    options.selfTeaching = cfg.SelfTeaching;
+    options.fixedDictionary = cfg.FixedDictionary;
+    options.wordsFromAllUnits = cfg.WordsFromAllUnits;
+    options.wordsFromCurrentUnit = cfg.WordsFromCurrentUnit;
+    options.exceedWordsMax = cfg.ExceedWordsMax;
+    options.autoSelectBestWord = cfg.AutoSelectBestWord;
+    options.rules.wordsMaxInList = EffectiveWordsMaxInList(cfg.WordsMaxInList);
+    options.rules.doNotSuggestShorter = cfg.DoNotSuggestShorter;
+    options.rules.doNotListWordItself = cfg.DoNotListWordItself;
+    options.rules.onlyWordsMatching1st = cfg.OnlyWordsMatching1st;
+    options.rules.doNotSuggestSeparators = cfg.DoNotSuggestSeparators;
+    return options;
+}
+
+}  // namespace
+
+int TSkrivoExpert::MeasureLineHeight() const {
+    QWidget* control = host::WindowRegistry::Instance().WidgetOf(FLastKeyControl);
+    if (!control) return kSuggestDefaultLineHeight;
+    // The editor draws with its style's font, not the widget's: ask it.
+    if (auto* editor = qobject_cast<QsciScintillaBase*>(control)) {
+        const int height = static_cast<int>(editor->SendScintilla(QsciScintillaBase::SCI_TEXTHEIGHT, 0UL, 0L));
+        if (height > 0) return height;
+    }
+    const int height = QFontMetrics(control->font()).boundingRect(QStringLiteral("Ap_1^/")).height();
+    return height > 0 ? height : kSuggestDefaultLineHeight;
+}
+
+void TSkrivoExpert::Suggest(std::string S) {
+    FShowPending = false;
+    host::IHost* host = host::Host();
+    win::TPoint caret;
+    if (!host || !FLastKeyControl || !host->Windows().GetCaretPos(caret)) return;
+    const TExpertConfig& cfg = *GetCfg();
+    if (FJustReplaced && cfg.HideAfterReplace) {
+        HideSuggestion(false);
+        return;
+    }
+    if (HidesForLastCharacter(S, {cfg.HideAfterSemicolon, cfg.HideAfterSpace, cfg.HideAfterSeparator})) {
+        HideSuggestion(false);
+        return;
+    }
+
+    FSuggestFocus = FLastKeyControl;
+    FHaveSuggestions = false;
+    host->Windows().ClientToScreen(FLastKeyControl, caret);
+    FCaretScreenPos = caret;
+    FLineHeight = MeasureLineHeight();
+
+    SuggestionSources sources;
+    sources.selfTeaching = &FDict->Entries();
+    sources.fixed = &FFixedDict->Entries();
+    sources.allUnits = [this] {
+        std::vector<const StringList*> lists;
+        for (auto& notifier : *GetNotifiers()) lists.push_back(&NotifierDictionary(notifier.get()));
+        return lists;
+    };
+    sources.currentUnit = [this]() -> const StringList* {
+        TQvNotifier* current = GetCurrentNotifier();
+        return current ? &NotifierDictionary(current) : nullptr;
+    };
+    const RankingResult result = RankSuggestions(S, sources, RankingOptionsOf(cfg));
+
+    TfmSuggest* list = GetSggList();
+    if (result.decision == SuggestDecision::HideExceeded) {
+        if (list->isVisible()) HideSuggestion(false);
+        return;
+    }
+    if (result.decision == SuggestDecision::NothingFound) {
+        if (cfg.HideWhenNoSuggestions && list->isVisible()) HideSuggestion(false);
+        return;
+    }
+    list->Fill(result.list);
+    list->SizeAndPlace(FCaretScreenPos, FLineHeight, HostSuggestScreen(*host));
+    if (list->isVisible()) return;
+    // The IDE's own list is up: showing ours on top of it would hide the one
+    // the user is looking at; the timer shows ours once it is gone.
+    if (KibitzWindowVisible()) {
+        FShowPending = true;
+        return;
+    }
+    ShowSggList();
+    FHaveSuggestions = true;
+}
+
+}  // namespace skrivo

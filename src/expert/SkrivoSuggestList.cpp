@@ -1,0 +1,127 @@
+// TSkrivoExpert: the suggestion list window's expert side: creating, showing, hiding, the mouse over it, clicks.
+#include "bridge/Diagnostics.h"
+#include "bridge/QvNotifier.h"
+#include "completion/SuggestWindow.h"
+#include "config/ExpertConfig.h"
+#include "expert/SkrivoExpert.h"
+#include "host/api/Host.h"
+
+namespace skrivo {
+
+namespace {
+constexpr int kWhenMouseOverSwitch = 0;
+constexpr int kWhenMouseOverHide = 1;
+constexpr int kWhenMouseOverTransparent = 2;
+constexpr int kWhenMouseOverSelect = 3;
+constexpr int kOpaque = 255;
+
+bool CursorInside(TfmSuggest& list) {
+    win::TPoint cursor;
+    return host::Host()->Windows().GetCursorPos(cursor) && list.ContainsScreenPoint(cursor);
+}
+}  // namespace
+
+TfmSuggest* TSkrivoExpert::GetSggList() {
+    if (!FSggList) {
+        FSggList = std::make_unique<TfmSuggest>();
+        FSggList->OnPlaySnd = [this](int soundEvent) { DoPlaySnd(soundEvent); };
+    }
+    return FSggList.get();
+}
+
+void TSkrivoExpert::ShowSggList() {
+    const TExpertConfig& cfg = *GetCfg();
+    TfmSuggest* list = GetSggList();
+    if (!cfg.ShowListAutomatically && !FForceShow) {
+        if (!FHaveWordsPlayed) {
+            FHaveWordsPlayed = true;
+            Play(11);
+        }
+        return;
+    }
+    FForceShow = false;
+    list->FShown = false;
+    SetListAlpha(list, SuggestShownAlpha(cfg.SemiTransparent, cfg.AlphaBlendLevel));
+    // Under a resting mouse the list would flicker away at once; it waits
+    // until the mouse has left its place.
+    if (cfg.WhenMouseOver == kWhenMouseOverHide && CursorInside(*list)) {
+        FShowPendingMouse = true;
+        return;
+    }
+    Play(0);
+    list->show();
+    const int selected = list->lvWords->Selected();
+    if (selected >= 0)
+        list->lvWords->MakeVisible(selected);
+    else
+        Rpt("No selected item in the words list");
+    list->BringToFront();
+    list->SetStayOnTop(true);
+    FShowPendingMouse = false;
+    if (selected >= 0) list->lvWords->MakeVisible(selected);
+    list->FShown = true;
+    list->FMouseSelect = !cfg.MouseClickNecessary && cfg.WhenMouseOver == kWhenMouseOverSelect;
+
+    // Clicking a word replaces once replacement is part of the build.
+}
+
+void TSkrivoExpert::HideSuggestion(bool notSuggestUntilNext) {
+    FHaveSuggestions = false;
+    FShowPendingMouse = false;
+    if (FSggList && FSggList->isVisible()) {
+        Play(1);
+        FSggList->hide();
+        ResetTimer();
+    }
+    if (notSuggestUntilNext) FNotSuggestUntilNext = true;
+}
+
+void TSkrivoExpert::ForceShowWordsList() {
+    FNotSuggestUntilNext = false;
+    if (TQvNotifier* current = GetCurrentNotifier()) {
+        FLastModified = current;
+        FLastEditPos = current->GetEditPos();
+        FDelayCount = 0;
+    } else {
+        Rpt("Current notifier not found - forcing impossible");
+    }
+    FForceShow = true;
+}
+
+void TSkrivoExpert::MouseMoveOverSggList() {
+    TfmSuggest* list = FSggList.get();
+    if (!list) return;
+    const TExpertConfig& cfg = *GetCfg();
+    host::IHost& host = *host::Host();
+    win::TPoint cursor;
+    const bool inside = host.Windows().GetCursorPos(cursor) && list->ContainsScreenPoint(cursor);
+    if (!inside && cfg.WhenMouseOver != kWhenMouseOverTransparent) return;
+    switch (cfg.WhenMouseOver) {
+        case kWhenMouseOverSwitch:
+            if (auto moved = SwitchSuggestPosition(list->BoundsRect(), FCaretScreenPos, FLineHeight, cursor,
+                                                   HostSuggestScreen(host)))
+                list->SetBoundsRect(*moved);
+            break;
+        case kWhenMouseOverHide:
+            if (list->isVisible()) {
+                HideSuggestion(false);
+                FShowPendingMouse = true;
+            }
+            break;
+        case kWhenMouseOverTransparent:
+            SetListAlpha(list, SuggestMouseOverAlpha(inside, cfg.SemiTransparent, cfg.AlphaBlendLevel));
+            break;
+        default:
+            // Selecting under the mouse is the list's own mouse-move handler.
+            break;
+    }
+}
+
+void TSkrivoExpert::SetListAlpha(TfmSuggest* window, int level) {
+    if (!window) return;
+    host::IHost* host = host::Host();
+    if (!host) return;
+    host->Windows().SetWindowAlpha(window->Handle(), level >= kOpaque ? kOpaque : level);
+}
+
+}  // namespace skrivo
