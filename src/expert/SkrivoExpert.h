@@ -260,6 +260,19 @@ private:
     void MouseMessage(win::TMsg& msg);
 
     // --- Completion cycle steps (SkrivoTrigger.cpp, SkrivoSuggest*.cpp, SkrivoTimer.cpp, SkrivoSound.cpp) ---
+    // The timer's steps after its gates, in the order they run.
+    void GuardCantSaveBox();
+    void AutoLoadBookmarks();
+    void HandOverModification();
+    void UpdateListVisibility();
+    void FollowMouseOverList();
+    void WatchDictionaryFile();
+    void AutoSaveDictionary();
+    // Marks a notifier's bookmarks as loaded; bookmark persistence reads the
+    // unit's file here.
+    void LoadBookmarksOf(TQvNotifier* notifier);
+    // Height of a text line in the editor that had the last key, in pixels.
+    int MeasureLineHeight() const;
 };
 
 }  // namespace skrivo

@@ -62,7 +62,16 @@ void TSkrivoExpert::ShowSggList() {
     list->FShown = true;
     list->FMouseSelect = !cfg.MouseClickNecessary && cfg.WhenMouseOver == kWhenMouseOverSelect;
 
-    // Clicking a word replaces once replacement is part of the build.
+    TSuggestListView& words = *list->lvWords;
+    words.OnClick = nullptr;
+    words.OnDblClick = nullptr;
+    words.OnMouseDown = nullptr;
+    if (cfg.MouseLClickReplace) {
+        if (cfg.MouseClickNecessary)
+            words.OnDblClick = [this] { LDblClk_Replace(); };
+        else
+            words.OnClick = [this] { LClick_Replace(); };
+    }
 }
 
 void TSkrivoExpert::HideSuggestion(bool notSuggestUntilNext) {
@@ -122,6 +131,26 @@ void TSkrivoExpert::SetListAlpha(TfmSuggest* window, int level) {
     host::IHost* host = host::Host();
     if (!host) return;
     host->Windows().SetWindowAlpha(window->Handle(), level >= kOpaque ? kOpaque : level);
+}
+
+// A single click replaces at once: the list goes away without the hide
+// sound and without holding suggestions back, as the replacement follows.
+void TSkrivoExpert::LClick_Replace() {
+    TfmSuggest* list = FSggList.get();
+    if (!list || list->lvWords->Selected() < 0) return;
+    const std::string caption = list->lvWords->Caption(list->lvWords->Selected());
+    list->hide();
+    Play(2);
+    ReplaceWord(-1, caption);
+}
+
+void TSkrivoExpert::LDblClk_Replace() {
+    TfmSuggest* list = FSggList.get();
+    if (!list || list->lvWords->Selected() < 0) return;
+    const std::string caption = list->lvWords->Caption(list->lvWords->Selected());
+    HideSuggestion(true);
+    Play(2);
+    ReplaceWord(-1, caption);
 }
 
 }  // namespace skrivo
