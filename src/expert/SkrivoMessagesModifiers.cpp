@@ -48,10 +48,7 @@ void TSkrivoExpert::KeyUpMessage(TKeyCall& call) {
         }
         if (SuggestionListVisible()) {
             FShiftCtrlFirst = false;
-            // Only the modifier chosen as the completion key accepts; the
-            // other one may be detected for hiding or forcing the list.
-            const int released = call.msg.wParam == win::VK_SHIFT ? kCompleteByShift : kCompleteByCtrl;
-            if (cfg.KeyComplete == released) Accept(call.handled);
+            if (cfg.KeyComplete != 0) Accept(call.handled);
         } else if (cfg.UseCtlShf2ForceViewList) {
             ForceShowWordsList();
         }

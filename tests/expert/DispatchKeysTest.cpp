@@ -191,17 +191,26 @@ TEST_F(DispatchModifiers, ShiftHeldWithAnotherKeyNeitherCompletesNorHides) {
     EXPECT_TRUE(ListVisible());
 }
 
-TEST_F(DispatchModifiers, CtrlCompletesWhenChosenAndShiftThenDoesNot) {
+TEST_F(DispatchModifiers, CtrlAloneCompletesWhenChosen) {
+    Start("x := Cap|");
+    Cfg().KeyComplete = 2;
+    Cfg().WhatShiftCtrl = 1;
+    ShowList({"Caption"});
+    host->PressKey(win::VK_CONTROL, KeySide::Right);  // not the chosen side
+    EXPECT_EQ(host.TextWithCursor(), "x := Cap|");
+    host->PressKey(win::VK_CONTROL, KeySide::Left);
+    EXPECT_EQ(host.TextWithCursor(), "x := Caption|");
+}
+
+TEST_F(DispatchModifiers, CtrlWithAnotherModifierIsNoSoloPress) {
     Start("x := Cap|");
     Cfg().KeyComplete = 2;
     Cfg().WhatShiftCtrl = 0;
-    Cfg().OtherShfCtlHidesList = true;  // lets Shift be watched too
     ShowList({"Caption"});
-    host->PressKey(win::VK_SHIFT, KeySide::Left);
-    EXPECT_EQ(host.TextWithCursor(), "x := Cap|");
-    ShowList({"Caption"});
+    host->KeyDown(win::VK_SHIFT, KeySide::Left);
     host->PressKey(win::VK_CONTROL, KeySide::Left);
-    EXPECT_EQ(host.TextWithCursor(), "x := Caption|");
+    host->KeyUp(win::VK_SHIFT, KeySide::Left);
+    EXPECT_EQ(host.TextWithCursor(), "x := Cap|");
 }
 
 TEST_F(DispatchModifiers, TwicePressedShiftCompletesOnTheSecondPress) {
