@@ -12,6 +12,7 @@ CommandTable BuildCommandTable() {
     AddInputCommands(table);
     AddExpectCommands(table);
     AddExpertCommands(table);
+    AddSuggestionCommands(table);
     return table;
 }
 

@@ -55,6 +55,8 @@ void AddInputCommands(CommandTable& table);
 void AddExpectCommands(CommandTable& table);
 // Options, the expert's command operations and its dictionary.
 void AddExpertCommands(CommandTable& table);
+// The suggestion list, sound requests and answers to modal dialogs.
+void AddSuggestionCommands(CommandTable& table);
 // Commands whose subsystems are not part of this build yet.
 void AddUnavailableCommands(CommandTable& table);
 

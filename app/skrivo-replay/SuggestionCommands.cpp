@@ -1,0 +1,203 @@
+// The suggestion list, the sound requests and the answers to modal dialogs, as a script sees and drives them.
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QWidget>
+
+#include <deque>
+#include <map>
+
+#include "CommandTable.h"
+#include "ScriptLine.h"
+#include "Session.h"
+#include "completion/SuggestWindow.h"
+#include "expert/SkrivoExpert.h"
+#include "expert/SkrivoPackage.h"
+#include "host/HostApplication.h"
+#include "host/forms/Form.h"
+
+namespace skrivo::replay {
+
+namespace {
+
+// A modal dialog is answered at most this many clock steps before the runner
+// gives up on it (it is then closed with Cancel by the host).
+constexpr int kMaxDialogSteps = 400;
+constexpr unsigned kDialogStepMs = 50;
+const char* const kMergeProgressCaption = "Merging dictionary";
+
+TSkrivoExpert& Expert(Session& s) {
+    s.Host();
+    TSkrivoExpert* expert = RegisteredExpert();
+    if (!expert) throw ReplayError("Skrivo is not loaded");
+    return *expert;
+}
+
+// The list as the script writes it: the selected item with a leading ">".
+std::vector<std::string> ShownItems(Session& s, TfmSuggest& list) {
+    std::vector<std::string> items;
+    for (int i = 0; i < list.lvWords->Count(); ++i) {
+        std::string item = s.ToUtf8(list.lvWords->Caption(i));
+        if (i == list.lvWords->Selected()) item.insert(0, ">");
+        items.push_back(std::move(item));
+    }
+    return items;
+}
+
+std::string JoinQuoted(const std::vector<std::string>& items) {
+    std::string out;
+    for (const auto& item : items) out += (out.empty() ? "" : " ") + QuoteScriptText(item);
+    return out.empty() ? "nothing" : out;
+}
+
+TfmSuggest* VisibleList(Session& s) {
+    TfmSuggest* list = Expert(s).SggListIfCreated();
+    return list && list->isVisible() ? list : nullptr;
+}
+
+// One queued answer: the dialog's caption and what to do in it.
+struct DialogAnswer {
+    std::string caption;
+    ScriptArgs actions;
+};
+
+std::string WithoutAccelerator(const QString& text) {
+    QString plain = text;
+    plain.remove(QLatin1Char('&'));
+    return plain.toStdString();
+}
+
+QWidget* NamedControl(host::TForm& form, const std::string& name) {
+    QWidget* control = form.findChild<QWidget*>(QString::fromStdString(name));
+    if (!control) throw ReplayError("dialog \"" + form.Caption() + "\" has no control " + name);
+    return control;
+}
+
+void RunActions(Session& s, host::TForm& form, const ScriptArgs& actions) {
+    for (std::size_t i = 0; i < actions.size(); ++i) {
+        const std::string& action = actions[i];
+        auto need = [&](std::size_t count) {
+            if (i + count >= actions.size()) throw ReplayError("dialog action " + action + " needs " + std::to_string(count) + " argument(s)");
+        };
+        if (action == "check") {
+            need(2);
+            auto* box = qobject_cast<QCheckBox*>(NamedControl(form, actions[i + 1]));
+            if (!box) throw ReplayError(actions[i + 1] + " is not a check box");
+            box->setChecked(actions[i + 2] == "1");
+            i += 2;
+        } else if (action == "text") {
+            need(2);
+            QWidget* control = NamedControl(form, actions[i + 1]);
+            const QString value = QString::fromStdString(actions[i + 2]);
+            if (auto* edit = qobject_cast<QLineEdit*>(control))
+                edit->setText(value);
+            else if (auto* combo = qobject_cast<QComboBox*>(control))
+                combo->setCurrentText(value);
+            else
+                throw ReplayError(actions[i + 1] + " does not take text");
+            i += 2;
+        } else if (action == "click") {
+            need(1);
+            QAbstractButton* found = nullptr;
+            for (QAbstractButton* button : form.findChildren<QAbstractButton*>())
+                if (WithoutAccelerator(button->text()) == actions[i + 1]) found = button;
+            if (!found) throw ReplayError("dialog \"" + form.Caption() + "\" has no button " + actions[i + 1]);
+            found->click();
+            i += 1;
+        } else if (action == "escape") {
+            form.SetModalResult(host::mrCancel);
+        } else {
+            throw ReplayError("unknown dialog action " + action);
+        }
+    }
+    static_cast<void>(s);
+}
+
+// The answers queued per session, and whether the session's host asks here.
+struct DialogQueue {
+    std::deque<DialogAnswer> answers;
+    bool installed = false;
+    std::string error;  // an answer that failed inside the modal loop
+};
+
+std::map<const Session*, DialogQueue>& Queues() {
+    static std::map<const Session*, DialogQueue> queues;
+    return queues;
+}
+
+void InstallAnswerer(Session& s) {
+    DialogQueue& queue = Queues()[&s];
+    if (queue.installed) return;
+    auto& app = static_cast<host::HostApplication&>(s.Host());
+    app.SetModalAnswerer([&s, &app](host::TForm& form) {
+        DialogQueue& q = Queues()[&s];
+        const std::string caption = form.Caption();
+        for (auto it = q.answers.begin(); it != q.answers.end(); ++it) {
+            if (it->caption != s.ToUtf8(caption)) continue;
+            const DialogAnswer answer = *it;
+            q.answers.erase(it);
+            try {
+                RunActions(s, form, answer.actions);
+            } catch (const std::exception& e) {
+                q.error = e.what();
+            }
+            return;
+        }
+        // The merge runs on the dialog's own timer: let the clock run it.
+        if (caption == kMergeProgressCaption)
+            for (int step = 0; step < kMaxDialogSteps && form.isVisible(); ++step) app.AdvanceClock(kDialogStepMs);
+    });
+    queue.installed = true;
+}
+
+}  // namespace
+
+void AddSuggestionCommands(CommandTable& table) {
+    table.Add({"list", 0, 0, "", [](Session& s, const ScriptArgs&) {
+                   TfmSuggest* list = VisibleList(s);
+                   if (!list) {
+                       s.Out() << "[hidden]\n";
+                       return;
+                   }
+                   for (int i = 0; i < list->lvWords->Count(); ++i) {
+                       const char* mark = i == list->lvWords->Selected()      ? "> "
+                                          : i == list->lvWords->ItemFocused() ? "* "
+                                                                                : "  ";
+                       s.Out() << mark << s.ToUtf8(list->lvWords->Caption(i)) << "\n";
+                   }
+               }});
+
+    table.Add({"expect list", 1, -1, "ITEM ...", [](Session& s, const ScriptArgs& a) {
+                   TfmSuggest* list = VisibleList(s);
+                   const std::vector<std::string> expected(a.begin(), a.end());
+                   if (!list) throw ExpectationFailed(JoinQuoted(expected), "the list hidden");
+                   const std::vector<std::string> got = ShownItems(s, *list);
+                   if (got != expected) throw ExpectationFailed(JoinQuoted(expected), JoinQuoted(got));
+               }});
+
+    table.Add({"expect hidden", 0, 0, "", [](Session& s, const ScriptArgs&) {
+                   if (TfmSuggest* list = VisibleList(s))
+                       throw ExpectationFailed("the list hidden", JoinQuoted(ShownItems(s, *list)));
+               }});
+
+    table.Add({"expect sound", 0, -1, "[EVENT ...]", [](Session& s, const ScriptArgs& a) {
+                   std::vector<std::string> expected(a.begin(), a.end());
+                   std::vector<std::string> got;
+                   for (int event : Expert(s).TakeSoundRequests()) got.push_back(std::to_string(event));
+                   if (got != expected) throw ExpectationFailed(JoinQuoted(expected), JoinQuoted(got));
+               }});
+
+    table.Add({"dialog", 1, -1, "CAPTION ACTION ...", [](Session& s, const ScriptArgs& a) {
+                   InstallAnswerer(s);
+                   DialogQueue& queue = Queues()[&s];
+                   if (!queue.error.empty()) {
+                       const std::string error = queue.error;
+                       queue.error.clear();
+                       throw ReplayError(error);
+                   }
+                   queue.answers.push_back({a[0], ScriptArgs(a.begin() + 1, a.end())});
+               }});
+}
+
+}  // namespace skrivo::replay
