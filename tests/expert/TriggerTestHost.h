@@ -31,6 +31,7 @@ public:
     using TSkrivoExpert::FShowPending;
     using TSkrivoExpert::FShowPendingMouse;
     using TSkrivoExpert::FSuggestFocus;
+    using TSkrivoExpert::FWorkFile;
 };
 
 class CycleTest : public ::testing::Test {
@@ -47,6 +48,8 @@ protected:
         host->MoveMouse(5, 5);
         // Work called directly finds the editor as the control of the last key.
         expert_->FLastKeyControl = host->Windows().GetFocus();
+        // ...and the unit in front as the one whose change it handles.
+        expert_->FWorkFile = expert_->EditingFile();
         return *expert_;
     }
     CycleProbe& E() { return *expert_; }
