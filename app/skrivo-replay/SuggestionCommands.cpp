@@ -1,5 +1,8 @@
 // The suggestion list, the sound requests and the answers to modal dialogs, as a script sees and drives them.
 #include <QAbstractButton>
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -15,6 +18,7 @@
 #include "expert/SkrivoExpert.h"
 #include "expert/SkrivoPackage.h"
 #include "host/HostApplication.h"
+#include "host/forms/EditWindow.h"
 #include "host/forms/Form.h"
 
 namespace skrivo::replay {
@@ -151,6 +155,30 @@ void InstallAnswerer(Session& s) {
     queue.installed = true;
 }
 
+// The screen as the user would see it: the IDE's main window, then every
+// other visible window over it, the suggestion list last (it stays on top).
+bool SaveScreenPicture(Session& s, const std::string& path) {
+    host::IScreen& screen = s.Host().Screen();
+    QImage picture(screen.Width(), screen.Height(), QImage::Format_RGB32);
+    picture.fill(Qt::darkGray);
+    QPainter painter(&picture);
+    auto& app = static_cast<host::HostApplication&>(s.Host());
+    QWidget* main = &app.MainWindow();
+    std::vector<QWidget*> order{main};
+    std::vector<QWidget*> lists;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w == main || !w->isVisible()) continue;
+        (dynamic_cast<TfmSuggest*>(w) ? lists : order).push_back(w);
+    }
+    order.insert(order.end(), lists.begin(), lists.end());
+    for (QWidget* w : order) {
+        painter.setOpacity(w->windowOpacity());
+        w->render(&painter, w->geometry().topLeft());
+    }
+    painter.end();
+    return picture.save(QString::fromStdString(path));
+}
+
 }  // namespace
 
 void AddSuggestionCommands(CommandTable& table) {
@@ -186,6 +214,11 @@ void AddSuggestionCommands(CommandTable& table) {
                    std::vector<std::string> got;
                    for (int event : Expert(s).TakeSoundRequests()) got.push_back(std::to_string(event));
                    if (got != expected) throw ExpectationFailed(JoinQuoted(expected), JoinQuoted(got));
+               }});
+
+    table.Add({"screenshot", 1, 1, "PATH", [](Session& s, const ScriptArgs& a) {
+                   const std::string path = s.PathOf(a[0]);
+                   if (!SaveScreenPicture(s, path)) throw ReplayError("cannot write " + path);
                }});
 
     table.Add({"dialog", 1, -1, "CAPTION ACTION ...", [](Session& s, const ScriptArgs& a) {

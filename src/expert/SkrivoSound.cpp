@@ -7,6 +7,12 @@
 
 namespace skrivo {
 
+namespace {
+// Only the headless runner takes the requests; in the IDE nobody does, so the
+// record keeps the latest ones instead of growing with every key.
+constexpr std::size_t kKeptSoundRequests = 1000;
+}  // namespace
+
 void TSkrivoExpert::Play(int event) {
     if (!FReady) return;
     FNavKey = true;
@@ -14,6 +20,7 @@ void TSkrivoExpert::Play(int event) {
     host::IHost* host = host::Host();
     if (!host) return;
     // Posting lets the keystroke that asked finish before anything plays.
+    if (FSoundRequests.size() >= kKeptSoundRequests) FSoundRequests.erase(FSoundRequests.begin());
     FSoundRequests.push_back(event);
     host->Application().PostMessage(GetSggList()->Handle(), WM_PLAYSND, static_cast<win::WPARAM>(event), 0);
 }
