@@ -34,6 +34,9 @@ const std::map<std::string, BoolCommand>& BoolCommands() {
         {"DoLevelUp", [](TSkrivoExpert& e) { return e.DoLevelUp(); }},
         {"DoJump", [](TSkrivoExpert& e) { return e.DoJump(); }},
         {"DoHistory", [](TSkrivoExpert& e) { return e.DoHistory(); }},
+        {"DoRestore", [](TSkrivoExpert& e) { return e.DoRestore(); }},
+        {"DoUndo", [](TSkrivoExpert& e) { return e.DoUndo(); }},
+        {"DoRedo", [](TSkrivoExpert& e) { return e.DoRedo(); }},
     };
     return commands;
 }
@@ -45,6 +48,7 @@ const std::map<std::string, VoidCommand>& VoidCommands() {
         {"MergeDictionary", [](TSkrivoExpert& e) { e.MergeDictionary(); }},
         {"LoadfixedDic", [](TSkrivoExpert& e) { e.LoadfixedDic(); }},
         {"SaveCfg", [](TSkrivoExpert& e) { e.SaveCfg(); }},
+        {"ForceShowWordsList", [](TSkrivoExpert& e) { e.ForceShowWordsList(); }},
     };
     return commands;
 }
