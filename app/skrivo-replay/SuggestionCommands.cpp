@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
+#include <QScreen>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -158,6 +159,11 @@ void InstallAnswerer(Session& s) {
 // The screen as the user would see it: the IDE's main window, then every
 // other visible window over it, the suggestion list last (it stays on top).
 bool SaveScreenPicture(Session& s, const std::string& path) {
+    // On a real display (Xvfb) the screen itself is the picture.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+        QApplication::processEvents();
+        return QGuiApplication::primaryScreen()->grabWindow(0).save(QString::fromStdString(path));
+    }
     host::IScreen& screen = s.Host().Screen();
     QImage picture(screen.Width(), screen.Height(), QImage::Format_RGB32);
     picture.fill(Qt::darkGray);

@@ -48,7 +48,10 @@ int main(int argc, char** argv) {
         }
         script = &file;
     }
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // Scenarios run offscreen; SKRIVO_REPLAY_ON_DISPLAY=1 keeps the platform the
+    // environment names (an X server such as Xvfb), to see or photograph a run.
+    const char* onDisplay = std::getenv("SKRIVO_REPLAY_ON_DISPLAY");
+    if (!onDisplay || std::strcmp(onDisplay, "1") != 0) ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
     if (!std::getenv("SKRIVO_REPLAY_QT_MESSAGES")) qInstallMessageHandler(&QuietQtMessages);
 
     const CommandTable table = BuildCommandTable();
