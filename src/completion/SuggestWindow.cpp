@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <exception>
+#include <optional>
 
 #include <QAbstractItemDelegate>
 #include <QAbstractListModel>
@@ -33,6 +34,8 @@ constexpr int kInitialClientHeight = 114;
 // "MS Sans Serif" 8 pt at 96 pixels per inch: a font height of -11. Pixels,
 // not points, so the list keeps its size on screens of any density.
 constexpr int kListFontPixels = 11;
+// Bounds the caption width cache; far above what a session of typing shows.
+constexpr qsizetype kMaxCachedCaptionWidths = 8192;
 // The caption sits this far inside its row.
 constexpr int kTextIndentX = 4;
 constexpr int kTextIndentY = 1;
@@ -373,9 +376,25 @@ int TfmSuggest::CaptionWidth(const std::string& caption) const {
 }
 
 int TfmSuggest::WidestCaptionWidth() const {
-    const QFontMetrics metrics(lvWords->font());
+    // Shaping a hundred captions costs more than the whole ranking, while
+    // consecutive keystrokes mostly show the same words again.
+    const QFont& font = lvWords->font();
+    if (!captionWidthsValid_ || font != captionWidthsFont_) {
+        captionWidths_.clear();
+        captionWidthsFont_ = font;
+        captionWidthsValid_ = true;
+    }
+    if (captionWidths_.size() > kMaxCachedCaptionWidths) captionWidths_.clear();
+    std::optional<QFontMetrics> metrics;
     int widest = 0;
-    for (const QString& caption : lvWords->ScreenCaptions()) widest = std::max(widest, metrics.horizontalAdvance(caption));
+    for (const QString& caption : lvWords->ScreenCaptions()) {
+        auto it = captionWidths_.constFind(caption);
+        if (it == captionWidths_.constEnd()) {
+            if (!metrics) metrics.emplace(font);
+            it = captionWidths_.insert(caption, metrics->horizontalAdvance(caption));
+        }
+        widest = std::max(widest, it.value());
+    }
     return widest;
 }
 

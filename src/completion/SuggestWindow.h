@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include <QFont>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QTreeView>
@@ -159,6 +161,13 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // Widths of screen captions in captionWidthsFont_; emptied when the list's
+    // font changes.
+    mutable QHash<QString, int> captionWidths_;
+    mutable QFont captionWidthsFont_;
+    mutable bool captionWidthsValid_ = false;
 };
 
 // The screen as the placement needs it, from the running host.
