@@ -1,6 +1,8 @@
 // The phases of the candidate search over one word list.
 #include "completion/CandidateSearch.h"
 
+#include <cstring>
+
 #include "completion/RequestText.h"
 #include "source/CharClasses.h"
 
@@ -69,8 +71,9 @@ void CandidateSearch::SetRequest(std::string_view s) {
     lowS_ = fold_.Lower(s_);
 }
 
-void CandidateSearch::SearchList(const StringList& list, bool fromSelfTeaching) {
-    if (!PrefixPhase(list, fromSelfTeaching)) return;
+void CandidateSearch::SearchList(const StringList& list, bool fromSelfTeaching, const FoldedWordList* folded) {
+    if (folded && folded->Count() != list.Count()) folded = nullptr;
+    if (!(folded ? PrefixPhase(list, *folded, fromSelfTeaching) : PrefixPhase(list, fromSelfTeaching))) return;
 
     // Narrowing: drop the previous word. A request of one word, or one whose
     // separator part is only blanks, is searched for single words.
@@ -86,7 +89,7 @@ void CandidateSearch::SearchList(const StringList& list, bool fromSelfTeaching) 
         return;
     }
     SetRequest(Trim(rest));
-    if (!ContextPhase(list, fromSelfTeaching)) return;
+    if (!(folded ? ContextPhase(list, *folded, fromSelfTeaching) : ContextPhase(list, fromSelfTeaching))) return;
 
     // Then the last word alone.
     if (IsWordChar(s_.front())) return;
@@ -95,7 +98,10 @@ void CandidateSearch::SearchList(const StringList& list, bool fromSelfTeaching) 
     const std::string_view lastPart = Trim(std::string_view(s_).substr(wordStart));
     if (lastPart.empty()) return;
     SetRequest(std::string(lastPart));
-    LastWordPhase(list, fromSelfTeaching);
+    if (folded)
+        LastWordPhase(list, *folded, fromSelfTeaching);
+    else
+        LastWordPhase(list, fromSelfTeaching);
 }
 
 // Entries that begin with the whole request. False when the limit ended the
@@ -104,8 +110,10 @@ bool CandidateSearch::PrefixPhase(const StringList& list, bool fromSelfTeaching)
     for (std::size_t i = 0; i < list.Count(); ++i) {
         if (Full()) return false;
         const std::string& e = list[i];
+        // Length and prefix first: they reject nearly every entry.
+        if (e.size() <= s_.size() || !fold_.StartsWith(e, lowS_)) continue;
         if (SkippedAsContext(e, s_.size())) continue;
-        if (fold_.StartsWith(e, lowS_)) AddCandidate(e, false, i, fromSelfTeaching);
+        AddCandidate(e, false, i, fromSelfTeaching);
     }
     return true;
 }
@@ -150,6 +158,73 @@ void CandidateSearch::LastWordPhase(const StringList& list, bool fromSelfTeachin
         if (Full()) return;
         const std::string_view e = list[i];
         if (IsBlankText(e) || n + 1 >= e.size()) continue;
+        if (e.front() == ' ') {
+            if (fold_.StartsWith(e.substr(1), lowS_)) AddCandidate(e.substr(1), false, i, fromSelfTeaching);
+            continue;
+        }
+        if (!fold_.StartsWith(e, lowS_)) continue;
+        std::size_t cut = n;
+        while (cut < e.size() && IsWordChar(e[cut])) ++cut;
+        AddCandidate(e.substr(0, cut), false, i, fromSelfTeaching);
+    }
+}
+
+// The phases again over the folded copy: the same tests in an order that
+// rejects most entries on their folded length and first characters, before
+// the entry itself is read.
+
+namespace {
+
+// The first characters are compared inline: they reject nearly every entry,
+// and a library call per entry would cost more than the comparison.
+bool FoldedStartsWith(std::string_view lowText, std::string_view lowPrefix) {
+    if (lowText.size() < lowPrefix.size()) return false;
+    if (lowPrefix.empty()) return true;
+    if (lowText[0] != lowPrefix[0]) return false;
+    if (lowPrefix.size() > 1 && lowText[1] != lowPrefix[1]) return false;
+    return std::memcmp(lowText.data(), lowPrefix.data(), lowPrefix.size()) == 0;
+}
+
+}  // namespace
+
+bool CandidateSearch::PrefixPhase(const StringList& list, const FoldedWordList& folded, bool fromSelfTeaching) {
+    const std::size_t n = s_.size();
+    for (std::size_t i = 0; i < list.Count(); ++i) {
+        if (Full()) return false;
+        const std::string_view low = folded[i];
+        if (low.size() <= n || !FoldedStartsWith(low, lowS_)) continue;
+        const std::string& e = list[i];
+        if (SkippedAsContext(e, n)) continue;
+        AddCandidate(e, false, i, fromSelfTeaching);
+    }
+    return true;
+}
+
+bool CandidateSearch::ContextPhase(const StringList& list, const FoldedWordList& folded, bool fromSelfTeaching) {
+    const bool keepSeparators = !rules_.doNotSuggestSeparators;
+    const std::size_t n = s_.size();
+    for (std::size_t i = 0; i < list.Count(); ++i) {
+        if (Full()) return false;
+        const std::string_view low = folded[i];
+        if (low.size() <= n) continue;
+        const std::size_t p = low.find(lowS_);
+        if (p == std::string_view::npos) continue;
+        const std::string& e = list[i];
+        if (SkippedAsContext(e, n)) continue;
+        AddCandidate(std::string_view(e).substr(p), keepSeparators, i, fromSelfTeaching);
+    }
+    return true;
+}
+
+void CandidateSearch::LastWordPhase(const StringList& list, const FoldedWordList& folded, bool fromSelfTeaching) {
+    const std::size_t n = s_.size();
+    for (std::size_t i = 0; i < list.Count(); ++i) {
+        if (Full()) return;
+        const std::string_view low = folded[i];
+        if (n + 1 >= low.size()) continue;
+        if (!FoldedStartsWith(low, lowS_) && !FoldedStartsWith(low.substr(1), lowS_)) continue;
+        const std::string_view e = list[i];
+        if (IsBlankText(e)) continue;
         if (e.front() == ' ') {
             if (fold_.StartsWith(e.substr(1), lowS_)) AddCandidate(e.substr(1), false, i, fromSelfTeaching);
             continue;

@@ -7,6 +7,7 @@
 namespace skrivo {
 
 void FixedDictionary::LoadfixedDic(const std::string& directory) {
+    ++version_;
     entries_.Clear();
     const auto path = FindDictionaryFile(directory, kFixedDictionaryName);
     if (!path) return;

@@ -1,7 +1,10 @@
 // The fixed dictionary: the lines of the hand-edited "fixed.dic", reloaded when the file changes.
 #pragma once
 
+#include <cstdint>
 #include <string>
+
+#include "completion/TextFold.h"
 
 #include "platform/Clock.h"
 #include "platform/StringList.h"
@@ -15,6 +18,8 @@ public:
     FixedDictionary& operator=(const FixedDictionary&) = delete;
 
     const StringList& Entries() const { return entries_; }
+    // The entries lower-cased, rebuilt only after a load.
+    const FoldedWordList& FoldedEntries() const { return folded_.Get(entries_, version_); }
     // Last-write time of the file when it was last loaded; 0 until then.
     FileTime FixedDictTime() const { return fixedDictTime_; }
 
@@ -30,6 +35,8 @@ public:
 private:
     StringList entries_;
     FileTime fixedDictTime_ = 0;
+    std::uint64_t version_ = 0;
+    FoldedWordCache folded_;
 };
 
 }  // namespace skrivo

@@ -55,6 +55,7 @@ const CaseFold& SelfTeachingDictionary::Fold() {
 }
 
 void SelfTeachingDictionary::LoadAtStart(const std::string& directory) {
+    ++version_;
     entries_.Clear();
     const auto path = FindDictionaryFile(directory, kSelfTeachingDictionaryName);
     if (!path) return;
@@ -83,6 +84,7 @@ bool SelfTeachingDictionary::Collect(std::string_view word, const LearningOption
     if (found != entries.end() && found == entries.begin() && *found == word) return false;
     // Copied before the entries move: word may be one of them.
     std::string learnt(word);
+    ++version_;
     if (found != entries.end()) {
         std::rotate(entries.begin(), found, found + 1);
         entries.front() = std::move(learnt);
@@ -97,6 +99,7 @@ bool SelfTeachingDictionary::Collect(std::string_view word, const LearningOption
 }
 
 SaveResult SelfTeachingDictionary::SaveDictionary(const std::string& directory, bool autoMergeWhenChanged) {
+    ++version_;
     SaveResult result;
     if (!dictModified_) return result;
     // A confirmation or progress dialog is up: writing now would pre-empt the
@@ -179,6 +182,14 @@ CheckResult SelfTeachingDictionary::CheckDicChanged(const std::string& directory
 
 MergeOutcome SelfTeachingDictionary::MergeDictionary(const std::string& directory,
                                                      const DictionaryMergeHooks& hooks) {
+    // The merge dialog runs an event loop, in which a suggestion may fold the
+    // half-merged entries; counting the change again on every way out makes
+    // the next one fold them afresh.
+    struct CountChangeOnExit {
+        std::uint64_t& version;
+        ~CountChangeOnExit() { ++version; }
+    } countChange{version_};
+    ++version_;
     MergeOutcome outcome;
     const auto path = FindDictionaryFile(directory, kSelfTeachingDictionaryName);
     if (path) {

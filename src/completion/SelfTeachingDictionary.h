@@ -90,8 +90,14 @@ public:
     SelfTeachingDictionary(const SelfTeachingDictionary&) = delete;
     SelfTeachingDictionary& operator=(const SelfTeachingDictionary&) = delete;
 
-    StringList& Entries() { return entries_; }
+    // Writable access counts as a change: the folded copy is rebuilt.
+    StringList& Entries() {
+        ++version_;
+        return entries_;
+    }
     const StringList& Entries() const { return entries_; }
+    // The entries lower-cased, rebuilt only after a change.
+    const FoldedWordList& FoldedEntries() const { return folded_.Get(entries_, version_); }
     FileTime DictTime() const { return dictTime_; }
     bool DictModified() const { return dictModified_; }
     std::uint32_t LastSaveTick() const { return lastSaveTick_; }
@@ -144,6 +150,10 @@ private:
     // written; nullopt before that.
     std::optional<std::string> seenFileText_;
     bool loadFailed_ = false;
+
+    // Bumped by every path that may change the entries.
+    std::uint64_t version_ = 0;
+    FoldedWordCache folded_;
 
     std::optional<CaseFold> fold_;
     unsigned foldCodePage_ = 0;

@@ -18,8 +18,9 @@ RankingResult RankSuggestions(std::string_view request, const SuggestionSources&
     const CaseFold fold;
     CandidateSearch search(request, options.rules, fold);
 
-    if (options.selfTeaching && sources.selfTeaching) search.SearchList(*sources.selfTeaching, true);
-    if (options.fixedDictionary && sources.fixed) search.SearchList(*sources.fixed, false);
+    if (options.selfTeaching && sources.selfTeaching)
+        search.SearchList(*sources.selfTeaching, true, sources.selfTeachingFolded);
+    if (options.fixedDictionary && sources.fixed) search.SearchList(*sources.fixed, false, sources.fixedFolded);
     if (!search.Full()) {
         if (options.wordsFromAllUnits) {
             if (sources.allUnits)

@@ -27,6 +27,10 @@ struct RankingOptions {
 struct SuggestionSources {
     const StringList* selfTeaching = nullptr;  // FDict
     const StringList* fixed = nullptr;         // FFixedDict
+    // The two dictionaries lower-cased in the active code page, when their
+    // owners keep such copies; they only speed the search up.
+    const FoldedWordList* selfTeachingFolded = nullptr;
+    const FoldedWordList* fixedFolded = nullptr;
     std::function<std::vector<const StringList*>()> allUnits;  // in the order of the notifier list
     std::function<const StringList*()> currentUnit;             // nullptr without a current unit
 };

@@ -43,6 +43,33 @@ std::size_t CaseFold::Find(std::string_view text, std::string_view lowNeedle) co
     return std::string_view::npos;
 }
 
+void FoldedWordList::Build(const StringList& list, win::CodePage cp) {
+    const CaseFold fold(cp);
+    codePage_ = cp;
+    std::size_t total = 0;
+    for (std::size_t i = 0; i < list.Count(); ++i) total += list[i].size();
+    text_.resize(total);
+    offsets_.resize(list.Count() + 1);
+    std::size_t at = 0;
+    for (std::size_t i = 0; i < list.Count(); ++i) {
+        offsets_[i] = at;
+        for (char c : list[i]) text_[at++] = static_cast<char>(fold.Lower(c));
+    }
+    offsets_[list.Count()] = at;
+}
+
+const FoldedWordList& FoldedWordCache::Get(const StringList& list, std::uint64_t version) const {
+    const win::CodePage cp = win::GetACP();
+    // The count check is a cheap guard against a change that slipped past
+    // the version number; a stale copy would offer wrong words.
+    if (!built_ || builtVersion_ != version || folded_.CodePage() != cp || folded_.Count() != list.Count()) {
+        folded_.Build(list, cp);
+        builtVersion_ = version;
+        built_ = true;
+    }
+    return folded_;
+}
+
 std::string_view Trim(std::string_view s) {
     std::size_t b = 0, e = s.size();
     while (b < e && IsBlankOrControl(s[b])) ++b;

@@ -3,10 +3,13 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/CodePage.h"
+#include "platform/StringList.h"
 
 namespace skrivo {
 
@@ -50,6 +53,36 @@ private:
     // when several do (a letter and its capital): lets Find hand the search
     // for a separator to memchr.
     std::array<short, 256> onlySource_{};
+};
+
+// A word list lower-cased once into one buffer, entry i at the same length
+// and offsets as the original: the phases compare folded text in place and
+// walk a single block of memory instead of every entry's own allocation.
+class FoldedWordList {
+public:
+    void Build(const StringList& list, win::CodePage cp);
+    std::size_t Count() const { return offsets_.empty() ? 0 : offsets_.size() - 1; }
+    std::string_view operator[](std::size_t i) const {
+        return std::string_view(text_).substr(offsets_[i], offsets_[i + 1] - offsets_[i]);
+    }
+    win::CodePage CodePage() const { return codePage_; }
+
+private:
+    std::string text_;
+    std::vector<std::size_t> offsets_;
+    win::CodePage codePage_ = win::CodePage::Cp1252;
+};
+
+// The folded copy of a list that changes rarely, rebuilt only when the
+// owner's version number or the active code page moved since the last build.
+class FoldedWordCache {
+public:
+    const FoldedWordList& Get(const StringList& list, std::uint64_t version) const;
+
+private:
+    mutable FoldedWordList folded_;
+    mutable std::uint64_t builtVersion_ = 0;
+    mutable bool built_ = false;
 };
 
 // Blanks and control characters (codes 0 to 32) count as white space at the

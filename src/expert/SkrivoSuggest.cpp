@@ -70,8 +70,13 @@ void TSkrivoExpert::Suggest(std::string S) {
     FLineHeight = MeasureLineHeight();
 
     SuggestionSources sources;
-    sources.selfTeaching = &FDict->Entries();
+    // Read-only access: writable access would count as a change and throw the
+    // folded copy away on every request.
+    const SelfTeachingDictionary& dict = *FDict;
+    sources.selfTeaching = &dict.Entries();
+    sources.selfTeachingFolded = &dict.FoldedEntries();
     sources.fixed = &FFixedDict->Entries();
+    sources.fixedFolded = &FFixedDict->FoldedEntries();
     sources.allUnits = [this] {
         std::vector<const StringList*> lists;
         for (auto& notifier : *GetNotifiers()) lists.push_back(&NotifierDictionary(notifier.get()));
