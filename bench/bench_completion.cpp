@@ -111,8 +111,12 @@ struct RankingData {
     StringList dict = MakeSelfTeaching(50000);
     StringList fixed = MakeWordList(5000, 2);
     std::vector<StringList> units;
+    // The lower-cased copies the expert's dictionaries keep between requests.
+    FoldedWordList dictFolded, fixedFolded;
     RankingData() {
         for (unsigned u = 0; u < 20; ++u) units.push_back(BuildLocalDictionary(MakeUnitSource(5000 * 40, 100 + u, 20000)));
+        dictFolded.Build(dict, win::CodePage::Cp1252);
+        fixedFolded.Build(fixed, win::CodePage::Cp1252);
     }
 };
 
@@ -122,6 +126,8 @@ void Rank(benchmark::State& state, const char* request) {
     SuggestionSources sources;
     sources.selfTeaching = &data.dict;
     sources.fixed = &data.fixed;
+    sources.selfTeachingFolded = &data.dictFolded;
+    sources.fixedFolded = &data.fixedFolded;
     sources.allUnits = [] {
         std::vector<const StringList*> all;
         for (const StringList& u : data.units) all.push_back(&u);

@@ -129,6 +129,7 @@ void CandidateSearch::SingleWordPhase(const StringList& list, bool fromSelfTeach
     const bool mustStartWithLastWord = rules_.onlyWordsMatching1st && !lastWord_.empty();
     for (std::size_t i = 0; i < list.Count(); ++i) {
         const std::string& e = list[i];
+        if (e.size() <= s_.size()) continue;  // trimming only shortens it
         const std::string_view t = Trim(e);
         if (t.empty() || t.size() <= s_.size()) continue;
         if (mustStartWithLastWord && !fold_.StartsWith(t, lowLastWord_)) continue;
@@ -142,10 +143,10 @@ bool CandidateSearch::ContextPhase(const StringList& list, bool fromSelfTeaching
     for (std::size_t i = 0; i < list.Count(); ++i) {
         if (Full()) return false;
         const std::string& e = list[i];
-        if (SkippedAsContext(e, s_.size())) continue;
+        if (e.size() <= s_.size()) continue;
         const std::size_t p = fold_.Find(e, lowS_);
-        if (p != std::string_view::npos)
-            AddCandidate(std::string_view(e).substr(p), keepSeparators, i, fromSelfTeaching);
+        if (p == std::string_view::npos || SkippedAsContext(e, s_.size())) continue;
+        AddCandidate(std::string_view(e).substr(p), keepSeparators, i, fromSelfTeaching);
     }
     return true;
 }
@@ -157,7 +158,10 @@ void CandidateSearch::LastWordPhase(const StringList& list, bool fromSelfTeachin
     for (std::size_t i = 0; i < list.Count(); ++i) {
         if (Full()) return;
         const std::string_view e = list[i];
-        if (IsBlankText(e) || n + 1 >= e.size()) continue;
+        if (n + 1 >= e.size()) continue;
+        // Neither a match at the start nor one after a leading blank.
+        if (e.front() != ' ' && fold_.Lower(e.front()) != static_cast<unsigned char>(lowS_.front())) continue;
+        if (IsBlankText(e)) continue;
         if (e.front() == ' ') {
             if (fold_.StartsWith(e.substr(1), lowS_)) AddCandidate(e.substr(1), false, i, fromSelfTeaching);
             continue;

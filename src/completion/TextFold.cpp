@@ -70,11 +70,5 @@ const FoldedWordList& FoldedWordCache::Get(const StringList& list, std::uint64_t
     return folded_;
 }
 
-std::string_view Trim(std::string_view s) {
-    std::size_t b = 0, e = s.size();
-    while (b < e && IsBlankOrControl(s[b])) ++b;
-    while (e > b && IsBlankOrControl(s[e - 1])) --e;
-    return s.substr(b, e - b);
-}
 
 }  // namespace skrivo

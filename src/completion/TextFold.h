@@ -88,7 +88,13 @@ private:
 // Blanks and control characters (codes 0 to 32) count as white space at the
 // ends of an entry, as the string lists' trimming has it.
 inline bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= 32; }
-std::string_view Trim(std::string_view s);
+// Inline: the single-word phase trims every entry of every unit list.
+inline std::string_view Trim(std::string_view s) {
+    std::size_t b = 0, e = s.size();
+    while (b < e && IsBlankOrControl(s[b])) ++b;
+    while (e > b && IsBlankOrControl(s[e - 1])) --e;
+    return s.substr(b, e - b);
+}
 inline bool IsBlankText(std::string_view s) {
     for (char c : s)
         if (!IsBlankOrControl(c)) return false;
