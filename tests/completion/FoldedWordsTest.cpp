@@ -83,9 +83,12 @@ TEST_F(FoldedDictionary, LearntWordIsSuggestedRightAfterItIsLearnt) {
     EXPECT_EQ(Suggested("qua"), Words({"Quantity#0"}));
     ASSERT_TRUE(dict.Collect("Quarter", {}));
     EXPECT_EQ(Suggested("qua"), Words({"Quarter#0", "Quantity#1"}));
-    // Learnt again in another spelling: same count, new text.
+    // Learnt again in another spelling: the same count, the entries in a new
+    // order, so a stale copy would match the wrong entries.
     ASSERT_TRUE(dict.Collect("QUANTITY", {}));
-    EXPECT_EQ(Suggested("qua"), Words({"QUANTITY#0", "Quarter#1"}));
+    EXPECT_EQ(Suggested("quan"), Words({"QUANTITY#0"}));
+    EXPECT_EQ(Suggested("quar"), Words({"Quarter#1"}));
+    EXPECT_EQ(std::as_const(dict).FoldedEntries()[0], "quantity");
 }
 
 TEST_F(FoldedDictionary, WritableAccessAndMergeAndLoadAreSeen) {
@@ -93,6 +96,7 @@ TEST_F(FoldedDictionary, WritableAccessAndMergeAndLoadAreSeen) {
     EXPECT_EQ(Suggested("qua"), Words({"Quantity#0"}));
     dict.Entries()[0] = "Quadrant";
     EXPECT_EQ(Suggested("qua"), Words({"Quadrant#0"}));
+    EXPECT_EQ(std::as_const(dict).FoldedEntries()[0], "quadrant");
 
     WriteFile("Skrivo.dic", "Quadrant\r\nQuasar\r\n");
     dict.MergeDictionary(folder, {});
