@@ -193,13 +193,26 @@ bool FoldedStartsWith(std::string_view lowText, std::string_view lowPrefix) {
 
 bool CandidateSearch::PrefixPhase(const StringList& list, const FoldedWordList& folded, bool fromSelfTeaching) {
     const std::size_t n = s_.size();
-    for (std::size_t i = 0; i < list.Count(); ++i) {
-        if (Full()) return false;
+    if (lowS_.empty()) {
+        for (std::size_t i = 0; i < list.Count(); ++i) {
+            if (Full()) return false;
+            const std::string& e = list[i];
+            if (e.size() <= n || SkippedAsContext(e, n)) continue;
+            AddCandidate(e, false, i, fromSelfTeaching);
+        }
+        return true;
+    }
+    // Only entries starting with the request's first character can match.
+    // The whole search stops when the limit is reached before the last
+    // entry, exactly as a walk over every entry would notice it.
+    if (Full()) return list.Count() == 0;
+    for (const std::uint32_t i : folded.StartingWith(static_cast<unsigned char>(lowS_[0]))) {
         const std::string_view low = folded[i];
         if (low.size() <= n || !FoldedStartsWith(low, lowS_)) continue;
         const std::string& e = list[i];
         if (SkippedAsContext(e, n)) continue;
         AddCandidate(e, false, i, fromSelfTeaching);
+        if (Full()) return i + 1 >= list.Count();
     }
     return true;
 }
@@ -222,21 +235,46 @@ bool CandidateSearch::ContextPhase(const StringList& list, const FoldedWordList&
 
 void CandidateSearch::LastWordPhase(const StringList& list, const FoldedWordList& folded, bool fromSelfTeaching) {
     const std::size_t n = s_.size();
-    for (std::size_t i = 0; i < list.Count(); ++i) {
-        if (Full()) return;
+    auto visit = [&](std::size_t i) {
         const std::string_view low = folded[i];
-        if (n + 1 >= low.size()) continue;
-        if (!FoldedStartsWith(low, lowS_) && !FoldedStartsWith(low.substr(1), lowS_)) continue;
+        if (n + 1 >= low.size()) return;
+        if (!FoldedStartsWith(low, lowS_) && !FoldedStartsWith(low.substr(1), lowS_)) return;
         const std::string_view e = list[i];
-        if (IsBlankText(e)) continue;
+        if (IsBlankText(e)) return;
         if (e.front() == ' ') {
             if (fold_.StartsWith(e.substr(1), lowS_)) AddCandidate(e.substr(1), false, i, fromSelfTeaching);
-            continue;
+            return;
         }
-        if (!fold_.StartsWith(e, lowS_)) continue;
+        if (!fold_.StartsWith(e, lowS_)) return;
         std::size_t cut = n;
         while (cut < e.size() && IsWordChar(e[cut])) ++cut;
         AddCandidate(e.substr(0, cut), false, i, fromSelfTeaching);
+    };
+    if (lowS_.empty()) {
+        for (std::size_t i = 0; i < list.Count(); ++i) {
+            if (Full()) return;
+            visit(i);
+        }
+        return;
+    }
+    // Only entries starting with the last word's first character, or with a
+    // blank and then that character, can match; visited in list order.
+    const auto c = static_cast<unsigned char>(lowS_[0]);
+    const std::vector<std::uint32_t>& direct = folded.StartingWith(c);
+    const std::vector<std::uint32_t>& afterBlank = folded.BlankThen(c);
+    std::size_t a = 0, b = 0;
+    while (a < direct.size() || b < afterBlank.size()) {
+        if (Full()) return;
+        std::uint32_t i;
+        if (b >= afterBlank.size() || (a < direct.size() && direct[a] < afterBlank[b])) {
+            i = direct[a++];
+        } else if (a >= direct.size() || afterBlank[b] < direct[a]) {
+            i = afterBlank[b++];
+        } else {
+            i = direct[a++];
+            ++b;
+        }
+        visit(i);
     }
 }
 

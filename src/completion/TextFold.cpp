@@ -56,6 +56,14 @@ void FoldedWordList::Build(const StringList& list, win::CodePage cp) {
         for (char c : list[i]) text_[at++] = static_cast<char>(fold.Lower(c));
     }
     offsets_[list.Count()] = at;
+    for (auto& bucket : startingWith_) bucket.clear();
+    for (auto& bucket : blankThen_) bucket.clear();
+    for (std::size_t i = 0; i < list.Count(); ++i) {
+        const std::string_view low = (*this)[i];
+        if (low.empty()) continue;
+        startingWith_[static_cast<unsigned char>(low[0])].push_back(static_cast<std::uint32_t>(i));
+        if (low.size() > 1 && low[0] == ' ') blankThen_[static_cast<unsigned char>(low[1])].push_back(static_cast<std::uint32_t>(i));
+    }
 }
 
 const FoldedWordList& FoldedWordCache::Get(const StringList& list, std::uint64_t version) const {

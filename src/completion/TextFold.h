@@ -67,10 +67,18 @@ public:
     }
     win::CodePage CodePage() const { return codePage_; }
 
+    // The entries whose folded text starts with c, in list order; and those
+    // that start with a blank followed by c. A prefix search needs to visit
+    // only these instead of every entry.
+    const std::vector<std::uint32_t>& StartingWith(unsigned char c) const { return startingWith_[c]; }
+    const std::vector<std::uint32_t>& BlankThen(unsigned char c) const { return blankThen_[c]; }
+
 private:
     std::string text_;
     std::vector<std::size_t> offsets_;
     win::CodePage codePage_ = win::CodePage::Cp1252;
+    std::array<std::vector<std::uint32_t>, 256> startingWith_;
+    std::array<std::vector<std::uint32_t>, 256> blankThen_;
 };
 
 // The folded copy of a list that changes rarely, rebuilt only when the

@@ -1,6 +1,7 @@
 // The dictionaries' lower-cased copies: the search gives the same words with them, and they follow every change.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
@@ -67,6 +68,42 @@ TEST_P(FoldedSearch, GivesExactlyTheCandidatesOfTheFoldingSearch) {
 }
 
 INSTANTIATE_TEST_SUITE_P(CodePages, FoldedSearch, ::testing::Values(win::CodePage::Cp1252, win::CodePage::Cp1251));
+
+// The folded search visits only the entries that can match a prefix; where
+// the limit is reached (and whether the single-word phase then still runs)
+// must not change. Random lists over a tiny alphabet make prefixes collide
+// often, and small limits stop the search at every possible place.
+TEST(FoldedSearchRandom, StopsAtTheLimitExactlyWhereTheFullWalkStops) {
+    std::uint32_t seed = 12345;
+    auto next = [&seed](std::uint32_t n) {
+        seed = seed * 1664525u + 1013904223u;
+        return (seed >> 8) % n;
+    };
+    const std::string alphabet = "aAbB .:=";
+    auto word = [&](std::size_t maxLen) {
+        std::string w;
+        const std::size_t len = 1 + next(static_cast<std::uint32_t>(maxLen));
+        for (std::size_t i = 0; i < len; ++i) w += alphabet[next(static_cast<std::uint32_t>(alphabet.size()))];
+        return w;
+    };
+    for (int round = 0; round < 300; ++round) {
+        StringList dict;
+        const std::size_t count = next(40);
+        for (std::size_t i = 0; i < count; ++i) dict.Add(word(7));
+        FoldedWordList folded;
+        folded.Build(dict, win::GetACP());
+        RankingOptions options;
+        options.rules.wordsMaxInList = 1 + static_cast<int>(next(6));
+        options.rules.onlyWordsMatching1st = next(2) == 0;
+        options.rules.doNotListWordItself = next(2) == 0;
+        options.rules.doNotSuggestShorter = 0;
+        for (int r = 0; r < 8; ++r) {
+            const std::string request = word(4);
+            SCOPED_TRACE("round " + std::to_string(round) + " request <" + request + ">");
+            EXPECT_EQ(Texts(Rank(request, dict, &folded, options)), Texts(Rank(request, dict, nullptr, options)));
+        }
+    }
+}
 
 class FoldedDictionary : public test::DictionaryFolderTest {
 protected:
