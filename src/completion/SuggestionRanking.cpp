@@ -15,7 +15,7 @@ bool HidesForLastCharacter(std::string_view request, const HideAfterOptions& opt
 
 RankingResult RankSuggestions(std::string_view request, const SuggestionSources& sources,
                               const RankingOptions& options) {
-    const CaseFold fold;
+    const CaseFold& fold = CaseFold::ForActiveCodePage();
     CandidateSearch search(request, options.rules, fold);
 
     if (options.selfTeaching && sources.selfTeaching)

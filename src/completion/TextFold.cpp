@@ -7,6 +7,12 @@ namespace skrivo {
 
 CaseFold::CaseFold() : CaseFold(win::GetACP()) {}
 
+const CaseFold& CaseFold::ForActiveCodePage() {
+    static const CaseFold cp1251(win::CodePage::Cp1251);
+    static const CaseFold cp1252(win::CodePage::Cp1252);
+    return win::GetACP() == win::CodePage::Cp1251 ? cp1251 : cp1252;
+}
+
 CaseFold::CaseFold(win::CodePage cp) {
     std::array<int, 256> sources{};
     onlySource_.fill(-1);

@@ -21,6 +21,9 @@ class CaseFold {
 public:
     CaseFold();  // the active code page
     explicit CaseFold(win::CodePage cp);
+    // The folding of the active code page, built once per code page: callers
+    // on the keystroke path use it instead of building a table each time.
+    static const CaseFold& ForActiveCodePage();
 
     unsigned char Lower(char c) const { return lower_[static_cast<unsigned char>(c)]; }
     std::string Lower(std::string_view s) const;

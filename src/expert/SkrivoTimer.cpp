@@ -37,7 +37,7 @@ long long TicksApart(std::uint32_t a, std::uint32_t b) {
 }
 
 bool SameFileName(const std::string& a, const std::string& b) {
-    const CaseFold fold;
+    const CaseFold& fold = CaseFold::ForActiveCodePage();
     return fold.Lower(a) == fold.Lower(b);
 }
 }  // namespace

@@ -36,7 +36,7 @@ bool EndsWithWord(std::string_view s, std::string_view word, bool caseSensitive)
     if (s.size() < word.size()) return false;
     const std::string_view tail = s.substr(s.size() - word.size());
     if (caseSensitive) return tail == word;
-    const CaseFold fold;
+    const CaseFold& fold = CaseFold::ForActiveCodePage();
     return fold.Lower(tail) == fold.Lower(word);
 }
 
