@@ -10,31 +10,12 @@
 #include "completion/SelfTeachingDictionary.h"
 #include "completion/SuggestionRanking.h"
 #include "platform/CodePage.h"
+#include "BenchIdentifiers.h"
 
 namespace skrivo {
 namespace {
 
-// Identifiers that look like Object Pascal ones, from a fixed seed so every
-// run measures the same data.
-class IdentifierMaker {
-public:
-    explicit IdentifierMaker(unsigned seed) : rng_(seed) {}
-    std::string Next() {
-        static const char* const parts[] = {"Form", "Caption", "Item", "Count", "Value", "Data", "List",
-                                            "Index", "Text", "Width", "Height", "Color", "Font", "Name",
-                                            "Button", "Edit", "Panel", "Get", "Set", "Create", "Update",
-                                            "Draw", "Load", "Save", "Memo", "Grid", "Cell", "Row", "Col"};
-        std::string id;
-        const int n = 1 + static_cast<int>(rng_() % 3);
-        for (int i = 0; i < n; ++i) id += parts[rng_() % std::size(parts)];
-        if (rng_() % 4 == 0) id += std::to_string(rng_() % 100);
-        return id;
-    }
-    unsigned Pick(unsigned n) { return static_cast<unsigned>(rng_() % n); }
-
-private:
-    std::mt19937 rng_;
-};
+using bench::IdentifierMaker;
 
 // A self-teaching dictionary in its three entry forms.
 StringList MakeSelfTeaching(std::size_t count) {
