@@ -79,13 +79,13 @@ void CandidateSearch::SearchList(const StringList& list, bool fromSelfTeaching, 
     // separator part is only blanks, is searched for single words.
     const std::size_t separator = FindFirstSeparator(s_);
     if (separator == std::string::npos) {
-        SingleWordPhase(list, fromSelfTeaching);
+        SingleWordPhase(list, folded, fromSelfTeaching);
         return;
     }
     const std::string rest = s_.substr(separator);
     if (IsBlankText(rest)) {
         SetRequest(rest);
-        SingleWordPhase(list, fromSelfTeaching);
+        SingleWordPhase(list, folded, fromSelfTeaching);
         return;
     }
     SetRequest(Trim(rest));
@@ -133,6 +133,25 @@ void CandidateSearch::SingleWordPhase(const StringList& list, bool fromSelfTeach
         const std::string_view t = Trim(e);
         if (t.empty() || t.size() <= s_.size()) continue;
         if (mustStartWithLastWord && !fold_.StartsWith(t, lowLastWord_)) continue;
+        if (AllWordCharacters(t)) AddCandidate(e, false, i, fromSelfTeaching);
+    }
+}
+
+// With OnlyWordsMatching1st only entries whose trimmed text starts with the
+// last word can pass, so the folded copy's index hands out just those, in
+// list order; this phase has no limit to stop at.
+void CandidateSearch::SingleWordPhase(const StringList& list, const FoldedWordList* folded, bool fromSelfTeaching) {
+    const bool mustStartWithLastWord = rules_.onlyWordsMatching1st && !lastWord_.empty();
+    if (!folded || !mustStartWithLastWord) {
+        SingleWordPhase(list, fromSelfTeaching);
+        return;
+    }
+    for (const std::uint32_t i : folded->TrimmedStartingWith(static_cast<unsigned char>(lowLastWord_[0]))) {
+        const std::string& e = list[i];
+        if (e.size() <= s_.size()) continue;
+        const std::string_view t = Trim(e);
+        if (t.empty() || t.size() <= s_.size()) continue;
+        if (!fold_.StartsWith(t, lowLastWord_)) continue;
         if (AllWordCharacters(t)) AddCandidate(e, false, i, fromSelfTeaching);
     }
 }

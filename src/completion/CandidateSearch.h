@@ -60,6 +60,7 @@ public:
 private:
     bool PrefixPhase(const StringList& list, bool fromSelfTeaching);
     bool PrefixPhase(const StringList& list, const FoldedWordList& folded, bool fromSelfTeaching);
+    void SingleWordPhase(const StringList& list, const FoldedWordList* folded, bool fromSelfTeaching);
     void SingleWordPhase(const StringList& list, bool fromSelfTeaching);
     bool ContextPhase(const StringList& list, bool fromSelfTeaching);
     bool ContextPhase(const StringList& list, const FoldedWordList& folded, bool fromSelfTeaching);

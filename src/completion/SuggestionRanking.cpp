@@ -22,12 +22,13 @@ RankingResult RankSuggestions(std::string_view request, const SuggestionSources&
         search.SearchList(*sources.selfTeaching, true, sources.selfTeachingFolded);
     if (options.fixedDictionary && sources.fixed) search.SearchList(*sources.fixed, false, sources.fixedFolded);
     if (!search.Full()) {
+        auto foldedOf = [&](const StringList& unit) { return sources.unitFolded ? sources.unitFolded(unit) : nullptr; };
         if (options.wordsFromAllUnits) {
             if (sources.allUnits)
                 for (const StringList* unit : sources.allUnits())
-                    if (unit) search.SearchList(*unit, false);
+                    if (unit) search.SearchList(*unit, false, foldedOf(*unit));
         } else if (options.wordsFromCurrentUnit && sources.currentUnit) {
-            if (const StringList* unit = sources.currentUnit()) search.SearchList(*unit, false);
+            if (const StringList* unit = sources.currentUnit()) search.SearchList(*unit, false, foldedOf(*unit));
         }
     }
 

@@ -33,6 +33,8 @@ struct SuggestionSources {
     const FoldedWordList* fixedFolded = nullptr;
     std::function<std::vector<const StringList*>()> allUnits;  // in the order of the notifier list
     std::function<const StringList*()> currentUnit;             // nullptr without a current unit
+    // The lower-cased copy of a unit's list, when its owner keeps one.
+    std::function<const FoldedWordList*(const StringList& unit)> unitFolded;
 };
 
 struct SuggestionItem {

@@ -64,8 +64,13 @@ void FoldedWordList::Build(const StringList& list, win::CodePage cp) {
     offsets_[list.Count()] = at;
     for (auto& bucket : startingWith_) bucket.clear();
     for (auto& bucket : blankThen_) bucket.clear();
+    for (auto& bucket : trimmedStartingWith_) bucket.clear();
     for (std::size_t i = 0; i < list.Count(); ++i) {
         const std::string_view low = (*this)[i];
+        std::size_t first = 0;
+        while (first < low.size() && IsBlankOrControl(low[first])) ++first;
+        if (first < low.size())
+            trimmedStartingWith_[static_cast<unsigned char>(low[first])].push_back(static_cast<std::uint32_t>(i));
         if (low.empty()) continue;
         startingWith_[static_cast<unsigned char>(low[0])].push_back(static_cast<std::uint32_t>(i));
         if (low.size() > 1 && low[0] == ' ') blankThen_[static_cast<unsigned char>(low[1])].push_back(static_cast<std::uint32_t>(i));

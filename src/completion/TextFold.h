@@ -75,6 +75,8 @@ public:
     // only these instead of every entry.
     const std::vector<std::uint32_t>& StartingWith(unsigned char c) const { return startingWith_[c]; }
     const std::vector<std::uint32_t>& BlankThen(unsigned char c) const { return blankThen_[c]; }
+    // The entries whose first character above the blank (code 32) folds to c.
+    const std::vector<std::uint32_t>& TrimmedStartingWith(unsigned char c) const { return trimmedStartingWith_[c]; }
 
 private:
     std::string text_;
@@ -82,6 +84,7 @@ private:
     win::CodePage codePage_ = win::CodePage::Cp1252;
     std::array<std::vector<std::uint32_t>, 256> startingWith_;
     std::array<std::vector<std::uint32_t>, 256> blankThen_;
+    std::array<std::vector<std::uint32_t>, 256> trimmedStartingWith_;
 };
 
 // The folded copy of a list that changes rarely, rebuilt only when the

@@ -4,9 +4,11 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "bridge/QvExpert.h"
+#include "completion/TextFold.h"
 #include "host/api/Application.h"
 #include "host/api/EditorTypes.h"
 #include "platform/StringList.h"
@@ -273,6 +275,10 @@ private:
     void LoadBookmarksOf(TQvNotifier* notifier);
     // Height of a text line in the editor that had the last key, in pixels.
     int MeasureLineHeight() const;
+    // The lower-cased copy of a unit's word list, built on first use and
+    // dropped with the list (a unit's words never change while it is open).
+    const FoldedWordList* UnitWordsFolded(const StringList& words);
+    std::unordered_map<const StringList*, FoldedWordList> FUnitWordsFolded;
 };
 
 }  // namespace skrivo

@@ -36,6 +36,8 @@ void TSkrivoExpert::Notify(TQvNotifier* notifier, host::TNotifyCode code) {
 void TSkrivoExpert::NotifierCreated(TQvNotifier*) { ++FBookmarksPending; }
 
 void TSkrivoExpert::DestroyingNotifier(TQvNotifier* notifier) {
+    // The folded copy is keyed by the list's address, which a later list may reuse.
+    if (notifier->FWords) FUnitWordsFolded.erase(notifier->FWords.get());
     notifier->FWords.reset();
     // The timer and the replacement would otherwise reach a notifier that no
     // longer exists (a unit closed while its change waits for the delay).

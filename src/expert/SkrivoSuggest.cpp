@@ -13,6 +13,7 @@
 #include "expert/SkrivoExpert.h"
 #include "host/api/Host.h"
 #include "host/forms/WindowRegistry.h"
+#include "platform/CodePage.h"
 
 namespace skrivo {
 
@@ -46,6 +47,12 @@ int TSkrivoExpert::MeasureLineHeight() const {
     }
     const int height = QFontMetrics(control->font()).boundingRect(QStringLiteral("Ap_1^/")).height();
     return height > 0 ? height : kSuggestDefaultLineHeight;
+}
+
+const FoldedWordList* TSkrivoExpert::UnitWordsFolded(const StringList& words) {
+    FoldedWordList& folded = FUnitWordsFolded[&words];
+    if (folded.Count() != words.Count() || folded.CodePage() != win::GetACP()) folded.Build(words, win::GetACP());
+    return &folded;
 }
 
 void TSkrivoExpert::Suggest(std::string S) {
@@ -86,6 +93,7 @@ void TSkrivoExpert::Suggest(std::string S) {
         TQvNotifier* current = GetCurrentNotifier();
         return current ? &NotifierDictionary(current) : nullptr;
     };
+    sources.unitFolded = [this](const StringList& words) { return UnitWordsFolded(words); };
     const RankingResult result = RankSuggestions(S, sources, RankingOptionsOf(cfg));
 
     TfmSuggest* list = GetSggList();

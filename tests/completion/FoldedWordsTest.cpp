@@ -79,7 +79,7 @@ TEST(FoldedSearchRandom, StopsAtTheLimitExactlyWhereTheFullWalkStops) {
         seed = seed * 1664525u + 1013904223u;
         return (seed >> 8) % n;
     };
-    const std::string alphabet = "aAbB .:=";
+    const std::string alphabet = "aAbB .:=\t";
     auto word = [&](std::size_t maxLen) {
         std::string w;
         const std::size_t len = 1 + next(static_cast<std::uint32_t>(maxLen));
