@@ -239,15 +239,35 @@ bool CandidateSearch::PrefixPhase(const StringList& list, const FoldedWordList& 
 bool CandidateSearch::ContextPhase(const StringList& list, const FoldedWordList& folded, bool fromSelfTeaching) {
     const bool keepSeparators = !rules_.doNotSuggestSeparators;
     const std::size_t n = s_.size();
-    for (std::size_t i = 0; i < list.Count(); ++i) {
-        if (Full()) return false;
-        const std::string_view low = folded[i];
-        if (low.size() <= n) continue;
-        const std::size_t p = low.find(lowS_);
-        if (p == std::string_view::npos) continue;
+    if (Full()) return list.Count() == 0;
+    if (lowS_.empty()) {
+        for (std::size_t i = 0; i < list.Count(); ++i) {
+            if (Full()) return false;
+            const std::string& e = list[i];
+            if (e.size() <= n || SkippedAsContext(e, n)) continue;
+            AddCandidate(e, keepSeparators, i, fromSelfTeaching);
+        }
+        return true;
+    }
+    // One search over all entries end to end; a hit that runs over the end
+    // of its entry is no hit, and after the first hit of an entry the search
+    // goes on with the next entry, as a walk entry by entry would.
+    const std::string_view block = folded.Block();
+    std::size_t from = 0;
+    while (from < block.size()) {
+        const std::size_t hit = block.find(lowS_, from);
+        if (hit == std::string_view::npos) break;
+        const std::size_t i = folded.EntryAt(hit);
+        const std::size_t entryEnd = folded.Start(i + 1);
+        if (hit + n > entryEnd) {
+            from = hit + 1;
+            continue;
+        }
+        from = entryEnd;
         const std::string& e = list[i];
-        if (SkippedAsContext(e, n)) continue;
-        AddCandidate(std::string_view(e).substr(p), keepSeparators, i, fromSelfTeaching);
+        if (e.size() <= n || SkippedAsContext(e, n)) continue;
+        AddCandidate(std::string_view(e).substr(hit - folded.Start(i)), keepSeparators, i, fromSelfTeaching);
+        if (Full()) return i + 1 >= list.Count();
     }
     return true;
 }

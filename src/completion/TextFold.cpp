@@ -1,6 +1,7 @@
 // Case folding and trimming of 8-bit text for dictionary matching.
 #include "completion/TextFold.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace skrivo {
@@ -75,6 +76,14 @@ void FoldedWordList::Build(const StringList& list, win::CodePage cp) {
         startingWith_[static_cast<unsigned char>(low[0])].push_back(static_cast<std::uint32_t>(i));
         if (low.size() > 1 && low[0] == ' ') blankThen_[static_cast<unsigned char>(low[1])].push_back(static_cast<std::uint32_t>(i));
     }
+}
+
+std::size_t FoldedWordList::EntryAt(std::size_t blockPos) const {
+    if (offsets_.empty()) return 0;
+    // The last entry starting at or before the position; empty entries share
+    // their start with the next one, so take the last of equal starts.
+    const auto it = std::upper_bound(offsets_.begin(), offsets_.end() - 1, blockPos);
+    return static_cast<std::size_t>(it - offsets_.begin()) - 1;
 }
 
 const FoldedWordList& FoldedWordCache::Get(const StringList& list, std::uint64_t version) const {

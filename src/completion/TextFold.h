@@ -70,6 +70,13 @@ public:
     }
     win::CodePage CodePage() const { return codePage_; }
 
+    // All entries folded end to end, and where entry i starts in it; a search
+    // for a text inside entries can run over the whole block at once.
+    std::string_view Block() const { return text_; }
+    std::size_t Start(std::size_t i) const { return offsets_[i]; }
+    // The entry whose folded text holds the block position (Count() past the end).
+    std::size_t EntryAt(std::size_t blockPos) const;
+
     // The entries whose folded text starts with c, in list order; and those
     // that start with a blank followed by c. A prefix search needs to visit
     // only these instead of every entry.
