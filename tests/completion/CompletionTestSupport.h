@@ -15,6 +15,13 @@
 
 namespace skrivo::test {
 
+// A string list holding these lines.
+inline StringList ListOf(const std::vector<std::string>& words) {
+    StringList l;
+    l.Lines() = words;
+    return l;
+}
+
 // Every test gets its own folder (also the Skrivo home) and a manual clock, so
 // file times are the clock's and nothing leaks between tests.
 class DictionaryFolderTest : public ::testing::Test {

@@ -13,11 +13,7 @@ namespace {
 
 using Words = std::vector<std::string>;
 
-StringList ListOf(const Words& words) {
-    StringList l;
-    l.Lines() = words;
-    return l;
-}
+using test::ListOf;
 
 TEST(MergeLines, NewLinesKeepTheFilesOrderAtTheTop) {
     StringList dict = ListOf({"old1", "old2"});

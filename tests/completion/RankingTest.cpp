@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "completion/SuggestionRanking.h"
+#include "completion/CompletionTestSupport.h"
 #include "platform/CodePage.h"
 #include "source/CharClasses.h"
 
@@ -13,11 +14,7 @@ namespace {
 
 using Words = std::vector<std::string>;
 
-StringList ListOf(const Words& words) {
-    StringList l;
-    l.Lines() = words;
-    return l;
-}
+using test::ListOf;
 
 Words Texts(const std::vector<Candidate>& candidates) {
     Words out;
