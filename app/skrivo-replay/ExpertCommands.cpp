@@ -37,6 +37,9 @@ const std::map<std::string, BoolCommand>& BoolCommands() {
         {"DoRestore", [](TSkrivoExpert& e) { return e.DoRestore(); }},
         {"DoUndo", [](TSkrivoExpert& e) { return e.DoUndo(); }},
         {"DoRedo", [](TSkrivoExpert& e) { return e.DoRedo(); }},
+        {"DoEnglish", [](TSkrivoExpert& e) { return e.DoEnglish(); }},
+        {"DoUpper", [](TSkrivoExpert& e) { return e.DoUpper(); }},
+        {"DoLower", [](TSkrivoExpert& e) { return e.DoLower(); }},
     };
     return commands;
 }

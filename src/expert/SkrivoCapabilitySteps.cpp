@@ -30,9 +30,6 @@ void TSkrivoExpert::ForceCodeParam() {}
 // Enter with EnterNoDivideLine: the cursor moves to the end of its line here.
 void TSkrivoExpert::DoEOL() {}
 
-// Every handled key records the keyboard layout in use here.
-void TSkrivoExpert::CollectLocales() {}
-
 // Every key-down in the editor joins the pressed-key history here (macros, tips).
 void TSkrivoExpert::StorePressedKey(win::WORD, win::TShiftState) {}
 

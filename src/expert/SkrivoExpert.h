@@ -9,6 +9,7 @@
 
 #include "bridge/QvExpert.h"
 #include "completion/TextFold.h"
+#include "convert/TextConversion.h"
 #include "host/api/Application.h"
 #include "host/api/EditorTypes.h"
 #include "platform/StringList.h"
@@ -22,6 +23,7 @@ class ConfigStore;
 class SelfTeachingDictionary;
 class FixedDictionary;
 class TfmSuggest;
+class TLayoutConverter;
 
 // Methods are grouped by capability; each group lives in the .cpp files named
 // beside it, so the class reads as a map of the expert.
@@ -63,6 +65,14 @@ public:
     bool DoLevelUp();
     bool DoJump();
     bool DoHistory();
+
+    // Keyboard layout and case conversion (SkrivoConvert.cpp): the word at
+    // the cursor or the selected block; true when the text was rewritten.
+    bool DoEnglish();
+    bool DoUpper();
+    bool DoLower();
+    bool DoTranslateWordSelection(TConvertMode mode);
+    const TLayoutConverter& Conversion() const { return *FConversion; }
 
     // Dictionaries (SkrivoDictionary.cpp).
     void Collect(const std::string& word);
@@ -175,6 +185,9 @@ protected:
     bool FNavKey = false;
     std::string FRecordedKeys;
 
+    // Layout and case conversion, with the layouts the user has typed with
+    std::unique_ptr<TLayoutConverter> FConversion;
+
     // Other
     std::unique_ptr<ConfigStore> FConfig;
     std::string FLastConfigError;
@@ -210,8 +223,10 @@ private:
     void DoShowOptions();
     void ForceCodeParam();            // the IDE's parameter hint on demand
     void DoEOL();                     // Enter that does not divide the line
-    void CollectLocales();            // the keyboard layouts in use
     void StorePressedKey(win::WORD key, win::TShiftState shift);
+
+    // Every key message the dispatch handles records the layout in use (SkrivoConvert.cpp).
+    void CollectLocales();
 
     // --- Message dispatch steps (SkrivoMessages*.cpp, SkrivoReplace.cpp) ---
 

@@ -7,6 +7,7 @@
 #include "completion/SelfTeachingDictionary.h"
 #include "config/ConfigStore.h"
 #include "completion/SuggestWindow.h"
+#include "convert/LayoutConverter.h"
 #include "expert/SkrivoExpert.h"
 #include "host/api/Host.h"
 
@@ -23,6 +24,7 @@ void TSkrivoExpert::Init() {
     CreateTipsWizard();
     FWindowTitles = std::make_unique<StringList>();
     FLineHeight = 10;
+    FConversion = std::make_unique<TLayoutConverter>();
 
     CreateDictionaries();
     CreateConfig();
