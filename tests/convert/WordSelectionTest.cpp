@@ -9,6 +9,8 @@
 #include "host/api/Host.h"
 #include "host/testing/OffscreenHost.h"
 #include "platform/KeyboardLayout.h"
+#include "platform/ShortCut.h"
+#include "platform/VirtualKeys.h"
 #include "source/CharClasses.h"
 
 namespace skrivo {
@@ -127,6 +129,16 @@ TEST_F(WordSelectionTest, ColumnBlockInLayoutModeConvertsLineByLine) {
     Select({3, 1}, {5, 3}, TBlockType::btColumn);
     EXPECT_TRUE(Convert(TConvertMode::Layout));
     EXPECT_EQ(host.Text(), "1 \xEF\xF0\xE8 2\r\n3 \xE2\xE5\xF2 4\r\n5 \xEA\xE0\xEA 6");
+}
+
+TEST_F(WordSelectionTest, ABlockSelectedBackwardsKeepsTheCursorAtItsStart) {
+    host.OpenText("Unit1.pas", "abc def|");
+    for (int i = 0; i < 3; ++i) host.PressShortCut(win::ShortCut(win::VK_LEFT, win::ssShift));
+    EXPECT_TRUE(Convert(TConvertMode::Upper));
+    EXPECT_EQ(host.TextWithCursor(), "abc |DEF");
+    EXPECT_TRUE(Editor().BlockVisible());
+    EXPECT_EQ(Editor().BlockStart(), (TCharPos{4, 1}));
+    EXPECT_EQ(Editor().BlockAfter(), (TCharPos{7, 1}));
 }
 
 }  // namespace

@@ -141,8 +141,13 @@ void BlockModel::Apply() {
         editor_.SendScintilla(Sci::SCI_SETRECTANGULARSELECTIONCARETVIRTUALSPACE, static_cast<unsigned long>(caretVirt));
     } else {
         const Span span = Spans().front();
+        const long start = index.ByteOf(span.start);
+        const long end = index.ByteOf(span.end);
+        // A cursor put at the block's start (a selection made backwards) stays there.
+        const bool caretAtStart = start != end && editor_.CaretByte() == start && editor_.CaretVirtualSpace() == 0;
         editor_.SendScintilla(Sci::SCI_SETSELECTIONMODE, static_cast<unsigned long>(Sci::SC_SEL_STREAM));
-        editor_.SendScintilla(Sci::SCI_SETSELECTION, static_cast<unsigned long>(index.ByteOf(span.end)), static_cast<long>(index.ByteOf(span.start)));
+        editor_.SendScintilla(Sci::SCI_SETSELECTION, static_cast<unsigned long>(caretAtStart ? start : end),
+                              static_cast<long>(caretAtStart ? end : start));
     }
     lastSeen_ = Capture();
 }
