@@ -21,9 +21,6 @@ void TSkrivoExpert::DoSubstitutions(TQvNotifier*) {}
 // Notify after a save: bookmark persistence writes the unit's bookmarks here.
 void TSkrivoExpert::SaveBookmarks(TQvNotifier*) {}
 
-// MenuClick and the options shortcut: the options dialog opens here.
-void TSkrivoExpert::DoShowOptions() {}
-
 // The IDE's parameter hint, forced after keys, clicks and insertions.
 void TSkrivoExpert::ForceCodeParam() {}
 
