@@ -7,6 +7,7 @@
 #include "convert/WordSelection.h"
 #include "host/api/Editor.h"
 #include "host/api/Host.h"
+#include "host/editor/EditorControl.h"
 #include "host/testing/OffscreenHost.h"
 #include "platform/KeyboardLayout.h"
 #include "platform/ShortCut.h"
@@ -108,6 +109,8 @@ TEST_P(SelectedBlock, ConvertsTheBlockAndKeepsItSelected) {
     EXPECT_EQ(Editor().BlockType(), c.type);
     EXPECT_EQ(Editor().BlockStart(), c.start);
     EXPECT_EQ(Editor().BlockAfter(), c.after);
+    // Shown as the editor's selection, not only remembered.
+    EXPECT_EQ(host.Current().Control()->SendScintilla(QsciScintillaBase::SCI_GETSELECTIONEMPTY), 0);
     // One undo step takes the whole conversion back.
     ASSERT_TRUE(host::Host()->EditorServices()->TopBuffer()->Undo());
     EXPECT_EQ(host.Text(), c.before);

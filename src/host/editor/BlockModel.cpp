@@ -33,6 +33,26 @@ BlockModel::Selection BlockModel::Capture() const {
 
 void BlockModel::AcceptEditorSelection() { lastSeen_ = Capture(); }
 
+void BlockModel::CursorPlaced() {
+    lastSeen_ = Capture();
+    if (state_.visible && CaretAtBlockEnd()) Apply();
+}
+
+bool BlockModel::CaretAtBlockEnd() const {
+    const TextIndex& index = editor_.Index();
+    const long caret = editor_.CaretByte();
+    const int virt = editor_.CaretVirtualSpace();
+    if (state_.type == TBlockType::btColumn) {
+        // Where Apply leaves the caret: on the last line, after the last column.
+        const int line0 = index.LineOfByte(caret);
+        const int column = index.ColumnOf(line0, index.LinearOf(caret) - index.LineStart(line0)) + virt;
+        return line0 + 1 == state_.after.Line && column == state_.after.CharIndex;
+    }
+    const Span span = Spans().front();
+    const int at = index.LinearOf(caret);
+    return virt == 0 && span.start != span.end && (at == span.start || at == span.end);
+}
+
 void BlockModel::Sync() {
     const Selection now = Capture();
     if (now == lastSeen_) return;
