@@ -10,6 +10,7 @@
 #include "convert/LayoutConverter.h"
 #include "expert/SkrivoExpert.h"
 #include "host/api/Host.h"
+#include "subst/SubstitutionEngine.h"
 
 namespace skrivo {
 
@@ -28,6 +29,7 @@ void TSkrivoExpert::Init() {
 
     CreateDictionaries();
     CreateConfig();
+    FSubst = std::make_unique<subst::SubstitutionEngine>();
 
     host::IHost* host = host::Host();
     if (host) {
