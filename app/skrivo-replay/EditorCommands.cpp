@@ -50,8 +50,14 @@ void AddEditorCommands(CommandTable& table) {
                    // As a user selects: the cursor ends where the selection ends.
                    view.SetPos(0, to);
                    editor.SetBlockType(mode);
-                   editor.SetBlockStart(ToCharPos(view, from));
-                   editor.SetBlockAfter(ToCharPos(view, to));
+                   if (mode == host::TBlockType::btColumn) {
+                       // A column block holds screen columns: the first inside and the last inside.
+                       editor.SetBlockStart({from.Col, from.Line});
+                       editor.SetBlockAfter({static_cast<std::int16_t>(to.Col - 1), to.Line});
+                   } else {
+                       editor.SetBlockStart(ToCharPos(view, from));
+                       editor.SetBlockAfter(ToCharPos(view, to));
+                   }
                    editor.SetBlockVisible(true);
                }});
 

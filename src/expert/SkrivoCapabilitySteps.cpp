@@ -21,9 +21,6 @@ void TSkrivoExpert::SaveBookmarks(TQvNotifier*) {}
 // Macro playback reports here whether a macro is executing (substitutions wait for it).
 bool TSkrivoExpert::MacroExecuting() { return false; }
 
-// Every handled key records the keyboard layout in use here.
-void TSkrivoExpert::CollectLocales() {}
-
 // Every key-down in the editor joins the pressed-key history here (macros, tips).
 void TSkrivoExpert::StorePressedKey(win::WORD, win::TShiftState) {}
 

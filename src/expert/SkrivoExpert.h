@@ -9,6 +9,7 @@
 
 #include "bridge/QvExpert.h"
 #include "completion/TextFold.h"
+#include "convert/TextConversion.h"
 #include "host/api/Application.h"
 #include "host/api/EditorTypes.h"
 #include "platform/StringList.h"
@@ -22,6 +23,7 @@ class ConfigStore;
 class SelfTeachingDictionary;
 class FixedDictionary;
 class TfmSuggest;
+class TLayoutConverter;
 namespace subst {
 class SubstitutionEngine;
 }
@@ -67,11 +69,16 @@ public:
     bool DoJump();
     bool DoHistory();
 
-    // Commands of other capabilities (each in its capability's file); the
-    // table of all commands is SkrivoCommands.h.
+    // Keyboard layout and case conversion (SkrivoConvert.cpp): the word at
+    // the cursor or the selected block; true when the text was rewritten.
+    bool DoEnglish();
     bool DoUpper();
     bool DoLower();
-    bool DoEnglish();
+    bool DoTranslateWordSelection(TConvertMode mode);
+    const TLayoutConverter& Conversion() const { return *FConversion; }
+
+    // Commands of other capabilities (each in its capability's file); the
+    // table of all commands is SkrivoCommands.h.
     bool DoShowTip();
     bool DoShowOptions();
 
@@ -211,6 +218,9 @@ protected:
     bool FNavKey = false;
     std::string FRecordedKeys;
 
+    // Layout and case conversion, with the layouts the user has typed with
+    std::unique_ptr<TLayoutConverter> FConversion;
+
     // Other
     std::unique_ptr<ConfigStore> FConfig;
     std::string FLastConfigError;
@@ -242,9 +252,11 @@ private:
     void FreeSuggestionList();        // TfmSuggest (not while the application terminates)
     void FreeOwnedLists();            // the tips wizard and the beep player
     void SaveBookmarks(TQvNotifier* notifier);
-    void CollectLocales();            // the keyboard layouts in use
     bool MacroExecuting();            // a multi-part macro is being played (its resume state is set)
     void StorePressedKey(win::WORD key, win::TShiftState shift);
+
+    // Every key message the dispatch handles records the layout in use (SkrivoConvert.cpp).
+    void CollectLocales();
 
     // --- Message dispatch steps (SkrivoMessages*.cpp, SkrivoReplace.cpp) ---
 

@@ -7,6 +7,7 @@
 #include "completion/SelfTeachingDictionary.h"
 #include "config/ConfigStore.h"
 #include "suggest/SuggestWindow.h"
+#include "convert/LayoutConverter.h"
 #include "expert/SkrivoExpert.h"
 #include "host/api/Host.h"
 #include "subst/SubstitutionEngine.h"
@@ -24,6 +25,7 @@ void TSkrivoExpert::Init() {
     CreateTipsWizard();
     FWindowTitles = std::make_unique<StringList>();
     FLineHeight = 10;
+    FConversion = std::make_unique<TLayoutConverter>();
 
     CreateDictionaries();
     CreateConfig();

@@ -36,6 +36,7 @@ void TSkrivoExpert::DetectSoloModifier(TKeyCall& call) {
 }
 
 void TSkrivoExpert::KeyUpMessage(TKeyCall& call) {
+    CollectLocales();
     const TExpertConfig& cfg = *GetCfg();
     const bool forceCodeParam = cfg.ForceCodeParam && call.shift == 0 && call.msg.wParam != win::VK_CONTROL;
     if (FShiftCtrlDown) {

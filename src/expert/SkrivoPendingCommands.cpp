@@ -3,9 +3,6 @@
 
 namespace skrivo {
 
-bool TSkrivoExpert::DoUpper() { return false; }
-bool TSkrivoExpert::DoLower() { return false; }
-bool TSkrivoExpert::DoEnglish() { return false; }
 bool TSkrivoExpert::DoShowTip() { return false; }
 bool TSkrivoExpert::DoShowOptions() { return false; }
 

@@ -33,6 +33,26 @@ BlockModel::Selection BlockModel::Capture() const {
 
 void BlockModel::AcceptEditorSelection() { lastSeen_ = Capture(); }
 
+void BlockModel::CursorPlaced() {
+    lastSeen_ = Capture();
+    if (state_.visible && CaretAtBlockEnd()) Apply();
+}
+
+bool BlockModel::CaretAtBlockEnd() const {
+    const TextIndex& index = editor_.Index();
+    const long caret = editor_.CaretByte();
+    const int virt = editor_.CaretVirtualSpace();
+    if (state_.type == TBlockType::btColumn) {
+        // Where Apply leaves the caret: on the last line, after the last column.
+        const int line0 = index.LineOfByte(caret);
+        const int column = index.ColumnOf(line0, index.LinearOf(caret) - index.LineStart(line0)) + virt;
+        return line0 + 1 == state_.after.Line && column == state_.after.CharIndex;
+    }
+    const Span span = Spans().front();
+    const int at = index.LinearOf(caret);
+    return virt == 0 && span.start != span.end && (at == span.start || at == span.end);
+}
+
 void BlockModel::Sync() {
     const Selection now = Capture();
     if (now == lastSeen_) return;
@@ -141,8 +161,13 @@ void BlockModel::Apply() {
         editor_.SendScintilla(Sci::SCI_SETRECTANGULARSELECTIONCARETVIRTUALSPACE, static_cast<unsigned long>(caretVirt));
     } else {
         const Span span = Spans().front();
+        const long start = index.ByteOf(span.start);
+        const long end = index.ByteOf(span.end);
+        // A cursor put at the block's start (a selection made backwards) stays there.
+        const bool caretAtStart = start != end && editor_.CaretByte() == start && editor_.CaretVirtualSpace() == 0;
         editor_.SendScintilla(Sci::SCI_SETSELECTIONMODE, static_cast<unsigned long>(Sci::SC_SEL_STREAM));
-        editor_.SendScintilla(Sci::SCI_SETSELECTION, static_cast<unsigned long>(index.ByteOf(span.end)), static_cast<long>(index.ByteOf(span.start)));
+        editor_.SendScintilla(Sci::SCI_SETSELECTION, static_cast<unsigned long>(caretAtStart ? start : end),
+                              static_cast<long>(caretAtStart ? end : start));
     }
     lastSeen_ = Capture();
 }

@@ -49,6 +49,11 @@ public:
 
     // The caret was moved by the host: that is not the user clearing a block.
     void AcceptEditorSelection();
+    // The host put the cursor somewhere: a visible block the cursor now
+    // stands at an end of is shown again (the cursor stays), as the IDE
+    // keeps showing its block when the cursor is set; elsewhere the editor
+    // shows the cursor alone and the block is only remembered.
+    void CursorPlaced();
 
 private:
     struct Selection {
@@ -64,6 +69,7 @@ private:
     Selection Capture() const;
     void Sync();
     void Apply();
+    bool CaretAtBlockEnd() const;
     std::vector<Span> Spans() const;
     int LinearOfCharPos(TCharPos pos) const;
 

@@ -29,7 +29,7 @@ void EditView::SetCursor(TEditPos pos) {
     int beyond = 0;
     const int charIndex = index.CharIndexOfColumn(line0, std::max(pos.Col - 1, 0), &beyond);
     editor_.PlaceCaret(index.ByteOf(index.LineStart(line0) + charIndex), beyond);
-    block_.AcceptEditorSelection();
+    block_.CursorPlaced();
 }
 
 void EditView::ShowCursor() { editor_.SendScintilla(Sci::SCI_SCROLLCARET); }
