@@ -2,6 +2,7 @@
 #include "bridge/Diagnostics.h"
 #include "bridge/QvNotifier.h"
 #include "config/ExpertConfig.h"
+#include "config/SoundEvents.h"
 #include "expert/SkrivoExpert.h"
 #include "host/api/EditorServices.h"
 #include "host/api/Host.h"
@@ -73,7 +74,7 @@ bool TSkrivoExpert::AutoCloseBracket(char ch, const std::string& fillBlanks) {
     notifier->MoveCursor(-static_cast<int>(1 + fillBlanks.size()));
     TQvNotifier::Paint();
     FReplaceEndPos = notifier->GetEditPos();
-    Play(6);
+    Play(seAnyChar);
     if (ch == '(') ForceCodeParam();
     return true;
 }
@@ -102,7 +103,7 @@ bool TSkrivoExpert::AutoCloseQuote(char ch, const std::string& fillBlanks) {
             FReplaceEndPos = notifier->GetEditPos();
         }
     }
-    Play(6);
+    Play(seAnyChar);
     return true;
 }
 

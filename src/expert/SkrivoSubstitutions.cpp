@@ -4,6 +4,7 @@
 #include "bridge/Diagnostics.h"
 #include "bridge/QvNotifier.h"
 #include "config/ExpertConfig.h"
+#include "config/SoundEvents.h"
 #include "expert/SkrivoExpert.h"
 #include "host/api/Host.h"
 #include "platform/VirtualKeys.h"
@@ -99,7 +100,7 @@ bool TSkrivoExpert::DoSubstitutions(TQvNotifier* notifier) {
         FOwnEdit = true;
         FJustReplaced = true;
         ResetTimer();
-        Play(2);
+        Play(seReplaced);
         ForceCodeParam();
         HideSuggestion(false);
         return true;
