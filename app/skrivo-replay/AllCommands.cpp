@@ -5,7 +5,6 @@ namespace skrivo::replay {
 
 CommandTable BuildCommandTable() {
     CommandTable table;
-    AddUnavailableCommands(table);
     AddSetupCommands(table);
     AddFileCommands(table);
     AddEditorCommands(table);

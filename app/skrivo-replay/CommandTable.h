@@ -60,7 +60,6 @@ void AddSuggestionCommands(CommandTable& table);
 // Commands whose subsystems are not part of this build yet: each stops the
 // script with "not available yet: <what>".
 CommandSpec UnavailableCommand(std::string name, std::string what);
-void AddUnavailableCommands(CommandTable& table);
 
 CommandTable BuildCommandTable();
 

@@ -13,6 +13,7 @@
 #include <map>
 
 #include "CommandTable.h"
+#include "config/SoundEvents.h"
 #include "ScriptLine.h"
 #include "Session.h"
 #include "suggest/SuggestWindow.h"
@@ -25,6 +26,14 @@
 namespace skrivo::replay {
 
 namespace {
+
+// A sound event by number (0 .. 11) or by the name of its stored value
+// without "Sound_" (Appear, AnyChar, ...).
+int SoundEventNumber(const std::string& text) {
+    for (int event = 0; event < kSoundEventCount; ++event)
+        if (text == std::to_string(event) || text == kSoundValueNames[event].substr(6)) return event;
+    throw ReplayError("unknown sound event: " + text);
+}
 
 // A modal dialog is answered at most this many clock steps before the runner
 // gives up on it (it is then closed with Cancel by the host).
@@ -216,7 +225,8 @@ void AddSuggestionCommands(CommandTable& table) {
                }});
 
     table.Add({"expect sound", 0, -1, "[EVENT ...]", [](Session& s, const ScriptArgs& a) {
-                   std::vector<std::string> expected(a.begin(), a.end());
+                   std::vector<std::string> expected;
+                   for (const std::string& event : a) expected.push_back(std::to_string(SoundEventNumber(event)));
                    std::vector<std::string> got;
                    for (int event : Expert(s).TakeSoundRequests()) got.push_back(std::to_string(event));
                    if (got != expected) throw ExpectationFailed(JoinQuoted(expected), JoinQuoted(got));

@@ -1,4 +1,4 @@
-// Commands whose subsystems are not part of this build yet: they stop the script with a clear reason.
+// A command whose subsystem is not part of the build: it stops the script with a clear reason.
 #include "CommandTable.h"
 
 namespace skrivo::replay {
@@ -13,9 +13,5 @@ CommandSpec UnavailableCommand(std::string name, std::string what) {
     };
     return spec;
 }
-
-// Every command of the language has its subsystem in this build; a command
-// added ahead of its subsystem goes here as UnavailableCommand(name, what).
-void AddUnavailableCommands(CommandTable&) {}
 
 }  // namespace skrivo::replay

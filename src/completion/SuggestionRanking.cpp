@@ -36,7 +36,7 @@ RankingResult RankSuggestions(std::string_view request, const SuggestionSources&
     result.lastWord = search.LastWord();
     const bool full = search.Full();
     result.candidates = search.TakeCandidates();
-    if (full && options.exceedWordsMax == 1) {
+    if (full && options.exceedWordsMax == ewmDoNotSuggest) {
         result.decision = SuggestDecision::HideExceeded;
     } else if (result.candidates.empty()) {
         result.decision = SuggestDecision::NothingFound;

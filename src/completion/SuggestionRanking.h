@@ -12,12 +12,15 @@
 
 namespace skrivo {
 
+// ExceedWordsMax: what a search that reaches WordsMaxInList does.
+enum TExceedWordsMax : int { ewmStopAndShow = 0, ewmDoNotSuggest = 1 };
+
 struct RankingOptions {
     bool selfTeaching = true;
     bool fixedDictionary = true;
     bool wordsFromAllUnits = false;
     bool wordsFromCurrentUnit = true;
-    int exceedWordsMax = 0;  // 1: a search that reaches the limit shows nothing
+    int exceedWordsMax = ewmStopAndShow;
     bool autoSelectBestWord = true;
     CandidateRules rules;
 };

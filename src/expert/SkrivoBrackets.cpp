@@ -2,25 +2,16 @@
 #include "bridge/Diagnostics.h"
 #include "bridge/QvNotifier.h"
 #include "config/ExpertConfig.h"
+#include "config/SoundEvents.h"
 #include "expert/SkrivoExpert.h"
 #include "host/api/EditorServices.h"
 #include "host/api/Host.h"
 #include "subst/AutoBrackets.h"
+#include "platform/ScopedValue.h"
 
 namespace skrivo {
 
 namespace {
-
-class FlagScope {
-public:
-    explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
-    ~FlagScope() { flag_ = false; }
-    FlagScope(const FlagScope&) = delete;
-    FlagScope& operator=(const FlagScope&) = delete;
-
-private:
-    bool& flag_;
-};
 
 host::IEditorServices* Editors() {
     host::IHost* host = host::Host();
@@ -42,7 +33,7 @@ std::string TSkrivoExpert::MirroredBlanks(char ch) {
 
 void TSkrivoExpert::InsertFillBlanks(TQvNotifier* notifier, const std::string& blanks) {
     // The blanks are the expert's own: no substitution may take them for typing.
-    FlagScope inserting(FInserting);
+    ScopedValue inserting(FInserting, true);
     notifier->Replace(notifier->GetPosition(), 0, blanks);
     notifier->MoveCursor(-static_cast<int>(blanks.size()));
 }
@@ -65,7 +56,7 @@ bool TSkrivoExpert::AutoCloseBracket(char ch, const std::string& fillBlanks) {
     const std::string pair = std::string(subst::BracketPair(ch)) + fillBlanks;
     FLastEditPos = notifier->GetEditPos();
     {
-        FlagScope inserting(FInserting);
+        ScopedValue inserting(FInserting, true);
         InsertText(pair);
     }
     RecordOwnInsertion(notifier, pair);
@@ -73,7 +64,7 @@ bool TSkrivoExpert::AutoCloseBracket(char ch, const std::string& fillBlanks) {
     notifier->MoveCursor(-static_cast<int>(1 + fillBlanks.size()));
     TQvNotifier::Paint();
     FReplaceEndPos = notifier->GetEditPos();
-    Play(6);
+    Play(seAnyChar);
     if (ch == '(') ForceCodeParam();
     return true;
 }
@@ -87,7 +78,7 @@ bool TSkrivoExpert::AutoCloseQuote(char ch, const std::string& fillBlanks) {
     const std::string lineBefore = ReadText(-100);
     FReplacePos = notifier->GetPosition();
     {
-        FlagScope inserting(FInserting);
+        ScopedValue inserting(FInserting, true);
         InsertText(pair);
     }
     RecordOwnInsertion(notifier, pair);
@@ -102,7 +93,7 @@ bool TSkrivoExpert::AutoCloseQuote(char ch, const std::string& fillBlanks) {
             FReplaceEndPos = notifier->GetEditPos();
         }
     }
-    Play(6);
+    Play(seAnyChar);
     return true;
 }
 

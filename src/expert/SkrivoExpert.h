@@ -9,6 +9,8 @@
 
 #include "bridge/QvExpert.h"
 #include "completion/TextFold.h"
+#include "config/OptionChoices.h"
+#include "config/SoundEvents.h"
 #include "convert/TextConversion.h"
 #include "host/api/Application.h"
 #include "host/api/EditorTypes.h"
@@ -120,8 +122,8 @@ public:
 
     // Sound requests (SkrivoSound.cpp): Play posts the event to the list
     // window; DoPlaySnd plays it when the message arrives.
-    void Play(int event);
-    void DoPlaySnd(int event);
+    void Play(TSoundEvent event);
+    void DoPlaySnd(TSoundEvent event);
     // Every event Play accepted since the last TakeSoundRequests (the
     // headless runner's "expect sound").
     std::vector<int> TakeSoundRequests();
@@ -229,9 +231,6 @@ protected:
     std::unique_ptr<StringList> FWindowTitles;
 
 private:
-    // Options the lifecycle, the notifications and the timer read (SkrivoOptions.cpp).
-    int CfgDelayTime() const;
-    int CfgAutoSave() const;
     // The reload value of FDelayCount for the configured delay.
     std::int32_t DelayTicks() const;
 
@@ -249,7 +248,7 @@ private:
     void CreateTipsWizard();          // the tips wizard
     void ReLoadSounds();              // the sounds of the configured events
     void StopAndFreeSounds();         // the 12 sound buffers
-    void FreeSuggestionList();        // TfmSuggest (not while the application terminates)
+    void FreeSuggestionList();        // TfmSuggest
     void FreeOwnedLists();            // the tips wizard and the beep player
     void SaveBookmarks(TQvNotifier* notifier);
     bool MacroExecuting();            // a multi-part macro is being played (its resume state is set)

@@ -108,17 +108,8 @@ TSkrivoExpert::~TSkrivoExpert() {
 
 void TSkrivoExpert::MenuClick(host::IMenuItem*) { DoShowOptions(); }
 
-// While the IDE terminates, the application object tears its windows down
-// itself; freeing the list here as well would free it twice.
-void TSkrivoExpert::FreeSuggestionList() {
-    if (!FSggList) return;
-    host::IHost* host = host::Host();
-    if (host && host->Application().Terminated()) {
-        Rpt("Application already terminated, words List window not destroyed");
-        static_cast<void>(FSggList.release());
-        return;
-    }
-    FSggList.reset();
-}
+// No one else owns the list window in this host, also while the IDE
+// terminates: Skrivo is unloaded before the application's windows go.
+void TSkrivoExpert::FreeSuggestionList() { FSggList.reset(); }
 
 }  // namespace skrivo

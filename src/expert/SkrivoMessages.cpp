@@ -72,7 +72,7 @@ bool TSkrivoExpert::KeyMessagePrologue(TKeyCall& call) {
     const auto key = static_cast<win::WORD>(call.msg.wParam);
     const bool leavesWord = key == win::VK_DOWN || key == win::VK_UP || key == win::VK_PRIOR ||
                             key == win::VK_NEXT ||
-                            (key == win::VK_RETURN && (!SuggestionListVisible() || cfg.KeyComplete != 0));
+                            (key == win::VK_RETURN && (!SuggestionListVisible() || cfg.KeyComplete != kcEnter));
     if (leavesWord) {
         if (call.shift == 0) CollectWordAtCursor();
     } else {

@@ -2,6 +2,7 @@
 #include "bridge/QvNotifier.h"
 #include "suggest/SuggestWindow.h"
 #include "config/ExpertConfig.h"
+#include "config/SoundEvents.h"
 #include "expert/SkrivoExpert.h"
 #include "host/api/Host.h"
 #include "platform/KeyboardLayout.h"
@@ -63,7 +64,7 @@ void TSkrivoExpert::CompleteByCharacter(TKeyCall& call) {
     TfmSuggest* list = SggListIfCreated();
     const int item = list->lvWords->Selected();
     if (!completes || item < 0) return;
-    Play(2);
+    Play(seReplaced);
     ReplaceWord(-1, list->lvWords->Caption(item) + ch);
     call.handled = true;
 }

@@ -4,6 +4,7 @@
 #include "completion/SelfTeachingDictionary.h"
 #include "suggest/SuggestWindow.h"
 #include "config/ExpertConfig.h"
+#include "config/SoundEvents.h"
 #include "expert/SkrivoExpert.h"
 #include "host/api/Host.h"
 #include "platform/VirtualKeys.h"
@@ -34,7 +35,7 @@ void TSkrivoExpert::KeyDownMessage(TKeyCall& call) {
                 ErrorBeep();
             }
         } else if (call.charCount > 0 && !CtrlOrAlt(call.shift)) {
-            Play(6);
+            Play(seAnyChar);
         }
     }
     FShiftCtrlDown = call.soloDesignated;
@@ -43,7 +44,7 @@ void TSkrivoExpert::KeyDownMessage(TKeyCall& call) {
     if (host::IControl* control = host::Host()->Windows().FindControl(call.msg.hwnd)) {
         FLastKeyControl = control->Handle();
     }
-    if (!FNavKey && key != win::VK_SHIFT && key != win::VK_CONTROL && key != win::VK_MENU) Play(10);
+    if (!FNavKey && key != win::VK_SHIFT && key != win::VK_CONTROL && key != win::VK_MENU) Play(seAnyOther);
 }
 
 void TSkrivoExpert::DispatchKeyDown(TKeyCall& call) {
@@ -79,25 +80,25 @@ void TSkrivoExpert::BackspaceKey(TKeyCall& call) {
             return;
         }
     }
-    Play(9);
+    Play(seBackspace);
 }
 
 void TSkrivoExpert::ReturnKey(TKeyCall& call) {
-    Play(7);
+    Play(seCarriage);
     const TExpertConfig& cfg = *GetCfg();
     const bool listVisible = SuggestionListVisible();
-    if (cfg.KeyComplete == 0 && listVisible && call.shift == 0) {
+    if (cfg.KeyComplete == kcEnter && listVisible && call.shift == 0) {
         Rpt("---- completing by ENTER ----");
         Accept(call.handled);
         Rpt("---- completed by ENTER ----");
-    } else if (cfg.EnterNoDivideLine && (!listVisible || cfg.KeyComplete != 0) && call.shift == 0 &&
+    } else if (cfg.EnterNoDivideLine && (!listVisible || cfg.KeyComplete != kcEnter) && call.shift == 0 &&
                !KibitzWindowVisible() && IsEditorForeground()) {
         DoEOL();
     }
 }
 
 void TSkrivoExpert::EscapeKey(TKeyCall& call) {
-    Play(8);
+    Play(seEscape);
     // The tip window's Away belongs to the tips capability.
     if (SuggestionListVisible()) {
         HideSuggestion(true);
@@ -143,7 +144,7 @@ void TSkrivoExpert::Accept(bool& handled) {
     const std::string word = list->lvWords->Caption(item);
     HideSuggestion(GetCfg()->HideAfterReplace);
     if (ReplaceWord(-1, word)) {
-        Play(2);
+        Play(seReplaced);
         // ReplaceWord has already taught FDict the word, which shifts its
         // entries: the stored index may point at another word by now, so the
         // word is looked up again by its text.

@@ -1,6 +1,7 @@
 // TSkrivoExpert's list navigation: End, Home, Up and Down move in the visible list or leave it.
 #include "suggest/SuggestWindow.h"
 #include "config/ExpertConfig.h"
+#include "config/SoundEvents.h"
 #include "expert/SkrivoExpert.h"
 #include "platform/VirtualKeys.h"
 
@@ -20,7 +21,7 @@ void TSkrivoExpert::ListNavigation(TKeyCall& call) {
         ResetTimer();
         return;
     }
-    Play(5);
+    Play(seArrowInList);
     list->lvWords->Perform(win::WM_KEYDOWN, call.msg.wParam, call.msg.lParam);
     list->lvWords->Perform(win::WM_KEYUP, call.msg.wParam, call.msg.lParam);
     call.handled = true;

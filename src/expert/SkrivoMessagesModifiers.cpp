@@ -5,18 +5,11 @@
 #include "platform/VirtualKeys.h"
 
 namespace skrivo {
-namespace {
-
-enum WhichSide { kAnySide = 0, kLeftOnly = 1, kRightOnly = 2 };
-constexpr int kCompleteByShift = 1;
-constexpr int kCompleteByCtrl = 2;
-
-}  // namespace
 
 void TSkrivoExpert::DetectSoloModifier(TKeyCall& call) {
     const TExpertConfig& cfg = *GetCfg();
     const bool isShift = call.msg.wParam == win::VK_SHIFT;
-    const int completeKey = isShift ? kCompleteByShift : kCompleteByCtrl;
+    const int completeKey = isShift ? kcShift : kcCtrl;
     if (cfg.KeyComplete != completeKey && !cfg.OtherShfCtlHidesList && !cfg.UseCtlShf2ForceViewList) return;
     host::IWindows& windows = host::Host()->Windows();
     const bool left = windows.GetKeyState(isShift ? win::VK_LSHIFT : win::VK_LCONTROL) < 0;
@@ -24,15 +17,15 @@ void TSkrivoExpert::DetectSoloModifier(TKeyCall& call) {
     // The other two of Shift, Ctrl and Alt must be up for a solo press.
     const win::TShiftState others = isShift ? (win::ssCtrl | win::ssAlt) : (win::ssShift | win::ssAlt);
     if ((call.shift & others) != 0) return;
-    const bool designated = cfg.WhatShiftCtrl == kAnySide || (cfg.WhatShiftCtrl == kLeftOnly && left && !right) ||
-                            (cfg.WhatShiftCtrl == kRightOnly && right && !left);
+    const bool designated = cfg.WhatShiftCtrl == wscAny || (cfg.WhatShiftCtrl == wscLeftOnly && left && !right) ||
+                            (cfg.WhatShiftCtrl == wscRightOnly && right && !left);
     if (designated) {
         call.soloDesignated = true;
         return;
     }
     if (!cfg.OtherShfCtlHidesList) return;
-    call.soloOther = (cfg.WhatShiftCtrl == kLeftOnly && right && !left) ||
-                     (cfg.WhatShiftCtrl == kRightOnly && left && !right);
+    call.soloOther = (cfg.WhatShiftCtrl == wscLeftOnly && right && !left) ||
+                     (cfg.WhatShiftCtrl == wscRightOnly && left && !right);
 }
 
 void TSkrivoExpert::KeyUpMessage(TKeyCall& call) {
@@ -49,7 +42,7 @@ void TSkrivoExpert::KeyUpMessage(TKeyCall& call) {
         }
         if (SuggestionListVisible()) {
             FShiftCtrlFirst = false;
-            if (cfg.KeyComplete != 0) Accept(call.handled);
+            if (cfg.KeyComplete != kcEnter) Accept(call.handled);
         } else if (cfg.UseCtlShf2ForceViewList) {
             ForceShowWordsList();
         }

@@ -9,7 +9,7 @@ namespace skrivo {
 namespace {
 
 // WhenMouseOver from this value on keeps the list while the mouse works in it.
-constexpr int kMouseOverKeepsList = 2;
+constexpr int kMouseOverKeepsList = wmoTransparent;
 
 }  // namespace
 

@@ -5,6 +5,7 @@
 #include "bridge/QvNotifier.h"
 #include "completion/AutoSaveRules.h"
 #include "completion/SelfTeachingDictionary.h"
+#include "config/ExpertConfig.h"
 #include "expert/SkrivoExpert.h"
 #include "platform/Clock.h"
 
@@ -23,7 +24,7 @@ void TSkrivoExpert::Notify(TQvNotifier* notifier, host::TNotifyCode code) {
             ResetTimer();
             break;
         case host::ncAfterSave: {
-            if (SaveRequestedByFileSave(CfgAutoSave(), FDict->LastSaveTick(), win::GetTickCount()))
+            if (SaveRequestedByFileSave(GetCfg()->AutoSave, FDict->LastSaveTick(), win::GetTickCount()))
                 FSaveRequested = true;
             SaveBookmarks(notifier);
             break;

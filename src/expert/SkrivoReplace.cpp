@@ -5,6 +5,7 @@
 #include "bridge/QvNotifier.h"
 #include "suggest/SuggestWindow.h"
 #include "config/ExpertConfig.h"
+#include "config/SoundEvents.h"
 #include "expert/SkrivoExpert.h"
 #include "host/api/EditorServices.h"
 #include "host/api/Host.h"
@@ -142,7 +143,7 @@ bool TSkrivoExpert::DoRestore() {
     if (TfmSuggest* list = SggListIfCreated(); list && list->Visible()) list->hide();
     if (!notifier->Replace(FReplacePos, static_cast<int>(current.size()), FOldText)) return false;
     if (cursorToRestoredEnd) notifier->SetPosition(FReplacePos + static_cast<int>(FOldText.size()));
-    Play(3);
+    Play(seRestored);
     if (GetCfg()->HideAfterRestore) {
         HideSuggestion(true);
         FLastModified = nullptr;

@@ -13,7 +13,7 @@ namespace {
 constexpr std::size_t kKeptSoundRequests = 1000;
 }  // namespace
 
-void TSkrivoExpert::Play(int event) {
+void TSkrivoExpert::Play(TSoundEvent event) {
     if (!FReady) return;
     FNavKey = true;
     if (!GetCfg()->AllowSounds) return;
@@ -27,7 +27,7 @@ void TSkrivoExpert::Play(int event) {
 
 // The loaded wave or melody of the event plays here once sounds are loaded
 // (ReLoadSounds); until then a request is heard as nothing.
-void TSkrivoExpert::DoPlaySnd(int event) { Rpt("Sound event ", std::to_string(event)); }
+void TSkrivoExpert::DoPlaySnd(TSoundEvent event) { Rpt("Sound event ", std::to_string(event)); }
 
 std::vector<int> TSkrivoExpert::TakeSoundRequests() {
     std::vector<int> taken;

@@ -4,12 +4,14 @@
 #include "bridge/Diagnostics.h"
 #include "bridge/QvNotifier.h"
 #include "config/ExpertConfig.h"
+#include "config/SoundEvents.h"
 #include "expert/SkrivoExpert.h"
 #include "host/api/Host.h"
 #include "platform/VirtualKeys.h"
 #include "subst/MatchText.h"
 #include "subst/Replacement.h"
 #include "subst/SubstitutionEngine.h"
+#include "platform/ScopedValue.h"
 
 namespace skrivo {
 
@@ -17,19 +19,6 @@ namespace {
 
 // How far DoSubstitutions looks after the cursor; the line ends earlier.
 constexpr int kAfterCursorRead = 1000;
-
-// Sets a flag for the life of a scope, so that it is cleared on every way
-// out, errors included.
-class FlagScope {
-public:
-    explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
-    ~FlagScope() { flag_ = false; }
-    FlagScope(const FlagScope&) = delete;
-    FlagScope& operator=(const FlagScope&) = delete;
-
-private:
-    bool& flag_;
-};
 
 std::string UpToLineEnd(std::string text) {
     if (const auto cr = text.find('\r'); cr != std::string::npos) text.erase(cr);
@@ -51,7 +40,7 @@ bool TSkrivoExpert::DoSubstitutions(TQvNotifier* notifier) {
         MacroExecuting() || !IsEditorForeground())
         return false;
 
-    FlagScope inSubstitution(FInSubstitution);
+    ScopedValue inSubstitution(FInSubstitution, true);
     Rpt("Subst");
     try {
         const std::string before = ReadText(-100);
@@ -99,7 +88,7 @@ bool TSkrivoExpert::DoSubstitutions(TQvNotifier* notifier) {
         FOwnEdit = true;
         FJustReplaced = true;
         ResetTimer();
-        Play(2);
+        Play(seReplaced);
         ForceCodeParam();
         HideSuggestion(false);
         return true;

@@ -3,16 +3,13 @@
 #include "bridge/QvNotifier.h"
 #include "suggest/SuggestWindow.h"
 #include "config/ExpertConfig.h"
+#include "config/SoundEvents.h"
 #include "expert/SkrivoExpert.h"
 #include "host/api/Host.h"
 
 namespace skrivo {
 
 namespace {
-constexpr int kWhenMouseOverSwitch = 0;
-constexpr int kWhenMouseOverHide = 1;
-constexpr int kWhenMouseOverTransparent = 2;
-constexpr int kWhenMouseOverSelect = 3;
 constexpr int kOpaque = 255;
 
 bool CursorInside(TfmSuggest& list) {
@@ -24,7 +21,7 @@ bool CursorInside(TfmSuggest& list) {
 TfmSuggest* TSkrivoExpert::GetSggList() {
     if (!FSggList) {
         FSggList = std::make_unique<TfmSuggest>();
-        FSggList->OnPlaySnd = [this](int soundEvent) { DoPlaySnd(soundEvent); };
+        FSggList->OnPlaySnd = [this](TSoundEvent soundEvent) { DoPlaySnd(soundEvent); };
     }
     return FSggList.get();
 }
@@ -35,7 +32,7 @@ void TSkrivoExpert::ShowSggList() {
     if (!cfg.ShowListAutomatically && !FForceShow) {
         if (!FHaveWordsPlayed) {
             FHaveWordsPlayed = true;
-            Play(11);
+            Play(seHaveWords);
         }
         return;
     }
@@ -44,11 +41,11 @@ void TSkrivoExpert::ShowSggList() {
     SetListAlpha(list, SuggestShownAlpha(cfg.SemiTransparent, cfg.AlphaBlendLevel));
     // Under a resting mouse the list would flicker away at once; it waits
     // until the mouse has left its place.
-    if (cfg.WhenMouseOver == kWhenMouseOverHide && CursorInside(*list)) {
+    if (cfg.WhenMouseOver == wmoHide && CursorInside(*list)) {
         FShowPendingMouse = true;
         return;
     }
-    Play(0);
+    Play(seAppear);
     list->show();
     const int selected = list->lvWords->Selected();
     if (selected >= 0)
@@ -60,7 +57,7 @@ void TSkrivoExpert::ShowSggList() {
     FShowPendingMouse = false;
     if (selected >= 0) list->lvWords->MakeVisible(selected);
     list->FShown = true;
-    list->FMouseSelect = !cfg.MouseClickNecessary && cfg.WhenMouseOver == kWhenMouseOverSelect;
+    list->FMouseSelect = !cfg.MouseClickNecessary && cfg.WhenMouseOver == wmoSelectWords;
 
     TSuggestListView& words = *list->lvWords;
     words.OnClick = nullptr;
@@ -78,7 +75,7 @@ void TSkrivoExpert::HideSuggestion(bool notSuggestUntilNext) {
     FHaveSuggestions = false;
     FShowPendingMouse = false;
     if (FSggList && FSggList->isVisible()) {
-        Play(1);
+        Play(seDisappear);
         FSggList->hide();
         ResetTimer();
     }
@@ -104,20 +101,20 @@ void TSkrivoExpert::MouseMoveOverSggList() {
     host::IHost& host = *host::Host();
     win::TPoint cursor;
     const bool inside = host.Windows().GetCursorPos(cursor) && list->ContainsScreenPoint(cursor);
-    if (!inside && cfg.WhenMouseOver != kWhenMouseOverTransparent) return;
+    if (!inside && cfg.WhenMouseOver != wmoTransparent) return;
     switch (cfg.WhenMouseOver) {
-        case kWhenMouseOverSwitch:
+        case wmoSwitchPosition:
             if (auto moved = SwitchSuggestPosition(list->BoundsRect(), FCaretScreenPos, FLineHeight, cursor,
                                                    HostSuggestScreen(host)))
                 list->SetBoundsRect(*moved);
             break;
-        case kWhenMouseOverHide:
+        case wmoHide:
             if (list->isVisible()) {
                 HideSuggestion(false);
                 FShowPendingMouse = true;
             }
             break;
-        case kWhenMouseOverTransparent:
+        case wmoTransparent:
             SetListAlpha(list, SuggestMouseOverAlpha(inside, cfg.SemiTransparent, cfg.AlphaBlendLevel));
             break;
         default:
@@ -140,7 +137,7 @@ void TSkrivoExpert::LClick_Replace() {
     if (!list || list->lvWords->Selected() < 0) return;
     const std::string caption = list->lvWords->Caption(list->lvWords->Selected());
     list->hide();
-    Play(2);
+    Play(seReplaced);
     ReplaceWord(-1, caption);
 }
 
@@ -149,7 +146,7 @@ void TSkrivoExpert::LDblClk_Replace() {
     if (!list || list->lvWords->Selected() < 0) return;
     const std::string caption = list->lvWords->Caption(list->lvWords->Selected());
     HideSuggestion(true);
-    Play(2);
+    Play(seReplaced);
     ReplaceWord(-1, caption);
 }
 

@@ -8,6 +8,7 @@
 #include "suggest/SuggestWindow.h"
 #include "completion/TextFold.h"
 #include "config/ExpertConfig.h"
+#include "config/SoundEvents.h"
 #include "expert/SkrivoExpert.h"
 #include "host/api/Host.h"
 #include "platform/Clock.h"
@@ -15,6 +16,9 @@
 namespace skrivo {
 
 namespace {
+// The delay counts whole timer ticks; a hand-edited value below one tick
+// still waits one tick rather than running the count negative.
+constexpr int kTimerIntervalMs = 250;
 // A tick this soon after a key or a modification would act on a state the
 // user is still changing.
 constexpr long long kQuietAfterResetMs = 150;
@@ -41,6 +45,11 @@ bool SameFileName(const std::string& a, const std::string& b) {
     return fold.Lower(a) == fold.Lower(b);
 }
 }  // namespace
+
+std::int32_t TSkrivoExpert::DelayTicks() const {
+    const int delay = GetCfg()->DelayTime;
+    return delay < kTimerIntervalMs ? 0 : delay / kTimerIntervalMs - 1;
+}
 
 void TSkrivoExpert::ResetTimer() {
     if (FTimer) FTimer->SetEnabled(false);
@@ -152,7 +161,7 @@ void TSkrivoExpert::UpdateListVisibility() {
     if (list && list->isVisible()) {
         if (!sameFocus || !sameFile) HideSuggestion(false);
         if (list->isVisible() && KibitzWindowVisible()) {
-            Play(1);
+            Play(seDisappear);
             HideSuggestion(false);
         }
         return;
@@ -175,7 +184,7 @@ void TSkrivoExpert::FollowMouseOverList() {
     if (!list || !list->isVisible()) return;
     win::TPoint cursor;
     const bool inside = host::Host()->Windows().GetCursorPos(cursor) && list->ContainsScreenPoint(cursor);
-    if (inside || GetCfg()->WhenMouseOver == 2) MouseMoveOverSggList();
+    if (inside || GetCfg()->WhenMouseOver == wmoTransparent) MouseMoveOverSggList();
 }
 
 void TSkrivoExpert::WatchDictionaryFile() {
@@ -186,7 +195,7 @@ void TSkrivoExpert::WatchDictionaryFile() {
 }
 
 void TSkrivoExpert::AutoSaveDictionary() {
-    if (PeriodicSaveDue(CfgAutoSave(), FDict->LastSaveTick(), win::GetTickCount())) {
+    if (PeriodicSaveDue(GetCfg()->AutoSave, FDict->LastSaveTick(), win::GetTickCount())) {
         SaveDictionary();
     } else if (FSaveRequested) {
         FSaveRequested = false;

@@ -420,7 +420,7 @@ void TfmSuggest::WMPlaySnd(win::WPARAM wParam) {
     // Anyone may post to a window: a number that names no sound event must
     // not reach the handler, which indexes the sounds with it.
     if (wParam >= static_cast<win::WPARAM>(kSoundEventCount)) return;
-    if (OnPlaySnd) OnPlaySnd(static_cast<int>(wParam));
+    if (OnPlaySnd) OnPlaySnd(static_cast<TSoundEvent>(wParam));
 }
 
 void TfmSuggest::lvWordsDrawItem(QPainter& canvas, int index, const QRect& rect, TOwnerDrawState state) {

@@ -14,6 +14,7 @@
 
 #include "completion/SuggestPlacement.h"
 #include "completion/SuggestionRanking.h"
+#include "config/SoundEvents.h"
 #include "host/api/Form.h"
 #include "platform/VirtualKeys.h"
 
@@ -136,7 +137,7 @@ public:
     // Moving the mouse over the list selects the word under it.
     bool FMouseSelect = false;
     // Plays a sound event (WM_PLAYSND).
-    std::function<void(int soundEvent)> OnPlaySnd;
+    std::function<void(TSoundEvent soundEvent)> OnPlaySnd;
 
     // The list's content as the ranking made it: the items in display order,
     // then the selected item and the focus mark.

@@ -1,11 +1,15 @@
 // Loading and unloading Skrivo in a running IDE: registration, the menu item, and the hooks put back.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QWidget>
+
 #include <string>
 #include <vector>
 
 #include "bridge/Diagnostics.h"
 #include "expert/SkrivoPackage.h"
+#include "host/forms/WindowRegistry.h"
 #include "host/packages/PackageLoader.h"
 #include "host/testing/OffscreenHost.h"
 #include "platform/FileIO.h"
@@ -112,15 +116,27 @@ TEST_F(SkrivoPackage, LoadingRotatesTheDiagnosticLog) {
     EXPECT_EQ(ReadFileBytes(AppPath() + kPreviousLogFileName), "last session");
 }
 
+int SuggestionListWindows() {
+    int count = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (host::WindowRegistry::ClassNameOf(widget) == "TfmSuggest") ++count;
+    return count;
+}
+
 TEST_F(SkrivoPackage, UnloadingWhileTheIdeTerminatesIsOrderly) {
     bool previousCalled = false;
     host->Application().SetOnMessage([&](win::TMsg&, bool&) { previousCalled = true; });
-    host.OpenText("Unit1.pas", "x");
+    WriteFileAtomic(AppPath() + "fixed.dic", "begin\r\nBeginUpdate");
+    host.OpenText("Unit1.pas", "|");
     ASSERT_TRUE(Load());
+    host.Type("beg");
+    host.Advance(1000);
+    ASSERT_EQ(SuggestionListWindows(), 1);
     host->Quit();
     ASSERT_TRUE(host->Application().Terminated());
     ASSERT_TRUE(Unload());
     EXPECT_FALSE(IsRegistered());
+    EXPECT_EQ(SuggestionListWindows(), 0);
     win::TMsg msg;
     bool handled = false;
     host->Application().OnMessage()(msg, handled);

@@ -171,18 +171,18 @@ TEST_F(SuggestList, SoundRequestsNeedReadinessAndAllowSoundsAndKeepTheLatest) {
     host.OpenText("Unit1.pas", "|");
     Start();
     Sounds();
-    E().Play(5);
+    E().Play(seArrowInList);
     EXPECT_EQ(Sounds(), std::vector<int>{5});
     Cfg().AllowSounds = false;
-    E().Play(5);
+    E().Play(seArrowInList);
     EXPECT_TRUE(Sounds().empty());
     Cfg().AllowSounds = true;
     E().SetReady(false);
-    E().Play(5);
+    E().Play(seArrowInList);
     EXPECT_TRUE(Sounds().empty());
     E().SetReady(true);
     // Nobody takes them in the IDE: the record must not grow without end.
-    for (int i = 0; i < 5000; ++i) E().Play(i % 12);
+    for (int i = 0; i < 5000; ++i) E().Play(static_cast<TSoundEvent>(i % kSoundEventCount));
     const std::vector<int> kept = Sounds();
     EXPECT_LE(kept.size(), 1000u);
     ASSERT_FALSE(kept.empty());

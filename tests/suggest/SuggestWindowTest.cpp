@@ -301,7 +301,7 @@ TEST_F(SuggestWindowTest, AClickSelectsAndReportsOnceADoubleClickReportsItsOwnEv
 
 TEST_F(SuggestWindowTest, SoundRequestsArriveThroughTheMessageQueueEvenWhenNeverShown) {
     std::vector<int> played;
-    list->OnPlaySnd = [&](int event) { played.push_back(event); };
+    list->OnPlaySnd = [&](TSoundEvent event) { played.push_back(event); };
     host::IApplication& app = host->Application();
     ASSERT_FALSE(list->isVisible());
     ASSERT_TRUE(app.PostMessage(list->Handle(), 1025, 7, 0));
