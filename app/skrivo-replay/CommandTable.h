@@ -64,4 +64,8 @@ void AddUnavailableCommands(CommandTable& table);
 
 CommandTable BuildCommandTable();
 
+// Answers the host's modal dialogs from the session's queue (and runs the
+// merge progress dialog by itself); called whenever the host starts.
+void InstallDialogAnswerer(Session& session);
+
 }  // namespace skrivo::replay

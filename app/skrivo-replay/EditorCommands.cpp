@@ -50,8 +50,15 @@ void AddEditorCommands(CommandTable& table) {
                    // As a user selects: the cursor ends where the selection ends.
                    view.SetPos(0, to);
                    editor.SetBlockType(mode);
-                   editor.SetBlockStart(ToCharPos(view, from));
-                   editor.SetBlockAfter(ToCharPos(view, to));
+                   if (mode == host::TBlockType::btColumn) {
+                       // Column blocks are kept in screen columns, first and
+                       // last inside the block.
+                       editor.SetBlockStart({from.Col, from.Line});
+                       editor.SetBlockAfter({to.Col, to.Line});
+                   } else {
+                       editor.SetBlockStart(ToCharPos(view, from));
+                       editor.SetBlockAfter(ToCharPos(view, to));
+                   }
                    editor.SetBlockVisible(true);
                }});
 

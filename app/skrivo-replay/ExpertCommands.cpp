@@ -1,7 +1,9 @@
 // Commands that reach into the running expert: options, command operations by name, the learnt dictionary.
 #include <functional>
 #include <map>
+#include <optional>
 
+#include "ArgParsing.h"
 #include "CommandTable.h"
 #include "ScriptLine.h"
 #include "Session.h"
@@ -103,7 +105,9 @@ void AddExpertCommands(CommandTable& table) {
     table.Add({"call", 1, 1, "COMMAND", [](Session& s, const ScriptArgs& a) {
                    TSkrivoExpert& expert = Expert(s);
                    if (auto it = BoolCommands().find(a[0]); it != BoolCommands().end()) {
-                       s.Out() << (it->second(expert) ? "True" : "False") << '\n';
+                       const bool result = it->second(expert);
+                       s.SetLastResult(result);
+                       s.Out() << (result ? "True" : "False") << '\n';
                        return;
                    }
                    if (auto it = VoidCommands().find(a[0]); it != VoidCommands().end()) {
@@ -111,6 +115,27 @@ void AddExpertCommands(CommandTable& table) {
                        return;
                    }
                    throw ReplayError("unknown command " + a[0] + " (known: " + CommandNames() + ")");
+               }});
+
+    table.Add({"expect result", 1, 1, "True|False", [](Session& s, const ScriptArgs& a) {
+                   if (a[0] != "True" && a[0] != "False") throw ReplayError("a result is True or False, got " + QuoteScriptText(a[0]));
+                   const std::optional<bool> got = s.LastResult();
+                   if (!got) throw ExpectationFailed(a[0], "no call with a result before");
+                   if (*got != (a[0] == "True")) throw ExpectationFailed(a[0], *got ? "True" : "False");
+               }});
+
+    table.Add({"expect dict count", 1, 1, "N", [](Session& s, const ScriptArgs& a) {
+                   const long long expected = ParseNumber(a[0], "the count", 0, 0x7FFFFFFF);
+                   const std::size_t got = Expert(s).Dict().Entries().Count();
+                   if (got != static_cast<std::size_t>(expected)) throw ExpectationFailed(a[0], std::to_string(got));
+               }});
+
+    table.Add({"expect no dict", 1, 1, "ENTRY", [](Session& s, const ScriptArgs& a) {
+                   const StringList& dict = Expert(s).Dict().Entries();
+                   const std::string entry = s.ToAnsi(a[0]);
+                   for (std::size_t i = 0; i < dict.Count(); ++i)
+                       if (dict[i] == entry)
+                           throw ExpectationFailed("no entry " + QuoteScriptText(a[0]), "it at index " + std::to_string(i));
                }});
 
     table.Add({"expect dict", 2, 2, "INDEX ENTRY", [](Session& s, const ScriptArgs& a) {
