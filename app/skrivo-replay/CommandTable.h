@@ -63,4 +63,8 @@ CommandSpec UnavailableCommand(std::string name, std::string what);
 
 CommandTable BuildCommandTable();
 
+// Answers the host's modal dialogs from the session's queue (and runs the
+// merge progress dialog by itself); called whenever the host starts.
+void InstallDialogAnswerer(Session& session);
+
 }  // namespace skrivo::replay

@@ -44,19 +44,22 @@ std::string MarkCursor(const FrontText& front) {
     return out;
 }
 
-FrontText CursorLine(const FrontText& front) {
+FrontText CursorLine(Session& session, const FrontText& front) {
     const std::string& t = front.text;
-    // Only CR breaks lines, as everywhere in the expert.
-    std::size_t start = 0;
-    if (front.cursor > 0) {
-        const std::size_t cr = t.rfind('\r', front.cursor - 1);
-        if (cr != std::string::npos) start = std::min(cr + 1 < t.size() && t[cr + 1] == '\n' ? cr + 2 : cr + 1, front.cursor);
-    }
-    std::size_t end = t.find('\r', front.cursor);
-    if (end == std::string::npos) end = t.size();
+    // The editor's own line: from its first character to its line break.
+    host::IEditView& view = session.FrontView();
+    host::TCharPos lineStart;
+    lineStart.CharIndex = 0;
+    lineStart.Line = view.GetPos(0).Line;
+    host::TCharPos nextLine = lineStart;
+    ++nextLine.Line;
+    const auto start = static_cast<std::size_t>(std::clamp(view.CharPosToPos(lineStart), 0, static_cast<int>(t.size())));
+    auto end = static_cast<std::size_t>(std::clamp(view.CharPosToPos(nextLine), static_cast<int>(start), static_cast<int>(t.size())));
+    if (end > start && t[end - 1] == '\n') --end;
+    if (end > start && t[end - 1] == '\r') --end;
     FrontText line;
     line.text = t.substr(start, end - start);
-    line.cursor = front.cursor - start;
+    line.cursor = std::clamp(front.cursor, start, end) - start;
     line.virtualBlanks = front.virtualBlanks;
     return line;
 }

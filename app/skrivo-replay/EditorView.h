@@ -19,8 +19,8 @@ FrontText ReadFrontText(Session& session);
 
 // The text with "|" at the cursor (after blanks for columns beyond the line's end).
 std::string MarkCursor(const FrontText& front);
-// The cursor's line alone (no line break), the cursor's place in it, and the
-// line marked the same way.
-FrontText CursorLine(const FrontText& front);
+// The cursor's line as the editor has it (no line break) and the cursor's
+// place in it.
+FrontText CursorLine(Session& session, const FrontText& front);
 
 }  // namespace skrivo::replay

@@ -49,7 +49,7 @@ void AddExpectCommands(CommandTable& table) {
 
     table.Add({"expect line", 1, 1, "TEXT", [](Session& s, const ScriptArgs& a) {
                    const CursorText expected = ParseCursorText(s, a[0]);
-                   const FrontText line = CursorLine(ReadFrontText(s));
+                   const FrontText line = CursorLine(s, ReadFrontText(s));
                    if (expected.cursor == std::string::npos)
                        ExpectSame(s, expected.text, line.text);
                    else

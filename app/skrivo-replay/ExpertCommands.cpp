@@ -1,4 +1,7 @@
 // Commands that reach into the running expert: options, its commands by name, the learnt dictionary.
+#include <optional>
+
+#include "ArgParsing.h"
 #include "CommandTable.h"
 #include "ScriptLine.h"
 #include "Session.h"
@@ -72,10 +75,34 @@ void AddExpertCommands(CommandTable& table) {
                    TSkrivoExpert& expert = Expert(s);
                    if (const TExpertCommand* command = FindExpertCommand(a[0])) {
                        const bool result = command->run(expert);
-                       if (command->reportsResult) s.Out() << (result ? "True" : "False") << '\n';
+                       if (command->reportsResult) {
+                           s.SetLastResult(result);
+                           s.Out() << (result ? "True" : "False") << '\n';
+                       }
                        return;
                    }
                    throw ReplayError("unknown command " + a[0] + " (known: " + CommandNames() + ")");
+               }});
+
+    table.Add({"expect result", 1, 1, "True|False", [](Session& s, const ScriptArgs& a) {
+                   if (a[0] != "True" && a[0] != "False") throw ReplayError("a result is True or False, got " + QuoteScriptText(a[0]));
+                   const std::optional<bool> got = s.LastResult();
+                   if (!got) throw ExpectationFailed(a[0], "no call with a result before");
+                   if (*got != (a[0] == "True")) throw ExpectationFailed(a[0], *got ? "True" : "False");
+               }});
+
+    table.Add({"expect dict count", 1, 1, "N", [](Session& s, const ScriptArgs& a) {
+                   const long long expected = ParseNumber(a[0], "the count", 0, 0x7FFFFFFF);
+                   const std::size_t got = Expert(s).Dict().Entries().Count();
+                   if (got != static_cast<std::size_t>(expected)) throw ExpectationFailed(a[0], std::to_string(got));
+               }});
+
+    table.Add({"expect no dict", 1, 1, "ENTRY", [](Session& s, const ScriptArgs& a) {
+                   const StringList& dict = Expert(s).Dict().Entries();
+                   const std::string entry = s.ToAnsi(a[0]);
+                   for (std::size_t i = 0; i < dict.Count(); ++i)
+                       if (dict[i] == entry)
+                           throw ExpectationFailed("no entry " + QuoteScriptText(a[0]), "it at index " + std::to_string(i));
                }});
 
     table.Add({"expect dict", 2, 2, "INDEX ENTRY", [](Session& s, const ScriptArgs& a) {

@@ -10,6 +10,7 @@
 #include "expert/SkrivoPackage.h"
 #include "host/HostApplication.h"
 #include "host/editor/Module.h"
+#include "host/text/LineBreaks.h"
 #include "platform/FileIO.h"
 #include "platform/KeyboardLayout.h"
 
@@ -70,6 +71,31 @@ void Session::SetLayouts(const std::vector<win::HKL>& layouts) {
     layouts_ = layouts;
 }
 
+void Session::SetEnv(const std::string& name, const std::string& value) {
+    if (Started()) throw ReplayError("env must come before the first command that starts the IDE");
+    if (name.empty() || name.find('=') != std::string::npos) throw ReplayError("not a variable name: " + QuoteScriptText(name));
+    ::setenv(name.c_str(), value.c_str(), 1);
+}
+
+void Session::SetScreen(int width, int height) {
+    if (Started()) throw ReplayError("screen must come before the first command that starts the IDE");
+    screenWidth_ = width;
+    screenHeight_ = height;
+}
+
+FileTime Session::Now() const {
+    if (Started()) return SystemClock().Now();
+    return clockUtc_;
+}
+
+void Session::Restart() {
+    if (!Started()) throw ReplayError("restart: the IDE is not running");
+    host_->app->Quit();
+    clockMs_ = SystemClock().Milliseconds();
+    clockUtc_ = SystemClock().Now();
+    host_.reset();
+}
+
 std::string Session::ToAnsi(std::string_view utf8) const {
     bool lossy = false;
     std::string ansi = win::Utf8ToAnsi(utf8, codePage_, &lossy);
@@ -86,6 +112,9 @@ void Session::Start() {
     ::setenv("SKRIVO_HOME", Home().c_str(), 1);
     host::HostOptions options;
     options.manualClock = true;
+    options.manualStartMs = clockMs_;
+    options.manualStartUtc = clockUtc_;
+    if (screenWidth_ > 0) options.screenSize = QSize(screenWidth_, screenHeight_);
     options.codePage = codePage_;
     if (!layouts_.empty()) options.layouts = layouts_;
     options.showMainWindow = true;
@@ -95,6 +124,7 @@ void Session::Start() {
     if (!state->app->LoadPackage(kPackageName, &Register, &Unregister))
         throw ReplayError("Skrivo could not be loaded into the IDE");
     host_ = std::move(state);
+    InstallDialogAnswerer(*this);
 }
 
 host::IHost& Session::Host() {
@@ -153,8 +183,10 @@ void Session::LoadFrontText(const std::string& ansi, std::size_t cursor) {
     // only told to read the text afresh (the expert ignores form saving).
     module.NotifyAll(host::ncFormSaving);
     host::IEditView& view = FrontView();
-    const int linear = cursor == std::string::npos ? 0 : static_cast<int>(cursor);
-    host::TCharPos charPos = LineScan(ansi, linear);
+    // The editor shows the text with CR LF line breaks.
+    const std::size_t before = cursor == std::string::npos ? 0 : cursor;
+    const int linear = static_cast<int>(host::WithLineBreaks(std::string_view(ansi).substr(0, before), host::LineBreak::CrLf).size());
+    host::TCharPos charPos = LineScan(host::WithLineBreaks(ansi, host::LineBreak::CrLf), linear);
     host::TEditPos editPos;
     view.ConvertPos(false, editPos, charPos);
     view.SetPos(0, editPos);

@@ -2,12 +2,14 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "host/api/Host.h"
+#include "platform/Clock.h"
 #include "platform/CodePage.h"
 #include "platform/ShortCut.h"
 #include "platform/WinTypes.h"
@@ -31,6 +33,9 @@ public:
     void SetHome(const std::string& folder);
     void SetCodePage(win::CodePage codePage);
     void SetLayouts(const std::vector<win::HKL>& layouts);
+    // An environment variable the IDE sees (USER, for example).
+    void SetEnv(const std::string& name, const std::string& value);
+    void SetScreen(int width, int height);
     // The home folder; a fresh temporary one unless a script named one.
     const std::string& Home();
     // A script path: absolute, or relative to the home.
@@ -45,6 +50,16 @@ public:
     // The running host (started, with Skrivo loaded, on first use).
     bool Started() const { return host_ != nullptr; }
     host::IHost& Host();
+    // Closes the IDE as a user would (its modules, then Skrivo unloads and
+    // saves what it keeps); the next command starts it again on the same
+    // home, with the clock going on from where it stood.
+    void Restart();
+    // The script's clock: the host's while it runs, else where it starts.
+    FileTime Now() const;
+
+    // The result of the last "call" of a command that answers True or False.
+    void SetLastResult(bool result) { lastResult_ = result; }
+    std::optional<bool> LastResult() const { return lastResult_; }
 
     // The module in front and its first view; ReplayError when none.
     host::IModuleInterface& FrontModule();
@@ -77,6 +92,10 @@ private:
     bool ownsHome_ = false;
     win::CodePage codePage_ = win::CodePage::Cp1252;
     std::vector<win::HKL> layouts_;
+    int screenWidth_ = 0, screenHeight_ = 0;  // 0: the host's default
+    std::uint64_t clockMs_ = 1000;
+    FileTime clockUtc_ = kManualClockStartUtc;
+    std::optional<bool> lastResult_;
     std::unique_ptr<HostState> host_;
 };
 

@@ -23,6 +23,15 @@ void AddSetupCommands(CommandTable& table) {
                    s.SetLayouts(layouts);
                }});
 
+    table.Add({"env", 2, 2, "NAME VALUE", [](Session& s, const ScriptArgs& a) { s.SetEnv(a[0], a[1]); }});
+
+    table.Add({"screen", 2, 2, "WIDTH HEIGHT", [](Session& s, const ScriptArgs& a) {
+                   s.SetScreen(static_cast<int>(ParseNumber(a[0], "the width", 320, 16384)),
+                               static_cast<int>(ParseNumber(a[1], "the height", 200, 16384)));
+               }});
+
+    table.Add({"restart", 0, 0, "", [](Session& s, const ScriptArgs&) { s.Restart(); }});
+
     table.Add({"layout", 1, 1, "HEX", [](Session& s, const ScriptArgs& a) { s.SwitchLayout(ParseLayout(a[0])); }});
 }
 

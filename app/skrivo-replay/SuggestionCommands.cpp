@@ -10,8 +10,10 @@
 #include <QWidget>
 
 #include <deque>
+#include <filesystem>
 #include <map>
 
+#include "ArgParsing.h"
 #include "CommandTable.h"
 #include "config/SoundEvents.h"
 #include "ScriptLine.h"
@@ -131,7 +133,6 @@ void RunActions(Session& s, host::TForm& form, const ScriptArgs& actions) {
 // The answers queued per session, and whether the session's host asks here.
 struct DialogQueue {
     std::deque<DialogAnswer> answers;
-    bool installed = false;
     std::string error;  // an answer that failed inside the modal loop
 };
 
@@ -140,9 +141,9 @@ std::map<const Session*, DialogQueue>& Queues() {
     return queues;
 }
 
-void InstallAnswerer(Session& s) {
-    DialogQueue& queue = Queues()[&s];
-    if (queue.installed) return;
+}  // namespace
+
+void InstallDialogAnswerer(Session& s) {
     auto& app = static_cast<host::HostApplication&>(s.Host());
     app.SetModalAnswerer([&s, &app](host::TForm& form) {
         DialogQueue& q = Queues()[&s];
@@ -162,8 +163,9 @@ void InstallAnswerer(Session& s) {
         if (caption == kMergeProgressCaption)
             for (int step = 0; step < kMaxDialogSteps && form.isVisible(); ++step) app.AdvanceClock(kDialogStepMs);
     });
-    queue.installed = true;
 }
+
+namespace {
 
 // The screen as the user would see it: the IDE's main window, then every
 // other visible window over it, the suggestion list last (it stays on top).
@@ -232,13 +234,34 @@ void AddSuggestionCommands(CommandTable& table) {
                    if (got != expected) throw ExpectationFailed(JoinQuoted(expected), JoinQuoted(got));
                }});
 
+    table.Add({"expect window list", 4, 4, "X Y W H", [](Session& s, const ScriptArgs& a) {
+                   TfmSuggest* list = VisibleList(s);
+                   std::string expected;
+                   for (const std::string& n : a) expected += (expected.empty() ? "" : " ") + std::to_string(ParseNumber(n, "a coordinate", -100000, 100000));
+                   if (!list) throw ExpectationFailed(expected, "the list hidden");
+                   const win::TRect r = list->BoundsRect();
+                   const std::string got = std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.Width()) + " " +
+                                           std::to_string(r.Height());
+                   if (got != expected) throw ExpectationFailed(expected, got);
+               }});
+
+    table.Add({"expect opacity list", 1, 1, "N", [](Session& s, const ScriptArgs& a) {
+                   const long long expected = ParseNumber(a[0], "the opacity", 0, 255);
+                   TfmSuggest* list = VisibleList(s);
+                   if (!list) throw ExpectationFailed(a[0], "the list hidden");
+                   const int got = s.Host().Windows().GetWindowAlpha(list->Handle());
+                   if (got != expected) throw ExpectationFailed(a[0], std::to_string(got));
+               }});
+
     table.Add({"screenshot", 1, 1, "PATH", [](Session& s, const ScriptArgs& a) {
-                   const std::string path = s.PathOf(a[0]);
+                   // A picture is for the user: a relative path is taken from
+                   // the folder the runner started in, not from the home.
+                   const std::string path = std::filesystem::absolute(a[0]).lexically_normal().string();
                    if (!SaveScreenPicture(s, path)) throw ReplayError("cannot write " + path);
                }});
 
     table.Add({"dialog", 1, -1, "CAPTION ACTION ...", [](Session& s, const ScriptArgs& a) {
-                   InstallAnswerer(s);
+                   s.Host();  // the answerer comes with the host
                    DialogQueue& queue = Queues()[&s];
                    if (!queue.error.empty()) {
                        const std::string error = queue.error;

@@ -45,6 +45,9 @@ public:
     int EditPos2Position(host::TEditPos pos);
     host::TEditPos Pos2EditPosition(int pos);
     host::TEditPos Pos2EditPosEx(int pos, int line);
+    // A cursor standing in the empty columns past the end of its line goes to
+    // that end; true when it moved. The linear position stays the same.
+    bool LeaveVirtualSpace();
 
     // Editing. InsertText, MoveCursor, Paint and the direct branch of Replace
     // act on the editor in front.

@@ -37,7 +37,10 @@ bool TQvNotifier::Replace(int pos, int count, std::string_view text) {
     const int cursor = GetPosition();
     if (pos <= cursor && cursor <= end && IsModuleInFront()) {
         // At the cursor the edit goes through the edit position, so the
-        // cursor ends after the new text as typing would leave it.
+        // cursor ends after the new text as typing would leave it. The text
+        // goes exactly to pos: empty columns past the line's end, where the
+        // cursor may stand, are not filled first.
+        LeaveVirtualSpace();
         host::IEditPosition& at = TopBuffer()->EditPosition();
         if (pos < cursor) at.BackspaceDelete(cursor - pos);
         if (const long long rest = end - cursor; rest > 0)

@@ -87,6 +87,24 @@ host::TEditPos TQvNotifier::Pos2EditPosEx(int pos, int line) {
     return result;
 }
 
+bool TQvNotifier::LeaveVirtualSpace() {
+    host::IEditView* view = View();
+    if (!view) return false;
+    host::TEditPos cursor = view->GetPos(0);
+    host::TCharPos at;
+    view->ConvertPos(true, cursor, at);
+    host::TCharPos lineStart;
+    lineStart.CharIndex = 0;
+    lineStart.Line = at.Line;
+    // The conversion keeps the empty columns in the index; the linear
+    // position is clamped to the line's text.
+    const int real = view->CharPosToPos(at) - view->CharPosToPos(lineStart);
+    if (at.CharIndex <= real) return false;
+    at.CharIndex = static_cast<std::int16_t>(real);
+    view->SetPos(0, CharToEdit(*view, at));
+    return true;
+}
+
 void TQvNotifier::SetPosition(int pos) {
     b("-> TQvNotifier.SetPosition");
     if (pos < 0) return;

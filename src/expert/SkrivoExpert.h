@@ -135,6 +135,9 @@ public:
     // Replacement, restore, undo and redo (SkrivoReplace.cpp).
     TQvNotifier* ReplaceWord(int count, const std::string& text);
     bool DoRestore();
+    // The armed replacement could still be restored where it was made: the
+    // cursor stands at its end in its unit.
+    bool ReplacementRestorable();
     void BackSpaceDelete(int n);
     void DeleteChars(int n);
     void InsertText(const std::string& text);

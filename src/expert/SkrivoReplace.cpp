@@ -97,7 +97,17 @@ TQvNotifier* TSkrivoExpert::ReplaceWord(int /*count: every caller replaces the w
     }
     try {
         ScopedValue busy(FBusy, true);
-        std::string removed = TrailingWord(ReadText(-1));
+        std::string before = ReadText(-1);
+        // Past the end of its line the cursor reads blanks, but the word the
+        // list was made for is the one the line's text ends with.
+        if (TrailingWord(before).empty()) {
+            const host::TEditPos at = notifier->GetEditPos();
+            if (notifier->LeaveVirtualSpace()) {
+                before = ReadText(-1);
+                if (TrailingWord(before).empty()) notifier->SetEditPos(at);
+            }
+        }
+        std::string removed = TrailingWord(before);
         if (!removed.empty()) BackSpaceDelete(static_cast<int>(removed.size()));
         if (!GetCfg()->WordBeforeOnly) {
             const std::string rest = LeadingWord(ReadText(1000));
@@ -151,6 +161,11 @@ bool TSkrivoExpert::DoRestore() {
         ForceShowWordsList();
     }
     return true;
+}
+
+bool TSkrivoExpert::ReplacementRestorable() {
+    TQvNotifier* notifier = GetCurrentNotifier();
+    return FJustReplaced && notifier && notifier == FReplaceNotifier && notifier->GetEditPos() == FReplaceEndPos;
 }
 
 void TSkrivoExpert::BackSpaceDelete(int n) {

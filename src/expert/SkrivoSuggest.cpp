@@ -52,7 +52,10 @@ void TSkrivoExpert::Suggest(std::string S) {
     win::TPoint caret;
     if (!host || !FLastKeyControl || !host->Windows().GetCaretPos(caret)) return;
     const TExpertConfig& cfg = *GetCfg();
-    if (FJustReplaced && cfg.HideAfterReplace) {
+    // The record stays armed after the user moved on (a later Backspace at
+    // the replacement's end may still restore it), but the list is held back
+    // only while that end is where the user is.
+    if (cfg.HideAfterReplace && ReplacementRestorable()) {
         HideSuggestion(false);
         return;
     }

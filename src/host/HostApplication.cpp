@@ -72,7 +72,7 @@ HostApplication::HostApplication(HostOptions options) : options_(std::move(optio
     if (options_.layouts.empty() || !SetInstalledLayouts(options_.layouts)) SetInstalledLayouts({HKL_US});
     ActivateKeyboardLayout(InstalledLayouts().front());
     if (options_.manualClock) {
-        manual_ = std::make_unique<ManualClock>(options_.manualStartMs);
+        manual_ = std::make_unique<ManualClock>(options_.manualStartMs, options_.manualStartUtc);
         SetSystemClock(manual_.get());
     }
     sound_ = options_.sound ? std::move(options_.sound) : std::make_unique<NullSoundDevice>();

@@ -12,6 +12,7 @@
 
 #include "host/api/Host.h"
 #include "host/input/KeyState.h"
+#include "platform/Clock.h"
 #include "platform/CodePage.h"
 #include "platform/KeyboardLayout.h"
 
@@ -44,6 +45,8 @@ struct HostOptions {
     // Tests and the headless runner: time stands still until AdvanceClock.
     bool manualClock = false;
     std::uint64_t manualStartMs = 1000;
+    // The manual clock's UTC time at manualStartMs (default 2026-01-01).
+    FileTime manualStartUtc = kManualClockStartUtc;
     win::CodePage codePage = win::CodePage::Cp1252;
     // The installed keyboard layouts, the first one active.
     std::vector<win::HKL> layouts{win::HKL_US};

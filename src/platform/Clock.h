@@ -29,11 +29,14 @@ public:
     FileTime Now() const override;
 };
 
+// 2026-01-01 00:00:00 UTC, where a manual clock starts unless told otherwise.
+inline constexpr FileTime kManualClockStartUtc = 134116992000000000ULL;
+
 // Time stands still until Advance or Set moves it. Starts at the given tick
 // count and UTC time (defaults: tick 1000, 2026-01-01 00:00:00 UTC).
 class ManualClock final : public Clock {
 public:
-    explicit ManualClock(std::uint64_t startMs = 1000, FileTime startUtc = 134116992000000000ULL);
+    explicit ManualClock(std::uint64_t startMs = 1000, FileTime startUtc = kManualClockStartUtc);
     std::uint64_t Milliseconds() const override { return ms_; }
     FileTime Now() const override { return utc_ + (ms_ - startMs_) * 10000ULL; }
     void Advance(std::uint64_t ms) { ms_ += ms; }

@@ -1,5 +1,8 @@
 // BeginEndTarget: from the token at the cursor to the other end of its pair.
+#include <algorithm>
+
 #include "source/BlockNavigation.h"
+#include "source/CharClasses.h"
 #include "source/TokenTests.h"
 
 namespace skrivo {
@@ -10,15 +13,31 @@ bool AtStatementOpener(const TSourceWalker& w) {
   return AtWord(w, {"begin", "try", "asm", "case", "repeat"});
 }
 
-bool AtOpeningDirective(const TSourceWalker& w) {
-  return AtToken(w, {"{$ifdef", "{$ifndef", "{$ifopt"});
+// The directive at the walker is {$name ...}: the whole word, so that "if"
+// is neither "ifdef" nor "ifend".
+bool AtDirective(const TSourceWalker& w, std::string_view name) {
+  const std::string_view text = w.Text();
+  const auto at = static_cast<std::size_t>(w.Pos());
+  if (at + 2 + name.size() > text.size() || text.compare(at, 2, "{$") != 0 || text.compare(at + 2, name.size(), name) != 0)
+    return false;
+  const std::size_t after = at + 2 + name.size();
+  return after == text.size() || !IsTokenChar(text[after]);
 }
+
+bool AtOpeningDirective(const TSourceWalker& w) {
+  return AtDirective(w, "ifdef") || AtDirective(w, "ifndef") || AtDirective(w, "ifopt") || AtDirective(w, "if");
+}
+
+// {$IF} may be closed by {$IFEND} (the older compilers' form) or {$ENDIF}.
+bool AtClosingDirective(const TSourceWalker& w) { return AtDirective(w, "endif") || AtDirective(w, "ifend"); }
+
+bool AtMiddleDirective(const TSourceWalker& w) { return AtDirective(w, "else") || AtDirective(w, "elseif"); }
 
 std::optional<int> OpeningDirective(TSourceWalker& w) {
   int depth = 1;
   do {
     w.Prev();
-    if (w.CurTokenIs("{$endif")) ++depth;
+    if (AtClosingDirective(w)) ++depth;
     else if (AtOpeningDirective(w)) --depth;
   } while (depth != 0 && w.Pos() > 0);
   if (depth != 0) return std::nullopt;
@@ -29,11 +48,28 @@ std::optional<int> ClosingDirective(TSourceWalker& w) {
   int depth = 1;
   do {
     w.Next();
-    if (w.CurTokenIs("{$endif")) --depth;
+    if (AtClosingDirective(w)) --depth;
     else if (AtOpeningDirective(w)) ++depth;
   } while (depth != 0 && !w.Eof());
   if (depth != 0) return std::nullopt;
   return w.Pos();
+}
+
+// A cursor anywhere in a directive, from its "{" to just after its "}",
+// stands on the directive: the start of its "{", or -1 outside any.
+int DirectiveAround(std::string_view tokens, int cursor) {
+  // Directives are short; a "{" this far back opens none the cursor is in.
+  constexpr int kMaxDirectiveLength = 1024;
+  int at = std::min(cursor, static_cast<int>(tokens.size()) - 1);
+  // Just after the "}" (on the blank that follows it) counts as on it.
+  if (at > 0 && tokens[static_cast<std::size_t>(at)] == ' ' && tokens[static_cast<std::size_t>(at - 1)] == '}') --at;
+  const int limit = std::max(0, at - kMaxDirectiveLength);
+  for (int i = at; i >= limit; --i) {
+    const char c = tokens[static_cast<std::size_t>(i)];
+    if (c == '{') return i + 1 < static_cast<int>(tokens.size()) && tokens[static_cast<std::size_t>(i) + 1] == '$' ? i : -1;
+    if (c == '}' && i != at) return -1;
+  }
+  return -1;
 }
 
 // Back to the opening bracket; an unbalanced bracket stops at the start of
@@ -138,23 +174,24 @@ std::optional<int> ElseOrEndOfThen(TSourceWalker& w) {
 
 std::optional<int> BeginEndTarget(std::string_view tokens, int cursor) {
   if (cursor < 0) return std::nullopt;
-  TSourceWalker w(tokens, cursor);
+  const int directive = tokens.empty() ? -1 : DirectiveAround(tokens, cursor);
+  TSourceWalker w(tokens, directive >= 0 ? directive : cursor);
 
   if (AtWord(w, {"end", "until"})) return ExecuteLevelUp(w);
-  if (w.CurTokenIs("{$endif")) return OpeningDirective(w);
-  if (AtOpeningDirective(w) || w.CurTokenIs("{$else")) return ClosingDirective(w);
+  if (AtClosingDirective(w)) return OpeningDirective(w);
+  if (AtOpeningDirective(w) || AtMiddleDirective(w)) return ClosingDirective(w);
   if (AtToken(w, {")", "]"})) return OpeningBracket(w);
   if (AtToken(w, {"(", "["})) return ClosingBracket(w);
   if (AtWord(w, {"class", "object", "interface", "dispinterface"})) {
     // A unit's "interface" section keyword is no declaration: fall through.
     if (!AtWord(w, {"interface"}) || TokenBeforeIs(w, "=")) {
       if (!DeclarationOpensBlock(w)) return std::nullopt;
-      return ExecuteScanToEnd(w);
+      return DeclarationScanToEnd(w);
     }
   }
   if (AtWord(w, {"record"})) {
     if (TokenAfter(w).CurTokenIs(";")) return std::nullopt;
-    return ExecuteScanToEnd(w);
+    return DeclarationScanToEnd(w);
   }
   if (AtWord(w, {"for", "to", "do", "downto", "while"})) return LoopBodyEnd(w);
   if (AtWord(w, {"else"})) return ThenOfElse(w);

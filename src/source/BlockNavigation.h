@@ -24,6 +24,15 @@ std::optional<int> LevelUpTarget(std::string_view tokens, int cursor);
 // or opens; never the final "end." of the unit.
 std::optional<int> ExecuteScanToEnd(TSourceWalker& walker);
 
+// Forward from a "record", "class" or "object" that opens a declaration to
+// its "end": nested declarations are counted, and a record's variant part
+// ("case ... of") opens no block of its own.
+std::optional<int> DeclarationScanToEnd(TSourceWalker& walker);
+
+// The walker stands on "case": is it the variant part of a record rather
+// than a case statement? Its first label is followed by a bracketed field list.
+bool CaseIsVariantPart(const TSourceWalker& walker);
+
 // Backward from the walker to the keyword or bracket that opens the
 // enclosing block (from "end" or "until", the one that opens that block).
 std::optional<int> ExecuteLevelUp(TSourceWalker& walker);

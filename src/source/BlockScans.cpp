@@ -44,7 +44,7 @@ std::optional<int> KeywordWalkUp(TSourceWalker& w) {
       if (AtWord(w, {"end", "until"})) {
         ++open;
       } else if (AtStatementOpener(w)) {
-        --open;
+        if (!w.CurTokenIs("case") || !CaseIsVariantPart(w)) --open;
       } else if (w.CurTokenIs("record")) {
         if (!w.TokenAtPosIs(nextTokenPos, ";")) --open;
       } else if (AtWord(w, {"class", "object", "interface", "dispinterface"})) {
@@ -92,6 +92,49 @@ std::optional<int> ExecuteScanToEnd(TSourceWalker& w) {
       if (w.CurTokenIs("end") && TokenAfter(w).CurTokenIs(".")) return std::nullopt;
     } else if (AtStatementOpener(w)) {
       ++open;
+    }
+  } while (!w.Eof() && open != 0);
+  if (open != 0) return std::nullopt;
+  return w.Pos();
+}
+
+bool CaseIsVariantPart(const TSourceWalker& at) {
+  // The variant part's "of" and first label lie within a few tokens; the
+  // cap keeps a malformed unit from being walked to its end.
+  constexpr int kMaxTokens = 64;
+  TSourceWalker w = at;
+  bool afterOf = false;
+  int depth = 0;
+  for (int n = 0; n < kMaxTokens; ++n) {
+    w.Next();
+    if (w.Eof() || w.CurTokenIs(";") || AtWord(w, {"begin", "end"})) return false;
+    if (!afterOf) {
+      afterOf = AtWord(w, {"of"});
+      continue;
+    }
+    if (AtToken(w, {"(", "["})) ++depth;
+    else if (AtToken(w, {")", "]"})) --depth;
+    else if (depth == 0 && w.CurTokenIs(":")) return TokenAfter(w).CurTokenIs("(");
+  }
+  return false;
+}
+
+std::optional<int> DeclarationScanToEnd(TSourceWalker& w) {
+  int open = 1;
+  do {
+    w.Next();
+    if (!w.AtAlpha()) continue;
+    if (AtWord(w, {"end", "until"})) {
+      --open;
+      if (w.CurTokenIs("end") && TokenAfter(w).CurTokenIs(".")) return std::nullopt;
+    } else if (AtWord(w, {"begin", "repeat", "asm", "try"})) {
+      ++open;
+    } else if (AtWord(w, {"case"})) {
+      if (!CaseIsVariantPart(w)) ++open;
+    } else if (AtWord(w, {"record"})) {
+      if (!TokenAfter(w).CurTokenIs(";")) ++open;
+    } else if (AtWord(w, {"class", "object", "interface", "dispinterface"})) {
+      if (DeclarationOpensBlock(w)) ++open;
     }
   } while (!w.Eof() && open != 0);
   if (open != 0) return std::nullopt;

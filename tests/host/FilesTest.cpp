@@ -47,34 +47,63 @@ public:
     bool cancelCompile = false;
 };
 
-std::string EveryByteWithMixedLineBreaks() {
-    std::string bytes = "unit X;\r\nline two\nline three\rline four\r\n";
-    for (int b = 0; b < 256; ++b) bytes += static_cast<char>(b);
-    bytes += "\r\n\r\nend.";
-    return bytes;
+// Every byte value but the two that make line breaks, in lines ended by brk.
+std::string EveryByteUnit(std::string_view brk) {
+    std::string bytes = "unit X;" + std::string(brk) + "line two" + std::string(brk);
+    for (int b = 0; b < 256; ++b)
+        if (b != '\r' && b != '\n') bytes += static_cast<char>(b);
+    return bytes + std::string(brk) + std::string(brk) + "end.";
 }
 
 class RoundTripTest : public ::testing::TestWithParam<win::CodePage> {};
 
+// The editor shows every unit with CR LF; the file keeps its own convention.
 TEST_P(RoundTripTest, OpeningAndSavingUneditedLeavesTheFileByteIdentical) {
     HostOptions options = OffscreenHost::DefaultOptions();
     options.codePage = GetParam();
     OffscreenHost host(std::move(options));
-    const std::string bytes = EveryByteWithMixedLineBreaks();
-    Module& module = host.OpenText("Unit1.pas", "");
-    module.LoadAnsi(bytes);
-    ASSERT_TRUE(host->SaveFile(module));
-    ASSERT_EQ(host.Temp().Read("Unit1.pas"), bytes);
+    const std::string shown = EveryByteUnit("\r\n");
+    for (const std::string_view brk : {"\r\n", "\n", "\r"}) {
+        SCOPED_TRACE(brk == "\n" ? "LF" : brk == "\r" ? "CR" : "CR LF");
+        const std::string bytes = EveryByteUnit(brk);
+        Module& module = host.OpenText("Unit1.pas", "");
+        module.LoadAnsi(bytes);
+        EXPECT_EQ(host.Text(), shown);
+        ASSERT_TRUE(host->SaveFile(module));
+        ASSERT_EQ(host.Temp().Read("Unit1.pas"), bytes);
+        host->CloseFile(module);
 
-    host.Temp().Write("Unit2.pas", bytes);
-    Module* reopened = host->OpenFile(host.Temp().File("Unit2.pas"));
-    ASSERT_NE(reopened, nullptr);
-    EXPECT_EQ(host.Text(), bytes);
-    EXPECT_EQ(host.Current().Control()->Index().Length(), static_cast<int>(bytes.size()));
-    host.Type("typed");
-    ASSERT_TRUE(host->EditorServices()->TopBuffer()->Undo());
-    ASSERT_TRUE(host->SaveFile(*reopened));
-    EXPECT_EQ(host.Temp().Read("Unit2.pas"), bytes);
+        host.Temp().Write("Unit2.pas", bytes);
+        Module* reopened = host->OpenFile(host.Temp().File("Unit2.pas"));
+        ASSERT_NE(reopened, nullptr);
+        EXPECT_EQ(host.Text(), shown);
+        EXPECT_EQ(host.Current().Control()->Index().Length(), static_cast<int>(shown.size()));
+        host.Type("typed");
+        ASSERT_TRUE(host->EditorServices()->TopBuffer()->Undo());
+        ASSERT_TRUE(host->SaveFile(*reopened));
+        EXPECT_EQ(host.Temp().Read("Unit2.pas"), bytes);
+        host->CloseFile(*reopened);
+    }
+}
+
+// Mixed line ends are saved in the convention most of them use; a line
+// broken in the editor gets it too.
+TEST(LineBreakFilesTest, EditedUnitsKeepTheirConvention) {
+    OffscreenHost host;
+    struct Case {
+        std::string file, saved;
+    };
+    for (const Case& c : {Case{"a\nb\n", "a\n\nb\n"}, Case{"a\rb\r", "a\r\rb\r"}, Case{"a\r\nb\r\n", "a\r\n\r\nb\r\n"},
+                          Case{"a\nb\r\nc\n", "a\n\nb\nc\n"}, Case{"a\rb\nc\r\n", "a\r\n\r\nb\r\nc\r\n"}}) {
+        host.Temp().Write("Unit1.pas", c.file);
+        Module* module = host->OpenFile(host.Temp().File("Unit1.pas"));
+        ASSERT_NE(module, nullptr);
+        host.SetCursorPosition(1);
+        host.Type("\r");
+        ASSERT_TRUE(host->SaveFile(*module));
+        EXPECT_EQ(host.Temp().Read("Unit1.pas"), c.saved) << c.file;
+        host->CloseFile(*module);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(CodePages, RoundTripTest, ::testing::Values(win::CodePage::Cp1252, win::CodePage::Cp1251),

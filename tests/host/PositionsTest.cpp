@@ -48,7 +48,7 @@ INSTANTIATE_TEST_SUITE_P(
                       PositionCase{"AfterCrLf", "ab\r\ncd", 4, {0, 2}, {1, 2}},
                       PositionCase{"EndOfLineBeforeCrLf", "ab\r\ncd", 2, {2, 1}, {3, 1}},
                       PositionCase{"EndOfText", "ab\r\ncd", 6, {2, 2}, {3, 2}},
-                      PositionCase{"LoneLfBreaksTheEditorLine", "ab\ncd", 4, {1, 2}, {2, 2}},
+                      PositionCase{"LfUnitIsShownWithCrLf", "ab\ncd", 4, {0, 2}, {1, 2}},
                       PositionCase{"AfterLeadingTab", "\tx", 1, {1, 1}, {9, 1}},
                       PositionCase{"AfterTabInsideLine", "abc\tx\r\n", 4, {4, 1}, {9, 1}},
                       PositionCase{"TwoTabs", "\t\tx", 2, {2, 1}, {17, 1}},

@@ -95,6 +95,23 @@ INSTANTIATE_TEST_SUITE_P(Directives, BeginEndTest, ::testing::Values(
     NavCase{"UnclosedIfdef", "`{$ifdef A} X;"},
     NavCase{"EndifWithoutOpening", "X; `{$endif}"}), CaseName);
 
+// What real units hold beyond the classic pairs.
+INSTANTIATE_TEST_SUITE_P(RealCode, BeginEndTest, ::testing::Values(
+    NavCase{"IfToIfend", "{$IFDEF A} `{$IF CompilerVersion > 14} X; ~{$IFEND} {$ENDIF}"},
+    NavCase{"IfendBackToIf", "{$IFDEF A} ~{$IF Defined(B)} X; `{$IFEND} {$ENDIF}"},
+    NavCase{"IfToEndifPassingAnInnerIfend", "~{$if A} {$if B} X; {$ifend} `{$endif}"},
+    NavCase{"IfdefIsNotIf", "`{$IFDEF A} {$IF B} {$IFEND} ~{$ENDIF}"},
+    NavCase{"CursorOnTheDirectiveName", "{$IF`DEF A} X; ~{$ENDIF}"},
+    NavCase{"CursorRightAfterTheBrace", "begin {$IFDEF A}` X; ~{$ENDIF} end;"},
+    NavCase{"CursorInsideTheClosingDirective", "~{$IFDEF A} X; {$END`IF}"},
+    NavCase{"VariantRecordToItsEnd",
+            "T = `record\r\n  N: Integer;\r\n  case K: Byte of\r\n    0: (A: Integer);\r\n    1: (B: Word);\r\n~end;"},
+    NavCase{"VariantRecordEndBack", "T = ~record case Byte of 0: (A: Integer); 1: (B: Word); `end;"},
+    NavCase{"ClassWithNestedRecordToItsOwnEnd",
+            "T = `class\r\n  type TInner = record X: Integer; end;\r\n  procedure Run;\r\n~end;"},
+    NavCase{"NestedRecordToItsEnd", "T = class type TInner = `record X: Integer; ~end; end;"},
+    NavCase{"CaseStatementStillOpensABlock", "`begin case X of 1: Y; end; ~end;"}), CaseName);
+
 INSTANTIATE_TEST_SUITE_P(Brackets, BeginEndTest, ::testing::Values(
     NavCase{"OpenToClose", "X := F`(A, (B + C) * 2, [1, 2]~);"},
     NavCase{"CloseToOpen", "X := F~(A, (B + C) * 2, [1, 2]`);"},

@@ -86,10 +86,14 @@ TEST_P(GeneratedUnitTest, EveryDeclarationLandsOnItsEndAndBack) {
   }
 }
 
+// From the "{", from the directive's name and from just after its "}".
 TEST_P(GeneratedUnitTest, EveryConditionalDirectiveLandsOnItsEndifAndBack) {
   for (const GeneratedUnit::Pair& pair : unit_.directives) {
-    ASSERT_EQ(BeginEndTarget(tokens_, pair.open), pair.close) << Around(unit_.source, pair.open);
-    ASSERT_EQ(BeginEndTarget(tokens_, pair.close), pair.open) << Around(unit_.source, pair.close);
+    for (const auto& [from, to] : {std::pair{pair.open, pair.close}, std::pair{pair.close, pair.open}}) {
+      const int afterBrace = static_cast<int>(unit_.source.find('}', static_cast<std::size_t>(from))) + 1;
+      for (const int cursor : {from, from + 3, afterBrace})
+        ASSERT_EQ(BeginEndTarget(tokens_, cursor), to) << cursor - from << Around(unit_.source, from);
+    }
   }
 }
 

@@ -306,7 +306,10 @@ class UnitWriter {
       case 9: {
         // Both branches of a directive keep the blocks balanced.
         const int open = static_cast<int>(unit_.source.size());
-        Text(Chance(50) ? "{$IFDEF DEBUG}" : "{$ifndef RELEASE}");
+        // {$IF} pairs with {$IFEND} (older compilers) or with {$ENDIF}.
+        const int kind = Pick(4);
+        const char* const opening[] = {"{$IFDEF DEBUG}", "{$ifndef RELEASE}", "{$IF Defined(DEBUG) and (CompilerVersion > 14)}", "{$if not Defined(X)}"};
+        Text(opening[kind]);
         Newline();
         Indent();
         Statement(depth - 1);
@@ -321,7 +324,7 @@ class UnitWriter {
         }
         Indent();
         unit_.directives.push_back({open, static_cast<int>(unit_.source.size())});
-        Text("{$ENDIF}");
+        Text(kind == 2 ? "{$IFEND}" : "{$ENDIF}");
         Newline();
         Indent();
         Simple();
@@ -351,6 +354,30 @@ class UnitWriter {
     Newline();
   }
 
+  // A record with a variant part, whose "case" has no "end" of its own.
+  void VariantRecordType(std::string_view name) {
+    Indent();
+    Text(std::string(name) + " = ");
+    const int open = Keyword("record");
+    Newline();
+    Line("  Size: Integer;");
+    Line("  case Kind: Byte of");
+    Line("    0: (A: Integer);");
+    Indent();
+    Text("    1, 2: (B, C: Word; Inner: ");
+    const int innerOpen = Keyword("record");
+    Text(" P: Integer; ");
+    const int innerClose = Keyword("end");
+    unit_.declarations.push_back({innerOpen, innerClose});
+    Text(");");
+    Newline();
+    Line("    3: (Name: string[10]);");
+    const int close = KeywordLine("end");
+    unit_.declarations.push_back({open, close});
+    Text(";");
+    Newline();
+  }
+
   void TypeDeclarations(int index) {
     ++indent_;
     const std::string cls = "TThing" + std::to_string(index);
@@ -359,6 +386,7 @@ class UnitWriter {
     Line("T" + cls + "Event = procedure(Sender: TObject; const Msg: string) of object;");
     Line(cls + " = class;");
     RecordType(cls + "Rec");
+    if (index % 3 == 0) VariantRecordType(cls + "Var");
 
     Indent();
     Text(cls + " = ");
@@ -377,6 +405,18 @@ class UnitWriter {
     Line("  class function Make(const S: string = 'end'): " + cls + ";");
     Line("  procedure Run(A, B: Integer);");
     Line("  property Value: Integer read FValue write FValue;");
+    if (index % 2 == 0) {
+      // A nested type: its "end" is not the class's.
+      Line("type");
+      Indent();
+      Text("  TInner = ");
+      const int innerOpen = Keyword("record");
+      Text(" X: Integer; ");
+      const int innerClose = Keyword("end");
+      unit_.declarations.push_back({innerOpen, innerClose});
+      Text(";");
+      Newline();
+    }
     const int close = KeywordLine("end");
     unit_.declarations.push_back({open, close});
     Text(";");

@@ -27,11 +27,13 @@ public:
     // line end when the cursor stands beyond it).
     virtual std::string Read(int count) = 0;
     // Delete count characters of the text (CR LF counts 2) before / after
-    // the cursor; backspacing in virtual space first moves towards the text.
+    // the cursor. A cursor in virtual space first returns to the end of its
+    // line: the empty columns hold no characters to delete.
     virtual bool BackspaceDelete(int count) = 0;
     virtual bool Delete(int count) = 0;
     // Inserts at the cursor, honouring the buffer's automatic indentation
-    // after line breaks; the cursor ends after the text.
+    // after line breaks; the cursor ends after the text. In virtual space the
+    // empty columns are filled with blanks first, as typing there does.
     virtual bool InsertText(std::string_view text) = 0;
     // Save/Restore keep a stack of cursor positions.
     virtual void Save() = 0;

@@ -72,24 +72,23 @@ void EditPosition::RealizeVirtualSpace() {
     editor.PlaceCaret(editor.Index().ByteOf(at + virt), 0);
 }
 
+void EditPosition::LeaveVirtualSpace() {
+    EditorControl& editor = source_.Control();
+    if (editor.CaretVirtualSpace() > 0) editor.PlaceCaret(editor.CaretByte(), 0);
+}
+
 bool EditPosition::BackspaceDelete(int count) {
     if (count <= 0) return false;
     EditorControl& editor = source_.Control();
     EditScope scope(source_.Notifications());
     UndoGroup group(editor);
-    const int virt = editor.CaretVirtualSpace();
-    if (virt > 0) {
-        // Backspace in virtual space only moves the cursor towards the text.
-        const int take = std::min(virt, count);
-        editor.PlaceCaret(editor.CaretByte(), virt - take);
-        count -= take;
-    }
-    if (count > 0) {
-        const int at = editor.CaretLinear();
-        const int from = std::max(0, at - count);
-        editor.ReplaceAnsi(from, at - from, {});
-        editor.PlaceCaret(editor.Index().ByteOf(from), 0);
-    }
+    // The count is of characters: the empty columns past a line's end hold
+    // none, so the deletion starts at the end of the line's text.
+    LeaveVirtualSpace();
+    const int at = editor.CaretLinear();
+    const int from = std::max(0, at - count);
+    editor.ReplaceAnsi(from, at - from, {});
+    editor.PlaceCaret(editor.Index().ByteOf(from), 0);
     source_.Block().AcceptEditorSelection();
     return true;
 }
@@ -99,7 +98,7 @@ bool EditPosition::Delete(int count) {
     EditorControl& editor = source_.Control();
     EditScope scope(source_.Notifications());
     UndoGroup group(editor);
-    RealizeVirtualSpace();
+    LeaveVirtualSpace();
     const int at = editor.CaretLinear();
     const int to = std::min(at + count, editor.Index().Length());
     editor.ReplaceAnsi(at, to - at, {});

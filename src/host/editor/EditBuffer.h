@@ -33,6 +33,8 @@ public:
 private:
     // Fills virtual space before the cursor with blanks, as typing there does.
     void RealizeVirtualSpace();
+    // Puts a cursor that stands past the end of its line at that end.
+    void LeaveVirtualSpace();
     SourceEditor& source_;
     std::vector<TEditPos> saved_;
     TSearchOptions search_;

@@ -46,10 +46,18 @@ bool Module::Close() { return !Closed() && host_.CloseModule(*this); }
 
 void Module::LoadAnsi(std::string_view ansi) {
     if (!control_) return;
+    lineBreak_ = DominantLineBreak(ansi);
     loading_ = true;
-    control_->LoadUtf8(AnsiToEditorText(ansi));
+    control_->LoadUtf8(AnsiToEditorText(WithLineBreaks(ansi, LineBreak::CrLf)));
     loading_ = false;
     if (source_) source_->Block().AcceptEditorSelection();
+}
+
+std::string Module::FileText(bool* lossy) const {
+    if (!control_) return {};
+    // Every break goes out in the unit's convention, also one that an edit
+    // brought in some other way: the editor showed it as a line break.
+    return WithLineBreaks(EditorTextToAnsi(control_->Utf8Text(), lossy), lineBreak_);
 }
 
 bool Module::Modified() const { return control_ && (untitled_ || control_->isModified()); }

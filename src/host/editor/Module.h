@@ -12,6 +12,7 @@
 #include "host/editor/EditBuffer.h"
 #include "host/editor/EditorControl.h"
 #include "host/editor/SourceEditor.h"
+#include "host/text/LineBreaks.h"
 
 namespace skrivo::host {
 
@@ -45,8 +46,14 @@ public:
 
     void SetFileName(std::string fileName) { fileName_ = std::move(fileName); }
     // Replaces the whole text as opening a file does: no undo step, no
-    // notification, unmodified afterwards, the cursor at the start.
+    // notification, unmodified afterwards, the cursor at the start. The
+    // editor gets CR LF line breaks; the file's own convention is kept for
+    // FileText.
     void LoadAnsi(std::string_view ansi);
+    // The text as the file holds it: ANSI, in the unit's line-break
+    // convention. lossy is set when a character has no ANSI form.
+    std::string FileText(bool* lossy) const;
+    LineBreak FileLineBreak() const { return lineBreak_; }
     // Tells every notifier registered now (and still registered when its turn
     // comes); an exception from one notifier is reported and does not stop
     // the others.
@@ -76,6 +83,7 @@ private:
     QMetaObject::Connection changeConnection_;
     bool untitled_ = false;
     bool loading_ = false;
+    LineBreak lineBreak_ = LineBreak::CrLf;
 };
 
 }  // namespace skrivo::host

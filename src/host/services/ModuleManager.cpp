@@ -119,11 +119,11 @@ void ModuleManager::UpdateTitle(Module& module) {
     window_.SetEditorTitle(editor, title, QString::fromStdString(module.FileName()));
 }
 
-Module* ModuleManager::AddModule(const std::string& fileName, const std::string& utf8Text) {
+Module* ModuleManager::AddModule(const std::string& fileName, std::string_view ansiText) {
     auto* editor = new EditorControl;
-    editor->LoadUtf8(utf8Text);
     open_.push_back(std::make_unique<Module>(*this, notifications_, fileName, *editor));
     Module* module = open_.back().get();
+    module->LoadAnsi(ansiText);
     window_.AddEditor(editor, FileNamePart(fileName));
     QObject::connect(editor, &QsciScintillaBase::SCN_SAVEPOINTLEFT, editor, [this, module] { UpdateTitle(*module); });
     QObject::connect(editor, &QsciScintillaBase::SCN_SAVEPOINTREACHED, editor, [this, module] { UpdateTitle(*module); });
@@ -152,7 +152,7 @@ Module* ModuleManager::Open(const std::string& fileName, std::string* error) {
         if (error) *error = e.what();
         return nullptr;
     }
-    Module* module = AddModule(path, AnsiToEditorText(bytes));
+    Module* module = AddModule(path, bytes);
     FileNotification(fnFileOpened, path);
     return module;
 }
@@ -176,7 +176,7 @@ bool ModuleManager::WriteModule(Module& module, const std::string& path) {
     EditorControl* editor = module.Control();
     if (!editor) return false;
     bool lossy = false;
-    const std::string bytes = EditorTextToAnsi(editor->Utf8Text(), &lossy);
+    const std::string bytes = module.FileText(&lossy);
     if (lossy) {
         lastError_ = "the text holds characters the code page cannot represent";
         return false;

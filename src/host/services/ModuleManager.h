@@ -70,7 +70,7 @@ private:
     bool WriteModule(Module& module, const std::string& path);
     bool FileNotification(TFileNotification code, const std::string& fileName);
     void UpdateTitle(Module& module);
-    Module* AddModule(const std::string& fileName, const std::string& utf8Text);
+    Module* AddModule(const std::string& fileName, std::string_view ansiText);
     std::string AskFileName(const std::string& suggested);
 
     TEditWindow& window_;
