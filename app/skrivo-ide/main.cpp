@@ -24,7 +24,7 @@
 #endif
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    // Usage and command-line errors need no display: they are settled before Qt starts.
     const std::vector<std::string> args(argv + 1, argv + argc);
     std::string error;
     const auto line = skrivo::ide::ParseCommandLine(args, error);
@@ -37,12 +37,13 @@ int main(int argc, char** argv) {
         return 0;
     }
 
+    QApplication app(argc, argv);
     skrivo::host::HostOptions options;
     const bool interactive = line->screenshot.empty();
     options.interactive = interactive;
-    options.codePage = line->codePage;
     options.sound = skrivo::host::CreateSystemSoundDevice();
     options.layouts = line->layouts.empty() ? std::vector<skrivo::win::HKL>{skrivo::win::HKL_US, skrivo::win::HKL_RUSSIAN} : line->layouts;
+    options.codePage = skrivo::ide::EffectiveCodePage(*line, options.layouts);
     skrivo::host::HostApplication host(std::move(options));
 
 #ifdef SKRIVO_IDE_WITH_EXPERT

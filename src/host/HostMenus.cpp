@@ -42,10 +42,7 @@ void HostApplication::BuildMenus() {
                                                                     QStringLiteral("Pascal units (*.pas);;All files (*)"));
                   if (!name.isEmpty()) h.SaveFileAs(m, name.toStdString());
               }));
-    file->Add("Save A&ll", "FileSaveAllItem", Sc('S', ssShift | ssCtrl), [this](IMenuItem*) {
-        for (const auto& m : modules_->Modules())
-            if (m->Modified() && !modules_->SaveModule(*m, false)) break;
-    });
+    file->Add("Save A&ll", "FileSaveAllItem", Sc('S', ssShift | ssCtrl), [this](IMenuItem*) { SaveAll(); });
     file->Add("&Close", "FileCloseItem", Sc(VK_F1 + 3, ssCtrl), withModule([](HostApplication& h, Module& m) { h.CloseFile(m); }));
     file->Add("-", "FileN2");
     file->Add("E&xit", "FileExitItem", 0, [this](IMenuItem*) { Quit(); });
@@ -98,7 +95,7 @@ void HostApplication::BuildMenus() {
     });
 
     MenuItem* project = menu.AddBar("&Project", "ProjectMenu");
-    project->Add("&Compile", "ProjectCompileItem", Sc(VK_F1 + 8, ssCtrl), [this](IMenuItem*) { modules_->Compile(); });
+    project->Add("&Compile", "ProjectCompileItem", Sc(VK_F1 + 8, ssCtrl), [this](IMenuItem*) { CompileCurrent(); });
 
     MenuItem* run = menu.AddBar("&Run", "RunMenu");
     run->Add("&Run", "RunRunItem", 0, {}, mfVisible);  // nothing to run: there is no compiler behind the IDE
