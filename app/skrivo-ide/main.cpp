@@ -1,5 +1,6 @@
 // skrivo-ide: the stand-in IDE on the real clock, with Skrivo loaded and the files of the command line open.
 #include <QApplication>
+#include <QIcon>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
@@ -38,6 +39,10 @@ int main(int argc, char** argv) {
     }
 
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Skrivo IDE"));
+    QApplication::setApplicationVersion(QStringLiteral(SKRIVO_VERSION));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/skrivo-ide/skrivo-ide.png")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("skrivo-ide"));
     skrivo::host::HostOptions options;
     const bool interactive = line->screenshot.empty();
     options.interactive = interactive;

@@ -6,7 +6,9 @@
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QScreen>
+#include <QElapsedTimer>
 #include <QThread>
+#include <QWindow>
 
 #include "host/editor/EditNotifications.h"
 #include "host/editor/EditorControl.h"
@@ -34,6 +36,9 @@ namespace skrivo::host {
 
 namespace {
 using namespace win;
+
+// Long enough for a window manager to map and place the main window.
+constexpr int kMapWaitMs = 2000;
 
 int gArgc = 1;
 char gArgv0[] = "skrivo-host";
@@ -135,6 +140,11 @@ HostApplication::HostApplication(HostOptions options) : options_(std::move(optio
     QObject::connect(window_.get(), &TEditWindow::CloseRequested, context_.get(), [this] { Quit(); });
     window_->move(20, 20);
     if (options_.showMainWindow) window_->show();
+    onDisplay_ = !headless;
+    // Under a window manager the window's place on the screen is known only
+    // once it is mapped: whatever is placed against the editor before that
+    // (the suggestion list) would stand off by the frame.
+    if (onDisplay_ && options_.showMainWindow) WaitForWindowSystem(kMapWaitMs);
     UpdateStatus();
     SetHost(this);
 }
@@ -223,8 +233,24 @@ void HostApplication::ProcessMessages() {
     pump_->DeliverPosted();
 }
 
+void HostApplication::WaitForWindowSystem(int maxMs) {
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < maxMs) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QWindow* handle = window_->windowHandle();
+        if (handle && handle->isExposed()) break;
+        QThread::msleep(5);
+    }
+    // The window manager's placement follows the mapping.
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+}
+
 void HostApplication::AdvanceClock(std::uint64_t ms) {
     if (manual_) {
+        // On a real display the window system's own events (placement,
+        // exposure, painting) go on while scripted time stands still.
+        if (onDisplay_) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         timers_->Advance(ms, [this] { pump_->DeliverPosted(); });
         QCoreApplication::sendPostedEvents();
         pump_->DeliverPosted();

@@ -156,6 +156,8 @@ private:
     void UpdateStatus();
     void AfterInput();
     void CharNotRepresentable(char32_t ch);
+    // Runs Qt's events until the main window is on the screen (at most maxMs).
+    void WaitForWindowSystem(int maxMs);
     bool HostShortCut(const win::TMsg& msg, QWidget* target);
     void ShowEditorOptions();
     void FindWithDialog();
@@ -181,6 +183,7 @@ private:
     std::unique_ptr<PackageLoader> packages_;
     std::unique_ptr<QtInputFilter> filter_;
     bool postScheduled_ = false;
+    bool onDisplay_ = false;
     bool layoutSwitchArmed_ = false;
 };
 

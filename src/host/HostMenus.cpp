@@ -1,6 +1,7 @@
 // The IDE's main menu: its bars and items and what each item does.
 #include "host/HostApplication.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QTabWidget>
 
@@ -115,7 +116,10 @@ void HostApplication::BuildMenus() {
 
     MenuItem* help = menu.AddBar("&Help", "HelpMenu");
     help->Add("&About...", "HelpAboutItem", 0, [](IMenuItem*) {
-        MessageDlg("About", "Skrivo IDE: a Pascal source editor for the Skrivo typing assistant.", MessageButtons::Ok);
+        const QString version = QCoreApplication::applicationVersion();
+        MessageDlg("About", "Skrivo IDE" + (version.isEmpty() ? std::string() : " " + version.toStdString()) +
+                                ": a Pascal source editor for the Skrivo typing assistant.",
+                   MessageButtons::Ok);
     });
 }
 
