@@ -20,9 +20,7 @@
 #include "host/sound/AlsaSound.h"
 #include "host/text/AnsiText.h"
 
-#ifdef SKRIVO_IDE_WITH_EXPERT
 #include "expert/SkrivoPackage.h"
-#endif
 
 int main(int argc, char** argv) {
     // Usage and command-line errors need no display: they are settled before Qt starts.
@@ -51,10 +49,8 @@ int main(int argc, char** argv) {
     options.codePage = skrivo::ide::EffectiveCodePage(*line, options.layouts);
     skrivo::host::HostApplication host(std::move(options));
 
-#ifdef SKRIVO_IDE_WITH_EXPERT
     if (!line->withoutSkrivo && !host.LoadPackage("SkrivoPackage.bpl", [] { skrivo::Register(); }, [] { skrivo::Unregister(); }))
         std::fprintf(stderr, "skrivo-ide: Skrivo could not be loaded\n");
-#endif
 
     for (const std::string& file : line->files) {
         std::string why;

@@ -22,6 +22,9 @@ class ConfigStore;
 class SelfTeachingDictionary;
 class FixedDictionary;
 class TfmSuggest;
+namespace subst {
+class SubstitutionEngine;
+}
 
 // Methods are grouped by capability; each group lives in the .cpp files named
 // beside it, so the class reads as a map of the expert.
@@ -63,6 +66,26 @@ public:
     bool DoLevelUp();
     bool DoJump();
     bool DoHistory();
+
+    // Commands of other capabilities (each in its capability's file); the
+    // table of all commands is SkrivoCommands.h.
+    bool DoUpper();
+    bool DoLower();
+    bool DoEnglish();
+    bool DoShowTip();
+    bool DoShowOptions();
+
+    // Keyboard macros (SkrivoMacros.cpp).
+    bool DoStartStopRecording();
+    bool DoStartStopDflt();
+    bool DoExecuteMacro();
+    bool DoExecuteMacroN(int index, int recordingIndex);
+    bool DoExecuteDflt();
+    bool DoExecuteList();
+    bool DoSearchRecord();
+
+    // The error beep of failed commands and macros, when BeepOnError is on.
+    void ErrorBeep();
 
     // Dictionaries (SkrivoDictionary.cpp).
     void Collect(const std::string& word);
@@ -109,6 +132,16 @@ public:
     bool DoUndo();
     bool DoRedo();
 
+    // Substitutions (SkrivoSubstitutions.cpp): the text typed is rewritten
+    // by the first pattern of the list that fits; CheckAtCursor tests one
+    // pattern line at the cursor of the current module (macro conditions).
+    bool DoSubstitutions(TQvNotifier* notifier);
+    bool CheckAtCursor(const std::string& pattern);
+
+    // Single-key typing aids (SkrivoBrackets.cpp).
+    void ForceCodeParam();            // the IDE's parameter hint on demand
+    void DoEOL();                     // Enter that does not divide the line
+
     // The application's message hook (SkrivoMessages*.cpp).
     void AnyMessage(win::TMsg& msg, bool& handled);
 
@@ -143,6 +176,9 @@ protected:
     bool FOwnEdit = false;
     bool FInserting = false;
     bool FInSubstitution = false;
+
+    // Substitutions: the parsed list and the pattern search.
+    std::unique_ptr<subst::SubstitutionEngine> FSubst;
 
     // Completion state
     std::unique_ptr<SelfTeachingDictionary> FDict;
@@ -208,12 +244,9 @@ private:
     void StopAndFreeSounds();         // the 12 sound buffers
     void FreeSuggestionList();        // TfmSuggest (not while the application terminates)
     void FreeOwnedLists();            // the tips wizard and the beep player
-    void DoSubstitutions(TQvNotifier* notifier);
     void SaveBookmarks(TQvNotifier* notifier);
-    void DoShowOptions();
-    void ForceCodeParam();            // the IDE's parameter hint on demand
-    void DoEOL();                     // Enter that does not divide the line
     void CollectLocales();            // the keyboard layouts in use
+    bool MacroExecuting();            // a multi-part macro is being played (its resume state is set)
     void StorePressedKey(win::WORD key, win::TShiftState shift);
 
     // --- Message dispatch steps (SkrivoMessages*.cpp, SkrivoReplace.cpp) ---
@@ -236,9 +269,12 @@ private:
     win::TShiftState KeyShiftState();
     bool KeyMessagePrologue(TKeyCall& call);  // false: the message is done with
     void CollectWordAtCursor();
-    bool RecordingFilter(TKeyCall& call);     // keystroke recording; true lets the key be handled
-    bool ShortcutStage(TKeyCall& call);       // command and macro shortcuts; true when one matched
+
+    // SkrivoShortcuts.cpp: the command and macro shortcuts.
+    bool RecordingFilter(TKeyCall& call);     // while recording; true lets the key be handled
+    bool ShortcutStage(TKeyCall& call);       // true when a command or macro shortcut matched
     bool IsShowOptionsKey(const TKeyCall& call);
+    bool ShortcutCaptureOpen();               // a dialog that captures shortcuts is open
 
     // SkrivoMessagesKeyDown.cpp: the key table and Accept.
     void KeyDownMessage(TKeyCall& call);
@@ -260,6 +296,13 @@ private:
     // SkrivoMessagesChars.cpp: keys that type characters.
     void CharacterKey(TKeyCall& call);
     void CompleteByCharacter(TKeyCall& call);
+
+    // SkrivoBrackets.cpp: brackets, quotes and mirrored blanks for a typed character.
+    std::string MirroredBlanks(char ch);
+    void InsertFillBlanks(TQvNotifier* notifier, const std::string& blanks);
+    bool AutoCloseBracket(char ch, const std::string& fillBlanks);  // true: the key is consumed
+    bool AutoCloseQuote(char ch, const std::string& fillBlanks);
+    void RecordOwnInsertion(TQvNotifier* notifier, const std::string& inserted);
 
     // SkrivoMessagesMouse.cpp
     void MouseMessage(win::TMsg& msg);

@@ -6,9 +6,10 @@
 #include "completion/FixedDictionary.h"
 #include "completion/SelfTeachingDictionary.h"
 #include "config/ConfigStore.h"
-#include "completion/SuggestWindow.h"
+#include "suggest/SuggestWindow.h"
 #include "expert/SkrivoExpert.h"
 #include "host/api/Host.h"
+#include "subst/SubstitutionEngine.h"
 
 namespace skrivo {
 
@@ -26,6 +27,7 @@ void TSkrivoExpert::Init() {
 
     CreateDictionaries();
     CreateConfig();
+    FSubst = std::make_unique<subst::SubstitutionEngine>();
 
     host::IHost* host = host::Host();
     if (host) {

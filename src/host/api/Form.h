@@ -119,4 +119,10 @@ private:
     QPointer<QAbstractButton> cancelButton_;
 };
 
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
+
+// Shows the host's message box ("TMessageForm") modally and returns its modal
+// result (mrOk, mrYes, ...).
+int MessageDlg(const std::string& caption, const std::string& message, MessageButtons buttons);
+
 }  // namespace skrivo::host
