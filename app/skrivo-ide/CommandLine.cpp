@@ -82,12 +82,20 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
 
 const char* UsageText() {
     return "usage: skrivo-ide [options] [file...]\n"
-           "  --codepage 1251|1252   the ANSI code page of files and of Skrivo (default 1252)\n"
+           "  --codepage 1251|1252   the ANSI code page of files and of Skrivo (default 1251 when\n"
+           "                         the Russian layout is installed, else 1252)\n"
            "  --layouts en,ru        the installed keyboard layouts, first active (default en,ru)\n"
            "  --without-skrivo       start the IDE without loading Skrivo\n"
            "  --screenshot FILE      save a picture of the main window as FILE (PNG) and quit\n"
            "  --show-menu NAME       with --screenshot: open a menu bar first (\"ToolsMenu\") and take\n"
            "                         the whole screen, so the open menu is in the picture\n";
+}
+
+win::CodePage EffectiveCodePage(const CommandLine& line, const std::vector<win::HKL>& layouts) {
+    if (line.codePage) return *line.codePage;
+    for (win::HKL layout : layouts)
+        if (win::LoWord(layout) == win::LoWord(win::HKL_RUSSIAN)) return win::CodePage::Cp1251;
+    return win::CodePage::Cp1252;
 }
 
 }  // namespace skrivo::ide

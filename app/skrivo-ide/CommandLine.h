@@ -12,7 +12,7 @@ namespace skrivo::ide {
 
 struct CommandLine {
     std::vector<std::string> files;
-    win::CodePage codePage = win::CodePage::Cp1252;
+    std::optional<win::CodePage> codePage;  // empty: follows the layouts (1251 with Russian)
     std::vector<win::HKL> layouts;   // empty: US and Russian
     std::string screenshot;          // take a picture of the main window, then quit
     std::string showMenu;            // with a screenshot: open this menu bar first ("ToolsMenu")
@@ -25,5 +25,9 @@ struct CommandLine {
 std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args, std::string& error);
 
 const char* UsageText();
+
+// The code page the IDE runs with: the one chosen, else 1251 when the
+// Russian layout is installed (1252 cannot hold its letters), else 1252.
+win::CodePage EffectiveCodePage(const CommandLine& line, const std::vector<win::HKL>& layouts);
 
 }  // namespace skrivo::ide

@@ -1,5 +1,6 @@
 // skrivo-ide: the stand-in IDE on the real clock, with Skrivo loaded and the files of the command line open.
 #include <QApplication>
+#include <QIcon>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
@@ -22,7 +23,7 @@
 #include "expert/SkrivoPackage.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    // Usage and command-line errors need no display: they are settled before Qt starts.
     const std::vector<std::string> args(argv + 1, argv + argc);
     std::string error;
     const auto line = skrivo::ide::ParseCommandLine(args, error);
@@ -35,12 +36,17 @@ int main(int argc, char** argv) {
         return 0;
     }
 
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Skrivo IDE"));
+    QApplication::setApplicationVersion(QStringLiteral(SKRIVO_VERSION));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/skrivo-ide/skrivo-ide.png")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("skrivo-ide"));
     skrivo::host::HostOptions options;
     const bool interactive = line->screenshot.empty();
     options.interactive = interactive;
-    options.codePage = line->codePage;
     options.sound = skrivo::host::CreateSystemSoundDevice();
     options.layouts = line->layouts.empty() ? std::vector<skrivo::win::HKL>{skrivo::win::HKL_US, skrivo::win::HKL_RUSSIAN} : line->layouts;
+    options.codePage = skrivo::ide::EffectiveCodePage(*line, options.layouts);
     skrivo::host::HostApplication host(std::move(options));
 
     if (!line->withoutSkrivo && !host.LoadPackage("SkrivoPackage.bpl", [] { skrivo::Register(); }, [] { skrivo::Unregister(); }))

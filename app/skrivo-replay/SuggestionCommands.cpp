@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
+#include <QThread>
 #include <QScreen>
 #include <QCheckBox>
 #include <QComboBox>
@@ -172,7 +173,11 @@ namespace {
 bool SaveScreenPicture(Session& s, const std::string& path) {
     // On a real display (Xvfb) the screen itself is the picture.
     if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
-        QApplication::processEvents();
+        // Windows shown just now are painted when the window system asks.
+        for (int i = 0; i < 10; ++i) {
+            QApplication::processEvents(QEventLoop::AllEvents, 20);
+            QThread::msleep(10);
+        }
         return QGuiApplication::primaryScreen()->grabWindow(0).save(QString::fromStdString(path));
     }
     host::IScreen& screen = s.Host().Screen();

@@ -201,6 +201,9 @@ protected:
     bool FShowPending = false;
     int FLineHeight = 0;
     win::TPoint FCaretScreenPos;
+    // Where the editor stood on the screen when the list was placed: the list
+    // belongs there and goes when the editor's window moves.
+    win::TPoint FSuggestOrigin;
     bool FShowPendingMouse = false;
     bool FForceShow = false;
     bool FHaveWordsPlayed = false;

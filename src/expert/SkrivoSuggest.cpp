@@ -68,6 +68,8 @@ void TSkrivoExpert::Suggest(std::string S) {
     FHaveSuggestions = false;
     host->Windows().ClientToScreen(FLastKeyControl, caret);
     FCaretScreenPos = caret;
+    FSuggestOrigin = {0, 0};
+    host->Windows().ClientToScreen(FLastKeyControl, FSuggestOrigin);
     FLineHeight = MeasureLineHeight();
 
     SuggestionSources sources;

@@ -157,7 +157,9 @@ void TSkrivoExpert::UpdateListVisibility() {
     host::IHost& host = *host::Host();
     TfmSuggest* list = FSggList.get();
     const bool sameFile = SameFileName(FWorkFile, EditingFile());
-    const bool sameFocus = host.Windows().GetFocus() == FSuggestFocus;
+    win::TPoint origin{0, 0};
+    host.Windows().ClientToScreen(FSuggestFocus, origin);
+    const bool sameFocus = host.Windows().GetFocus() == FSuggestFocus && origin == FSuggestOrigin;
     if (list && list->isVisible()) {
         if (!sameFocus || !sameFile) HideSuggestion(false);
         if (list->isVisible() && KibitzWindowVisible()) {

@@ -2,9 +2,13 @@
 #include "host/HostApplication.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QListWidget>
 #include <QScreen>
+#include <QElapsedTimer>
 #include <QThread>
+#include <QWindow>
 
 #include "host/editor/EditNotifications.h"
 #include "host/editor/EditorControl.h"
@@ -33,6 +37,9 @@ namespace skrivo::host {
 namespace {
 using namespace win;
 
+// Long enough for a window manager to map and place the main window.
+constexpr int kMapWaitMs = 2000;
+
 int gArgc = 1;
 char gArgv0[] = "skrivo-host";
 char* gArgv[] = {gArgv0, nullptr};
@@ -59,6 +66,7 @@ public:
             host_.SwitchKeyboardLayout();
         }
     }
+    void CharNotRepresentable(char32_t ch) override { host_.CharNotRepresentable(ch); }
 
 private:
     HostApplication& host_;
@@ -121,12 +129,22 @@ HostApplication::HostApplication(HostOptions options) : options_(std::move(optio
         if (editor && !editor->property("skrivoStatusWatched").toBool()) {
             editor->setProperty("skrivoStatusWatched", true);
             QObject::connect(editor, &QsciScintilla::cursorPositionChanged, context_.get(), [this](int, int) { UpdateStatus(); });
+            // Saving (also the expert's, through the tool services) ends "Modified" at once.
+            QObject::connect(editor, &QsciScintillaBase::SCN_SAVEPOINTREACHED, context_.get(), [this] { UpdateStatus(); });
+            QObject::connect(editor, &QsciScintillaBase::SCN_SAVEPOINTLEFT, context_.get(), [this] { UpdateStatus(); });
         }
         UpdateStatus();
     });
+    QObject::connect(&window_->Messages(), &QListWidget::itemActivated, context_.get(),
+                     [this](QListWidgetItem* item) { GoToMessage(window_->Messages().row(item)); });
     QObject::connect(window_.get(), &TEditWindow::CloseRequested, context_.get(), [this] { Quit(); });
     window_->move(20, 20);
     if (options_.showMainWindow) window_->show();
+    onDisplay_ = !headless;
+    // Under a window manager the window's place on the screen is known only
+    // once it is mapped: whatever is placed against the editor before that
+    // (the suggestion list) would stand off by the frame.
+    if (onDisplay_ && options_.showMainWindow) WaitForWindowSystem(kMapWaitMs);
     UpdateStatus();
     SetHost(this);
 }
@@ -178,9 +196,34 @@ Module* HostApplication::NewFile() {
     return module;
 }
 
-bool HostApplication::SaveFile(Module& module) { return modules_->SaveModule(module, true); }
-bool HostApplication::SaveFileAs(Module& module, const std::string& fileName) { return modules_->SaveAs(module, fileName); }
-bool HostApplication::CloseFile(Module& module) { return modules_->CloseModule(module); }
+bool HostApplication::SaveFile(Module& module) {
+    const bool saved = modules_->SaveModule(module, true);
+    UpdateStatus();
+    return saved;
+}
+
+bool HostApplication::SaveAll() {
+    bool all = true;
+    for (const auto& m : modules_->Modules())
+        if (m->Modified() && !modules_->SaveModule(*m, false)) {
+            all = false;
+            break;
+        }
+    UpdateStatus();
+    return all;
+}
+
+bool HostApplication::SaveFileAs(Module& module, const std::string& fileName) {
+    const bool saved = modules_->SaveAs(module, fileName);
+    UpdateStatus();
+    return saved;
+}
+
+bool HostApplication::CloseFile(Module& module) {
+    const bool closed = modules_->CloseModule(module);
+    UpdateStatus();
+    return closed;
+}
 Module* HostApplication::CurrentModule() { return modules_->Current(); }
 
 void HostApplication::ProcessMessages() {
@@ -190,8 +233,24 @@ void HostApplication::ProcessMessages() {
     pump_->DeliverPosted();
 }
 
+void HostApplication::WaitForWindowSystem(int maxMs) {
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < maxMs) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QWindow* handle = window_->windowHandle();
+        if (handle && handle->isExposed()) break;
+        QThread::msleep(5);
+    }
+    // The window manager's placement follows the mapping.
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+}
+
 void HostApplication::AdvanceClock(std::uint64_t ms) {
     if (manual_) {
+        // On a real display the window system's own events (placement,
+        // exposure, painting) go on while scripted time stands still.
+        if (onDisplay_) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         timers_->Advance(ms, [this] { pump_->DeliverPosted(); });
         QCoreApplication::sendPostedEvents();
         pump_->DeliverPosted();
@@ -244,15 +303,32 @@ void HostApplication::Quit() {
 void HostApplication::UpdateStatus() {
     if (!window_) return;
     Module* module = modules_ ? modules_->Current() : nullptr;
+    QString title = QStringLiteral("Skrivo IDE");
     if (module && module->Source()) {
         const TEditPos pos = module->Source()->View().CursorPos();
         window_->SetCursorText(QStringLiteral("%1: %2").arg(pos.Line).arg(pos.Col));
         window_->SetModifiedText(module->Modified() ? QStringLiteral("Modified") : QString());
+        title = QFileInfo(QString::fromStdString(module->FileName())).fileName() + (module->Modified() ? QStringLiteral(" * - ") : QStringLiteral(" - ")) + title;
     } else {
         window_->SetCursorText(QString());
         window_->SetModifiedText(QString());
     }
+    if (window_->windowTitle() != title) window_->setWindowTitle(title);
     window_->SetLayoutText(QString::fromLatin1(LayoutShortName(GetKeyboardLayout())));
+}
+
+}  // namespace skrivo::host
+
+namespace skrivo::host {
+
+void HostApplication::CharNotRepresentable(char32_t ch) {
+    windows_->MessageBeep();
+    const QString shown = QString::fromUcs4(&ch, 1);
+    const int codePage = GetACP() == CodePage::Cp1251 ? 1251 : 1252;
+    window_->ShowStatusMessage(QStringLiteral("\u201C%1\u201D cannot be typed: code page %2 has no such character (start the IDE with --codepage %3)")
+                                   .arg(shown)
+                                   .arg(codePage)
+                                   .arg(codePage == 1252 ? 1251 : 1252));
 }
 
 }  // namespace skrivo::host

@@ -91,10 +91,18 @@ public:
     Module* NewFile();
     bool SaveFile(Module& module);
     bool SaveFileAs(Module& module, const std::string& fileName);
+    // Saves every modified module; stops at the first that fails.
+    bool SaveAll();
     bool CloseFile(Module& module);
     Module* CurrentModule();
     ModuleManager& Modules() { return *modules_; }
     TEditWindow& MainWindow() { return *window_; }
+
+    // Project > Compile: the unit in front through Free Pascal, its messages
+    // in the messages pane; false when it did not compile (also without a
+    // compiler). GoToMessage puts the cursor where a message row points.
+    bool CompileCurrent();
+    void GoToMessage(int row);
 
     // Time. On a manual clock: moves time on, firing due timers in order and
     // delivering what they post. On the real clock: processes events for ms.
@@ -150,6 +158,9 @@ private:
     void BuildMenus();
     void UpdateStatus();
     void AfterInput();
+    void CharNotRepresentable(char32_t ch);
+    // Runs Qt's events until the main window is on the screen (at most maxMs).
+    void WaitForWindowSystem(int maxMs);
     bool HostShortCut(const win::TMsg& msg, QWidget* target);
     void ShowEditorOptions();
     void FindWithDialog();
@@ -175,6 +186,7 @@ private:
     std::unique_ptr<PackageLoader> packages_;
     std::unique_ptr<QtInputFilter> filter_;
     bool postScheduled_ = false;
+    bool onDisplay_ = false;
     bool layoutSwitchArmed_ = false;
 };
 

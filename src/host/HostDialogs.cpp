@@ -33,6 +33,7 @@ void HostApplication::FindWithDialog() {
     if (!module || !module->Buffer()) return;
     IEditPosition& position = module->Buffer()->EditPosition();
     TFindTextDialog dialog(position.SearchOptions());
+    dialog.CenterOver(window_.get());
     if (dialog.ShowModal() != mrOk) return;
     const TSearchOptions chosen = dialog.Options();
     if (chosen.SearchText.empty()) return;
@@ -50,6 +51,7 @@ void HostApplication::ShowEditorOptions() {
     if (!module || !module->Control()) return;
     EditorControl& editor = *module->Control();
     TEditorOptionsDialog dialog(editor.autoIndent(), editor.tabWidth());
+    dialog.CenterOver(window_.get());
     if (dialog.ShowModal() != mrOk) return;
     for (const auto& m : modules_->Modules()) {
         if (!m->Control()) continue;

@@ -1,6 +1,7 @@
 // The IDE's main menu: its bars and items and what each item does.
 #include "host/HostApplication.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QTabWidget>
 
@@ -42,10 +43,7 @@ void HostApplication::BuildMenus() {
                                                                     QStringLiteral("Pascal units (*.pas);;All files (*)"));
                   if (!name.isEmpty()) h.SaveFileAs(m, name.toStdString());
               }));
-    file->Add("Save A&ll", "FileSaveAllItem", Sc('S', ssShift | ssCtrl), [this](IMenuItem*) {
-        for (const auto& m : modules_->Modules())
-            if (m->Modified() && !modules_->SaveModule(*m, false)) break;
-    });
+    file->Add("Save A&ll", "FileSaveAllItem", Sc('S', ssShift | ssCtrl), [this](IMenuItem*) { SaveAll(); });
     file->Add("&Close", "FileCloseItem", Sc(VK_F1 + 3, ssCtrl), withModule([](HostApplication& h, Module& m) { h.CloseFile(m); }));
     file->Add("-", "FileN2");
     file->Add("E&xit", "FileExitItem", 0, [this](IMenuItem*) { Quit(); });
@@ -98,7 +96,7 @@ void HostApplication::BuildMenus() {
     });
 
     MenuItem* project = menu.AddBar("&Project", "ProjectMenu");
-    project->Add("&Compile", "ProjectCompileItem", Sc(VK_F1 + 8, ssCtrl), [this](IMenuItem*) { modules_->Compile(); });
+    project->Add("&Compile", "ProjectCompileItem", Sc(VK_F1 + 8, ssCtrl), [this](IMenuItem*) { CompileCurrent(); });
 
     MenuItem* run = menu.AddBar("&Run", "RunMenu");
     run->Add("&Run", "RunRunItem", 0, {}, mfVisible);  // nothing to run: there is no compiler behind the IDE
@@ -118,7 +116,10 @@ void HostApplication::BuildMenus() {
 
     MenuItem* help = menu.AddBar("&Help", "HelpMenu");
     help->Add("&About...", "HelpAboutItem", 0, [](IMenuItem*) {
-        MessageDlg("About", "Skrivo IDE: a Pascal source editor for the Skrivo typing assistant.", MessageButtons::Ok);
+        const QString version = QCoreApplication::applicationVersion();
+        MessageDlg("About", "Skrivo IDE" + (version.isEmpty() ? std::string() : " " + version.toStdString()) +
+                                ": a Pascal source editor for the Skrivo typing assistant.",
+                   MessageButtons::Ok);
     });
 }
 

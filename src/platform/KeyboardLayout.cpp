@@ -209,30 +209,55 @@ UINT MapVirtualKeyEx(UINT code, UINT mapType, HKL layout) {
 
 UINT MapVirtualKey(UINT code, UINT mapType) { return MapVirtualKeyEx(code, mapType, GetKeyboardLayout()); }
 
+namespace {
+struct KeyModifiers {
+    bool shift, ctrl, alt, capsLock;
+};
+
+KeyModifiers ModifiersOf(const BYTE keyState[256]) {
+    return {Pressed(keyState, VK_SHIFT) || Pressed(keyState, VK_LSHIFT) || Pressed(keyState, VK_RSHIFT),
+            Pressed(keyState, VK_CONTROL) || Pressed(keyState, VK_LCONTROL) || Pressed(keyState, VK_RCONTROL),
+            Pressed(keyState, VK_MENU) || Pressed(keyState, VK_LMENU) || Pressed(keyState, VK_RMENU),
+            keyState && (keyState[VK_CAPITAL] & 0x01) != 0};
+}
+
+// The character a key types without Ctrl, in Unicode; 0 for none.
+char32_t PlainCharOf(BYTE vk, const KeyModifiers& mods, HKL layout) {
+    const CharKey* key = KeyOf(vk, Resolve(layout));
+    if (!key) return 0;
+    bool upper = mods.shift;
+    if (mods.capsLock && IsLetterKey(*key)) upper = !upper;
+    return upper ? key->shifted : key->normal;
+}
+}  // namespace
+
 int ToAsciiEx(UINT virtKey, UINT /*scanCode*/, const BYTE keyState[256], WORD* out, UINT /*flags*/, HKL layout) {
     // The virtual key alone decides: callers (the layout conversion) pass
     // scan codes with the key-up bit set and still expect the character.
     if (virtKey == 0 || virtKey > 0xFF) return 0;
     auto vk = static_cast<BYTE>(virtKey);
-    bool shift = Pressed(keyState, VK_SHIFT) || Pressed(keyState, VK_LSHIFT) || Pressed(keyState, VK_RSHIFT);
-    bool ctrl = Pressed(keyState, VK_CONTROL) || Pressed(keyState, VK_LCONTROL) || Pressed(keyState, VK_RCONTROL);
-    bool alt = Pressed(keyState, VK_MENU) || Pressed(keyState, VK_LMENU) || Pressed(keyState, VK_RMENU);
-    bool capsLock = keyState && (keyState[VK_CAPITAL] & 0x01) != 0;
-
+    const KeyModifiers mods = ModifiersOf(keyState);
     unsigned char byte = 0;
-    if (ctrl && alt) return 0;  // AltGr combinations are not part of these layouts
-    if (ctrl) {
-        int code = ControlCharOf(vk, shift);
+    if (mods.ctrl && mods.alt) return 0;  // AltGr combinations are not part of these layouts
+    if (mods.ctrl) {
+        int code = ControlCharOf(vk, mods.shift);
         if (code < 0) return 0;
         byte = static_cast<unsigned char>(code);
     } else {
-        const CharKey* key = KeyOf(vk, Resolve(layout));
-        if (!key) return 0;
-        bool upper = shift;
-        if (capsLock && IsLetterKey(*key)) upper = !upper;
-        if (!ToActiveAnsi(upper ? key->shifted : key->normal, byte)) return 0;
+        const char32_t ch = PlainCharOf(vk, mods, layout);
+        if (ch == 0 || !ToActiveAnsi(ch, byte)) return 0;
     }
     if (out) *out = byte;
+    return 1;
+}
+
+int ToUnicodeEx(UINT virtKey, UINT /*scanCode*/, const BYTE keyState[256], char32_t* out, UINT /*flags*/, HKL layout) {
+    if (virtKey == 0 || virtKey > 0xFF) return 0;
+    const KeyModifiers mods = ModifiersOf(keyState);
+    if (mods.ctrl) return 0;
+    const char32_t ch = PlainCharOf(static_cast<BYTE>(virtKey), mods, layout);
+    if (ch < 0x20 || ch == 0x7F) return 0;
+    if (out) *out = ch;
     return 1;
 }
 

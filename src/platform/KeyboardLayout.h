@@ -63,6 +63,10 @@ UINT MapVirtualKey(UINT code, UINT mapType);
 // the key's character (what WM_SYSCHAR carries); Ctrl with Alt (AltGr) gives 0.
 int ToAsciiEx(UINT virtKey, UINT scanCode, const BYTE keyState[256], WORD* out, UINT flags, HKL layout);
 int ToAscii(UINT virtKey, UINT scanCode, const BYTE keyState[256], WORD* out, UINT flags);
+// ToUnicodeEx: the same for the Unicode character, whatever the code page
+// holds (how the host tells a character the code page cannot hold from a key
+// that types none). Control characters are not reported here: 0 for them.
+int ToUnicodeEx(UINT virtKey, UINT scanCode, const BYTE keyState[256], char32_t* out, UINT flags, HKL layout);
 
 // A short name for status lines: "EN" / "RU"; empty for an unknown layout.
 const char* LayoutShortName(HKL layout);

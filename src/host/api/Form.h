@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include <QPointer>
 #include <QWidget>
 
 #include "host/api/Application.h"
@@ -52,6 +53,9 @@ public:
     void SetCaption(const std::string& caption);
     // Screen coordinates of the whole window.
     void SetBoundsRect(const win::TRect& rect);
+    // Centres the form over a visible owner (the IDE's main window), else on
+    // the screen; kept inside the screen.
+    void CenterOver(const QWidget* owner);
 
     // Tool windows such as the suggestion list: shown without taking the
     // activation or the keyboard focus, never made the active form.
@@ -75,8 +79,11 @@ public:
     int ModalResult() const { return modalResult_; }
     // Setting a result other than mrNone closes a modal form.
     void SetModalResult(int result);
-    // A click on the button sets the form's modal result.
+    // A click on the button sets the form's modal result. The button given
+    // mrCancel becomes the form's cancel button.
     void SetButtonModalResult(QAbstractButton* button, int result);
+    // The button Escape clicks (a dialog without Cancel names its No).
+    void SetCancelButton(QAbstractButton* button);
 
     // A message posted or sent to the form. The default handles WM_CLOSE;
     // subclasses override, or set a handler (tried first; return true when
@@ -95,6 +102,9 @@ protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // Keys no control used: Enter clicks the focused push button, else the
+    // default one; Escape clicks the cancel button, else cancels a modal form.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QList<QWidget*> Components() const;
@@ -106,6 +116,7 @@ private:
     int modalResult_ = mrNone;
     int alpha_ = 255;
     MessageHandler handler_;
+    QPointer<QAbstractButton> cancelButton_;
 };
 
 enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };

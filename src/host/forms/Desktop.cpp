@@ -100,6 +100,16 @@ void Desktop::ActivateNextAfterHiding(QWidget* hidden) {
     Activate(nullptr);
 }
 
+void Desktop::ApplicationDeactivated() {
+    HideFloatingWindows();
+    Activate(nullptr);
+}
+
+void Desktop::HideFloatingWindows() {
+    for (QWidget* w : Windows())
+        if (w->isVisible() && w->isWindow() && !TakesActivation(w) && qobject_cast<TForm*>(w)) w->hide();
+}
+
 void Desktop::Activate(QWidget* window) {
     if (window && !TakesActivation(window)) return;
     if (active_ == window) return;

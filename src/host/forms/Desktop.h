@@ -43,6 +43,13 @@ public:
     QWidget* WindowAt(win::TPoint point) const;
 
     QWidget* ActiveWindow() const { return active_.data(); }
+    // Another application took the activation: no window of ours is in front.
+    void ApplicationDeactivated();
+    // Tool windows that float beside the main window without ever taking the
+    // activation (the suggestion list) belong to where they were placed: they
+    // go when the main window moves, resizes, minimises or loses the
+    // activation to another application.
+    void HideFloatingWindows();
     // Makes the window active (WM_ACTIVATE to the old and the new one).
     // Windows that never take activation are refused; nullptr deactivates.
     void Activate(QWidget* window);

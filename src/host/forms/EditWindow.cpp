@@ -2,13 +2,18 @@
 #include "host/forms/EditWindow.h"
 
 #include <QCloseEvent>
+#include <QMoveEvent>
+#include <QResizeEvent>
 #include <QLabel>
+#include <QListWidget>
+#include <QSplitter>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "host/editor/EditorControl.h"
+#include "host/forms/Desktop.h"
 #include "host/menu/MainMenu.h"
 
 namespace skrivo::host {
@@ -28,9 +33,18 @@ TEditWindow::TEditWindow(QWidget* parent) : TForm("TEditWindow", "EditWindow_0",
     tabs_->setDocumentMode(true);
     tabs_->setMovable(false);
     tabs_->setFocusPolicy(Qt::NoFocus);
-    layout->addWidget(tabs_, 1);
+    messages_ = new QListWidget(this);
+    messages_->setObjectName(QStringLiteral("MessageView"));
+    messages_->hide();
+    auto* split = new QSplitter(Qt::Vertical, this);
+    split->setChildrenCollapsible(false);
+    split->addWidget(tabs_);
+    split->addWidget(messages_);
+    split->setStretchFactor(0, 1);
+    layout->addWidget(split, 1);
 
     auto* status = new QStatusBar(this);
+    status_ = status;
     status->setObjectName(QStringLiteral("StatusBar"));
     status->setSizeGripEnabled(false);
     cursorLabel_ = new QLabel(QStringLiteral("1: 1"), status);
@@ -92,8 +106,32 @@ void TEditWindow::SetEditorTitle(EditorControl* editor, const QString& title, co
 void TEditWindow::SetCursorText(const QString& text) { cursorLabel_->setText(text); }
 void TEditWindow::SetModifiedText(const QString& text) { modifiedLabel_->setText(text); }
 void TEditWindow::SetLayoutText(const QString& text) { layoutLabel_->setText(text); }
+QString TEditWindow::ModifiedText() const { return modifiedLabel_->text(); }
 QString TEditWindow::CursorText() const { return cursorLabel_->text(); }
 QString TEditWindow::LayoutText() const { return layoutLabel_->text(); }
+
+namespace {
+// Long enough to read a sentence, short enough not to stand for the state.
+constexpr int kStatusMessageMs = 6000;
+}  // namespace
+
+void TEditWindow::ShowStatusMessage(const QString& text) { status_->showMessage(text, kStatusMessageMs); }
+QString TEditWindow::StatusMessage() const { return status_->currentMessage(); }
+
+void TEditWindow::moveEvent(QMoveEvent* event) {
+    TForm::moveEvent(event);
+    if (isVisible() && event->oldPos() != event->pos()) Desktop::Instance().HideFloatingWindows();
+}
+
+void TEditWindow::resizeEvent(QResizeEvent* event) {
+    TForm::resizeEvent(event);
+    if (isVisible() && event->oldSize().isValid() && event->oldSize() != event->size()) Desktop::Instance().HideFloatingWindows();
+}
+
+void TEditWindow::changeEvent(QEvent* event) {
+    TForm::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isMinimized()) Desktop::Instance().HideFloatingWindows();
+}
 
 void TEditWindow::closeEvent(QCloseEvent* event) {
     // Closing the main window ends the IDE; the host decides (unsaved files).

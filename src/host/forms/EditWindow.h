@@ -6,7 +6,9 @@
 #include "host/api/Form.h"
 
 class QLabel;
+class QListWidget;
 class QMenuBar;
+class QStatusBar;
 class QTabWidget;
 
 namespace skrivo::host {
@@ -34,7 +36,14 @@ public:
     void SetCursorText(const QString& text);
     void SetModifiedText(const QString& text);
     void SetLayoutText(const QString& text);
+    // A passing message on the status line (it goes by itself after a while).
+    void ShowStatusMessage(const QString& text);
+    QString StatusMessage() const;
+    QString ModifiedText() const;
     QString CursorText() const;
+    // The messages pane under the editor (the compiler's output); hidden
+    // until something is shown in it.
+    QListWidget& Messages() { return *messages_; }
     QString LayoutText() const;
 
 signals:
@@ -43,13 +52,18 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     QMenuBar* menuBar_;
     QTabWidget* tabs_;
+    QListWidget* messages_;
     QLabel* cursorLabel_;
     QLabel* modifiedLabel_;
     QLabel* layoutLabel_;
+    QStatusBar* status_;
     std::unique_ptr<MainMenu> menu_;
 };
 

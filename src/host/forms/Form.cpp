@@ -6,6 +6,8 @@
 #include <QAbstractButton>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QKeyEvent>
+#include <QPushButton>
 #include <QShowEvent>
 
 #include "host/forms/Desktop.h"
@@ -51,6 +53,15 @@ void TForm::SetBoundsRect(const win::TRect& rect) {
     const int extraHeight = frame.height() - client.height();
     move(rect.left, rect.top);
     resize(std::max(rect.Width() - extraWidth, 0), std::max(rect.Height() - extraHeight, 0));
+}
+
+void TForm::CenterOver(const QWidget* owner) {
+    const QSize screen = Desktop::Instance().ScreenSize();
+    const QRect area = owner && owner->isVisible() ? owner->frameGeometry() : QRect(QPoint(0, 0), screen);
+    const QSize size = frameGeometry().size();
+    const int x = std::clamp(area.x() + (area.width() - size.width()) / 2, 0, std::max(screen.width() - size.width(), 0));
+    const int y = std::clamp(area.y() + (area.height() - size.height()) / 2, 0, std::max(screen.height() - size.height(), 0));
+    move(x, y);
 }
 
 QList<QWidget*> TForm::Components() const {
@@ -108,6 +119,7 @@ void TForm::SetModalResult(int result) {
 }
 
 void TForm::SetButtonModalResult(QAbstractButton* button, int result) {
+    if (result == mrCancel) cancelButton_ = button;
     connect(button, &QAbstractButton::clicked, this, [this, result] { SetModalResult(result); });
 }
 
@@ -168,6 +180,36 @@ void TForm::hideEvent(QHideEvent* event) {
     if (event->spontaneous()) return;
     if (modal_ && modalResult_ == mrNone) SetModalResult(mrCancel);
     Desktop::Instance().WindowHidden(this);
+}
+
+void TForm::SetCancelButton(QAbstractButton* button) { cancelButton_ = button; }
+
+void TForm::keyPressEvent(QKeyEvent* event) {
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    const int key = event->key();
+    auto usable = [](QAbstractButton* b) { return b && b->isEnabled() && b->isVisible(); };
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && mods == Qt::NoModifier) {
+        QAbstractButton* button = qobject_cast<QPushButton*>(focusWidget());
+        if (!usable(button)) {
+            button = nullptr;
+            for (QPushButton* b : findChildren<QPushButton*>())
+                if (b->isDefault() && usable(b)) button = b;
+        }
+        if (button) {
+            button->click();
+            return;
+        }
+    } else if (key == Qt::Key_Escape && mods == Qt::NoModifier) {
+        if (usable(cancelButton_)) {
+            cancelButton_->click();
+            return;
+        }
+        if (modal_) {
+            SetModalResult(mrCancel);
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void TForm::closeEvent(QCloseEvent* event) {

@@ -42,7 +42,7 @@ TMessageForm::TMessageForm(const std::string& caption, const std::string& messag
         break;
     case MessageButtons::YesNo:
         first = addButton("Yes", "&Yes", mrYes);
-        addButton("No", "&No", mrNo);
+        SetCancelButton(addButton("No", "&No", mrNo));
         break;
     case MessageButtons::YesNoCancel:
         first = addButton("Yes", "&Yes", mrYes);

@@ -39,6 +39,29 @@ void KeyState::ReleaseModifiers() {
         for (win::WORD vk : {s.generic, s.left, s.right}) keys_[vk] &= static_cast<win::BYTE>(~0x80);
 }
 
+void KeyState::SyncModifiers(Qt::KeyboardModifiers modifiers, win::WORD exceptKey) {
+    struct Reported {
+        const SidedKeys& keys;
+        bool down;
+    };
+    // AltGr reads as a group switch rather than Alt on some keyboards.
+    const bool alt = (modifiers & Qt::AltModifier) || ((modifiers & Qt::GroupSwitchModifier) && Pressed(win::VK_RMENU));
+    const Reported reported[] = {{kSided[0], (modifiers & Qt::ShiftModifier) != 0},
+                                 {kSided[1], (modifiers & Qt::ControlModifier) != 0},
+                                 {kSided[2], alt}};
+    for (const Reported& r : reported) {
+        const SidedKeys& s = r.keys;
+        if (exceptKey == s.generic || exceptKey == s.left || exceptKey == s.right) continue;
+        if (Pressed(s.generic) == r.down) continue;
+        if (r.down) {
+            Set(s.left, true);
+            Set(s.generic, true);
+        } else {
+            for (win::WORD vk : {s.generic, s.left, s.right}) keys_[vk] &= static_cast<win::BYTE>(~0x80);
+        }
+    }
+}
+
 win::WORD KeyState::Sided(win::WORD vk, KeySide side) {
     for (const SidedKeys& s : kSided)
         if (vk == s.generic) return side == KeySide::Right ? s.right : s.left;

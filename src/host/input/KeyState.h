@@ -26,6 +26,11 @@ public:
     void Reset();
     // Shift, Ctrl and Alt read released (toggles kept), without key messages.
     void ReleaseModifiers();
+    // Shift, Ctrl and Alt as a real input event reports them, except the
+    // event's own key (its press or release is the event itself). A key that
+    // went up while another application had the keyboard never reached us;
+    // without this it would stay down and turn typing into shortcuts.
+    void SyncModifiers(Qt::KeyboardModifiers modifiers, win::WORD exceptKey = 0);
     void KeyDown(win::WORD vk, KeySide side);
     void KeyUp(win::WORD vk, KeySide side);
     bool Pressed(int vk) const;

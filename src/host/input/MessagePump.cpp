@@ -127,6 +127,12 @@ void MessagePump::ProcessKey(TMsg msg, QWidget* target) {
     } else if (target && !printable) {
         DeliverAsQtEvent(target, msg.message, msg.wParam, msg.lParam);
     }
+    if (count == 0 && msg.message == WM_KEYDOWN) {
+        char32_t lost = 0;
+        if (ToUnicodeEx(static_cast<UINT>(msg.wParam), ScanCodeOf(msg.lParam), KeyState::Current().Bytes(), &lost, 0,
+                        GetKeyboardLayout()) == 1)
+            client_.CharNotRepresentable(lost);
+    }
     if (count == 1) {
         const bool sysChar = msg.message == WM_SYSKEYDOWN;
         ProcessChar(MakeMessage(sysChar ? WM_SYSCHAR : WM_CHAR, target, ch, msg.lParam), target);

@@ -28,6 +28,9 @@ public:
     // A key message that got past every hook on its way to its window (the
     // keystroke recorder listens here).
     virtual void KeyPassed(const win::TMsg& msg) = 0;
+    // A key of the active layout typed a character the code page cannot
+    // hold: nothing reaches the editor, so the user must hear and see why.
+    virtual void CharNotRepresentable(char32_t ch) = 0;
 };
 
 // Order for a key-down, as in the IDE: the application's message hook; the

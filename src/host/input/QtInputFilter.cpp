@@ -2,6 +2,7 @@
 #include "host/input/QtInputFilter.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWheelEvent>
@@ -53,12 +54,16 @@ bool QtInputFilter::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::WindowActivate:
         if (watched->isWidgetType() && Desktop::Instance().FollowNativeActivation()) {
             auto* w = static_cast<QWidget*>(watched);
+            // Keys pressed or released while another window had the keyboard
+            // never reached us: the keyboard itself says what is held now.
+            KeyState::Current().SyncModifiers(QGuiApplication::queryKeyboardModifiers());
             if (IsTrackedWindow(w)) Desktop::Instance().Activate(w);
         }
         return false;
     case QEvent::ApplicationDeactivate:
         // Keys released while another application has the keyboard never reach us.
         KeyState::Current().Reset();
+        if (Desktop::Instance().FollowNativeActivation()) Desktop::Instance().ApplicationDeactivated();
         return false;
     default:
         return false;
@@ -66,17 +71,20 @@ bool QtInputFilter::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool QtInputFilter::Key(QEvent* event) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    KeySide side = KeySide::Left;
+    const win::WORD vk = VirtualKeyOfEvent(*key, side);
+    // Every real key event says which modifiers are down; the state follows
+    // it, also for keys that go to a menu or another window.
+    KeyState::Current().SyncModifiers(key->modifiers(), vk);
     // An open menu or drop-down list has the keyboard to itself, as a menu
     // loop has in Windows.
     if (QApplication::activePopupWidget()) return false;
-    auto* key = static_cast<QKeyEvent*>(event);
     if (event->type() == QEvent::ShortcutOverride) {
         // The host matches shortcuts itself, after the hooks.
         event->accept();
         return true;
     }
-    KeySide side = KeySide::Left;
-    const win::WORD vk = VirtualKeyOfEvent(*key, side);
     if (vk == 0) return true;
     if (event->type() == QEvent::KeyPress) {
         pump_.KeyDown(vk, side, key->isAutoRepeat());
@@ -110,6 +118,8 @@ bool QtInputFilter::Mouse(QObject* watched, QEvent* event) {
     lastMouse_.time = time;
     lastMouse_.global = global;
     lastMouse_.receiver = widget;
+    KeyState::Current().SyncModifiers(event->type() == QEvent::Wheel ? static_cast<QWheelEvent*>(event)->modifiers()
+                                                                     : static_cast<QMouseEvent*>(event)->modifiers());
 
     win::UINT msg = win::WM_MOUSEMOVE;
     if (event->type() != QEvent::MouseMove && event->type() != QEvent::Wheel) {

@@ -11,6 +11,7 @@
 #include "host/HostLog.h"
 #include "host/editor/EditNotifications.h"
 #include "host/editor/EditorControl.h"
+#include "host/editor/UnitHeader.h"
 #include "host/forms/EditWindow.h"
 #include "host/forms/MessageForm.h"
 #include "host/menu/MainMenu.h"
@@ -219,12 +220,16 @@ bool ModuleManager::SaveAs(Module& module, const std::string& fileName) {
         if (saveError_) saveError_(lastError_);
         return false;
     }
+    const bool renamed = path != module.FileName();
+    const std::optional<std::string> oldUnit =
+        renamed ? RenameUnit(module, QFileInfo(QString::fromStdString(path)).completeBaseName().toStdString()) : std::nullopt;
     module.NotifyAll(ncBeforeSave);
     if (!WriteModule(module, path)) {
+        // The unit keeps its file, so it keeps its name.
+        if (oldUnit) RenameUnit(module, *oldUnit);
         if (saveError_) saveError_(lastError_);
         return false;
     }
-    const bool renamed = path != module.FileName();
     module.SetFileName(path);
     module.SetUntitled(false);
     if (EditorControl* editor = module.Control()) editor->setModified(false);
@@ -234,6 +239,26 @@ bool ModuleManager::SaveAs(Module& module, const std::string& fileName) {
     if (renamed) module.NotifyAll(ncModuleRenamed);
     module.NotifyAll(ncAfterSave);
     return true;
+}
+
+std::optional<std::string> ModuleManager::RenameUnit(Module& module, const std::string& newName) {
+    EditorControl* editor = module.Control();
+    SourceEditor* source = module.Source();
+    // A file name that cannot be a unit name leaves the header alone.
+    if (!editor || !source || !IsUnitIdentifier(newName)) return std::nullopt;
+    const std::string text = editor->Index().ReadAnsi(0, editor->Index().Length());
+    const std::optional<TextRange> name = FindUnitName(text);
+    if (!name) return std::nullopt;
+    std::string oldName = text.substr(static_cast<std::size_t>(name->start), static_cast<std::size_t>(name->end - name->start));
+    if (oldName == newName) return std::nullopt;
+    // Through the undoable writer, as any edit: one undo step, and the
+    // notifiers hear of it like of any other change.
+    std::unique_ptr<IEditWriter> writer = source->CreateUndoableWriter();
+    writer->CopyTo(name->start);
+    writer->DeleteTo(name->end);
+    writer->Insert(newName);
+    writer->Commit();
+    return oldName;
 }
 
 bool ModuleManager::CloseModule(Module& module) {
@@ -268,7 +293,7 @@ bool ModuleManager::CloseAll(bool askToSave) {
     return all;
 }
 
-bool ModuleManager::Compile() {
+bool ModuleManager::Compile(const std::function<void()>& build) {
     bool cancel = false;
     const std::vector<IAddInNotifier*> snapshot = addIns_;
     auto tell = [&](TEventNotification code) {
@@ -279,6 +304,7 @@ bool ModuleManager::Compile() {
     };
     tell(enBeforeCompile);
     if (cancel) return false;
+    if (build) build();
     tell(enAfterCompile);
     return true;
 }

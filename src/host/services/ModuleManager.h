@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -49,9 +50,9 @@ public:
     Module* Open(const std::string& fileName, std::string* error = nullptr);
     Module* New();
     bool SaveAs(Module& module, const std::string& fileName);
-    // Runs the compiler steps: add-ins hear enBeforeCompile (and may cancel)
-    // and enAfterCompile.
-    bool Compile();
+    // Runs the compiler steps: add-ins hear enBeforeCompile (and may cancel),
+    // the build runs, and they hear enAfterCompile. False when cancelled.
+    bool Compile(const std::function<void()>& build = {});
     // Closes every module; with askToSave the user may cancel (false).
     bool CloseAll(bool askToSave);
 
@@ -68,6 +69,9 @@ public:
 
 private:
     bool WriteModule(Module& module, const std::string& path);
+    // Gives the unit header the new file's name, as a Pascal IDE's Save As
+    // does; the name it replaced, or nothing when it changed nothing.
+    std::optional<std::string> RenameUnit(Module& module, const std::string& newName);
     bool FileNotification(TFileNotification code, const std::string& fileName);
     void UpdateTitle(Module& module);
     Module* AddModule(const std::string& fileName, std::string_view ansiText);
