@@ -18,9 +18,6 @@ void TSkrivoExpert::FreeOwnedLists() {}
 // Notify after a save: bookmark persistence writes the unit's bookmarks here.
 void TSkrivoExpert::SaveBookmarks(TQvNotifier*) {}
 
-// MenuClick and the options shortcut: the options dialog opens here.
-void TSkrivoExpert::DoShowOptions() {}
-
 // Macro playback reports here whether a macro is executing (substitutions wait for it).
 bool TSkrivoExpert::MacroExecuting() { return false; }
 

@@ -67,6 +67,26 @@ public:
     bool DoJump();
     bool DoHistory();
 
+    // Commands of other capabilities (each in its capability's file); the
+    // table of all commands is SkrivoCommands.h.
+    bool DoUpper();
+    bool DoLower();
+    bool DoEnglish();
+    bool DoShowTip();
+    bool DoShowOptions();
+
+    // Keyboard macros (SkrivoMacros.cpp).
+    bool DoStartStopRecording();
+    bool DoStartStopDflt();
+    bool DoExecuteMacro();
+    bool DoExecuteMacroN(int index, int recordingIndex);
+    bool DoExecuteDflt();
+    bool DoExecuteList();
+    bool DoSearchRecord();
+
+    // The error beep of failed commands and macros, when BeepOnError is on.
+    void ErrorBeep();
+
     // Dictionaries (SkrivoDictionary.cpp).
     void Collect(const std::string& word);
     void LoadfixedDic();
@@ -222,7 +242,6 @@ private:
     void FreeSuggestionList();        // TfmSuggest (not while the application terminates)
     void FreeOwnedLists();            // the tips wizard and the beep player
     void SaveBookmarks(TQvNotifier* notifier);
-    void DoShowOptions();
     void CollectLocales();            // the keyboard layouts in use
     bool MacroExecuting();            // a multi-part macro is being played (its resume state is set)
     void StorePressedKey(win::WORD key, win::TShiftState shift);
@@ -247,9 +266,12 @@ private:
     win::TShiftState KeyShiftState();
     bool KeyMessagePrologue(TKeyCall& call);  // false: the message is done with
     void CollectWordAtCursor();
-    bool RecordingFilter(TKeyCall& call);     // keystroke recording; true lets the key be handled
-    bool ShortcutStage(TKeyCall& call);       // command and macro shortcuts; true when one matched
+
+    // SkrivoShortcuts.cpp: the command and macro shortcuts.
+    bool RecordingFilter(TKeyCall& call);     // while recording; true lets the key be handled
+    bool ShortcutStage(TKeyCall& call);       // true when a command or macro shortcut matched
     bool IsShowOptionsKey(const TKeyCall& call);
+    bool ShortcutCaptureOpen();               // a dialog that captures shortcuts is open
 
     // SkrivoMessagesKeyDown.cpp: the key table and Accept.
     void KeyDownMessage(TKeyCall& call);
