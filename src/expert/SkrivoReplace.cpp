@@ -108,6 +108,8 @@ TQvNotifier* TSkrivoExpert::ReplaceWord(int /*count: every caller replaces the w
     }
     try {
         FlagScope busy(FBusy);
+        // The accepted word is no typing to substitute.
+        FlagScope inserting(FInserting);
         std::string removed = TrailingWord(ReadText(-1));
         if (!removed.empty()) BackSpaceDelete(static_cast<int>(removed.size()));
         if (!GetCfg()->WordBeforeOnly) {
@@ -152,7 +154,14 @@ bool TSkrivoExpert::DoRestore() {
         cursorToRestoredEnd = false;
     }
     if (TfmSuggest* list = SggListIfCreated(); list && list->Visible()) list->hide();
-    if (!notifier->Replace(FReplacePos, static_cast<int>(current.size()), FOldText)) return false;
+    bool replaced;
+    {
+        // The restored abbreviation must not expand again at once (a restore
+        // by shortcut has no Backspace to keep the substitutions away).
+        FlagScope inserting(FInserting);
+        replaced = notifier->Replace(FReplacePos, static_cast<int>(current.size()), FOldText);
+    }
+    if (!replaced) return false;
     if (cursorToRestoredEnd) notifier->SetPosition(FReplacePos + static_cast<int>(FOldText.size()));
     Play(3);
     if (GetCfg()->HideAfterRestore) {
