@@ -43,12 +43,12 @@ void BM_DefaultsFit(benchmark::State& state) {
 }
 BENCHMARK(BM_DefaultsFit);
 
-// "*a*a*a*a*a*a*b|" and a 255-character pattern of stars over a line of a's:
-// every split of the line among the stars fails.
+// "b*a*a*a*a*a*a*a|" and a 255-character pattern like it over a line of
+// a's: every split of the line among the stars fails only at the "b".
 void BM_StarsOnALine(benchmark::State& state) {
-    std::string pattern;
-    while (pattern.size() + 4 < static_cast<std::size_t>(state.range(0))) pattern += "*a";
-    pattern += "*b|";
+    std::string pattern = "b";
+    while (pattern.size() + 3 < static_cast<std::size_t>(state.range(0))) pattern += "*a";
+    pattern += "|";
     StringList list;
     list.Add(pattern);
     list.Add("x");

@@ -324,8 +324,9 @@ TEST_F(EditPositionTest, ParameterHintShowsTheDeclaredParametersOfTheCall) {
         {"  x := Copy(s, 1, 2) + |", ""},
         {"  ShowMessage('a, (b|", "ShowMessage(const Msg: string)"},
     };
+    int unit = 0;
     for (const Case& c : cases) {
-        host.OpenText("Unit1.pas", c.text);
+        host.OpenText("Unit" + std::to_string(++unit) + ".pas", c.text);
         host->EditorServices()->TopViewActions()->CodeCompletion(2);
         EXPECT_EQ(host.Current().Buffer()->Actions().LastHint(), c.hint) << c.text;
         EXPECT_EQ(host.Current().Control()->SendScintilla(QsciScintillaBase::SCI_CALLTIPACTIVE) != 0, *c.hint != 0) << c.text;
