@@ -5,22 +5,12 @@
 #include "expert/SkrivoExpert.h"
 #include "host/api/EditorServices.h"
 #include "host/api/Host.h"
+#include "platform/ScopedValue.h"
 #include "subst/AutoBrackets.h"
 
 namespace skrivo {
 
 namespace {
-
-class FlagScope {
-public:
-    explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
-    ~FlagScope() { flag_ = false; }
-    FlagScope(const FlagScope&) = delete;
-    FlagScope& operator=(const FlagScope&) = delete;
-
-private:
-    bool& flag_;
-};
 
 host::IEditorServices* Editors() {
     host::IHost* host = host::Host();
@@ -42,7 +32,7 @@ std::string TSkrivoExpert::MirroredBlanks(char ch) {
 
 void TSkrivoExpert::InsertFillBlanks(TQvNotifier* notifier, const std::string& blanks) {
     // The blanks are the expert's own: no substitution may take them for typing.
-    FlagScope inserting(FInserting);
+    ScopedValue<bool> inserting(FInserting, true);
     notifier->Replace(notifier->GetPosition(), 0, blanks);
     notifier->MoveCursor(-static_cast<int>(blanks.size()));
 }
@@ -65,7 +55,7 @@ bool TSkrivoExpert::AutoCloseBracket(char ch, const std::string& fillBlanks) {
     const std::string pair = std::string(subst::BracketPair(ch)) + fillBlanks;
     FLastEditPos = notifier->GetEditPos();
     {
-        FlagScope inserting(FInserting);
+        ScopedValue<bool> inserting(FInserting, true);
         InsertText(pair);
     }
     RecordOwnInsertion(notifier, pair);
@@ -87,7 +77,7 @@ bool TSkrivoExpert::AutoCloseQuote(char ch, const std::string& fillBlanks) {
     const std::string lineBefore = ReadText(-100);
     FReplacePos = notifier->GetPosition();
     {
-        FlagScope inserting(FInserting);
+        ScopedValue<bool> inserting(FInserting, true);
         InsertText(pair);
     }
     RecordOwnInsertion(notifier, pair);

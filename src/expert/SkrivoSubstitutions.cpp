@@ -6,6 +6,7 @@
 #include "config/ExpertConfig.h"
 #include "expert/SkrivoExpert.h"
 #include "host/api/Host.h"
+#include "platform/ScopedValue.h"
 #include "platform/VirtualKeys.h"
 #include "subst/MatchText.h"
 #include "subst/Replacement.h"
@@ -17,19 +18,6 @@ namespace {
 
 // How far DoSubstitutions looks after the cursor; the line ends earlier.
 constexpr int kAfterCursorRead = 1000;
-
-// Sets a flag for the life of a scope, so that it is cleared on every way
-// out, errors included.
-class FlagScope {
-public:
-    explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
-    ~FlagScope() { flag_ = false; }
-    FlagScope(const FlagScope&) = delete;
-    FlagScope& operator=(const FlagScope&) = delete;
-
-private:
-    bool& flag_;
-};
 
 std::string UpToLineEnd(std::string text) {
     if (const auto cr = text.find('\r'); cr != std::string::npos) text.erase(cr);
@@ -51,7 +39,7 @@ bool TSkrivoExpert::DoSubstitutions(TQvNotifier* notifier) {
         MacroExecuting() || !IsEditorForeground())
         return false;
 
-    FlagScope inSubstitution(FInSubstitution);
+    ScopedValue<bool> inSubstitution(FInSubstitution, true);
     Rpt("Subst");
     try {
         const std::string before = ReadText(-100);
