@@ -100,11 +100,54 @@ bool PatternSide::MatchWords(MatchText& text, TextEdge edge) const {
     // entered: pattern positions reached by taking the previous character;
     // stayed: the stars among them that took it themselves; inRun: blanks
     // that have taken at least one character of their run.
-    Set entered{}, stayed{}, inRun{}, active{};
-    entered[0] = 1;
+    struct State {
+        Set entered{}, stayed{}, inRun{};
+        bool operator==(const State&) const = default;
+    };
+    State state;
+    state.entered[0] = 1;
     const std::size_t done = length_;  // the position after the last pattern character
     const Word doneBit = Word{1} << (done % 64);
     const bool lineEdge = edge == TextEdge::LineEdge;
+    enum Outcome { kGoOn, kFits, kFails };
+
+    // One character of the text (no line feed) taken by every position at once.
+    const auto step = [&](State& st, int c) {
+        Set active = st.entered;
+        const bool blankChar = IsBlankCode(c);
+        // A run of blanks ends before a character above 32.
+        if (!blankChar) {
+            orAdvanced(active, st.inRun, nullptr);
+            st.inRun = Set{};
+        }
+        // A star may match nothing here: the rest is tried in its place.
+        while (orAdvanced(active, active, star.data())) {
+        }
+        // The pattern used up with text left: inside a module it fits when a
+        // line break follows.
+        if (!lineEdge && c == kCR && (active[done / 64] & doneBit)) return kFits;
+
+        Set next{};
+        orAdvanced(next, active, &literal_[static_cast<std::size_t>(c) * words_]);
+        Word any = 0;
+        for (std::size_t w = 0; w < n; ++w) {
+            st.stayed[w] = active[w] & star[w] & (c == kCR ? across[w] : ~Word{0});
+            st.inRun[w] = blankChar ? ((active[w] & blank[w]) | st.inRun[w]) : 0;
+            next[w] |= st.stayed[w];
+            any |= next[w] | st.inRun[w];
+        }
+        st.entered = next;
+        return any ? kGoOn : kFails;
+    };
+
+    // Long stretches of a module often change nothing (a "**" waiting for
+    // its next character): once the positions stand still, the characters
+    // that would leave them as they are are found once and then skipped.
+    constexpr std::size_t kSkipTableEvery = 1024;
+    std::array<bool, 256> unchanged{};
+    bool haveTable = false, onTable = false;
+    State tableFor;
+    std::size_t sinceTable = kSkipTableEvery;
 
     for (std::size_t i = 0;;) {
         const std::string_view chunk = text.Chunk(i);
@@ -114,41 +157,32 @@ bool PatternSide::MatchWords(MatchText& text, TextEdge edge) const {
             // that took the last character may still hand over to the rest,
             // but the rest is not searched any deeper.
             if (!lineEdge) return false;
-            orAdvanced(entered, stayed, nullptr);
+            orAdvanced(state.entered, state.stayed, nullptr);
             for (std::size_t w = 0; w < n; ++w)
-                if ((inRun[w] & runEndOk[w]) || (entered[w] & endOk[w])) return true;
+                if ((state.inRun[w] & runEndOk[w]) || (state.entered[w] & endOk[w])) return true;
             return false;
         }
         i += chunk.size();
         for (const char ch : chunk) {
             const int c = static_cast<unsigned char>(ch);
             if (c == kLF) continue;  // line feeds are not there for the pattern
-            active = entered;
-            const bool blankChar = IsBlankCode(c);
-            // A run of blanks ends before a character above 32.
-            if (!blankChar) {
-                orAdvanced(active, inRun, nullptr);
-                inRun = Set{};
+            if (onTable && unchanged[static_cast<std::size_t>(c)]) continue;
+            // Only a text longer than kSkipTableEvery pays for watching the state.
+            const bool watch = ++sinceTable >= kSkipTableEvery;
+            State before;
+            if (watch) before = state;
+            const Outcome outcome = step(state, c);
+            if (outcome != kGoOn) return outcome == kFits;
+            if (haveTable) onTable = state == tableFor;
+            if (watch && !onTable && state == before) {
+                for (int k = 0; k < 256; ++k) {
+                    State probe = state;
+                    unchanged[static_cast<std::size_t>(k)] = k != kLF && step(probe, k) == kGoOn && probe == state;
+                }
+                tableFor = state;
+                haveTable = onTable = true;
+                sinceTable = 0;
             }
-            // A star may match nothing here: the rest is tried in its place.
-            while (orAdvanced(active, active, star.data())) {
-            }
-            // The pattern used up with text left: inside a module it fits
-            // when a line break follows.
-            if (!lineEdge && c == kCR && (active[done / 64] & doneBit)) return true;
-
-            const Word* literal = &literal_[static_cast<std::size_t>(c) * words_];
-            Set next{};
-            orAdvanced(next, active, literal);
-            Word any = 0;
-            for (std::size_t w = 0; w < n; ++w) {
-                stayed[w] = active[w] & star[w] & (c == kCR ? across[w] : ~Word{0});
-                inRun[w] = blankChar ? ((active[w] & blank[w]) | inRun[w]) : 0;
-                next[w] |= stayed[w];
-                any |= next[w] | inRun[w];
-            }
-            entered = next;
-            if (!any) return false;
         }
     }
 }
