@@ -62,7 +62,7 @@ void AddEditorCommands(CommandTable& table) {
                }});
 
     table.Add({"print", 0, 0, "", [](Session& s, const ScriptArgs&) {
-                   s.Out() << s.ToUtf8(MarkCursor(ReadFrontText(s))) << '\n';
+                   s.Out() << ShowControlCharacters(s.ToUtf8(MarkCursor(ReadFrontText(s)))) << '\n';
                }});
 }
 

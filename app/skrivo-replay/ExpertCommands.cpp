@@ -71,8 +71,15 @@ void AddExpertCommands(CommandTable& table) {
                        throw ExpectationFailed(QuoteScriptText(s.ToUtf8(expected)), QuoteScriptText(s.ToUtf8(got)));
                }});
 
-    table.Add({"call", 1, 1, "COMMAND", [](Session& s, const ScriptArgs& a) {
+    table.Add({"call", 1, 2, "COMMAND [TEXT]", [](Session& s, const ScriptArgs& a) {
                    TSkrivoExpert& expert = Expert(s);
+                   // The one command with an argument: a pattern line tested at the cursor.
+                   if (a[0] == "CheckAtCursor") {
+                       if (a.size() != 2) throw ReplayError("call CheckAtCursor takes a pattern line");
+                       s.Out() << (expert.CheckAtCursor(s.ToAnsi(a[1])) ? "True" : "False") << '\n';
+                       return;
+                   }
+                   if (a.size() != 1) throw ReplayError("call " + a[0] + " takes no argument");
                    if (const TExpertCommand* command = FindExpertCommand(a[0])) {
                        const bool result = command->run(expert);
                        if (command->reportsResult) {

@@ -39,6 +39,28 @@ std::variant<ScriptArgs, ScriptSyntaxError> SplitScriptLine(std::string_view lin
                 case 't': arg += '\t'; break;
                 case 'r': arg += '\r'; break;
                 case 'n': arg += '\n'; break;
+                case 'x': {
+                    // The character with that code (Latin-1 above 7F), written
+                    // in UTF-8 like the rest of the script.
+                    const auto hex = [](char h) {
+                        if (h >= '0' && h <= '9') return h - '0';
+                        if (h >= 'a' && h <= 'f') return h - 'a' + 10;
+                        if (h >= 'A' && h <= 'F') return h - 'A' + 10;
+                        return -1;
+                    };
+                    const int hi = i < n ? hex(line[i]) : -1;
+                    const int lo = i + 1 < n ? hex(line[i + 1]) : -1;
+                    if (hi < 0 || lo < 0) return ScriptSyntaxError{"\\x needs two hexadecimal digits"};
+                    i += 2;
+                    const unsigned code = static_cast<unsigned>(hi * 16 + lo);
+                    if (code < 0x80) {
+                        arg += static_cast<char>(code);
+                    } else {
+                        arg += static_cast<char>(0xC0 | (code >> 6));
+                        arg += static_cast<char>(0x80 | (code & 0x3F));
+                    }
+                    break;
+                }
                 default:
                     return ScriptSyntaxError{std::string("unknown escape \\") + e + " in a quoted text"};
             }
@@ -60,10 +82,32 @@ std::string QuoteScriptText(std::string_view text) {
             case '\t': out += "\\t"; break;
             case '\r': out += "\\r"; break;
             case '\n': out += "\\n"; break;
-            default: out += c;
+            default:
+                if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+                    static constexpr char kHex[] = "0123456789ABCDEF";
+                    out += "\\x";
+                    out += kHex[(static_cast<unsigned char>(c) >> 4) & 0xF];
+                    out += kHex[static_cast<unsigned char>(c) & 0xF];
+                } else {
+                    out += c;
+                }
         }
     }
     out += '"';
+    return out;
+}
+
+std::string ShowControlCharacters(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        if (c == '\r' || c == '\n' || c == '\t' || (static_cast<unsigned char>(c) >= 0x20 && c != 0x7F)) {
+            out += c;
+            continue;
+        }
+        const std::string quoted = QuoteScriptText(std::string_view(&c, 1));
+        out += quoted.substr(1, quoted.size() - 2);
+    }
     return out;
 }
 

@@ -6,8 +6,8 @@
 #include "expert/SkrivoExpert.h"
 #include "host/api/EditorServices.h"
 #include "host/api/Host.h"
-#include "subst/AutoBrackets.h"
 #include "platform/ScopedValue.h"
+#include "subst/AutoBrackets.h"
 
 namespace skrivo {
 

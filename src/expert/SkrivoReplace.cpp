@@ -97,6 +97,8 @@ TQvNotifier* TSkrivoExpert::ReplaceWord(int /*count: every caller replaces the w
     }
     try {
         ScopedValue busy(FBusy, true);
+        // The accepted word is no typing to substitute.
+        ScopedValue inserting(FInserting, true);
         std::string before = ReadText(-1);
         // Past the end of its line the cursor reads blanks, but the word the
         // list was made for is the one the line's text ends with.
@@ -151,7 +153,14 @@ bool TSkrivoExpert::DoRestore() {
         cursorToRestoredEnd = false;
     }
     if (TfmSuggest* list = SggListIfCreated(); list && list->Visible()) list->hide();
-    if (!notifier->Replace(FReplacePos, static_cast<int>(current.size()), FOldText)) return false;
+    bool replaced;
+    {
+        // The restored abbreviation must not expand again at once (a restore
+        // by shortcut has no Backspace to keep the substitutions away).
+        ScopedValue inserting(FInserting, true);
+        replaced = notifier->Replace(FReplacePos, static_cast<int>(current.size()), FOldText);
+    }
+    if (!replaced) return false;
     if (cursorToRestoredEnd) notifier->SetPosition(FReplacePos + static_cast<int>(FOldText.size()));
     Play(seRestored);
     if (GetCfg()->HideAfterRestore) {

@@ -7,6 +7,7 @@
 #include "config/SoundEvents.h"
 #include "expert/SkrivoExpert.h"
 #include "host/api/Host.h"
+#include "platform/ScopedValue.h"
 #include "platform/VirtualKeys.h"
 #include "subst/MatchText.h"
 #include "subst/Replacement.h"

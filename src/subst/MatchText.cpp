@@ -32,4 +32,9 @@ int BlockMatchText::At(std::size_t i) {
     return static_cast<unsigned char>(held_[i]);
 }
 
+std::string_view BlockMatchText::Chunk(std::size_t from) {
+    if (At(from) < 0) return {};
+    return std::string_view(held_).substr(from);
+}
+
 }  // namespace skrivo::subst

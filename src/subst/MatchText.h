@@ -20,22 +20,24 @@ public:
     virtual ~MatchText() = default;
     // The character at index i as 0..255, or -1 past the end of the text.
     virtual int At(std::size_t i) = 0;
+    // The characters from index `from` on that are at hand, in match order;
+    // empty only past the end. Valid until the next call.
+    virtual std::string_view Chunk(std::size_t from) = 0;
 };
 
 // A text held in memory; Before is taken backwards from its end.
 class StringMatchText final : public MatchText {
 public:
     enum Direction { Backward, Forward };
-    StringMatchText(std::string_view text, Direction direction) : text_(text), direction_(direction) {}
-    int At(std::size_t i) override {
-        if (i >= text_.size()) return -1;
-        const char c = direction_ == Forward ? text_[i] : text_[text_.size() - 1 - i];
-        return static_cast<unsigned char>(c);
+    StringMatchText(std::string_view text, Direction direction)
+        : text_(direction == Forward ? std::string(text) : std::string(text.rbegin(), text.rend())) {}
+    int At(std::size_t i) override { return i < text_.size() ? static_cast<unsigned char>(text_[i]) : -1; }
+    std::string_view Chunk(std::size_t from) override {
+        return from < text_.size() ? std::string_view(text_).substr(from) : std::string_view();
     }
 
 private:
-    std::string_view text_;
-    Direction direction_;
+    std::string text_;  // in match order
 };
 
 // A module's text read on demand around a cursor in blocks of kBlock
@@ -50,6 +52,7 @@ public:
         : read_(std::move(read)), cursor_(cursor), direction_(direction) {}
 
     int At(std::size_t i) override;
+    std::string_view Chunk(std::size_t from) override;
     // Characters read so far (for tests of how far a match looks).
     std::size_t CharactersRead() const { return held_.size(); }
 

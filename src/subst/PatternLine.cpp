@@ -13,6 +13,7 @@ class OffsetText final : public MatchText {
 public:
     OffsetText(MatchText& text, std::size_t skip) : text_(text), skip_(skip) {}
     int At(std::size_t i) override { return text_.At(i + skip_); }
+    std::string_view Chunk(std::size_t from) override { return text_.Chunk(from + skip_); }
 
 private:
     MatchText& text_;

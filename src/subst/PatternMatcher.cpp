@@ -2,6 +2,7 @@
 #include "subst/PatternMatcher.h"
 
 #include <algorithm>
+#include <array>
 
 namespace skrivo::subst {
 
@@ -70,72 +71,131 @@ PatternSide::PatternSide(std::string_view side, Direction direction) : length_(s
     }
 }
 
-bool PatternSide::OrAdvanced(std::vector<Word>& set, const std::vector<Word>& from, const Word* mask) const {
-    bool grew = false;
-    Word carry = 0;
-    for (std::size_t w = 0; w < words_; ++w) {
-        const Word bits = mask ? (from[w] & mask[w]) : from[w];
-        const Word moved = (bits << 1) | carry;
-        carry = bits >> 63;
-        const Word before = set[w];
-        set[w] |= moved;
-        grew = grew || set[w] != before;
-    }
-    return grew;
-}
+template <std::size_t N>
+bool PatternSide::MatchWords(MatchText& text, TextEdge edge) const {
+    // N words hold the sets; small patterns get their word count exactly, so
+    // the loops below unroll.
+    using Set = std::array<Word, N>;
+    const std::size_t n = N <= 4 ? N : words_;
+    const auto load = [n](const std::vector<Word>& from) {
+        Set set{};
+        for (std::size_t w = 0; w < n; ++w) set[w] = from[w];
+        return set;
+    };
+    const Set star = load(star_), across = load(starAcrossLines_), blank = load(blank_);
+    const Set endOk = load(endOk_), runEndOk = load(runEndOk_);
+    // set |= (from & mask), moved one pattern position on; true when set grew.
+    const auto orAdvanced = [n](Set& set, const Set& from, const Word* mask) {
+        Word carry = 0, grew = 0;
+        for (std::size_t w = 0; w < n; ++w) {
+            const Word bits = mask ? (from[w] & mask[w]) : from[w];
+            const Word moved = (bits << 1) | carry;
+            carry = bits >> 63;
+            grew |= moved & ~set[w];
+            set[w] |= moved;
+        }
+        return grew != 0;
+    };
 
-bool PatternSide::Matches(MatchText& text, TextEdge edge) const {
     // entered: pattern positions reached by taking the previous character;
     // stayed: the stars among them that took it themselves; inRun: blanks
     // that have taken at least one character of their run.
-    std::vector<Word> entered(words_, 0), stayed(words_, 0), inRun(words_, 0);
-    std::vector<Word> active(words_, 0), next(words_, 0), nextStayed(words_, 0), nextRun(words_, 0);
-    Set(entered, 0);
+    struct State {
+        Set entered{}, stayed{}, inRun{};
+        bool operator==(const State&) const = default;
+    };
+    State state;
+    state.entered[0] = 1;
     const std::size_t done = length_;  // the position after the last pattern character
+    const Word doneBit = Word{1} << (done % 64);
     const bool lineEdge = edge == TextEdge::LineEdge;
+    enum Outcome { kGoOn, kFits, kFails };
 
-    for (std::size_t i = 0;; ++i) {
-        const int c = text.At(i);
-        if (c == kLF) continue;  // line feeds are not there for the pattern
+    // One character of the text (no line feed) taken by every position at once.
+    const auto step = [&](State& st, int c) {
+        Set active = st.entered;
+        const bool blankChar = IsBlankCode(c);
+        // A run of blanks ends before a character above 32.
+        if (!blankChar) {
+            orAdvanced(active, st.inRun, nullptr);
+            st.inRun = Set{};
+        }
+        // A star may match nothing here: the rest is tried in its place.
+        while (orAdvanced(active, active, star.data())) {
+        }
+        // The pattern used up with text left: inside a module it fits when a
+        // line break follows.
+        if (!lineEdge && c == kCR && (active[done / 64] & doneBit)) return kFits;
 
-        if (c < 0) {
+        Set next{};
+        orAdvanced(next, active, &literal_[static_cast<std::size_t>(c) * words_]);
+        Word any = 0;
+        for (std::size_t w = 0; w < n; ++w) {
+            st.stayed[w] = active[w] & star[w] & (c == kCR ? across[w] : ~Word{0});
+            st.inRun[w] = blankChar ? ((active[w] & blank[w]) | st.inRun[w]) : 0;
+            next[w] |= st.stayed[w];
+            any |= next[w] | st.inRun[w];
+        }
+        st.entered = next;
+        return any ? kGoOn : kFails;
+    };
+
+    // Long stretches of a module often change nothing (a "**" waiting for
+    // its next character): once the positions stand still, the characters
+    // that would leave them as they are are found once and then skipped.
+    constexpr std::size_t kSkipTableEvery = 1024;
+    std::array<bool, 256> unchanged{};
+    bool haveTable = false, onTable = false;
+    State tableFor;
+    std::size_t sinceTable = kSkipTableEvery;
+
+    for (std::size_t i = 0;;) {
+        const std::string_view chunk = text.Chunk(i);
+        if (chunk.empty()) {
             // The text's end. A module's start and end are no line breaks;
             // at a line's edge what is left of the pattern decides. A star
             // that took the last character may still hand over to the rest,
             // but the rest is not searched any deeper.
             if (!lineEdge) return false;
-            OrAdvanced(entered, stayed, nullptr);
-            for (std::size_t w = 0; w < words_; ++w)
-                if ((inRun[w] & runEndOk_[w]) || (entered[w] & endOk_[w])) return true;
+            orAdvanced(state.entered, state.stayed, nullptr);
+            for (std::size_t w = 0; w < n; ++w)
+                if ((state.inRun[w] & runEndOk[w]) || (state.entered[w] & endOk[w])) return true;
             return false;
         }
+        i += chunk.size();
+        for (const char ch : chunk) {
+            const int c = static_cast<unsigned char>(ch);
+            if (c == kLF) continue;  // line feeds are not there for the pattern
+            if (onTable && unchanged[static_cast<std::size_t>(c)]) continue;
+            // Only a text longer than kSkipTableEvery pays for watching the state.
+            const bool watch = ++sinceTable >= kSkipTableEvery;
+            State before;
+            if (watch) before = state;
+            const Outcome outcome = step(state, c);
+            if (outcome != kGoOn) return outcome == kFits;
+            if (haveTable) onTable = state == tableFor;
+            if (watch && !onTable && state == before) {
+                for (int k = 0; k < 256; ++k) {
+                    State probe = state;
+                    unchanged[static_cast<std::size_t>(k)] = k != kLF && step(probe, k) == kGoOn && probe == state;
+                }
+                tableFor = state;
+                haveTable = onTable = true;
+                sinceTable = 0;
+            }
+        }
+    }
+}
 
-        active = entered;
-        // A run of blanks ends before a character above 32.
-        if (!IsBlankCode(c)) {
-            OrAdvanced(active, inRun, nullptr);
-            std::fill(inRun.begin(), inRun.end(), 0);
-        }
-        // A star may match nothing here: the rest is tried in its place.
-        while (OrAdvanced(active, active, star_.data())) {
-        }
-        // The pattern used up with text left: inside a module it fits when a
-        // line break follows.
-        if (!lineEdge && c == kCR && Test(active, done)) return true;
-
-        std::fill(next.begin(), next.end(), 0);
-        OrAdvanced(next, active, &literal_[static_cast<std::size_t>(c) * words_]);
-        bool any = false;
-        for (std::size_t w = 0; w < words_; ++w) {
-            nextStayed[w] = active[w] & star_[w] & (c == kCR ? starAcrossLines_[w] : ~Word{0});
-            nextRun[w] = IsBlankCode(c) ? ((active[w] & blank_[w]) | inRun[w]) : 0;
-            next[w] |= nextStayed[w];
-            any = any || next[w] || nextRun[w];
-        }
-        entered.swap(next);
-        stayed.swap(nextStayed);
-        inRun.swap(nextRun);
-        if (!any) return false;
+bool PatternSide::Matches(MatchText& text, TextEdge edge) const {
+    switch (words_) {
+        case 1: return MatchWords<1>(text, edge);
+        case 2: return MatchWords<2>(text, edge);
+        case 3: return MatchWords<3>(text, edge);
+        case 4: return MatchWords<4>(text, edge);
+        default:
+            // Longer than any stored line; beyond this no pattern matches.
+            return words_ <= kMaxWords && MatchWords<kMaxWords>(text, edge);
     }
 }
 

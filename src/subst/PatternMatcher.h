@@ -39,10 +39,12 @@ public:
 
 private:
     using Word = std::uint64_t;
-    bool Test(const std::vector<Word>& set, std::size_t bit) const { return (set[bit / 64] >> (bit % 64)) & 1U; }
+    // Pattern sides up to 64 * kMaxWords - 1 characters match; a longer one
+    // (no stored line is) never does.
+    static constexpr std::size_t kMaxWords = 64;
     void Set(std::vector<Word>& set, std::size_t bit) const { set[bit / 64] |= Word{1} << (bit % 64); }
-    // set |= (from & mask) shifted one pattern position on; true if set grew.
-    bool OrAdvanced(std::vector<Word>& set, const std::vector<Word>& from, const Word* mask) const;
+    template <std::size_t N>
+    bool MatchWords(MatchText& text, TextEdge edge) const;
 
     std::size_t length_ = 0;      // pattern characters in match order
     std::size_t words_ = 1;       // words of a set of positions 0..length_

@@ -1,6 +1,8 @@
 // Editing a module: when notifiers hear of it, the writer as one minimal undo step, the edit position.
 #include <gtest/gtest.h>
 
+#include "host/editor/ParameterHints.h"
+
 #include <functional>
 #include <vector>
 
@@ -311,13 +313,38 @@ TEST_F(EditPositionTest, SearchingAgainMovesOnToTheNextMatch) {
     EXPECT_EQ(Pos().Read(1), "2");
 }
 
-TEST_F(EditPositionTest, ParameterHintShowsTheNameBeforeTheOpenBracket) {
-    host.OpenText("Unit1.pas", "  Writeln(Format('%d', [x]), y|");
-    auto* actions = host->EditorServices()->TopViewActions();
-    ASSERT_NE(actions, nullptr);
-    actions->CodeCompletion(2);
-    EXPECT_EQ(host.Current().Buffer()->Actions().LastHint(), "Writeln");
-    EXPECT_TRUE(host.Current().Control()->SendScintilla(QsciScintillaBase::SCI_CALLTIPACTIVE));
+TEST_F(EditPositionTest, ParameterHintShowsTheDeclaredParametersOfTheCall) {
+    struct Case {
+        const char* text;
+        const char* hint;  // "" : no hint
+    } cases[] = {
+        {"  Writeln(Format('%d', [x]), Copy(s, 1|", "Copy(S: string; Index, Count: Integer): string"},
+        {"procedure TForm1.Paint(Canvas: TCanvas;\r\n  Full: Boolean);\r\nbegin\r\n  Paint(c, |", "Paint(Canvas: TCanvas; Full: Boolean)"},
+        {"  x := Unknown(|", ""},
+        {"  x := Copy(s, 1, 2) + |", ""},
+        {"  ShowMessage('a, (b|", "ShowMessage(const Msg: string)"},
+    };
+    int unit = 0;
+    for (const Case& c : cases) {
+        host.OpenText("Unit" + std::to_string(++unit) + ".pas", c.text);
+        host->EditorServices()->TopViewActions()->CodeCompletion(2);
+        EXPECT_EQ(host.Current().Buffer()->Actions().LastHint(), c.hint) << c.text;
+        EXPECT_EQ(host.Current().Control()->SendScintilla(QsciScintillaBase::SCI_CALLTIPACTIVE) != 0, *c.hint != 0) << c.text;
+    }
+}
+
+TEST(ParameterHints, HighlightFollowsTheArgumentBeingTyped) {
+    const std::string sig = "Copy(S: string; Index, Count: Integer): string";
+    const auto shown = [&](int argument) {
+        const HintRange r = ParameterRange(sig, argument);
+        return sig.substr(r.start, r.end - r.start);
+    };
+    EXPECT_EQ(shown(0), "S: string");
+    EXPECT_EQ(shown(1), "Index, Count: Integer");
+    EXPECT_EQ(shown(2), "Index, Count: Integer");
+    EXPECT_EQ(shown(3), "");
+    EXPECT_EQ(FindCallAtCursor("  f(a, g(b, c), ")->argument, 2);
+    EXPECT_EQ(FindCallAtCursor("  q.FieldByName(")->name, "q.FieldByName");
 }
 
 }  // namespace

@@ -28,6 +28,7 @@ TEST(ScriptLine, QuotesGroupAndEscapesTranslate) {
     EXPECT_EQ(Split(R"(text "x := 'a';\r\n|end.")"), (ScriptArgs{"text", "x := 'a';\r\n|end."}));
     EXPECT_EQ(Split(R"(type "say \"hi\" \\ \t")"), (ScriptArgs{"type", "say \"hi\" \\ \t"}));
     EXPECT_EQ(Split(R"(type "")"), (ScriptArgs{"type", ""}));
+    EXPECT_EQ(Split(R"(text "As\x01|;\x7f\xE9")"), (ScriptArgs{"text", "As\x01|;\x7F\xC3\xA9"}));
 }
 
 TEST(ScriptLine, HashStartsACommentOnlyAtAnArgumentsStart) {
@@ -43,15 +44,22 @@ TEST(ScriptLine, MalformedQuotesAreErrors) {
     EXPECT_EQ(SyntaxError(R"(type "a\qb")"), "unknown escape \\q in a quoted text");
     EXPECT_EQ(SyntaxError(R"(type "a\)"), "a backslash ends the line inside a quoted text");
     EXPECT_EQ(SyntaxError(R"(type "a"b)"), "a blank must follow a quoted text");
+    EXPECT_EQ(SyntaxError(R"(type "\x1")"), "\\x needs two hexadecimal digits");
+    EXPECT_EQ(SyntaxError(R"(type "\xg0")"), "\\x needs two hexadecimal digits");
 }
 
 TEST(ScriptLine, QuotingRoundTripsThroughTheSplitter) {
-    const std::string texts[] = {"plain", "with blank", "tab\tcr\rlf\n", "quote\" and \\", "", "#hash"};
+    const std::string texts[] = {"plain", "with blank", "tab\tcr\rlf\n", "quote\" and \\", "", "#hash", "mark\x01\x1F"};
     for (const auto& text : texts) {
         const ScriptArgs args = Split("x " + QuoteScriptText(text));
         ASSERT_EQ(args.size(), 2u) << text;
         EXPECT_EQ(args[1], text);
     }
+}
+
+TEST(ScriptLine, ControlCharactersShowAsHexEscapes) {
+    EXPECT_EQ(QuoteScriptText("As\x01;"), R"("As\x01;")");
+    EXPECT_EQ(ShowControlCharacters("a\x01\r\n\tb\x7F"), "a\\x01\r\n\tb\\x7F");
 }
 
 TEST(CursorMark, SplitsAtTheBarAndJoinsBack) {

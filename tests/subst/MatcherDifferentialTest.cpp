@@ -28,7 +28,7 @@ std::string Shown(std::string s) {
 TEST(PatternMatcher, AgreesWithBacktrackingOnRandomPatternsAndTexts) {
     std::mt19937 rng(20261208);
     int fits = 0;
-    for (int round = 0; round < 25000; ++round) {
+    for (int round = 0; round < 15000; ++round) {
         const std::string pattern = Random(rng, "ab *?*", 7);
         const std::string text = Random(rng, "ab  \r\n\ta", 10);
         for (const bool lineEdge : {true, false}) {
@@ -44,8 +44,8 @@ TEST(PatternMatcher, AgreesWithBacktrackingOnRandomPatternsAndTexts) {
         }
     }
     // Both answers must occur often, or the comparison proves little.
-    EXPECT_GT(fits, 8000);
-    EXPECT_LT(fits, 92000);
+    EXPECT_GT(fits, 5000);
+    EXPECT_LT(fits, 55000);
 }
 
 TEST(PatternMatcher, LongPatternsCrossWordBoundaries) {
@@ -58,6 +58,27 @@ TEST(PatternMatcher, LongPatternsCrossWordBoundaries) {
         ASSERT_EQ(PatternSide(pattern, PatternSide::BeforeCursor).Matches(t, TextEdge::LineEdge),
                   testing::ReferenceMatchBefore(pattern, text, true))
             << Shown(pattern) << " on " << Shown(text);
+    }
+}
+
+TEST(PatternMatcher, LongModulesWithQuietStretchesAgree) {
+    // Long runs of a character no pattern holds let the matcher skip ahead;
+    // the answers must stay those of the search that looks at everything.
+    std::mt19937 rng(11);
+    for (int round = 0; round < 15; ++round) {
+        const std::string pattern = Random(rng, "ab? ", 3) + "**" + Random(rng, "ab? \r", 3);
+        std::string text;
+        while (text.size() < 1500) text += std::string(std::uniform_int_distribution<int>(0, 1500)(rng), 'x') + Random(rng, "ab \r\n", 4);
+        for (const bool lineEdge : {true, false}) {
+            const TextEdge edge = lineEdge ? TextEdge::LineEdge : TextEdge::ModuleEdge;
+            StringMatchText t(text, StringMatchText::Forward);
+            ASSERT_EQ(PatternSide(pattern, PatternSide::BeforeCursor).Matches(t, edge),
+                      testing::ReferenceMatchBefore(pattern, text, lineEdge))
+                << "before " << Shown(pattern) << " lineEdge " << lineEdge;
+            ASSERT_EQ(PatternSide(pattern, PatternSide::AfterCursor).Matches(t, edge),
+                      testing::ReferenceMatchAfter(pattern, text, lineEdge))
+                << "after " << Shown(pattern) << " lineEdge " << lineEdge;
+        }
     }
 }
 

@@ -5,6 +5,7 @@
 #include <cctype>
 
 #include "host/editor/EditNotifications.h"
+#include "host/editor/ParameterHints.h"
 #include "host/editor/SourceEditor.h"
 #include "host/text/AnsiText.h"
 
@@ -264,36 +265,37 @@ void EditActions::CodeCompletion(int style) {
     EditorControl& editor = source_.Control();
     const TextIndex& index = editor.Index();
     const int cursor = editor.CaretLinear();
-    const int line0 = index.LineOfLinear(cursor);
-    const int lineStart = index.LineStart(line0);
+    const int lineStart = index.LineStart(index.LineOfLinear(cursor));
     const std::string before = index.ReadAnsi(lineStart, cursor - lineStart);
-    int depth = 0;
-    int open = -1;
-    for (int i = static_cast<int>(before.size()) - 1; i >= 0; --i) {
-        if (before[static_cast<std::size_t>(i)] == ')') {
-            ++depth;
-        } else if (before[static_cast<std::size_t>(i)] == '(') {
-            if (depth == 0) {
-                open = i;
-                break;
-            }
-            --depth;
-        }
-    }
     lastHint_.clear();
-    if (open < 0) return;
-    int end = open;
-    while (end > 0 && (before[static_cast<std::size_t>(end - 1)] == ' ' || before[static_cast<std::size_t>(end - 1)] == '\t')) --end;
-    int begin = end;
-    auto isNameChar = [](char c) {
-        const auto b = static_cast<unsigned char>(c);
-        return std::isalnum(b) || c == '_' || c == '.' || b >= 0x80;
-    };
-    while (begin > 0 && isNameChar(before[static_cast<std::size_t>(begin - 1)])) --begin;
-    if (begin == end) return;
-    lastHint_ = before.substr(static_cast<std::size_t>(begin), static_cast<std::size_t>(end - begin));
+    const std::optional<CallAtCursor> call = FindCallAtCursor(before);
+    std::optional<std::string> signature;
+    if (call) {
+        // Typing along one call keeps its hint; the unit is searched again
+        // only for another call.
+        const int callAt = lineStart + static_cast<int>(call->nameStart);
+        if (callAt != cachedCallAt_ || call->name != cachedName_) {
+            cachedCallAt_ = callAt;
+            cachedName_ = call->name;
+            cachedSignature_ = FindSignature(call->name, index.ReadAnsi(0, index.Length()));
+        }
+        signature = cachedSignature_;
+    }
+    if (!signature) {
+        // Outside a call, or a routine nobody declared: the hint goes, as the IDE's does.
+        editor.SendScintilla(Sci::SCI_CALLTIPCANCEL);
+        return;
+    }
+    lastHint_ = *signature;
     const std::string tip = AnsiToEditorText(lastHint_);
-    editor.SendScintilla(Sci::SCI_CALLTIPSHOW, static_cast<uintptr_t>(index.ByteOf(lineStart + begin)), tip.c_str());
+    editor.SendScintilla(Sci::SCI_CALLTIPSHOW, static_cast<uintptr_t>(index.ByteOf(lineStart + static_cast<int>(call->nameStart))),
+                         tip.c_str());
+    const HintRange range = ParameterRange(lastHint_, call->argument);
+    if (range.end > range.start) {
+        // Positions in the tip count its UTF-8 bytes.
+        const auto bytes = [&](std::size_t n) { return AnsiToEditorText(lastHint_.substr(0, n)).size(); };
+        editor.SendScintilla(Sci::SCI_CALLTIPSETHLT, static_cast<uintptr_t>(bytes(range.start)), static_cast<long>(bytes(range.end)));
+    }
 }
 
 // ---- EditBuffer ----

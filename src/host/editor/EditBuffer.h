@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -79,8 +80,9 @@ private:
     SourceEditor& source_;
 };
 
-// The parameter hint: the text before the "(" of the call around the cursor,
-// shown as a call tip.
+// The parameter hint: the declared parameters of the call around the cursor
+// (the unit's own routines and common library ones), shown as a call tip
+// with the parameter being typed highlighted.
 class EditActions final : public IEditActions {
 public:
     explicit EditActions(SourceEditor& source) : source_(source) {}
@@ -90,6 +92,9 @@ public:
 private:
     SourceEditor& source_;
     std::string lastHint_;
+    int cachedCallAt_ = -1;
+    std::string cachedName_;
+    std::optional<std::string> cachedSignature_;
 };
 
 class EditBuffer final : public IEditBuffer {
