@@ -22,6 +22,8 @@ class ConfigStore;
 class SelfTeachingDictionary;
 class FixedDictionary;
 class TfmSuggest;
+class TKeyboardMacros;
+class TMacro;
 
 // Methods are grouped by capability; each group lives in the .cpp files named
 // beside it, so the class reads as a map of the expert.
@@ -71,6 +73,8 @@ public:
     bool DoEnglish();
     bool DoShowTip();
     bool DoShowOptions();
+    // The text-at-cursor matcher of the substitutions (macro conditions).
+    bool CheckAtCursor(const std::string& pattern);
 
     // Keyboard macros (SkrivoMacros.cpp).
     bool DoStartStopRecording();
@@ -80,6 +84,9 @@ public:
     bool DoExecuteDflt();
     bool DoExecuteList();
     bool DoSearchRecord();
+    bool ExecuteMacro(TMacro& macro);
+    void CloseRecordedPortion();
+    TKeyboardMacros& Macros() { return *FMacros; }
 
     // The error beep of failed commands and macros, when BeepOnError is on.
     void ErrorBeep();
@@ -193,7 +200,9 @@ protected:
     bool FOtherShiftCtrlDown = false;
     bool FDeleting = false;
     bool FNavKey = false;
-    std::string FRecordedKeys;
+
+    // Subsystems
+    std::unique_ptr<TKeyboardMacros> FMacros;
 
     // Other
     std::unique_ptr<ConfigStore> FConfig;
@@ -213,6 +222,9 @@ private:
     void CreateConfig();
     void ResetDefaultConfig();        // defaults, the stored configuration, default substitutions, sounds
     void ReportConfigError(const std::string& message);
+
+    // Macro steps (SkrivoMacros.cpp).
+    void CreateMacros();
 
     // Dictionary steps (SkrivoDictionary.cpp).
     void CreateDictionaries();

@@ -8,6 +8,7 @@
 #include "config/ConfigStore.h"
 #include "completion/SuggestWindow.h"
 #include "expert/SkrivoExpert.h"
+#include "macros/recorder/KeyboardMacros.h"
 #include "host/api/Host.h"
 
 namespace skrivo {
@@ -26,6 +27,7 @@ void TSkrivoExpert::Init() {
 
     CreateDictionaries();
     CreateConfig();
+    CreateMacros();
 
     host::IHost* host = host::Host();
     if (host) {
