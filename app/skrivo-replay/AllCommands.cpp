@@ -13,6 +13,7 @@ CommandTable BuildCommandTable() {
     AddExpectCommands(table);
     AddExpertCommands(table);
     AddSuggestionCommands(table);
+    AddMacroCommands(table);
     return table;
 }
 

@@ -14,11 +14,12 @@ TKeyPreview::TKeyPreview(QWidget* form, std::function<bool(const TPreviewKey&)> 
     for (QWidget* control : form->findChildren<QWidget*>()) control->installEventFilter(this);
 }
 
-bool TKeyPreview::eventFilter(QObject*, QEvent* event) {
+bool TKeyPreview::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress) return false;
     auto* keyEvent = static_cast<QKeyEvent*>(event);
     TPreviewKey key;
     key.event = keyEvent;
+    key.target = watched;
     host::KeySide side = host::KeySide::Left;
     if (keyEvent->key() != Qt::Key_unknown) key.key = host::VirtualKeyOfEvent(*keyEvent, side);
     const Qt::KeyboardModifiers mods = keyEvent->modifiers();

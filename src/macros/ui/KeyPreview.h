@@ -18,6 +18,7 @@ struct TPreviewKey {
     win::WORD key = 0;
     win::TShiftState shift = 0;
     QKeyEvent* event = nullptr;
+    QObject* target = nullptr;  // the control the key was sent to
 };
 
 // Installs itself on the form and on every control the form holds when it is

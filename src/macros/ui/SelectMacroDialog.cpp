@@ -179,7 +179,7 @@ bool TfmSelectMacro::PreviewKey(const TPreviewKey& key) {
             return true;
         }
     }
-    const bool inList = key.event && lvMacroList->hasFocus();
+    const bool inList = key.event && (key.target == lvMacroList || key.target == lvMacroList->viewport());
     if (!inList) return false;
     if (key.key == win::VK_F1 + 1 && key.shift == 0) {
         if (QTreeWidgetItem* item = lvMacroList->currentItem()) lvMacroList->editItem(item, 0);
