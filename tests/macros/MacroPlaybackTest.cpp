@@ -12,7 +12,9 @@
 
 #include "expert/DispatchTestSupport.h"
 #include "host/forms/Form.h"
+#include "host/services/SearchHistory.h"
 #include "host/services/WindowsServices.h"
+#include "platform/Registry.h"
 #include "macros/recorder/KeyboardMacros.h"
 #include "macros/ui/NewMacroDialog.h"
 #include "macros/ui/SearchDialog.h"
@@ -336,6 +338,31 @@ TEST_F(MacroPlayback, CancellingTheSearchKeepsTheKeysBeforeItAsTheirOwnPortion) 
     EXPECT_EQ(portions, 2);
     EXPECT_TRUE(e.DoExecuteMacro());
     EXPECT_EQ(host.TextWithCursor(), "abcabc|");
+}
+
+TEST_F(MacroPlayback, TheSearchOffersTheIdesHistoryAndABrokenHistoryKeepsTheRecordingGoing) {
+    Begin("one two|");
+    host::AddToSearchHistory("older");
+    host::AddToSearchHistory("newest");
+    std::vector<std::string> offered;
+    answer = [&](host::TForm& form) {
+        auto& search = dynamic_cast<TfmSearchFast&>(form);
+        for (int i = 0; i < search.cbText->count(); ++i) offered.push_back(search.cbText->itemText(i).toStdString());
+        form.SetModalResult(host::mrCancel);
+    };
+    host.PressShortCut(kRecordKey);
+    host.PressShortCut(scCtrl | 'F');
+    EXPECT_EQ(offered, (std::vector<std::string>{"newest", "older"}));
+
+    {
+        Registry registry;
+        ASSERT_TRUE(registry.OpenKey(host::kSearchHistoryKey, true));
+        registry.WriteString("Count", "not a number");
+    }
+    offered.clear();
+    host.PressShortCut(scCtrl | 'F');
+    EXPECT_TRUE(offered.empty());
+    EXPECT_TRUE(host->KeyboardServices()->CurrentRecord()->IsRecording());
 }
 
 // The condition rules, with a condition that holds while the cursor's line

@@ -1,12 +1,9 @@
 // TKeyboardMacros: a search made while recording becomes a portion of its own, and is replayed with the user's options kept.
-#include <vector>
-
 #include "bridge/Diagnostics.h"
 #include "config/ExpertConfig.h"
 #include "host/api/Host.h"
 #include "macros/recorder/KeyboardMacros.h"
 #include "macros/ui/SearchDialog.h"
-#include "platform/Registry.h"
 
 namespace skrivo {
 
@@ -18,22 +15,6 @@ host::TSearchOptions OptionsOf(const TSearchPortion& p) {
 
 TSearchPortion PortionOf(const host::TSearchOptions& o) {
     return {o.CaseSensitive, o.WordBoundary, o.RegularExpression, o.WholeFile, o.Forward, o.FromCursor, o.SearchText};
-}
-
-// The IDE's own search history, newest first. A key without a readable
-// count offers no history: the search (and the recording around it) goes on.
-std::vector<std::string> SearchHistory() {
-    std::vector<std::string> items;
-    try {
-        Registry registry;
-        if (!registry.OpenKeyReadOnly(host::kSearchHistoryKey)) return items;
-        const std::int32_t count = registry.ReadInteger("Count");
-        for (std::int32_t i = 0; i < count; ++i) items.push_back(registry.ReadString("Item" + std::to_string(i)));
-    } catch (const ERegistryException& e) {
-        Rpt("fin005 ", e.what());
-        items.clear();
-    }
-    return items;
 }
 
 }  // namespace
@@ -57,7 +38,7 @@ bool TKeyboardMacros::DoSearchRecord() {
     host::IEditPosition& position = buffer->EditPosition();
     host::TSearchOptions chosen = position.SearchOptions();
     Rpt("SearchOptions got");
-    if (AskSearch(chosen, SearchHistory()) && !chosen.SearchText.empty()) {
+    if (AskSearch(chosen, host::ReadSearchHistory()) && !chosen.SearchText.empty()) {
         position.SearchOptions() = chosen;
         Rpt("### Search now... ###");
         if (position.SearchAgain()) {
