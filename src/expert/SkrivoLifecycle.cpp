@@ -6,10 +6,11 @@
 #include "completion/FixedDictionary.h"
 #include "completion/SelfTeachingDictionary.h"
 #include "config/ConfigStore.h"
-#include "completion/SuggestWindow.h"
+#include "suggest/SuggestWindow.h"
 #include "expert/SkrivoExpert.h"
 #include "macros/recorder/KeyboardMacros.h"
 #include "host/api/Host.h"
+#include "subst/SubstitutionEngine.h"
 
 namespace skrivo {
 
@@ -28,6 +29,7 @@ void TSkrivoExpert::Init() {
     CreateDictionaries();
     CreateConfig();
     CreateMacros();
+    FSubst = std::make_unique<subst::SubstitutionEngine>();
 
     host::IHost* host = host::Host();
     if (host) {

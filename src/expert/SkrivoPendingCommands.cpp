@@ -8,7 +8,5 @@ bool TSkrivoExpert::DoLower() { return false; }
 bool TSkrivoExpert::DoEnglish() { return false; }
 bool TSkrivoExpert::DoShowTip() { return false; }
 bool TSkrivoExpert::DoShowOptions() { return false; }
-// Until the substitution engine is here, no macro condition holds.
-bool TSkrivoExpert::CheckAtCursor(const std::string&) { return false; }
 
 }  // namespace skrivo

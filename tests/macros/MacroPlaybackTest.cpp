@@ -11,7 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "expert/DispatchTestSupport.h"
-#include "host/forms/Form.h"
+#include "host/api/Form.h"
 #include "host/services/SearchHistory.h"
 #include "host/services/WindowsServices.h"
 #include "platform/Registry.h"

@@ -4,7 +4,7 @@
 #include <QKeyEvent>
 #include <QWidget>
 
-#include "host/input/QtKeys.h"
+#include "host/api/Widgets.h"
 
 namespace skrivo {
 
@@ -20,8 +20,7 @@ bool TKeyPreview::eventFilter(QObject* watched, QEvent* event) {
     TPreviewKey key;
     key.event = keyEvent;
     key.target = watched;
-    host::KeySide side = host::KeySide::Left;
-    if (keyEvent->key() != Qt::Key_unknown) key.key = host::VirtualKeyOfEvent(*keyEvent, side);
+    if (keyEvent->key() != Qt::Key_unknown) key.key = host::VirtualKeyOfKeyEvent(*keyEvent);
     const Qt::KeyboardModifiers mods = keyEvent->modifiers();
     if (mods & Qt::ShiftModifier) key.shift |= win::ssShift;
     if (mods & Qt::ControlModifier) key.shift |= win::ssCtrl;

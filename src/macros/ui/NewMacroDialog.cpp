@@ -6,7 +6,6 @@
 #include <QPalette>
 #include <QPushButton>
 
-#include "host/text/AnsiText.h"
 #include "macros/ui/ShortcutCapture.h"
 
 namespace skrivo {
@@ -50,8 +49,8 @@ bool AskNewMacro(const std::string& preset, std::string& name, win::TShortCut& s
     form.edName->setText(AnsiToQt(preset));
     form.edName->selectAll();
     if (form.ShowModal() != host::mrOk) return false;
-    name = host::EditorTextToAnsi(form.edName->text().toStdString());
-    shortCut = win::TextToShortCut(host::EditorTextToAnsi(form.edShortcut->text().toStdString()));
+    name = QtToAnsi(form.edName->text());
+    shortCut = win::TextToShortCut(QtToAnsi(form.edShortcut->text()));
     return true;
 }
 

@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "host/text/AnsiText.h"
 
 namespace skrivo {
 
@@ -81,7 +80,7 @@ void TfmSearchFast::SetOptions(const host::TSearchOptions& options, const std::v
 
 host::TSearchOptions TfmSearchFast::Options() const {
     host::TSearchOptions options;
-    options.SearchText = host::EditorTextToAnsi(cbText->currentText().toStdString());
+    options.SearchText = QtToAnsi(cbText->currentText());
     options.CaseSensitive = chkCaseSensitive->isChecked();
     options.WordBoundary = chkWholeWordsOnly->isChecked();
     options.RegularExpression = chkRegularExpressions->isChecked();

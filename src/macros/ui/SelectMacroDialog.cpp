@@ -17,7 +17,6 @@
 #include <QTreeWidget>
 
 #include "bridge/Diagnostics.h"
-#include "host/text/AnsiText.h"
 #include "macros/Macro.h"
 #include "macros/ShortcutRules.h"
 #include "macros/ui/KeyPreview.h"
@@ -31,7 +30,6 @@ constexpr int kNameColumnWidth = 150;
 constexpr int kMinNameColumn = 100;
 constexpr int kMinShortcutColumn = 20;
 
-std::string QtToAnsi(const QString& text) { return host::EditorTextToAnsi(text.toStdString()); }
 
 // Digits only, so the count cannot be negative; a count past what 32 bits
 // hold plays as often as they allow.

@@ -4,7 +4,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "host/text/AnsiText.h"
 #include "macros/ui/ShortcutCapture.h"
 
 namespace skrivo {
@@ -45,7 +44,7 @@ bool AskShortcut(win::TShortCut& shortCut, QWidget* owner) {
     TfmShortcut form(owner);
     form.edShortcut->setText(AnsiToQt(win::ShortCutToText(shortCut)));
     if (form.ShowModal() != host::mrOk) return false;
-    shortCut = win::TextToShortCut(host::EditorTextToAnsi(form.edShortcut->text().toStdString()));
+    shortCut = win::TextToShortCut(QtToAnsi(form.edShortcut->text()));
     return true;
 }
 
