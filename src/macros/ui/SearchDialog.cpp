@@ -7,6 +7,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "macros/ui/KeyPreview.h"
+#include "platform/VirtualKeys.h"
+
 
 namespace skrivo {
 
@@ -65,6 +68,12 @@ TfmSearchFast::TfmSearchFast() : TDialogForm("TfmSearchFast", "fmSearchFast", 35
     SetButtonModalResult(btnOK, host::mrOk);
     SetButtonModalResult(btnCancel, host::mrCancel);
     cbText->setFocus(Qt::OtherFocusReason);
+    // The editable box would keep Enter for itself; in a dialog it means OK.
+    new TKeyPreview(this, [this](const TPreviewKey& key) {
+        if (key.key != win::VK_RETURN || key.shift != 0) return false;
+        btnOK->click();
+        return true;
+    });
 }
 
 void TfmSearchFast::SetOptions(const host::TSearchOptions& options, const std::vector<std::string>& history) {
