@@ -81,6 +81,8 @@ QWidget* NamedControl(host::TForm& form, const std::string& name) {
     return control;
 }
 
+bool SaveScreenPicture(Session& s, const std::string& path);
+
 void RunActions(Session& s, host::TForm& form, const ScriptArgs& actions) {
     for (std::size_t i = 0; i < actions.size(); ++i) {
         const std::string& action = actions[i];
@@ -135,6 +137,10 @@ void RunActions(Session& s, host::TForm& form, const ScriptArgs& actions) {
             if (!found) throw ReplayError("dialog \"" + form.Caption() + "\" has no row " + QuoteScriptText(actions[i + 1]));
             list->setCurrentItem(found);
             list->setFocus(Qt::OtherFocusReason);
+            i += 1;
+        } else if (action == "screenshot") {
+            need(1);
+            if (!SaveScreenPicture(s, s.PathOf(actions[i + 1]))) throw ReplayError("cannot write " + actions[i + 1]);
             i += 1;
         } else if (action == "escape") {
             form.SetModalResult(host::mrCancel);
