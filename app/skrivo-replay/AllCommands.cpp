@@ -12,6 +12,7 @@ CommandTable BuildCommandTable() {
     AddExpectCommands(table);
     AddExpertCommands(table);
     AddSuggestionCommands(table);
+    AddMacroCommands(table);
     return table;
 }
 

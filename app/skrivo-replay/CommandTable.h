@@ -57,6 +57,8 @@ void AddExpectCommands(CommandTable& table);
 void AddExpertCommands(CommandTable& table);
 // The suggestion list, sound requests and answers to modal dialogs.
 void AddSuggestionCommands(CommandTable& table);
+// The keyboard macros.
+void AddMacroCommands(CommandTable& table);
 // Commands whose subsystems are not part of this build yet: each stops the
 // script with "not available yet: <what>".
 CommandSpec UnavailableCommand(std::string name, std::string what);

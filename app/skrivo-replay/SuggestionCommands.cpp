@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QTreeWidget>
 #include <QWidget>
 
 #include <deque>
@@ -25,6 +26,7 @@
 #include "host/HostApplication.h"
 #include "host/forms/EditWindow.h"
 #include "host/api/Form.h"
+#include "platform/VirtualKeys.h"
 
 namespace skrivo::replay {
 
@@ -91,6 +93,8 @@ QWidget* NamedControl(host::TForm& form, const std::string& name) {
     return control;
 }
 
+bool SaveScreenPicture(Session& s, const std::string& path);
+
 void RunActions(Session& s, host::TForm& form, const ScriptArgs& actions) {
     for (std::size_t i = 0; i < actions.size(); ++i) {
         const std::string& action = actions[i];
@@ -122,13 +126,40 @@ void RunActions(Session& s, host::TForm& form, const ScriptArgs& actions) {
             if (!found) throw ReplayError("dialog \"" + form.Caption() + "\" has no button " + actions[i + 1]);
             found->click();
             i += 1;
+        } else if (action == "key") {
+            need(1);
+            const win::TShortCut shortCut = win::TextToShortCut(s.ToAnsi(actions[i + 1]));
+            if (shortCut == 0) throw ReplayError("unknown shortcut " + QuoteScriptText(actions[i + 1]));
+            // The keys that opened the dialog are let go before the user
+            // presses the next one.
+            for (const win::WORD modifier : {win::VK_SHIFT, win::VK_CONTROL, win::VK_MENU})
+                if (s.Host().Windows().GetKeyState(modifier) < 0) s.KeyUp(modifier, KeySide::Left);
+            s.PressShortCut(shortCut);
+            i += 1;
+        } else if (action == "select") {
+            need(1);
+            QTreeWidgetItem* found = nullptr;
+            QTreeWidget* list = nullptr;
+            for (QTreeWidget* tree : form.findChildren<QTreeWidget*>())
+                for (int row = 0; row < tree->topLevelItemCount() && !found; ++row)
+                    if (tree->topLevelItem(row)->text(0).toStdString() == actions[i + 1]) {
+                        found = tree->topLevelItem(row);
+                        list = tree;
+                    }
+            if (!found) throw ReplayError("dialog \"" + form.Caption() + "\" has no row " + QuoteScriptText(actions[i + 1]));
+            list->setCurrentItem(found);
+            list->setFocus(Qt::OtherFocusReason);
+            i += 1;
+        } else if (action == "screenshot") {
+            need(1);
+            if (!SaveScreenPicture(s, s.PathOf(actions[i + 1]))) throw ReplayError("cannot write " + actions[i + 1]);
+            i += 1;
         } else if (action == "escape") {
             form.SetModalResult(host::mrCancel);
         } else {
             throw ReplayError("unknown dialog action " + action);
         }
     }
-    static_cast<void>(s);
 }
 
 // The answers queued per session, and whether the session's host asks here.

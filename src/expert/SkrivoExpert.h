@@ -26,6 +26,8 @@ class SelfTeachingDictionary;
 class FixedDictionary;
 class TfmSuggest;
 class TLayoutConverter;
+class TKeyboardMacros;
+class TMacro;
 namespace subst {
 class SubstitutionEngine;
 }
@@ -92,6 +94,9 @@ public:
     bool DoExecuteDflt();
     bool DoExecuteList();
     bool DoSearchRecord();
+    bool ExecuteMacro(TMacro& macro);
+    void CloseRecordedPortion();
+    TKeyboardMacros& Macros() { return *FMacros; }
 
     // The error beep of failed commands and macros, when BeepOnError is on.
     void ErrorBeep();
@@ -224,7 +229,9 @@ protected:
     bool FOtherShiftCtrlDown = false;
     bool FDeleting = false;
     bool FNavKey = false;
-    std::string FRecordedKeys;
+
+    // Subsystems
+    std::unique_ptr<TKeyboardMacros> FMacros;
 
     // Layout and case conversion, with the layouts the user has typed with
     std::unique_ptr<TLayoutConverter> FConversion;
@@ -244,6 +251,9 @@ private:
     void CreateConfig();
     void ResetDefaultConfig();        // defaults, the stored configuration, default substitutions, sounds
     void ReportConfigError(const std::string& message);
+
+    // Macro steps (SkrivoMacros.cpp).
+    void CreateMacros();
 
     // Dictionary steps (SkrivoDictionary.cpp).
     void CreateDictionaries();

@@ -9,6 +9,7 @@
 #include "suggest/SuggestWindow.h"
 #include "convert/LayoutConverter.h"
 #include "expert/SkrivoExpert.h"
+#include "macros/recorder/KeyboardMacros.h"
 #include "host/api/Host.h"
 #include "subst/SubstitutionEngine.h"
 
@@ -29,6 +30,7 @@ void TSkrivoExpert::Init() {
 
     CreateDictionaries();
     CreateConfig();
+    CreateMacros();
     FSubst = std::make_unique<subst::SubstitutionEngine>();
 
     host::IHost* host = host::Host();

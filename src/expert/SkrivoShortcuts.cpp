@@ -7,6 +7,7 @@
 #include "expert/SkrivoExpert.h"
 #include "host/api/Host.h"
 #include "macros/ShortcutRules.h"
+#include "macros/recorder/KeyboardMacros.h"
 
 namespace skrivo {
 
@@ -58,7 +59,7 @@ bool TSkrivoExpert::RecordingFilter(TKeyCall& call) {
     for (const TExpertCommand& command : ExpertCommands())
         keys.push_back({CommandShortCut(command, cfg), command.whileRecording});
     const auto route = RouteRecordedKey(keys, cfg.MacroList, {cfg.UseShortcuts, cfg.UseMacroShortcuts},
-                                        static_cast<win::WORD>(call.msg.wParam), call.shift, FRecordedKeys);
+                                        static_cast<win::WORD>(call.msg.wParam), call.shift, FMacros->RecordedKeys());
     switch (route) {
     case TRecordedKeyRoute::Recorder: return false;
     case TRecordedKeyRoute::Expert:

@@ -10,6 +10,7 @@
 #include "host/forms/FindDialog.h"
 #include "host/forms/MessageForm.h"
 #include "host/packages/PackageLoader.h"
+#include "host/services/SearchHistory.h"
 #include "host/services/ModuleManager.h"
 #include "host/text/AnsiText.h"
 
@@ -37,6 +38,7 @@ void HostApplication::FindWithDialog() {
     if (dialog.ShowModal() != mrOk) return;
     const TSearchOptions chosen = dialog.Options();
     if (chosen.SearchText.empty()) return;
+    AddToSearchHistory(chosen.SearchText);
     position.SearchOptions() = chosen;
     if (!position.SearchAgain()) {
         MessageDlg("Information", "Search string '" + chosen.SearchText + "' not found", MessageButtons::Ok);

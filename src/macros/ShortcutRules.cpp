@@ -1,6 +1,8 @@
 // How a key-down meets the shortcuts: matching, and the route a key takes while a recording runs.
 #include "macros/ShortcutRules.h"
 
+#include "platform/VirtualKeys.h"
+
 namespace skrivo {
 
 bool KeyMatches(win::TShortCut shortCut, win::WORD key, win::TShiftState shift) {
@@ -48,6 +50,25 @@ TRecordedKeyRoute RouteRecordedKey(std::span<const TCommandKey> commands, const 
             if (KeyMatches(macro->FShtcut, key, shift)) return TRecordedKeyRoute::Expert;
     }
     return TRecordedKeyRoute::Recorder;
+}
+
+std::string CapturedShortcutText(win::WORD key, win::TShiftState shift, bool refuseShiftSpace) {
+    if (key == win::VK_SHIFT || key == win::VK_CONTROL || key == win::VK_MENU) return {};
+    std::string text = win::ShortCutToText(win::ShortCut(key, shift));
+    if (text.find('+') == std::string::npos) return {};
+    if (text.substr(0, text.size() - 1) == "Shift+") return {};
+    if (refuseShiftSpace && text == win::ShortCutToText(win::ShortCut(win::VK_SPACE, win::ssShift))) return {};
+    return text;
+}
+
+std::string NamePresetFromRecordedKeys(const std::string& recordedKeys) {
+    // The name box of the store-macro dialog shows about this many characters.
+    constexpr std::size_t kLongestPreset = 31;
+    const std::size_t first = recordedKeys.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    std::string preset = recordedKeys.substr(first, recordedKeys.find_last_not_of(' ') - first + 1);
+    if (preset.size() > kLongestPreset) preset = preset.substr(0, kLongestPreset) + "...";
+    return preset;
 }
 
 }  // namespace skrivo

@@ -49,4 +49,14 @@ TRecordedKeyRoute RouteRecordedKey(std::span<const TCommandKey> commands, const 
                                    TRecordingSwitches switches, win::WORD key, win::TShiftState shift,
                                    std::string& recordedKeys);
 
+// The text a shortcut-capturing dialog takes for a key pressed with these
+// modifiers; empty when the key is not a shortcut: a modifier alone, a key
+// without modifiers, a shifted character key (that is typing). The
+// store-macro dialog also refuses Shift+Space, which types a blank.
+std::string CapturedShortcutText(win::WORD key, win::TShiftState shift, bool refuseShiftSpace);
+
+// The name a new recording is offered: the recorded letters and digits
+// without the blanks around them, cut to 31 characters and "..." when longer.
+std::string NamePresetFromRecordedKeys(const std::string& recordedKeys);
+
 }  // namespace skrivo

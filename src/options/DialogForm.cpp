@@ -27,6 +27,7 @@ QFont DialogFont() {
 }
 
 QString AnsiToQt(std::string_view ansi) { return QString::fromStdString(win::AnsiToUtf8(ansi, win::GetACP())); }
+std::string QtToAnsi(const QString& text) { return win::Utf8ToAnsi(text.toStdString(), win::GetACP()); }
 
 TDialogForm::TDialogForm(std::string className, const std::string& name, int clientWidth, int clientHeight)
     : host::TForm(std::move(className), name) {

@@ -26,6 +26,9 @@ QFont DialogFont();
 
 // Control texts arrive as ANSI in the active code page.
 QString AnsiToQt(std::string_view ansi);
+// And back: what a control holds, as ANSI text (characters the code page
+// lacks become "?").
+std::string QtToAnsi(const QString& text);
 
 // A dialog with a fixed client area, no title-bar buttons, centred on the
 // screen, and the keyboard rules of a Windows dialog that a plain QWidget

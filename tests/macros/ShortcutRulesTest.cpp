@@ -86,5 +86,24 @@ TEST(RecordingFilterKeys, LettersAndDigitsMakeTheNamePreset) {
     EXPECT_EQ(recorded, "A b 1 ");
 }
 
+TEST(ShortcutCapture, OnlyKeysWithModifiersThatDoNotTypeAreCaptured) {
+    EXPECT_EQ(CapturedShortcutText(win::VK_F1 + 4, ssCtrl | ssShift, true), "Shift+Ctrl+F5");
+    EXPECT_EQ(CapturedShortcutText(win::VK_F1 + 4, 0, false), "");  // F5 alone
+    EXPECT_EQ(CapturedShortcutText('A', ssShift, false), "");         // typing a capital
+    EXPECT_EQ(CapturedShortcutText(win::VK_CONTROL, ssCtrl, false), "");
+    EXPECT_EQ(CapturedShortcutText(win::VK_SPACE, ssShift, true), "");
+    EXPECT_EQ(CapturedShortcutText(win::VK_SPACE, ssShift, false), "Shift+Space");
+    EXPECT_EQ(CapturedShortcutText(win::VK_F1 + 4, ssShift, false), "Shift+F5");
+}
+
+TEST(RecordingName, PresetIsTrimmedAndCutAfterThirtyOneCharacters) {
+    EXPECT_EQ(NamePresetFromRecordedKeys("a b c "), "a b c");
+    EXPECT_EQ(NamePresetFromRecordedKeys(" "), "");
+    const std::string exactly31 = "a b c d e f g h i j k l m n o p";  // 31 characters
+    ASSERT_EQ(exactly31.size(), 31u);
+    EXPECT_EQ(NamePresetFromRecordedKeys(exactly31 + " "), exactly31);
+    EXPECT_EQ(NamePresetFromRecordedKeys(exactly31 + "q "), exactly31 + "...");
+}
+
 }  // namespace
 }  // namespace skrivo

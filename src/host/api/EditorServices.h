@@ -3,12 +3,20 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "host/api/EditorTypes.h"
 
 namespace skrivo::host {
 
 class IEditView;
+
+// The IDE keeps the texts searched for under this registry key (current
+// user): "Count", then "Item0" (the newest) to "Item<Count-1>".
+inline constexpr std::string_view kSearchHistoryKey = "\\Software\\Borland\\Delphi\\7.0\\History Lists\\hlSearchText";
+// The history under that key, newest first; empty when it is missing or
+// cannot be read.
+std::vector<std::string> ReadSearchHistory();
 
 // The cursor of an edit buffer, as a tool to read and edit at it.
 class IEditPosition {

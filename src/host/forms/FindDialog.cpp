@@ -1,6 +1,8 @@
 // The IDE's Find Text dialog: the search text and options of the editor in front, then a search.
 #include "host/forms/FindDialog.h"
 
+#include "host/services/SearchHistory.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -44,6 +46,7 @@ TFindTextDialog::TFindTextDialog(const TSearchOptions& options, QWidget* parent)
     text_ = new QComboBox(this);
     text_->setEditable(true);
     text_->setMinimumWidth(260);
+    for (const std::string& item : ReadSearchHistory()) text_->addItem(QString::fromStdString(AnsiToEditorText(item)));
     text_->setEditText(QString::fromStdString(AnsiToEditorText(options.SearchText)));
     SetControlClass(text_, "cbText");
     label->setBuddy(text_);

@@ -115,7 +115,9 @@ void KeystrokeRecorder::KeyPassed(const win::TMsg& msg) {
 }
 
 void KeystrokeRecorder::ResumePlayback() {
-    if (playing_) return;
+    // Playing into a running recording would type keys the recording never
+    // sees; the IDE's Play command is not available while it records.
+    if (playing_ || recording_) return;
     ScopedValue playing(playing_, true);
     // The recording carries its own modifiers; the keys held to start the
     // playback (Shift+Ctrl+P) must not change what it types.
