@@ -16,7 +16,7 @@
 #include "host/forms/MessageForm.h"
 #include "host/menu/MainMenu.h"
 #include "host/services/ModuleManager.h"
-#include "host/sound/AlsaSound.h"
+#include "host/sound/SoundChoice.h"
 #include "host/text/AnsiText.h"
 
 #ifdef SKRIVO_IDE_WITH_EXPERT
@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
     const bool interactive = line->screenshot.empty();
     options.interactive = interactive;
     options.codePage = line->codePage;
-    options.sound = skrivo::host::CreateSystemSoundDevice();
+    options.sound = skrivo::host::CreateSoundDeviceFromEnvironment("alsa");
     options.layouts = line->layouts.empty() ? std::vector<skrivo::win::HKL>{skrivo::win::HKL_US, skrivo::win::HKL_RUSSIAN} : line->layouts;
     skrivo::host::HostApplication host(std::move(options));
 

@@ -13,6 +13,9 @@ CommandTable BuildCommandTable() {
     AddExpectCommands(table);
     AddExpertCommands(table);
     AddSuggestionCommands(table);
+    AddSoundCommands(table);
+    AddTipCommands(table);
+    AddBookmarkCommands(table);
     return table;
 }
 

@@ -57,6 +57,10 @@ void AddExpectCommands(CommandTable& table);
 void AddExpertCommands(CommandTable& table);
 // The suggestion list, sound requests and answers to modal dialogs.
 void AddSuggestionCommands(CommandTable& table);
+// What the sounds played, the tip window, the editor's bookmarks.
+void AddSoundCommands(CommandTable& table);
+void AddTipCommands(CommandTable& table);
+void AddBookmarkCommands(CommandTable& table);
 // Commands whose subsystems are not part of this build yet: each stops the
 // script with "not available yet: <what>".
 CommandSpec UnavailableCommand(std::string name, std::string what);

@@ -3,6 +3,7 @@
 #include <map>
 
 #include "CommandTable.h"
+#include "LoadedExpert.h"
 #include "ScriptLine.h"
 #include "Session.h"
 #include "completion/SelfTeachingDictionary.h"
@@ -15,13 +16,6 @@
 namespace skrivo::replay {
 
 namespace {
-
-TSkrivoExpert& Expert(Session& s) {
-    s.Host();  // starts the host, which loads Skrivo
-    TSkrivoExpert* expert = RegisteredExpert();
-    if (!expert) throw ReplayError("Skrivo is not loaded");
-    return *expert;
-}
 
 // The expert's command operations by name. Boolean ones print their result;
 // the others print nothing.
@@ -37,6 +31,7 @@ const std::map<std::string, BoolCommand>& BoolCommands() {
         {"DoRestore", [](TSkrivoExpert& e) { return e.DoRestore(); }},
         {"DoUndo", [](TSkrivoExpert& e) { return e.DoUndo(); }},
         {"DoRedo", [](TSkrivoExpert& e) { return e.DoRedo(); }},
+        {"DoShowTip", [](TSkrivoExpert& e) { return e.DoShowTip(); }},
     };
     return commands;
 }
@@ -81,14 +76,14 @@ std::string Normalised(const ConfigStore& store, const std::string& name, const 
 void AddExpertCommands(CommandTable& table) {
     table.Add({"set", 2, 2, "OPTION VALUE", [](Session& s, const ScriptArgs& a) {
                    try {
-                       Expert(s).Config().SetOption(a[0], s.ToAnsi(a[1]));
+                       LoadedExpert(s).Config().SetOption(a[0], s.ToAnsi(a[1]));
                    } catch (const EOptionError& e) {
                        throw ReplayError(e.what());
                    }
                }});
 
     table.Add({"expect option", 2, 2, "OPTION VALUE", [](Session& s, const ScriptArgs& a) {
-                   ConfigStore& store = Expert(s).Config();
+                   ConfigStore& store = LoadedExpert(s).Config();
                    std::string got, expected;
                    try {
                        got = store.OptionText(a[0]);
@@ -101,7 +96,7 @@ void AddExpertCommands(CommandTable& table) {
                }});
 
     table.Add({"call", 1, 1, "COMMAND", [](Session& s, const ScriptArgs& a) {
-                   TSkrivoExpert& expert = Expert(s);
+                   TSkrivoExpert& expert = LoadedExpert(s);
                    if (auto it = BoolCommands().find(a[0]); it != BoolCommands().end()) {
                        s.Out() << (it->second(expert) ? "True" : "False") << '\n';
                        return;
@@ -114,7 +109,7 @@ void AddExpertCommands(CommandTable& table) {
                }});
 
     table.Add({"expect dict", 2, 2, "INDEX ENTRY", [](Session& s, const ScriptArgs& a) {
-                   const StringList& dict = Expert(s).Dict().Entries();
+                   const StringList& dict = LoadedExpert(s).Dict().Entries();
                    std::size_t index = 0;
                    try {
                        std::size_t used = 0;

@@ -10,6 +10,7 @@
 #include "expert/SkrivoPackage.h"
 #include "host/HostApplication.h"
 #include "host/editor/Module.h"
+#include "host/sound/SoundChoice.h"
 #include "platform/FileIO.h"
 #include "platform/KeyboardLayout.h"
 
@@ -89,6 +90,8 @@ void Session::Start() {
     options.codePage = codePage_;
     if (!layouts_.empty()) options.layouts = layouts_;
     options.showMainWindow = true;
+    // Scenarios never sound through the speakers unless asked to.
+    options.sound = host::CreateSoundDeviceFromEnvironment("null");
     options.interactive = false;
     auto state = std::make_unique<HostState>();
     state->app = std::make_unique<host::HostApplication>(std::move(options));

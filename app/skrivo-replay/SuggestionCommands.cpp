@@ -13,6 +13,7 @@
 #include <map>
 
 #include "CommandTable.h"
+#include "LoadedExpert.h"
 #include "ScriptLine.h"
 #include "Session.h"
 #include "completion/SuggestWindow.h"
@@ -32,13 +33,6 @@ constexpr int kMaxDialogSteps = 400;
 constexpr unsigned kDialogStepMs = 50;
 const char* const kMergeProgressCaption = "Merging dictionary";
 
-TSkrivoExpert& Expert(Session& s) {
-    s.Host();
-    TSkrivoExpert* expert = RegisteredExpert();
-    if (!expert) throw ReplayError("Skrivo is not loaded");
-    return *expert;
-}
-
 // The list as the script writes it: the selected item with a leading ">".
 std::vector<std::string> ShownItems(Session& s, TfmSuggest& list) {
     std::vector<std::string> items;
@@ -57,7 +51,7 @@ std::string JoinQuoted(const std::vector<std::string>& items) {
 }
 
 TfmSuggest* VisibleList(Session& s) {
-    TfmSuggest* list = Expert(s).SggListIfCreated();
+    TfmSuggest* list = LoadedExpert(s).SggListIfCreated();
     return list && list->isVisible() ? list : nullptr;
 }
 
@@ -218,7 +212,7 @@ void AddSuggestionCommands(CommandTable& table) {
     table.Add({"expect sound", 0, -1, "[EVENT ...]", [](Session& s, const ScriptArgs& a) {
                    std::vector<std::string> expected(a.begin(), a.end());
                    std::vector<std::string> got;
-                   for (int event : Expert(s).TakeSoundRequests()) got.push_back(std::to_string(event));
+                   for (int event : LoadedExpert(s).TakeSoundRequests()) got.push_back(std::to_string(event));
                    if (got != expected) throw ExpectationFailed(JoinQuoted(expected), JoinQuoted(got));
                }});
 

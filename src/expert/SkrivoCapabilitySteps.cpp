@@ -3,23 +3,8 @@
 
 namespace skrivo {
 
-// Init step 1: the tips wizard creates itself here.
-void TSkrivoExpert::CreateTipsWizard() {}
-
-// The configuration's sound paths are loaded into memory here.
-void TSkrivoExpert::ReLoadSounds() {}
-
-// Destructor step 2: the sound events stop and free their buffers here.
-void TSkrivoExpert::StopAndFreeSounds() {}
-
-// Destructor step 8: the tips wizard and the beep player are freed here.
-void TSkrivoExpert::FreeOwnedLists() {}
-
 // Notify on modification: the substitution engine rewrites typed text here.
 void TSkrivoExpert::DoSubstitutions(TQvNotifier*) {}
-
-// Notify after a save: bookmark persistence writes the unit's bookmarks here.
-void TSkrivoExpert::SaveBookmarks(TQvNotifier*) {}
 
 // MenuClick and the options shortcut: the options dialog opens here.
 void TSkrivoExpert::DoShowOptions() {}
@@ -32,8 +17,5 @@ void TSkrivoExpert::DoEOL() {}
 
 // Every handled key records the keyboard layout in use here.
 void TSkrivoExpert::CollectLocales() {}
-
-// Every key-down in the editor joins the pressed-key history here (macros, tips).
-void TSkrivoExpert::StorePressedKey(win::WORD, win::TShiftState) {}
 
 }  // namespace skrivo

@@ -9,6 +9,10 @@
 #include "completion/SuggestWindow.h"
 #include "expert/SkrivoExpert.h"
 #include "host/api/Host.h"
+#include "sounds/SoundPlayer.h"
+#include "bookmarks/BookmarkPersistence.h"
+#include "macros/PressedKeyHistory.h"
+#include "tips/TipsWizard.h"
 
 namespace skrivo {
 
@@ -21,6 +25,8 @@ std::string TSkrivoExpert::PackageName() { return "SkrivoPackage.bpl"; }
 void TSkrivoExpert::Init() {
     b("-> TSkrivoExpert.Init");
     CreateTipsWizard();
+    CreateSounds();
+    CreateBookmarks();
     FWindowTitles = std::make_unique<StringList>();
     FLineHeight = 10;
 
@@ -100,6 +106,13 @@ TSkrivoExpert::~TSkrivoExpert() {
     // (DestroyingNotifier for every notifier).
     DestroyBase();
     b("<- TSkrivoExpert.Destroy");
+}
+
+// Destructor step 8: what the expert owns besides the dictionaries.
+void TSkrivoExpert::FreeOwnedLists() {
+    FreeTipsWizard();
+    FSounds.reset();
+    FBookmarks.reset();
 }
 
 void TSkrivoExpert::MenuClick(host::IMenuItem*) { DoShowOptions(); }
