@@ -44,6 +44,7 @@ const std::map<std::string, VoidCommand>& VoidCommands() {
         {"LoadfixedDic", [](TSkrivoExpert& e) { e.LoadfixedDic(); }},
         {"SaveCfg", [](TSkrivoExpert& e) { e.SaveCfg(); }},
         {"ForceShowWordsList", [](TSkrivoExpert& e) { e.ForceShowWordsList(); }},
+        {"ReLoadSounds", [](TSkrivoExpert& e) { e.ReLoadSounds(); }},
     };
     return commands;
 }

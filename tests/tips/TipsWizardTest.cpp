@@ -106,7 +106,7 @@ TEST_F(TipsWizardTest, NeverWithinASecondOfStartOrOfTheLastClosing) {
     EXPECT_TRUE(TypeAssign());
 }
 
-TEST_F(TipsWizardTest, AcknowledgeFromTheSecondShowingAndTwiceStopsTheTip) {
+TEST_F(TipsWizardTest, AcknowledgeFromTheSecondShowingAndPressedItStopsTheTip) {
     for (int showing = 0; showing < 2; ++showing) {
         Wait(1500);
         ASSERT_TRUE(TypeAssign()) << showing;
