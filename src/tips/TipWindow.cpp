@@ -25,6 +25,7 @@ constexpr int kCloseBoxSize = 15;
 constexpr int kButtonRowHeight = 30;
 // The text area gets this much per line of text, plus one line of air.
 constexpr int kLinePixels = 16;
+constexpr int kTextWidth = TfmTip::kWidth - 8;
 const QColor kTooltipColour(0xFF, 0xFF, 0xE1);
 
 QFont TipFont(bool bold) {
@@ -128,12 +129,13 @@ TfmTip::TfmTip(const std::string& richText, bool showAcknowledge, TipWindowCallb
     SetControlClass(btnChangeConfig, "btnChangeConfig", "TButton");
     btnChangeConfig->hide();
 
-    const int textHeight = std::max(kLinePixels * TextLineCount() + kLinePixels,
-                                    static_cast<int>(reTip->document()->size().height()) + 4);
+    // A line of air below the text, and never less than the text needs.
+    const TextExtent text = MeasureText();
+    const int textHeight = std::max(kLinePixels * text.lines + kLinePixels, text.height + 4);
     const int height = kTitleHeight + textHeight + kButtonRowHeight;
     resize(kWidth, height);
     frame->setGeometry(0, 0, kWidth, height);
-    reTip->setGeometry(4, kTitleHeight, kWidth - 8, textHeight);
+    reTip->setGeometry(4, kTitleHeight, kTextWidth, textHeight);
     btnAcknowledge->setGeometry(6, kTitleHeight + textHeight + 3, 100, kButtonRowHeight - 7);
     chkShowTips->setGeometry(kWidth - 90, kTitleHeight + textHeight + 3, 84, kButtonRowHeight - 7);
     btnChangeConfig->setGeometry(6, kTitleHeight + textHeight + 3, 150, kButtonRowHeight - 7);
@@ -153,15 +155,17 @@ TfmTip::~TfmTip() {
 
 bool TfmTip::ShowTipsChecked() { return chkShowTips->isChecked(); }
 
-// Lines as the text area breaks them at its width.
-int TfmTip::TextLineCount() const {
-    QTextDocument* document = reTip->document();
-    document->setTextWidth(kWidth - 8);
-    document->size();  // lays the text out
-    int lines = 0;
-    for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
-        if (block.layout()) lines += std::max(block.layout()->lineCount(), 1);
-    return lines;
+// Lines as the text area breaks them at its width, and the height they take.
+TfmTip::TextExtent TfmTip::MeasureText() const {
+    QTextDocument document;
+    document.setDefaultFont(reTip->font());
+    document.setHtml(reTip->toHtml());
+    document.setTextWidth(kTextWidth - 2 * reTip->frameWidth());
+    TextExtent extent;
+    extent.height = static_cast<int>(document.size().height());
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        if (block.layout()) extent.lines += std::max(block.layout()->lineCount(), 1);
+    return extent;
 }
 
 void TfmTip::TimerTick() {

@@ -62,7 +62,11 @@ private:
     void CloseBoxClicked();
     void PostClose();
     void CloseTip();
-    int TextLineCount() const;
+    struct TextExtent {
+        int lines = 0;
+        int height = 0;
+    };
+    TextExtent MeasureText() const;
 
     TipWindowCallbacks callbacks_;
     std::unique_ptr<host::ITimer> timer_;
