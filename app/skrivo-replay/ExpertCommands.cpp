@@ -1,7 +1,4 @@
-// Commands that reach into the running expert: options, command operations by name, the learnt dictionary.
-#include <functional>
-#include <map>
-
+// Commands that reach into the running expert: options, its commands by name, the learnt dictionary.
 #include "CommandTable.h"
 #include "LoadedExpert.h"
 #include "ScriptLine.h"
@@ -10,6 +7,7 @@
 #include "config/ConfigStore.h"
 #include "config/ExpertConfig.h"
 #include "config/OptionAccess.h"
+#include "expert/SkrivoCommands.h"
 #include "expert/SkrivoExpert.h"
 #include "expert/SkrivoPackage.h"
 
@@ -17,42 +15,10 @@ namespace skrivo::replay {
 
 namespace {
 
-// The expert's command operations by name. Boolean ones print their result;
-// the others print nothing.
-using BoolCommand = std::function<bool(TSkrivoExpert&)>;
-using VoidCommand = std::function<void(TSkrivoExpert&)>;
-
-const std::map<std::string, BoolCommand>& BoolCommands() {
-    static const std::map<std::string, BoolCommand> commands = {
-        {"DoBeginEnd", [](TSkrivoExpert& e) { return e.DoBeginEnd(); }},
-        {"DoLevelUp", [](TSkrivoExpert& e) { return e.DoLevelUp(); }},
-        {"DoJump", [](TSkrivoExpert& e) { return e.DoJump(); }},
-        {"DoHistory", [](TSkrivoExpert& e) { return e.DoHistory(); }},
-        {"DoRestore", [](TSkrivoExpert& e) { return e.DoRestore(); }},
-        {"DoUndo", [](TSkrivoExpert& e) { return e.DoUndo(); }},
-        {"DoRedo", [](TSkrivoExpert& e) { return e.DoRedo(); }},
-        {"DoShowTip", [](TSkrivoExpert& e) { return e.DoShowTip(); }},
-    };
-    return commands;
-}
-
-const std::map<std::string, VoidCommand>& VoidCommands() {
-    static const std::map<std::string, VoidCommand> commands = {
-        {"SaveDictionary", [](TSkrivoExpert& e) { e.SaveDictionary(); }},
-        {"CheckDicChanged", [](TSkrivoExpert& e) { e.CheckDicChanged(); }},
-        {"MergeDictionary", [](TSkrivoExpert& e) { e.MergeDictionary(); }},
-        {"LoadfixedDic", [](TSkrivoExpert& e) { e.LoadfixedDic(); }},
-        {"SaveCfg", [](TSkrivoExpert& e) { e.SaveCfg(); }},
-        {"ForceShowWordsList", [](TSkrivoExpert& e) { e.ForceShowWordsList(); }},
-        {"ReLoadSounds", [](TSkrivoExpert& e) { e.ReLoadSounds(); }},
-    };
-    return commands;
-}
-
 std::string CommandNames() {
     std::string names;
-    for (const auto& [name, _] : BoolCommands()) names += (names.empty() ? "" : ", ") + name;
-    for (const auto& [name, _] : VoidCommands()) names += ", " + name;
+    for (const TExpertCommand& command : ExpertCommands())
+        names += (names.empty() ? "" : ", ") + std::string(command.name);
     return names;
 }
 
@@ -98,12 +64,9 @@ void AddExpertCommands(CommandTable& table) {
 
     table.Add({"call", 1, 1, "COMMAND", [](Session& s, const ScriptArgs& a) {
                    TSkrivoExpert& expert = LoadedExpert(s);
-                   if (auto it = BoolCommands().find(a[0]); it != BoolCommands().end()) {
-                       s.Out() << (it->second(expert) ? "True" : "False") << '\n';
-                       return;
-                   }
-                   if (auto it = VoidCommands().find(a[0]); it != VoidCommands().end()) {
-                       it->second(expert);
+                   if (const TExpertCommand* command = FindExpertCommand(a[0])) {
+                       const bool result = command->run(expert);
+                       if (command->reportsResult) s.Out() << (result ? "True" : "False") << '\n';
                        return;
                    }
                    throw ReplayError("unknown command " + a[0] + " (known: " + CommandNames() + ")");

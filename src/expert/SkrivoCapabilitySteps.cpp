@@ -6,9 +6,6 @@ namespace skrivo {
 // Notify on modification: the substitution engine rewrites typed text here.
 void TSkrivoExpert::DoSubstitutions(TQvNotifier*) {}
 
-// MenuClick and the options shortcut: the options dialog opens here.
-void TSkrivoExpert::DoShowOptions() {}
-
 // The IDE's parameter hint, forced after keys, clicks and insertions.
 void TSkrivoExpert::ForceCodeParam() {}
 

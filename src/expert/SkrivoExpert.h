@@ -69,6 +69,26 @@ public:
     bool DoJump();
     bool DoHistory();
 
+    // Commands of other capabilities (each in its capability's file); the
+    // table of all commands is SkrivoCommands.h.
+    bool DoUpper();
+    bool DoLower();
+    bool DoEnglish();
+    bool DoShowTip();
+    bool DoShowOptions();
+
+    // Keyboard macros (SkrivoMacros.cpp).
+    bool DoStartStopRecording();
+    bool DoStartStopDflt();
+    bool DoExecuteMacro();
+    bool DoExecuteMacroN(int index, int recordingIndex);
+    bool DoExecuteDflt();
+    bool DoExecuteList();
+    bool DoSearchRecord();
+
+    // The error beep of failed commands and macros, when BeepOnError is on.
+    void ErrorBeep();
+
     // Dictionaries (SkrivoDictionary.cpp).
     void Collect(const std::string& word);
     void LoadfixedDic();
@@ -123,7 +143,6 @@ public:
     void StorePressedKey(win::WORD key, win::TShiftState shift);
     std::uint16_t GetPressedKeys(int index) const;
     const TPressedKeyHistory& PressedKeys() const { return *FPressedKeys; }
-    bool DoShowTip();
     // Escape: a visible tip window goes away at once.
     void TipAway();
     TTipsWizard* TipsWizard() { return FTipsWizard.get(); }
@@ -233,7 +252,6 @@ private:
     void FreeSuggestionList();        // TfmSuggest (not while the application terminates)
     void FreeOwnedLists();            // the tips wizard and the beep player
     void DoSubstitutions(TQvNotifier* notifier);
-    void DoShowOptions();
     void ForceCodeParam();            // the IDE's parameter hint on demand
     void DoEOL();                     // Enter that does not divide the line
     void CollectLocales();            // the keyboard layouts in use
@@ -258,9 +276,12 @@ private:
     win::TShiftState KeyShiftState();
     bool KeyMessagePrologue(TKeyCall& call);  // false: the message is done with
     void CollectWordAtCursor();
-    bool RecordingFilter(TKeyCall& call);     // keystroke recording; true lets the key be handled
-    bool ShortcutStage(TKeyCall& call);       // command and macro shortcuts; true when one matched
+
+    // SkrivoShortcuts.cpp: the command and macro shortcuts.
+    bool RecordingFilter(TKeyCall& call);     // while recording; true lets the key be handled
+    bool ShortcutStage(TKeyCall& call);       // true when a command or macro shortcut matched
     bool IsShowOptionsKey(const TKeyCall& call);
+    bool ShortcutCaptureOpen();               // a dialog that captures shortcuts is open
 
     // SkrivoMessagesKeyDown.cpp: the key table and Accept.
     void KeyDownMessage(TKeyCall& call);

@@ -91,18 +91,6 @@ void TSkrivoExpert::CollectWordAtCursor() {
     Work(ReadText(-100) + after, false);
 }
 
-// Keystroke recording filters keys here once macros are built; until then
-// every key recorded is handled as any other.
-bool TSkrivoExpert::RecordingFilter(TKeyCall&) { return true; }
-
-// Command and macro shortcuts match here once they are built; until then no
-// key matches and every key goes on as it would without them.
-bool TSkrivoExpert::ShortcutStage(TKeyCall&) { return false; }
-
-// The options shortcut belongs to the shortcut capability; without it no key
-// opens the options.
-bool TSkrivoExpert::IsShowOptionsKey(const TKeyCall&) { return false; }
-
 bool TSkrivoExpert::SuggestionListVisible() {
     TfmSuggest* list = SggListIfCreated();
     return list && list->Visible();

@@ -28,8 +28,12 @@ void TSkrivoExpert::KeyDownMessage(TKeyCall& call) {
     DispatchKeyDown(call);
     if (!call.handled) {
         if (ShortcutStage(call)) {
-            call.handled = true;
-            if (GetCfg()->BeepOnError) host::Host()->Windows().MessageBeep();
+            // A recognised shortcut is the user's command: its key is
+            // consumed even when the command could not do its work.
+            if (!call.handled) {
+                call.handled = true;
+                ErrorBeep();
+            }
         } else if (call.charCount > 0 && !CtrlOrAlt(call.shift)) {
             Play(6);
         }

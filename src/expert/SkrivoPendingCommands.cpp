@@ -1,0 +1,11 @@
+// Commands whose capabilities are built elsewhere: each reports that it did no work until its capability replaces it here.
+#include "expert/SkrivoExpert.h"
+
+namespace skrivo {
+
+bool TSkrivoExpert::DoUpper() { return false; }
+bool TSkrivoExpert::DoLower() { return false; }
+bool TSkrivoExpert::DoEnglish() { return false; }
+bool TSkrivoExpert::DoShowOptions() { return false; }
+
+}  // namespace skrivo
