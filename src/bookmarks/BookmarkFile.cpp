@@ -1,19 +1,10 @@
 // Bookmark files: the ".bm" file beside a unit, ten "LINE INDEX" lines for bookmarks 0 to 9.
 #include "bookmarks/BookmarkFile.h"
 
-#include <charconv>
-
 #include "platform/FileIO.h"
+#include "platform/IntegerText.h"
 
 namespace skrivo {
-
-namespace {
-bool ToInt32(std::string_view s, std::int32_t& value) {
-    if (s.empty()) return false;
-    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
-    return ec == std::errc() && end == s.data() + s.size();
-}
-}  // namespace
 
 std::optional<std::string> BookmarkFileName(const std::string& unitFileName) {
     const std::string folder = ExtractFilePath(unitFileName);
@@ -43,8 +34,8 @@ BookmarkPlaces ParseBookmarks(const StringList& lines) {
         const std::size_t blank = line.find(' ');
         if (blank == std::string::npos) continue;
         BookmarkPlace place;
-        if (ToInt32(std::string_view(line).substr(0, blank), place.line) &&
-            ToInt32(std::string_view(line).substr(blank + 1), place.charIndex))
+        if (TryStrToInt(std::string_view(line).substr(0, blank), place.line) &&
+            TryStrToInt(std::string_view(line).substr(blank + 1), place.charIndex))
             places[id] = place;
     }
     return places;

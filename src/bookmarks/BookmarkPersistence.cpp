@@ -6,20 +6,13 @@
 #include "bookmarks/BookmarkFile.h"
 #include "bridge/Diagnostics.h"
 #include "host/api/Host.h"
+#include "platform/CodePage.h"
 #include "platform/FileIO.h"
 
 namespace skrivo {
 
 namespace {
-bool SameFileName(std::string a, std::string b) {
-    auto lower = [](std::string& s) {
-        for (char& c : s)
-            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    };
-    lower(a);
-    lower(b);
-    return a == b;
-}
+bool SameFileName(std::string_view a, std::string_view b) { return win::AsciiLower(a) == win::AsciiLower(b); }
 
 // Puts the view's cursor and scroll position back however the load ends.
 class ViewPlaceKeeper {

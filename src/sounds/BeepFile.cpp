@@ -1,8 +1,7 @@
 // Beep sequence files: one decimal integer a line, read as frequency/duration pairs.
 #include "sounds/BeepFile.h"
 
-#include <charconv>
-
+#include "platform/IntegerText.h"
 #include "platform/StringList.h"
 
 namespace skrivo {
@@ -12,14 +11,6 @@ std::string_view Trimmed(std::string_view s) {
     while (!s.empty() && static_cast<unsigned char>(s.front()) <= ' ') s.remove_prefix(1);
     while (!s.empty() && static_cast<unsigned char>(s.back()) <= ' ') s.remove_suffix(1);
     return s;
-}
-
-// As the host's integer conversion: an optional sign, decimal digits, nothing else.
-bool ToInt32(std::string_view s, std::int32_t& value) {
-    if (!s.empty() && s.front() == '+') s.remove_prefix(1);
-    if (s.empty()) return false;
-    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
-    return ec == std::errc() && end == s.data() + s.size();
 }
 }  // namespace
 
@@ -31,7 +22,7 @@ BeepFileContent ParseBeepFile(std::string_view text) {
         const std::string_view line = Trimmed(lines[i]);
         if (line.empty()) continue;
         std::int32_t value = 0;
-        if (!ToInt32(line, value)) {
+        if (!TryStrToInt(line, value)) {
             content.notes.clear();
             content.badLine = static_cast<int>(i) + 1;
             content.badText = std::string(line);

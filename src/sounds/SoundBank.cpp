@@ -4,18 +4,13 @@
 #include <filesystem>
 
 #include "bridge/Diagnostics.h"
+#include "platform/CodePage.h"
 #include "platform/FileIO.h"
 #include "sounds/BeepFile.h"
 
 namespace skrivo {
 
 namespace {
-std::string LowerAscii(std::string s) {
-    for (char& c : s)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return s;
-}
-
 void LoadOne(const std::string& fileName, LoadedSound& sound) {
     std::error_code ec;
     const std::uintmax_t size = std::filesystem::file_size(fileName, ec);
@@ -24,7 +19,7 @@ void LoadOne(const std::string& fileName, LoadedSound& sound) {
         Rpt("Sound file too large, not loaded: ", fileName);
         return;
     }
-    if (LowerAscii(ExtractFileExt(fileName)) == ".wav") {
+    if (win::AsciiLower(ExtractFileExt(fileName)) == ".wav") {
         sound.wave = ReadFileBytes(fileName);
         return;
     }
