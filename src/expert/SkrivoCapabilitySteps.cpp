@@ -3,14 +3,8 @@
 
 namespace skrivo {
 
-// Notify on modification: the substitution engine rewrites typed text here.
-void TSkrivoExpert::DoSubstitutions(TQvNotifier*) {}
-
-// The IDE's parameter hint, forced after keys, clicks and insertions.
-void TSkrivoExpert::ForceCodeParam() {}
-
-// Enter with EnterNoDivideLine: the cursor moves to the end of its line here.
-void TSkrivoExpert::DoEOL() {}
+// Macro playback reports here whether a macro is executing (substitutions wait for it).
+bool TSkrivoExpert::MacroExecuting() { return false; }
 
 // Every handled key records the keyboard layout in use here.
 void TSkrivoExpert::CollectLocales() {}

@@ -13,6 +13,7 @@
 #include "bookmarks/BookmarkPersistence.h"
 #include "macros/PressedKeyHistory.h"
 #include "tips/TipsWizard.h"
+#include "subst/SubstitutionEngine.h"
 
 namespace skrivo {
 
@@ -32,6 +33,7 @@ void TSkrivoExpert::Init() {
 
     CreateDictionaries();
     CreateConfig();
+    FSubst = std::make_unique<subst::SubstitutionEngine>();
 
     host::IHost* host = host::Host();
     if (host) {
