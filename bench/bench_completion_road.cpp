@@ -6,7 +6,7 @@
 #include <string>
 
 #include "completion/SelfTeachingDictionary.h"
-#include "completion/SuggestWindow.h"
+#include "suggest/SuggestWindow.h"
 #include "config/ExpertConfig.h"
 #include "expert/SkrivoExpert.h"
 #include "host/testing/OffscreenHost.h"

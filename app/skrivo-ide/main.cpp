@@ -19,9 +19,7 @@
 #include "host/sound/SoundChoice.h"
 #include "host/text/AnsiText.h"
 
-#ifdef SKRIVO_IDE_WITH_EXPERT
 #include "expert/SkrivoPackage.h"
-#endif
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -45,10 +43,8 @@ int main(int argc, char** argv) {
     options.layouts = line->layouts.empty() ? std::vector<skrivo::win::HKL>{skrivo::win::HKL_US, skrivo::win::HKL_RUSSIAN} : line->layouts;
     skrivo::host::HostApplication host(std::move(options));
 
-#ifdef SKRIVO_IDE_WITH_EXPERT
     if (!line->withoutSkrivo && !host.LoadPackage("SkrivoPackage.bpl", [] { skrivo::Register(); }, [] { skrivo::Unregister(); }))
         std::fprintf(stderr, "skrivo-ide: Skrivo could not be loaded\n");
-#endif
 
     for (const std::string& file : line->files) {
         std::string why;

@@ -16,12 +16,12 @@
 #include "LoadedExpert.h"
 #include "ScriptLine.h"
 #include "Session.h"
-#include "completion/SuggestWindow.h"
+#include "suggest/SuggestWindow.h"
 #include "expert/SkrivoExpert.h"
 #include "expert/SkrivoPackage.h"
 #include "host/HostApplication.h"
 #include "host/forms/EditWindow.h"
-#include "host/forms/Form.h"
+#include "host/api/Form.h"
 
 namespace skrivo::replay {
 

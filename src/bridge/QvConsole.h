@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "host/forms/Form.h"
+#include "host/api/Form.h"
 
 class QMenu;
 class QAction;

@@ -7,22 +7,11 @@
 #include "completion/DictionaryFiles.h"
 #include "completion/FixedDictionary.h"
 #include "platform/FileIO.h"
+#include "platform/ScopedValue.h"
 
 namespace skrivo {
 
 namespace {
-
-// Sets a guard flag for a scope and clears it on every way out.
-class ScopedFlag {
-public:
-    explicit ScopedFlag(bool& flag) : flag_(flag) { flag_ = true; }
-    ~ScopedFlag() { flag_ = false; }
-    ScopedFlag(const ScopedFlag&) = delete;
-    ScopedFlag& operator=(const ScopedFlag&) = delete;
-
-private:
-    bool& flag_;
-};
 
 // The file rules compare whole texts (lines joined with CR LF); equal lines
 // are the common case and need no joined copies.
@@ -141,7 +130,7 @@ CheckResult SelfTeachingDictionary::CheckDicChanged(const std::string& directory
                                                     const DictionaryMergeHooks& hooks, FixedDictionary& fixed) {
     CheckResult result;
     if (!switches.autoMergeWhenChanged || merging_ || checkingDict_) return result;
-    ScopedFlag guard(checkingDict_);
+    ScopedValue guard(checkingDict_, true);
 
     result.dictionary = DictionaryCheck::NoFile;
     if (const auto path = FindDictionaryFile(directory, kSelfTeachingDictionaryName)) {
@@ -199,7 +188,7 @@ MergeOutcome SelfTeachingDictionary::MergeDictionary(const std::string& director
             seenFileText_ = onDisk.Text();
         } else {
             {
-                ScopedFlag merging(merging_);
+                ScopedValue merging(merging_, true);
                 outcome = hooks.runMerge ? hooks.runMerge(entries_, *path) : MergeLines(entries_, onDisk.Lines());
             }
             // A stopped or failed merge has not taken in the whole file: the

@@ -6,7 +6,7 @@
 #include "config/ExpertConfig.h"
 #include "expert/SkrivoExpert.h"
 #include "host/api/Host.h"
-#include "host/forms/MessageForm.h"
+#include "host/api/Form.h"
 
 namespace skrivo {
 

@@ -6,7 +6,7 @@
 #include "completion/FixedDictionary.h"
 #include "completion/SelfTeachingDictionary.h"
 #include "config/ConfigStore.h"
-#include "completion/SuggestWindow.h"
+#include "suggest/SuggestWindow.h"
 #include "expert/SkrivoExpert.h"
 #include "host/api/Host.h"
 #include "sounds/SoundPlayer.h"

@@ -1,7 +1,7 @@
 // TSkrivoExpert::AnyMessage: the application's message hook; every message passes through here first.
 #include "bridge/Diagnostics.h"
 #include "bridge/QvNotifier.h"
-#include "completion/SuggestWindow.h"
+#include "suggest/SuggestWindow.h"
 #include "config/ExpertConfig.h"
 #include "expert/SkrivoExpert.h"
 #include "host/api/Host.h"

@@ -1,6 +1,6 @@
 // TSkrivoExpert's handling of keys that type characters: learning the finished word, placeholders, completion by separators.
 #include "bridge/QvNotifier.h"
-#include "completion/SuggestWindow.h"
+#include "suggest/SuggestWindow.h"
 #include "config/ExpertConfig.h"
 #include "expert/SkrivoExpert.h"
 #include "host/api/Host.h"

@@ -2,7 +2,7 @@
 #include "bridge/Diagnostics.h"
 #include "bridge/QvNotifier.h"
 #include "completion/SelfTeachingDictionary.h"
-#include "completion/SuggestWindow.h"
+#include "suggest/SuggestWindow.h"
 #include "config/ExpertConfig.h"
 #include "expert/SkrivoExpert.h"
 #include "host/api/Host.h"

@@ -1,5 +1,5 @@
 // TSkrivoExpert's list navigation: End, Home, Up and Down move in the visible list or leave it.
-#include "completion/SuggestWindow.h"
+#include "suggest/SuggestWindow.h"
 #include "config/ExpertConfig.h"
 #include "expert/SkrivoExpert.h"
 #include "platform/VirtualKeys.h"

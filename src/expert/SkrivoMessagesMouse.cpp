@@ -1,5 +1,5 @@
 // TSkrivoExpert's mouse messages: a press elsewhere hides the list; a click in the editor may force the parameter hint.
-#include "completion/SuggestWindow.h"
+#include "suggest/SuggestWindow.h"
 #include "config/ExpertConfig.h"
 #include "expert/SkrivoExpert.h"
 #include "host/api/Host.h"

@@ -3,28 +3,16 @@
 
 #include "bridge/Diagnostics.h"
 #include "bridge/QvNotifier.h"
-#include "completion/SuggestWindow.h"
+#include "suggest/SuggestWindow.h"
 #include "config/ExpertConfig.h"
 #include "expert/SkrivoExpert.h"
 #include "host/api/EditorServices.h"
 #include "host/api/Host.h"
 #include "source/CharClasses.h"
+#include "platform/ScopedValue.h"
 
 namespace skrivo {
 namespace {
-
-// Sets a flag for the life of a scope, so that it is cleared on every way
-// out, errors included.
-class FlagScope {
-public:
-    explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
-    ~FlagScope() { flag_ = false; }
-    FlagScope(const FlagScope&) = delete;
-    FlagScope& operator=(const FlagScope&) = delete;
-
-private:
-    bool& flag_;
-};
 
 // The editor's automatic indentation is off while the expert inserts text,
 // which carries its own indentation.
@@ -107,7 +95,7 @@ TQvNotifier* TSkrivoExpert::ReplaceWord(int /*count: every caller replaces the w
         return nullptr;
     }
     try {
-        FlagScope busy(FBusy);
+        ScopedValue busy(FBusy, true);
         std::string removed = TrailingWord(ReadText(-1));
         if (!removed.empty()) BackSpaceDelete(static_cast<int>(removed.size()));
         if (!GetCfg()->WordBeforeOnly) {

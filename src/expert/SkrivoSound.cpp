@@ -1,6 +1,6 @@
 // TSkrivoExpert: sound requests: posted to the list window, played from the loaded sounds when the message arrives.
 #include "bridge/Diagnostics.h"
-#include "completion/SuggestWindow.h"
+#include "suggest/SuggestWindow.h"
 #include "config/ExpertConfig.h"
 #include "expert/SkrivoExpert.h"
 #include "host/api/Host.h"

@@ -1,18 +1,15 @@
 // TSkrivoExpert::Suggest: the words for a request, found in the dictionaries and given to the list window.
-#include <QFontMetrics>
-#include <QWidget>
-#include <Qsci/qsciscintillabase.h>
 
 #include "bridge/Diagnostics.h"
 #include "bridge/QvNotifier.h"
 #include "completion/FixedDictionary.h"
 #include "completion/SelfTeachingDictionary.h"
-#include "completion/SuggestWindow.h"
+#include "suggest/SuggestWindow.h"
 #include "completion/SuggestionRanking.h"
 #include "config/ExpertConfig.h"
 #include "expert/SkrivoExpert.h"
 #include "host/api/Host.h"
-#include "host/forms/WindowRegistry.h"
+#include "host/api/Widgets.h"
 #include "platform/CodePage.h"
 
 namespace skrivo {
@@ -38,14 +35,8 @@ RankingOptions RankingOptionsOf(const TExpertConfig& cfg) {
 }  // namespace
 
 int TSkrivoExpert::MeasureLineHeight() const {
-    QWidget* control = host::WindowRegistry::Instance().WidgetOf(FLastKeyControl);
-    if (!control) return kSuggestDefaultLineHeight;
-    // The editor draws with its style's font, not the widget's: ask it.
-    if (auto* editor = qobject_cast<QsciScintillaBase*>(control)) {
-        const int height = static_cast<int>(editor->SendScintilla(QsciScintillaBase::SCI_TEXTHEIGHT, 0UL, 0L));
-        if (height > 0) return height;
-    }
-    const int height = QFontMetrics(control->font()).boundingRect(QStringLiteral("Ap_1^/")).height();
+    // The editor draws with its style's font, not the widget's; the host asks it.
+    const int height = host::LineHeightOf(FLastKeyControl);
     return height > 0 ? height : kSuggestDefaultLineHeight;
 }
 

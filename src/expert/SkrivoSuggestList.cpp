@@ -1,7 +1,7 @@
 // TSkrivoExpert: the suggestion list window's expert side: creating, showing, hiding, the mouse over it, clicks.
 #include "bridge/Diagnostics.h"
 #include "bridge/QvNotifier.h"
-#include "completion/SuggestWindow.h"
+#include "suggest/SuggestWindow.h"
 #include "config/ExpertConfig.h"
 #include "expert/SkrivoExpert.h"
 #include "host/api/Host.h"

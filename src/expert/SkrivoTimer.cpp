@@ -5,7 +5,7 @@
 #include "bridge/QvNotifier.h"
 #include "completion/AutoSaveRules.h"
 #include "completion/SelfTeachingDictionary.h"
-#include "completion/SuggestWindow.h"
+#include "suggest/SuggestWindow.h"
 #include "completion/TextFold.h"
 #include "config/ExpertConfig.h"
 #include "expert/SkrivoExpert.h"

@@ -3,7 +3,7 @@
 #include "config/ExpertConfig.h"
 #include "expert/SkrivoExpert.h"
 #include "host/api/Host.h"
-#include "host/forms/MessageForm.h"
+#include "host/api/Form.h"
 #include "macros/PressedKeyHistory.h"
 #include "tips/TipWindow.h"
 #include "tips/TipsWizard.h"

@@ -9,6 +9,7 @@
 #include "config/ExpertConfig.h"
 #include "expert/SkrivoExpert.h"
 #include "source/CharClasses.h"
+#include "platform/ScopedValue.h"
 
 namespace skrivo {
 
@@ -24,14 +25,6 @@ bool IsBlankOnly(std::string_view s) {
     return true;
 }
 
-std::string TrimBlanks(std::string_view s) {
-    std::size_t first = 0;
-    std::size_t last = s.size();
-    while (first < last && static_cast<unsigned char>(s[first]) <= ' ') ++first;
-    while (last > first && static_cast<unsigned char>(s[last - 1]) <= ' ') --last;
-    return std::string(s.substr(first, last - first));
-}
-
 bool EndsWithWord(std::string_view s, std::string_view word, bool caseSensitive) {
     if (s.size() < word.size()) return false;
     const std::string_view tail = s.substr(s.size() - word.size());
@@ -45,18 +38,6 @@ std::string TrailingWord(std::string_view s) {
     while (start > 0 && IsAlphaDigit(s[start - 1])) --start;
     return std::string(s.substr(start));
 }
-
-// RAII for FBusy: the timer must see it cleared on every way out.
-class BusyGuard {
-public:
-    explicit BusyGuard(bool& busy) : busy_(busy) { busy_ = true; }
-    ~BusyGuard() { busy_ = false; }
-    BusyGuard(const BusyGuard&) = delete;
-    BusyGuard& operator=(const BusyGuard&) = delete;
-
-private:
-    bool& busy_;
-};
 
 }  // namespace
 
@@ -82,7 +63,7 @@ void TSkrivoExpert::ModuleModified(TQvNotifier* notifier) {
         Rpt("POSITION CHANGED - NO SUGGESTIONS");
         return;
     }
-    BusyGuard busy(FBusy);
+    ScopedValue busy(FBusy, true);
     Rpt("Handling modification in module ", notifier->UnitName());
     try {
         Work(ReadText(kLineBeforeCursor), true);
@@ -142,7 +123,7 @@ void TSkrivoExpert::Work(std::string S, bool DoSuggest) {
         std::size_t sep = S2.size();
         while (sep > 0 && IsAlphaDigit(S2[sep - 1])) --sep;
         if (sep > 0) {
-            const std::string word = TrimBlanks(std::string_view(S2).substr(sep));
+            const std::string word(Trim(std::string_view(S2).substr(sep)));
             if (!word.empty()) Collect(" " + word);
         }
         Collect(S2);

@@ -7,8 +7,8 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
-#include "host/forms/Desktop.h"
-#include "host/text/AnsiText.h"
+#include "host/api/Host.h"
+#include "platform/CodePage.h"
 
 namespace skrivo {
 
@@ -26,7 +26,7 @@ QFont DialogFont() {
     return font;
 }
 
-QString AnsiToQt(std::string_view ansi) { return QString::fromStdString(host::AnsiToEditorText(ansi)); }
+QString AnsiToQt(std::string_view ansi) { return QString::fromStdString(win::AnsiToUtf8(ansi, win::GetACP())); }
 
 TDialogForm::TDialogForm(std::string className, const std::string& name, int clientWidth, int clientHeight)
     : host::TForm(std::move(className), name) {
@@ -35,8 +35,7 @@ TDialogForm::TDialogForm(std::string className, const std::string& name, int cli
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFont(DialogFont());
     setFixedSize(clientWidth, clientHeight);
-    const QSize screen = host::Desktop::Instance().ScreenSize();
-    move((screen.width() - clientWidth) / 2, (screen.height() - clientHeight) / 2);
+    if (host::IHost* h = host::Host()) move((h->Screen().Width() - clientWidth) / 2, (h->Screen().Height() - clientHeight) / 2);
 }
 
 QPushButton* TDialogForm::AddButton(const std::string& name, std::string_view caption, const QRect& bounds) {

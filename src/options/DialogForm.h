@@ -8,7 +8,7 @@
 #include <QRect>
 #include <QString>
 
-#include "host/forms/Form.h"
+#include "host/api/Form.h"
 
 class QCheckBox;
 class QKeyEvent;

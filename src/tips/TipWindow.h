@@ -6,7 +6,7 @@
 
 #include "host/api/Application.h"
 #include "platform/VirtualKeys.h"
-#include "host/forms/Form.h"
+#include "host/api/Form.h"
 #include "tips/TipsWizard.h"
 
 class QCheckBox;

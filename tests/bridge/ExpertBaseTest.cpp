@@ -5,7 +5,7 @@
 #include "BridgeFixture.h"
 #include "bridge/QvConsole.h"
 #include "host/forms/EditWindow.h"
-#include "host/forms/Form.h"
+#include "host/api/Form.h"
 #include "platform/VirtualKeys.h"
 
 namespace skrivo::testing {

@@ -4,7 +4,7 @@
 #include "config/ConfigStore.h"
 #include "config/ExpertConfig.h"
 #include "expert/SkrivoExpert.h"
-#include "host/forms/Form.h"
+#include "host/api/Form.h"
 #include "host/testing/OffscreenHost.h"
 #include "platform/FileIO.h"
 #include "platform/Paths.h"

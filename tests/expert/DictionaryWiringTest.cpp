@@ -7,7 +7,7 @@
 #include "completion/SelfTeachingDictionary.h"
 #include "config/ExpertConfig.h"
 #include "expert/SkrivoExpert.h"
-#include "host/forms/Form.h"
+#include "host/api/Form.h"
 #include "host/testing/OffscreenHost.h"
 #include "options/MergeConfirm.h"
 #include "platform/FileIO.h"

@@ -3,7 +3,7 @@
 
 #include "DispatchTestSupport.h"
 #include "host/HostApplication.h"
-#include "host/forms/Form.h"
+#include "host/api/Form.h"
 #include "platform/ShortCut.h"
 
 namespace skrivo {

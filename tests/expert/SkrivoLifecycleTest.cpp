@@ -5,7 +5,7 @@
 #include "completion/SelfTeachingDictionary.h"
 #include "expert/SkrivoExpert.h"
 #include "host/forms/EditWindow.h"
-#include "host/forms/Form.h"
+#include "host/api/Form.h"
 #include "host/testing/OffscreenHost.h"
 #include "platform/Clock.h"
 #include "platform/VirtualKeys.h"

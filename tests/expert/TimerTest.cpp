@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "TriggerTestHost.h"
-#include "host/forms/Form.h"
+#include "host/api/Form.h"
 #include "host/forms/MessageForm.h"
 #include "platform/Clock.h"
 

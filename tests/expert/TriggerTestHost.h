@@ -7,7 +7,7 @@
 
 #include "bridge/QvNotifier.h"
 #include "completion/SelfTeachingDictionary.h"
-#include "completion/SuggestWindow.h"
+#include "suggest/SuggestWindow.h"
 #include "config/ExpertConfig.h"
 #include "expert/SkrivoExpert.h"
 #include "host/testing/OffscreenHost.h"

@@ -6,7 +6,7 @@
 
 #include "host/api/Editor.h"
 #include "host/editor/EditorControl.h"
-#include "host/forms/Form.h"
+#include "host/api/Form.h"
 #include "host/services/ModuleManager.h"
 #include "host/testing/OffscreenHost.h"
 #include "platform/FileIO.h"

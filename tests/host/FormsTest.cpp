@@ -11,7 +11,7 @@
 
 #include "host/editor/EditorControl.h"
 #include "host/forms/EditWindow.h"
-#include "host/forms/Form.h"
+#include "host/api/Form.h"
 #include "host/forms/WindowRegistry.h"
 #include "host/testing/OffscreenHost.h"
 #include "platform/VirtualKeys.h"

@@ -5,7 +5,7 @@
 
 #include "host/testing/OffscreenHost.h"
 #include "host/forms/EditWindow.h"
-#include "host/forms/Form.h"
+#include "host/api/Form.h"
 #include "platform/KeyboardLayout.h"
 #include "platform/VirtualKeys.h"
 #include "host/editor/EditorControl.h"

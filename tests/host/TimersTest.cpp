@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "host/forms/Form.h"
+#include "host/api/Form.h"
 #include "host/testing/OffscreenHost.h"
 #include "platform/VirtualKeys.h"
 #include "platform/Clock.h"

@@ -7,7 +7,7 @@
 #include <QFontInfo>
 #include <QPushButton>
 
-#include "host/forms/Form.h"
+#include "host/api/Form.h"
 #include "host/services/WindowsServices.h"
 #include "options/MergeConfirm.h"
 #include "options/MergeDialogs.h"

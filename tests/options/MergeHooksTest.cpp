@@ -5,7 +5,7 @@
 
 #include "completion/FixedDictionary.h"
 #include "completion/SelfTeachingDictionary.h"
-#include "host/forms/Form.h"
+#include "host/api/Form.h"
 #include "options/MergeConfirm.h"
 #include "options/MergeDialogs.h"
 #include "options/MergeProgress.h"

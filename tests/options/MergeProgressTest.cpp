@@ -7,7 +7,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 
-#include "host/forms/Form.h"
+#include "host/api/Form.h"
 #include "options/MergeConfirm.h"
 #include "options/MergeDialogs.h"
 #include "options/MergeProgress.h"

@@ -2,9 +2,9 @@
 #include "host/editor/EditWriter.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <exception>
 
+#include "host/HostLog.h"
 #include "host/editor/EditNotifications.h"
 
 namespace skrivo::host {
@@ -14,11 +14,7 @@ EditWriter::EditWriter(EditorControl& editor, EditNotifications& notifications)
     : editor_(&editor), notifications_(notifications), length_(editor.Index().Length()) {}
 
 EditWriter::~EditWriter() {
-    try {
-        Commit();
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "skrivo host: writer commit failed: %s\n", e.what());
-    }
+    GuardHostCall("the writer's commit", [this] { Commit(); });
 }
 
 EditWriter::Edit& EditWriter::EditAtPlace() {

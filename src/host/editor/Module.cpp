@@ -2,9 +2,9 @@
 #include "host/editor/Module.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <exception>
 
+#include "host/HostLog.h"
 #include "host/editor/EditNotifications.h"
 #include "host/text/AnsiText.h"
 
@@ -58,13 +58,7 @@ void Module::NotifyAll(TNotifyCode code) {
     const std::vector<IModuleNotifier*> snapshot = notifiers_;
     for (IModuleNotifier* notifier : snapshot) {
         if (std::find(notifiers_.begin(), notifiers_.end(), notifier) == notifiers_.end()) continue;
-        try {
-            notifier->Notify(code);
-        } catch (const std::exception& e) {
-            std::fprintf(stderr, "skrivo host: a module notifier failed: %s\n", e.what());
-        } catch (...) {
-            std::fprintf(stderr, "skrivo host: a module notifier failed\n");
-        }
+        GuardHostCall("a module notifier", [&] { notifier->Notify(code); });
     }
 }
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "host/text/AnsiText.h"
+#include "platform/CodePage.h"
 
 namespace skrivo::host {
 
@@ -111,20 +112,12 @@ std::string TextIndex::ReadAnsi(int pos, int count) const {
     const long span = std::min(length - start, static_cast<long>(count) * 4);
     const char* p = RangePointer(sci_, start, span);
     if (!p) return out;
+    // The bytes of count characters: those up to the next character's lead byte.
     const std::size_t n = static_cast<std::size_t>(span);
-    out.reserve(std::min<std::size_t>(static_cast<std::size_t>(count), n));
-    std::size_t i = 0;
-    while (i < n && static_cast<int>(out.size()) < count) {
-        const auto b = static_cast<unsigned char>(p[i]);
-        if (b < 0x80) {
-            out += static_cast<char>(b);
-            ++i;
-            continue;
-        }
-        char32_t cp = 0;
-        i += DecodeUtf8(p + i, n - i, cp);
-        out += CodePointToAnsiOrQuestion(cp);
-    }
+    std::size_t end = 0;
+    for (int chars = 0; end < n; ++end)
+        if ((static_cast<unsigned char>(p[end]) & 0xC0) != 0x80 && chars++ == count) break;
+    out = win::Utf8ToAnsi(std::string_view(p, end), win::GetACP());
     return out;
 }
 

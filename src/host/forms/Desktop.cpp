@@ -5,7 +5,7 @@
 
 #include <QWidget>
 
-#include "host/forms/Form.h"
+#include "host/api/Form.h"
 #include "host/forms/WindowRegistry.h"
 #include "platform/VirtualKeys.h"
 

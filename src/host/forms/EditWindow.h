@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "host/forms/Form.h"
+#include "host/api/Form.h"
 
 class QLabel;
 class QMenuBar;

@@ -1,7 +1,7 @@
 // The IDE's Editor Options dialog: automatic indentation and tab stops of the editors.
 #pragma once
 
-#include "host/forms/Form.h"
+#include "host/api/Form.h"
 
 class QCheckBox;
 class QSpinBox;

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "host/api/EditorTypes.h"
-#include "host/forms/Form.h"
+#include "host/api/Form.h"
 
 class QCheckBox;
 class QComboBox;

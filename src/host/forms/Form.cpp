@@ -1,5 +1,5 @@
 // The base of every top-level window of the host and the expert.
-#include "host/forms/Form.h"
+#include "host/api/Form.h"
 
 #include <algorithm>
 

@@ -3,11 +3,9 @@
 
 #include <string>
 
-#include "host/forms/Form.h"
+#include "host/api/Form.h"
 
 namespace skrivo::host {
-
-enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
 
 // Components: the label "Message" and the buttons "OK", "Cancel", "Yes", "No"
 // (those the box has), as the IDE's own message boxes name them.
@@ -16,8 +14,5 @@ class TMessageForm final : public TForm {
 public:
     TMessageForm(const std::string& caption, const std::string& message, MessageButtons buttons, QWidget* parent = nullptr);
 };
-
-// Shows a message box modally and returns its modal result (mrOk, mrYes, ...).
-int MessageDlg(const std::string& caption, const std::string& message, MessageButtons buttons);
 
 }  // namespace skrivo::host

@@ -23,7 +23,7 @@
 
 #include <Qsci/qsciscintillabase.h>
 
-#include "host/forms/Form.h"
+#include "host/api/Form.h"
 #include "host/input/QtKeys.h"
 #include "host/text/AnsiText.h"
 #include "platform/VirtualKeys.h"

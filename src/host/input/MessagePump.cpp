@@ -1,7 +1,6 @@
 // The message pump: keyboard and mouse input become Windows-style messages that pass the hooks first.
 #include "host/input/MessagePump.h"
 
-#include <cstdio>
 #include <exception>
 
 #include <QAbstractScrollArea>
@@ -9,10 +8,11 @@
 #include <QKeyEvent>
 #include <QWidget>
 
+#include "host/HostLog.h"
 #include "host/editor/EditNotifications.h"
 #include "host/editor/EditorControl.h"
 #include "host/forms/Desktop.h"
-#include "host/forms/Form.h"
+#include "host/api/Form.h"
 #include "host/forms/WindowRegistry.h"
 #include "host/input/QtKeys.h"
 #include "platform/Clock.h"
@@ -30,10 +30,6 @@ constexpr int kMaxPostedPerDelivery = 100000;
 bool IsSysKey(const KeyState& keys) { return keys.Pressed(VK_MENU) && !keys.Pressed(VK_CONTROL); }
 
 bool IsPrintable(unsigned char c) { return c >= 0x20 && c != 0x7F; }
-
-void Report(const char* where, const std::exception* e) {
-    std::fprintf(stderr, "skrivo host: %s failed%s%s\n", where, e ? ": " : "", e ? e->what() : "");
-}
 
 bool Inside(QWidget* widget, QWidget* window) {
     return widget && window && (widget == window || window->isAncestorOf(widget));
@@ -73,13 +69,7 @@ bool MessagePump::RunMessageHook(TMsg& msg) {
     const TMessageEvent hook = client_.MessageHook();
     if (!hook) return false;
     bool handled = false;
-    try {
-        hook(msg, handled);
-    } catch (const std::exception& e) {
-        Report("the message hook", &e);
-    } catch (...) {
-        Report("the message hook", nullptr);
-    }
+    GuardHostCall("the message hook", [&] { hook(msg, handled); });
     return handled;
 }
 
@@ -121,13 +111,7 @@ void MessagePump::ProcessKey(TMsg msg, QWidget* target) {
     }
     if (const TShortCutEvent shortCut = client_.ShortCutHook()) {
         bool handled = false;
-        try {
-            shortCut(msg, handled);
-        } catch (const std::exception& e) {
-            Report("the shortcut hook", &e);
-        } catch (...) {
-            Report("the shortcut hook", nullptr);
-        }
+        GuardHostCall("the shortcut hook", [&] { shortCut(msg, handled); });
         if (handled) return;
     }
     if (client_.HostShortCut(msg, target)) return;
@@ -255,14 +239,9 @@ bool MessagePump::DeliverPosted() {
 LRESULT MessagePump::SendMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     QWidget* widget = WindowRegistry::Instance().WidgetOf(hwnd);
     if (!widget) return 0;
-    try {
-        return PerformMessage(widget, msg, wParam, lParam);
-    } catch (const std::exception& e) {
-        Report("a window's message handler", &e);
-    } catch (...) {
-        Report("a window's message handler", nullptr);
-    }
-    return 0;
+    LRESULT result = 0;
+    GuardHostCall("a window's message handler", [&] { result = PerformMessage(widget, msg, wParam, lParam); });
+    return result;
 }
 
 }  // namespace skrivo::host

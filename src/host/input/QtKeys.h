@@ -1,6 +1,7 @@
 // Between Qt's keys and events and Windows' virtual keys, scan codes and messages.
 #pragma once
 
+#include "host/api/Widgets.h"
 #include "platform/WinTypes.h"
 #include "host/input/KeyState.h"
 
@@ -27,9 +28,5 @@ win::LPARAM KeyLParam(win::WORD vk, KeySide side, bool keyUp, bool previouslyDow
 // Ctrl and Alt by the extended flag).
 KeySide SideOfKeyMessage(win::WORD vk, win::LPARAM lParam);
 
-// Sends a key, character or mouse message to a widget as the Qt event it
-// stands for. Used where a message goes to a widget other than the editor
-// (dialog controls) and for Perform.
-void DeliverAsQtEvent(QWidget* widget, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam);
 
 }  // namespace skrivo::host

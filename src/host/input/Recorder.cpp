@@ -7,6 +7,7 @@
 #include "host/input/KeyState.h"
 #include "host/input/MessagePump.h"
 #include "platform/VirtualKeys.h"
+#include "platform/ScopedValue.h"
 
 namespace skrivo::host {
 
@@ -32,16 +33,6 @@ bool IsKeyStrokeMessage(win::UINT m) {
 
 bool IsDown(win::UINT m) { return m == win::WM_KEYDOWN || m == win::WM_SYSKEYDOWN; }
 
-class Flag {
-public:
-    explicit Flag(bool& flag) : flag_(flag) { flag_ = true; }
-    ~Flag() { flag_ = false; }
-    Flag(const Flag&) = delete;
-    Flag& operator=(const Flag&) = delete;
-
-private:
-    bool& flag_;
-};
 }  // namespace
 
 bool KeyRecording::IsPlaying() { return owner_.Playing(); }
@@ -125,7 +116,7 @@ void KeystrokeRecorder::KeyPassed(const win::TMsg& msg) {
 
 void KeystrokeRecorder::ResumePlayback() {
     if (playing_) return;
-    Flag playing(playing_);
+    ScopedValue playing(playing_, true);
     // The recording carries its own modifiers; the keys held to start the
     // playback (Shift+Ctrl+P) must not change what it types.
     const KeyState held = KeyState::Current();

@@ -3,13 +3,13 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
 #include <exception>
 
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 
+#include "host/HostLog.h"
 #include "host/input/QtKeys.h"
 #include "host/text/AnsiText.h"
 #include "platform/CodePage.h"
@@ -40,13 +40,7 @@ MenuItem::MenuItem(MainMenu& menu, MenuItem* parent, QAction* action, std::strin
     if (action_)
         QObject::connect(action_, &QAction::triggered, action_, [this] {
             if (!onClick_) return;
-            try {
-                onClick_(this);
-            } catch (const std::exception& e) {
-                std::fprintf(stderr, "skrivo host: menu item %s failed: %s\n", name_.c_str(), e.what());
-            } catch (...) {
-                std::fprintf(stderr, "skrivo host: menu item %s failed\n", name_.c_str());
-            }
+            GuardHostCall("the menu item " + name_, [this] { onClick_(this); });
         });
 }
 

@@ -2,9 +2,9 @@
 #include "host/packages/PackageLoader.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <exception>
 
+#include "host/HostLog.h"
 #include "host/api/ToolServices.h"
 
 namespace skrivo::host {
@@ -12,15 +12,7 @@ namespace skrivo::host {
 namespace {
 bool Call(const std::function<void()>& routine, const std::string& what) {
     if (!routine) return true;
-    try {
-        routine();
-        return true;
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "skrivo host: %s failed: %s\n", what.c_str(), e.what());
-    } catch (...) {
-        std::fprintf(stderr, "skrivo host: %s failed\n", what.c_str());
-    }
-    return false;
+    return GuardHostCall(what, routine);
 }
 }  // namespace
 

@@ -2,13 +2,13 @@
 #include "host/services/ModuleManager.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <exception>
 
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 
+#include "host/HostLog.h"
 #include "host/editor/EditNotifications.h"
 #include "host/editor/EditorControl.h"
 #include "host/forms/EditWindow.h"
@@ -106,13 +106,7 @@ bool ModuleManager::FileNotification(TFileNotification code, const std::string& 
     const std::vector<IAddInNotifier*> snapshot = addIns_;
     for (IAddInNotifier* notifier : snapshot) {
         if (std::find(addIns_.begin(), addIns_.end(), notifier) == addIns_.end()) continue;
-        try {
-            notifier->FileNotification(code, fileName, cancel);
-        } catch (const std::exception& e) {
-            std::fprintf(stderr, "skrivo host: an add-in notifier failed: %s\n", e.what());
-        } catch (...) {
-            std::fprintf(stderr, "skrivo host: an add-in notifier failed\n");
-        }
+        GuardHostCall("an add-in notifier", [&] { notifier->FileNotification(code, fileName, cancel); });
     }
     return !cancel;
 }
@@ -280,13 +274,7 @@ bool ModuleManager::Compile() {
     auto tell = [&](TEventNotification code) {
         for (IAddInNotifier* notifier : snapshot) {
             if (std::find(addIns_.begin(), addIns_.end(), notifier) == addIns_.end()) continue;
-            try {
-                notifier->EventNotification(code, cancel);
-            } catch (const std::exception& e) {
-                std::fprintf(stderr, "skrivo host: an add-in notifier failed: %s\n", e.what());
-            } catch (...) {
-                std::fprintf(stderr, "skrivo host: an add-in notifier failed\n");
-            }
+            GuardHostCall("an add-in notifier", [&] { notifier->EventNotification(code, cancel); });
         }
     };
     tell(enBeforeCompile);

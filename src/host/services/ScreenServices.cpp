@@ -2,7 +2,7 @@
 #include "host/services/ScreenServices.h"
 
 #include "host/forms/Desktop.h"
-#include "host/forms/Form.h"
+#include "host/api/Form.h"
 #include "host/forms/WindowRegistry.h"
 
 namespace skrivo::host {

@@ -11,7 +11,7 @@
 #include "host/api/Sound.h"
 #include "host/editor/EditorControl.h"
 #include "host/forms/Desktop.h"
-#include "host/forms/Form.h"
+#include "host/api/Form.h"
 #include "host/forms/WindowRegistry.h"
 #include "host/input/KeyState.h"
 #include "host/input/MessagePump.h"

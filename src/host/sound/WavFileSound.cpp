@@ -2,8 +2,8 @@
 #include "host/sound/WavFileSound.h"
 
 #include <algorithm>
-#include <cstdio>
 
+#include "host/HostLog.h"
 #include "host/sound/PcmTrack.h"
 #include "host/sound/WaveFormat.h"
 #include "platform/Clock.h"
@@ -64,7 +64,7 @@ bool WavFileSoundDevice::Flush() {
         WriteFileAtomic(path_, MonoWaveImage(Mix(), kRate));
         return true;
     } catch (const FileError& e) {
-        std::fprintf(stderr, "skrivo host: cannot write the sound file: %s\n", e.what());
+        qCWarning(lcHost, "cannot write the sound file: %s", e.what());
         return false;
     }
 }

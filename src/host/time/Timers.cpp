@@ -2,11 +2,11 @@
 #include "host/time/Timers.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <exception>
 
 #include <QTimer>
 
+#include "host/HostLog.h"
 #include "platform/Clock.h"
 
 namespace skrivo::host {
@@ -45,13 +45,7 @@ public:
         // A copy: the handler may replace itself or destroy this timer.
         const std::function<void()> handler = handler_;
         if (!handler) return;
-        try {
-            handler();
-        } catch (const std::exception& e) {
-            std::fprintf(stderr, "skrivo host: a timer handler failed: %s\n", e.what());
-        } catch (...) {
-            std::fprintf(stderr, "skrivo host: a timer handler failed\n");
-        }
+        GuardHostCall("a timer handler", handler);
     }
 
     // Manual clock: the next interval starts at the due time just reached.

@@ -1,9 +1,7 @@
 // The suggestion list window TfmSuggest: a borderless, always-on-top form with the owner-drawn word list lvWords, and the mailbox of sound requests.
-#include "completion/SuggestWindow.h"
+#include "suggest/SuggestWindow.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <exception>
 #include <optional>
 
 #include <QAbstractItemDelegate>
@@ -16,11 +14,11 @@
 #include <QProxyStyle>
 #include <QScrollBar>
 
+#include "bridge/HostBoundary.h"
 #include "config/SoundEvents.h"
 #include "host/api/Host.h"
-#include "host/forms/WindowRegistry.h"
-#include "host/input/QtKeys.h"
-#include "host/text/AnsiText.h"
+#include "host/api/Widgets.h"
+#include "platform/CodePage.h"
 
 namespace skrivo {
 
@@ -40,20 +38,7 @@ constexpr qsizetype kMaxCachedCaptionWidths = 8192;
 constexpr int kTextIndentX = 4;
 constexpr int kTextIndentY = 1;
 
-QString ToScreenText(const std::string& ansi) { return QString::fromStdString(host::AnsiToEditorText(ansi)); }
-
-// Handlers run from Qt's event delivery, where an exception would end the
-// IDE; they are reported and dropped there, as the message pump does.
-template <class Handler>
-void RunGuarded(const char* what, Handler&& handler) {
-    try {
-        handler();
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "skrivo: the suggestion list's %s failed: %s\n", what, e.what());
-    } catch (...) {
-        std::fprintf(stderr, "skrivo: the suggestion list's %s failed\n", what);
-    }
-}
+QString ToScreenText(const std::string& ansi) { return QString::fromStdString(win::AnsiToUtf8(ansi, win::GetACP())); }
 
 win::TPoint ToPoint(const QPointF& p) { return {static_cast<int>(p.x()), static_cast<int>(p.y())}; }
 
@@ -120,7 +105,7 @@ public:
         const int row = index.row();
         const TOwnerDrawState state{row == view_.selected_, row == view_.focused_};
         painter->save();
-        RunGuarded("drawing", [&] { view_.OnDrawItem(*painter, row, option.rect, state); });
+        CallFromHost("the suggestion list's drawing", [&] { view_.OnDrawItem(*painter, row, option.rect, state); });
         painter->restore();
     }
     QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override {
@@ -166,7 +151,7 @@ TSuggestListView::TSuggestListView(QWidget* parent) : QTreeView(parent) {
     scrollBarStyle_ = std::make_unique<ScrollBarExtentStyle>(extent);
     verticalScrollBar()->setStyle(scrollBarStyle_.get());
 
-    host::WindowRegistry::Instance().SetMessageHandler(
+    host::SetWidgetMessageHandler(
         this, [this](win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) { return Perform(msg, wParam, lParam); });
 }
 
@@ -249,7 +234,7 @@ int TSuggestListView::ItemAt(win::TPoint client) const {
     return index.isValid() && RowFullyInView(visualRect(index)) ? index.row() : -1;
 }
 
-win::HWND TSuggestListView::Handle() { return host::WindowRegistry::Instance().HandleOf(this); }
+win::HWND TSuggestListView::Handle() { return host::HandleOfWidget(this); }
 
 win::LRESULT TSuggestListView::Perform(win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) {
     if (msg == win::WM_KEYDOWN || msg == win::WM_SYSKEYDOWN) {
@@ -274,13 +259,12 @@ void TSuggestListView::KeyDown(win::WORD vk) {
 }
 
 void TSuggestListView::keyPressEvent(QKeyEvent* event) {
-    host::KeySide side = host::KeySide::Left;
-    const win::WORD vk = host::VirtualKeyOfEvent(*event, side);
+    const win::WORD vk = host::VirtualKeyOfKeyEvent(*event);
     if (vk == 0) {
         event->ignore();
         return;
     }
-    RunGuarded("key handler", [&] { KeyDown(vk); });
+    CallFromHost("the suggestion list's key handler", [&] { KeyDown(vk); });
 }
 
 void TSuggestListView::mousePressEvent(QMouseEvent* event) {
@@ -302,7 +286,7 @@ void TSuggestListView::mousePressEvent(QMouseEvent* event) {
             SetSelected(-1);
     }
     if (button == ListMouseButton::Left) leftPressed_ = true;
-    if (OnMouseDown) RunGuarded("mouse-down handler", [&] { OnMouseDown(button, at); });
+    if (OnMouseDown) CallFromHost("the suggestion list's mouse-down handler", [&] { OnMouseDown(button, at); });
 }
 
 void TSuggestListView::mouseReleaseEvent(QMouseEvent* event) {
@@ -310,7 +294,7 @@ void TSuggestListView::mouseReleaseEvent(QMouseEvent* event) {
     // release after a double click, nor one whose press went elsewhere.
     if (event->button() != Qt::LeftButton || !leftPressed_) return;
     leftPressed_ = false;
-    if (OnClick) RunGuarded("click handler", [&] { OnClick(); });
+    if (OnClick) CallFromHost("the suggestion list's click handler", [&] { OnClick(); });
 }
 
 void TSuggestListView::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -318,12 +302,12 @@ void TSuggestListView::mouseDoubleClickEvent(QMouseEvent* event) {
     leftPressed_ = false;
     const int item = ItemAt(ToPoint(event->position()));
     if (item >= 0) SelectAndFocus(item);
-    if (OnDblClick) RunGuarded("double-click handler", [&] { OnDblClick(); });
+    if (OnDblClick) CallFromHost("the suggestion list's double-click handler", [&] { OnDblClick(); });
 }
 
 void TSuggestListView::mouseMoveEvent(QMouseEvent* event) {
     const win::TPoint at = ToPoint(event->position());
-    if (OnMouseMove) RunGuarded("mouse-move handler", [&] { OnMouseMove(at); });
+    if (OnMouseMove) CallFromHost("the suggestion list's mouse-move handler", [&] { OnMouseMove(at); });
 }
 
 TfmSuggest::TfmSuggest(QWidget* owner) : host::TForm("TfmSuggest", "fmSuggest", owner) {

@@ -14,7 +14,7 @@
 
 #include "completion/SuggestPlacement.h"
 #include "completion/SuggestionRanking.h"
-#include "host/forms/Form.h"
+#include "host/api/Form.h"
 #include "platform/VirtualKeys.h"
 
 class QPainter;

@@ -108,4 +108,10 @@ private:
     MessageHandler handler_;
 };
 
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
+
+// Shows the host's message box ("TMessageForm") modally and returns its modal
+// result (mrOk, mrYes, ...).
+int MessageDlg(const std::string& caption, const std::string& message, MessageButtons buttons);
+
 }  // namespace skrivo::host

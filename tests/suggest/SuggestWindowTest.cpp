@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "completion/SuggestWindow.h"
+#include "suggest/SuggestWindow.h"
 #include "host/testing/OffscreenHost.h"
 #include "platform/VirtualKeys.h"
 
