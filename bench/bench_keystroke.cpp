@@ -8,6 +8,9 @@
 #include "expert/SkrivoExpert.h"
 #include "expert/SkrivoPackage.h"
 #include "host/testing/OffscreenHost.h"
+#include "config/ExpertConfig.h"
+#include "host/sound/PcmTrack.h"
+#include "platform/FileIO.h"
 #include "platform/VirtualKeys.h"
 
 namespace {
@@ -52,6 +55,34 @@ void BM_KeystrokeWithSkrivo(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * 2);
 }
 BENCHMARK(BM_KeystrokeWithSkrivo)->Unit(benchmark::kMicrosecond);
+
+// The same keys with a sound on every event: a short wave on the even ones, a
+// two-note melody on the odd ones. The sound plays from the message loop
+// after the key, so the key itself must cost what it did without sounds.
+void BM_KeystrokeWithSoundsOnEveryEvent(benchmark::State& state) {
+    Workbench bench(true);
+    skrivo::TSkrivoExpert& expert = *skrivo::RegisteredExpert();
+    const std::string wave = skrivo::host::MonoWaveImage(std::vector<std::int16_t>(80, 1000), 8000);
+    for (int event = 0; event < skrivo::kSoundEventCount; ++event) {
+        const std::string name = "event" + std::to_string(event) + (event % 2 ? ".bip" : ".wav");
+        skrivo::WriteFileAtomic(bench.host.Home() + "/" + name, event % 2 ? "440\r\n10\r\n880\r\n10" : wave);
+        expert.GetCfg()->Sounds[static_cast<std::size_t>(event)] = name;
+    }
+    expert.GetCfg()->AllowSounds = true;
+    expert.ReLoadSounds();
+    int keys = 0;
+    for (auto _ : state) {
+        TypeAndErase(bench.host.Host());
+        // The recording device keeps every request; it is emptied now and then.
+        if (++keys % 1000 == 0) {
+            state.PauseTiming();
+            bench.host.Sound()->Clear();
+            state.ResumeTiming();
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * 2);
+}
+BENCHMARK(BM_KeystrokeWithSoundsOnEveryEvent)->Unit(benchmark::kMicrosecond);
 
 // The same keys without Skrivo: what the IDE costs by itself.
 void BM_KeystrokeWithoutSkrivo(benchmark::State& state) {

@@ -17,7 +17,7 @@
 #include "host/forms/MessageForm.h"
 #include "host/menu/MainMenu.h"
 #include "host/services/ModuleManager.h"
-#include "host/sound/AlsaSound.h"
+#include "host/sound/SoundChoice.h"
 #include "host/text/AnsiText.h"
 
 #include "expert/SkrivoPackage.h"
@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
     skrivo::host::HostOptions options;
     const bool interactive = line->screenshot.empty();
     options.interactive = interactive;
-    options.sound = skrivo::host::CreateSystemSoundDevice();
+    options.sound = skrivo::host::CreateSoundDeviceFromEnvironment("alsa");
     options.layouts = line->layouts.empty() ? std::vector<skrivo::win::HKL>{skrivo::win::HKL_US, skrivo::win::HKL_RUSSIAN} : line->layouts;
     options.codePage = skrivo::ide::EffectiveCodePage(*line, options.layouts);
     skrivo::host::HostApplication host(std::move(options));

@@ -13,6 +13,9 @@ CommandTable BuildCommandTable() {
     AddExpertCommands(table);
     AddSuggestionCommands(table);
     AddMacroCommands(table);
+    AddSoundCommands(table);
+    AddTipCommands(table);
+    AddBookmarkCommands(table);
     return table;
 }
 

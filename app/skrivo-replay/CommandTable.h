@@ -59,6 +59,10 @@ void AddExpertCommands(CommandTable& table);
 void AddSuggestionCommands(CommandTable& table);
 // The keyboard macros.
 void AddMacroCommands(CommandTable& table);
+// What the sounds played, the tip window, the editor's bookmarks.
+void AddSoundCommands(CommandTable& table);
+void AddTipCommands(CommandTable& table);
+void AddBookmarkCommands(CommandTable& table);
 // Commands whose subsystems are not part of this build yet: each stops the
 // script with "not available yet: <what>".
 CommandSpec UnavailableCommand(std::string name, std::string what);

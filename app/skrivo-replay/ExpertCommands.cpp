@@ -3,6 +3,7 @@
 
 #include "ArgParsing.h"
 #include "CommandTable.h"
+#include "LoadedExpert.h"
 #include "ScriptLine.h"
 #include "Session.h"
 #include "completion/SelfTeachingDictionary.h"
@@ -16,13 +17,6 @@
 namespace skrivo::replay {
 
 namespace {
-
-TSkrivoExpert& Expert(Session& s) {
-    s.Host();  // starts the host, which loads Skrivo
-    TSkrivoExpert* expert = RegisteredExpert();
-    if (!expert) throw ReplayError("Skrivo is not loaded");
-    return *expert;
-}
 
 std::string CommandNames() {
     std::string names;
@@ -52,14 +46,14 @@ std::string Normalised(const ConfigStore& store, const std::string& name, const 
 void AddExpertCommands(CommandTable& table) {
     table.Add({"set", 2, 2, "OPTION VALUE", [](Session& s, const ScriptArgs& a) {
                    try {
-                       Expert(s).Config().SetOption(a[0], s.ToAnsi(a[1]));
+                       LoadedExpert(s).Config().SetOption(a[0], s.ToAnsi(a[1]));
                    } catch (const EOptionError& e) {
                        throw ReplayError(e.what());
                    }
                }});
 
     table.Add({"expect option", 2, 2, "OPTION VALUE", [](Session& s, const ScriptArgs& a) {
-                   ConfigStore& store = Expert(s).Config();
+                   ConfigStore& store = LoadedExpert(s).Config();
                    std::string got, expected;
                    try {
                        got = store.OptionText(a[0]);
@@ -72,7 +66,7 @@ void AddExpertCommands(CommandTable& table) {
                }});
 
     table.Add({"call", 1, 2, "COMMAND [TEXT]", [](Session& s, const ScriptArgs& a) {
-                   TSkrivoExpert& expert = Expert(s);
+                   TSkrivoExpert& expert = LoadedExpert(s);
                    // The one command with an argument: a pattern line tested at the cursor.
                    if (a[0] == "CheckAtCursor") {
                        if (a.size() != 2) throw ReplayError("call CheckAtCursor takes a pattern line");
@@ -100,12 +94,12 @@ void AddExpertCommands(CommandTable& table) {
 
     table.Add({"expect dict count", 1, 1, "N", [](Session& s, const ScriptArgs& a) {
                    const long long expected = ParseNumber(a[0], "the count", 0, 0x7FFFFFFF);
-                   const std::size_t got = Expert(s).Dict().Entries().Count();
+                   const std::size_t got = LoadedExpert(s).Dict().Entries().Count();
                    if (got != static_cast<std::size_t>(expected)) throw ExpectationFailed(a[0], std::to_string(got));
                }});
 
     table.Add({"expect no dict", 1, 1, "ENTRY", [](Session& s, const ScriptArgs& a) {
-                   const StringList& dict = Expert(s).Dict().Entries();
+                   const StringList& dict = LoadedExpert(s).Dict().Entries();
                    const std::string entry = s.ToAnsi(a[0]);
                    for (std::size_t i = 0; i < dict.Count(); ++i)
                        if (dict[i] == entry)
@@ -113,7 +107,7 @@ void AddExpertCommands(CommandTable& table) {
                }});
 
     table.Add({"expect dict", 2, 2, "INDEX ENTRY", [](Session& s, const ScriptArgs& a) {
-                   const StringList& dict = Expert(s).Dict().Entries();
+                   const StringList& dict = LoadedExpert(s).Dict().Entries();
                    std::size_t index = 0;
                    try {
                        std::size_t used = 0;

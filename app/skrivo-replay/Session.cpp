@@ -11,6 +11,7 @@
 #include "host/HostApplication.h"
 #include "host/editor/Module.h"
 #include "host/text/LineBreaks.h"
+#include "host/sound/SoundChoice.h"
 #include "platform/FileIO.h"
 #include "platform/KeyboardLayout.h"
 
@@ -118,6 +119,8 @@ void Session::Start() {
     options.codePage = codePage_;
     if (!layouts_.empty()) options.layouts = layouts_;
     options.showMainWindow = true;
+    // Scenarios never sound through the speakers unless asked to.
+    options.sound = host::CreateSoundDeviceFromEnvironment("null");
     options.interactive = false;
     auto state = std::make_unique<HostState>();
     state->app = std::make_unique<host::HostApplication>(std::move(options));

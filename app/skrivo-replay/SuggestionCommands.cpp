@@ -17,6 +17,7 @@
 
 #include "ArgParsing.h"
 #include "CommandTable.h"
+#include "LoadedExpert.h"
 #include "config/SoundEvents.h"
 #include "ScriptLine.h"
 #include "Session.h"
@@ -46,13 +47,6 @@ constexpr int kMaxDialogSteps = 400;
 constexpr unsigned kDialogStepMs = 50;
 const char* const kMergeProgressCaption = "Merging dictionary";
 
-TSkrivoExpert& Expert(Session& s) {
-    s.Host();
-    TSkrivoExpert* expert = RegisteredExpert();
-    if (!expert) throw ReplayError("Skrivo is not loaded");
-    return *expert;
-}
-
 // The list as the script writes it: the selected item with a leading ">".
 std::vector<std::string> ShownItems(Session& s, TfmSuggest& list) {
     std::vector<std::string> items;
@@ -71,7 +65,7 @@ std::string JoinQuoted(const std::vector<std::string>& items) {
 }
 
 TfmSuggest* VisibleList(Session& s) {
-    TfmSuggest* list = Expert(s).SggListIfCreated();
+    TfmSuggest* list = LoadedExpert(s).SggListIfCreated();
     return list && list->isVisible() ? list : nullptr;
 }
 
@@ -266,7 +260,7 @@ void AddSuggestionCommands(CommandTable& table) {
                    std::vector<std::string> expected;
                    for (const std::string& event : a) expected.push_back(std::to_string(SoundEventNumber(event)));
                    std::vector<std::string> got;
-                   for (int event : Expert(s).TakeSoundRequests()) got.push_back(std::to_string(event));
+                   for (int event : LoadedExpert(s).TakeSoundRequests()) got.push_back(std::to_string(event));
                    if (got != expected) throw ExpectationFailed(JoinQuoted(expected), JoinQuoted(got));
                }});
 

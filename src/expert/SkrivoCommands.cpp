@@ -70,6 +70,7 @@ const std::array kCommands{
     Unbound("LoadfixedDic", RunQuietly<&TSkrivoExpert::LoadfixedDic>, false),
     Unbound("SaveCfg", RunQuietly<&TSkrivoExpert::SaveCfg>, false),
     Unbound("ForceShowWordsList", RunQuietly<&TSkrivoExpert::ForceShowWordsList>, false),
+    Unbound("ReLoadSounds", RunQuietly<&TSkrivoExpert::ReLoadSounds>, false),
 };
 
 }  // namespace

@@ -28,6 +28,11 @@ class TfmSuggest;
 class TLayoutConverter;
 class TKeyboardMacros;
 class TMacro;
+class TSoundPlayer;
+class TBookmarkPersistence;
+class TPressedKeyHistory;
+class TTipsWizard;
+class ITipsHost;
 namespace subst {
 class SubstitutionEngine;
 }
@@ -129,6 +134,8 @@ public:
     // window; DoPlaySnd plays it when the message arrives.
     void Play(TSoundEvent event);
     void DoPlaySnd(TSoundEvent event);
+    void ReLoadSounds();              // the sounds of the configured events
+    TSoundPlayer& Sounds() { return *FSounds; }
     // Every event Play accepted since the last TakeSoundRequests (the
     // headless runner's "expect sound").
     std::vector<int> TakeSoundRequests();
@@ -161,6 +168,18 @@ public:
 
     // The application's message hook (SkrivoMessages*.cpp).
     void AnyMessage(win::TMsg& msg, bool& handled);
+
+    // The pressed-key history and the tips (SkrivoTips.cpp).
+    void StorePressedKey(win::WORD key, win::TShiftState shift);
+    std::uint16_t GetPressedKeys(int index) const;
+    const TPressedKeyHistory& PressedKeys() const { return *FPressedKeys; }
+    // Escape: a visible tip window goes away at once.
+    void TipAway();
+    TTipsWizard* TipsWizard() { return FTipsWizard.get(); }
+
+    // Bookmark persistence (SkrivoBookmarks.cpp).
+    void SaveBookmarks(TQvNotifier* notifier);
+    void LoadBookmarks(TQvNotifier* notifier);
 
     // The idle timer (SkrivoTimer.cpp).
     void ResetTimer();
@@ -240,6 +259,11 @@ protected:
     std::unique_ptr<ConfigStore> FConfig;
     std::string FLastConfigError;
     std::vector<int> FSoundRequests;
+    std::unique_ptr<TSoundPlayer> FSounds;
+    std::unique_ptr<TBookmarkPersistence> FBookmarks;
+    std::unique_ptr<TPressedKeyHistory> FPressedKeys;
+    std::unique_ptr<ITipsHost> FTipsHost;
+    std::unique_ptr<TTipsWizard> FTipsWizard;
     bool FKibitzFound = false;
     std::unique_ptr<StringList> FWindowTitles;
 
@@ -261,14 +285,14 @@ private:
     void FreeDictionaries();
 
     // Steps that later capabilities fill (SkrivoCapabilitySteps.cpp).
-    void CreateTipsWizard();          // the tips wizard
-    void ReLoadSounds();              // the sounds of the configured events
-    void StopAndFreeSounds();         // the 12 sound buffers
-    void FreeSuggestionList();        // TfmSuggest
+    void CreateTipsWizard();          // the pressed-key history and the tips wizard (SkrivoTips.cpp)
+    void FreeTipsWizard();
+    void CreateSounds();              // SkrivoSound.cpp
+    void CreateBookmarks();           // SkrivoBookmarks.cpp
+    void StopAndFreeSounds();         // the 12 sound buffers (SkrivoSound.cpp)
+    void FreeSuggestionList();        // TfmSuggest (not while the application terminates)
     void FreeOwnedLists();            // the tips wizard and the beep player
-    void SaveBookmarks(TQvNotifier* notifier);
     bool MacroExecuting();            // a multi-part macro is being played (its resume state is set)
-    void StorePressedKey(win::WORD key, win::TShiftState shift);
 
     // Every key message the dispatch handles records the layout in use (SkrivoConvert.cpp).
     void CollectLocales();
@@ -340,9 +364,6 @@ private:
     void FollowMouseOverList();
     void WatchDictionaryFile();
     void AutoSaveDictionary();
-    // Marks a notifier's bookmarks as loaded; bookmark persistence reads the
-    // unit's file here.
-    void LoadBookmarksOf(TQvNotifier* notifier);
     // Height of a text line in the editor that had the last key, in pixels.
     int MeasureLineHeight() const;
     // The lower-cased copy of a unit's word list, built on first use and

@@ -11,6 +11,10 @@
 #include "expert/SkrivoExpert.h"
 #include "macros/recorder/KeyboardMacros.h"
 #include "host/api/Host.h"
+#include "sounds/SoundPlayer.h"
+#include "bookmarks/BookmarkPersistence.h"
+#include "macros/PressedKeyHistory.h"
+#include "tips/TipsWizard.h"
 #include "subst/SubstitutionEngine.h"
 
 namespace skrivo {
@@ -24,6 +28,8 @@ std::string TSkrivoExpert::PackageName() { return "SkrivoPackage.bpl"; }
 void TSkrivoExpert::Init() {
     b("-> TSkrivoExpert.Init");
     CreateTipsWizard();
+    CreateSounds();
+    CreateBookmarks();
     FWindowTitles = std::make_unique<StringList>();
     FLineHeight = 10;
     FConversion = std::make_unique<TLayoutConverter>();
@@ -106,6 +112,13 @@ TSkrivoExpert::~TSkrivoExpert() {
     // (DestroyingNotifier for every notifier).
     DestroyBase();
     b("<- TSkrivoExpert.Destroy");
+}
+
+// Destructor step 8: what the expert owns besides the dictionaries.
+void TSkrivoExpert::FreeOwnedLists() {
+    FreeTipsWizard();
+    FSounds.reset();
+    FBookmarks.reset();
 }
 
 void TSkrivoExpert::MenuClick(host::IMenuItem*) { DoShowOptions(); }

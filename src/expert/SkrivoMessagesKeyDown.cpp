@@ -99,7 +99,7 @@ void TSkrivoExpert::ReturnKey(TKeyCall& call) {
 
 void TSkrivoExpert::EscapeKey(TKeyCall& call) {
     Play(seEscape);
-    // The tip window's Away belongs to the tips capability.
+    TipAway();
     if (SuggestionListVisible()) {
         HideSuggestion(true);
         call.handled = true;

@@ -3,7 +3,6 @@
 
 namespace skrivo {
 
-bool TSkrivoExpert::DoShowTip() { return false; }
 bool TSkrivoExpert::DoShowOptions() { return false; }
 
 }  // namespace skrivo

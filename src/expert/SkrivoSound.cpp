@@ -1,9 +1,11 @@
-// TSkrivoExpert: sound requests: posted to the list window, played when the message arrives.
+// TSkrivoExpert: sound requests: posted to the list window, played from the loaded sounds when the message arrives.
 #include "bridge/Diagnostics.h"
 #include "suggest/SuggestWindow.h"
 #include "config/ExpertConfig.h"
 #include "expert/SkrivoExpert.h"
 #include "host/api/Host.h"
+#include "platform/Paths.h"
+#include "sounds/SoundPlayer.h"
 
 namespace skrivo {
 
@@ -12,6 +14,8 @@ namespace {
 // record keeps the latest ones instead of growing with every key.
 constexpr std::size_t kKeptSoundRequests = 1000;
 }  // namespace
+
+void TSkrivoExpert::CreateSounds() { FSounds = std::make_unique<TSoundPlayer>(); }
 
 void TSkrivoExpert::Play(TSoundEvent event) {
     if (!FReady) return;
@@ -25,9 +29,19 @@ void TSkrivoExpert::Play(TSoundEvent event) {
     host->Application().PostMessage(GetSggList()->Handle(), WM_PLAYSND, static_cast<win::WPARAM>(event), 0);
 }
 
-// The loaded wave or melody of the event plays here once sounds are loaded
-// (ReLoadSounds); until then a request is heard as nothing.
-void TSkrivoExpert::DoPlaySnd(TSoundEvent event) { Rpt("Sound event ", std::to_string(event)); }
+void TSkrivoExpert::DoPlaySnd(TSoundEvent event) {
+    if (FSounds) FSounds->DoPlaySnd(event);
+}
+
+// Relative sound paths are found in the Skrivo home, the program folder that
+// holds the schemes and the settings, so the home can be moved as a whole.
+void TSkrivoExpert::ReLoadSounds() {
+    if (FSounds) FSounds->ReLoadSounds(GetCfg()->Sounds, SkrivoHome());
+}
+
+void TSkrivoExpert::StopAndFreeSounds() {
+    if (FSounds) FSounds->StopAndFree();
+}
 
 std::vector<int> TSkrivoExpert::TakeSoundRequests() {
     std::vector<int> taken;

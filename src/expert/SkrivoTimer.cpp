@@ -125,15 +125,8 @@ void TSkrivoExpert::AutoLoadBookmarks() {
     } else if (current->FBookmarkTick != kBookmarksLoaded &&
                TicksApart(now, static_cast<std::uint32_t>(current->FBookmarkTick)) > kBookmarkSettleMs) {
         Rpt("^^^ load bookmarks for ", current->UnitName());
-        LoadBookmarksOf(current);
+        LoadBookmarks(current);
     }
-}
-
-// Bookmark persistence reads the unit's bookmark file here; the bookkeeping
-// that keeps the timer from trying again is done already.
-void TSkrivoExpert::LoadBookmarksOf(TQvNotifier* notifier) {
-    notifier->FBookmarkTick = kBookmarksLoaded;
-    if (FBookmarksPending > 0) --FBookmarksPending;
 }
 
 void TSkrivoExpert::HandOverModification() {
