@@ -12,6 +12,7 @@
 
 #include "CommandLine.h"
 #include "host/HostApplication.h"
+#include "host/SessionEnd.h"
 #include "host/forms/EditWindow.h"
 #include "host/forms/MessageForm.h"
 #include "host/menu/MainMenu.h"
@@ -44,6 +45,9 @@ int main(int argc, char** argv) {
     options.sound = skrivo::host::CreateSystemSoundDevice();
     options.layouts = line->layouts.empty() ? std::vector<skrivo::win::HKL>{skrivo::win::HKL_US, skrivo::win::HKL_RUSSIAN} : line->layouts;
     skrivo::host::HostApplication host(std::move(options));
+    // SIGTERM, SIGHUP and a log-out close the IDE as File > Exit does, so the
+    // close-time saves run.
+    skrivo::host::SessionEnd sessionEnd([&host](bool mayAsk) { return host.Close(mayAsk); });
 
 #ifdef SKRIVO_IDE_WITH_EXPERT
     if (!line->withoutSkrivo && !host.LoadPackage("SkrivoPackage.bpl", [] { skrivo::Register(); }, [] { skrivo::Unregister(); }))

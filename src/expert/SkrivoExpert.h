@@ -20,6 +20,7 @@ class TQvNotifier;
 struct TExpertConfig;
 class ConfigStore;
 class SelfTeachingDictionary;
+enum class SaveOccasion;
 class FixedDictionary;
 class TfmSuggest;
 
@@ -198,6 +199,15 @@ protected:
     // Other
     std::unique_ptr<ConfigStore> FConfig;
     std::string FLastConfigError;
+    std::string FDictSaveError;       // the failure last reported to the user
+    std::uint32_t FDictSaveFailedTick = 0;
+    bool FConfigLoadPending = false;  // the start-up load found the registry locked
+    bool FConfigLoadReported = false;
+    bool FConfigSavePending = false;  // a save found the registry locked
+    bool FConfigSaveReported = false;
+    std::uint32_t FConfigSaveFailedTick = 0;
+    std::uint32_t FConfigRetryTick = 0;
+    std::string FConfigLockError;
     std::vector<int> FSoundRequests;
     bool FKibitzFound = false;
     std::unique_ptr<StringList> FWindowTitles;
@@ -213,10 +223,16 @@ private:
     void CreateConfig();
     void ResetDefaultConfig();        // defaults, the stored configuration, default substitutions, sounds
     void ReportConfigError(const std::string& message);
+    void RetryConfigStore();          // a load or save the registry's lock held up
+    void SaveCfgAtClose();
+    void TellConfig(const std::string& message);
 
     // Dictionary steps (SkrivoDictionary.cpp).
     void CreateDictionaries();
     void LoadDictionaries();          // Directory, fixed.dic and Skrivo.dic
+    void SaveDictionaryOn(SaveOccasion occasion);
+    void SaveDictionaryAtClose();     // reports a failure in a message box
+    void TellDictionaryNotSaved(const std::string& reason, const std::string& consequence);
     void FreeDictionaries();
 
     // Steps that later capabilities fill (SkrivoCapabilitySteps.cpp).
