@@ -15,17 +15,11 @@ void TSkrivoExpert::StopAndFreeSounds() {}
 // Destructor step 8: the tips wizard and the beep player are freed here.
 void TSkrivoExpert::FreeOwnedLists() {}
 
-// Notify on modification: the substitution engine rewrites typed text here.
-void TSkrivoExpert::DoSubstitutions(TQvNotifier*) {}
-
 // Notify after a save: bookmark persistence writes the unit's bookmarks here.
 void TSkrivoExpert::SaveBookmarks(TQvNotifier*) {}
 
-// The IDE's parameter hint, forced after keys, clicks and insertions.
-void TSkrivoExpert::ForceCodeParam() {}
-
-// Enter with EnterNoDivideLine: the cursor moves to the end of its line here.
-void TSkrivoExpert::DoEOL() {}
+// Macro playback reports here whether a macro is executing (substitutions wait for it).
+bool TSkrivoExpert::MacroExecuting() { return false; }
 
 // Every handled key records the keyboard layout in use here.
 void TSkrivoExpert::CollectLocales() {}

@@ -23,6 +23,9 @@ class SelfTeachingDictionary;
 enum class SaveOccasion;
 class FixedDictionary;
 class TfmSuggest;
+namespace subst {
+class SubstitutionEngine;
+}
 
 // Methods are grouped by capability; each group lives in the .cpp files named
 // beside it, so the class reads as a map of the expert.
@@ -130,6 +133,16 @@ public:
     bool DoUndo();
     bool DoRedo();
 
+    // Substitutions (SkrivoSubstitutions.cpp): the text typed is rewritten
+    // by the first pattern of the list that fits; CheckAtCursor tests one
+    // pattern line at the cursor of the current module (macro conditions).
+    bool DoSubstitutions(TQvNotifier* notifier);
+    bool CheckAtCursor(const std::string& pattern);
+
+    // Single-key typing aids (SkrivoBrackets.cpp).
+    void ForceCodeParam();            // the IDE's parameter hint on demand
+    void DoEOL();                     // Enter that does not divide the line
+
     // The application's message hook (SkrivoMessages*.cpp).
     void AnyMessage(win::TMsg& msg, bool& handled);
 
@@ -164,6 +177,9 @@ protected:
     bool FOwnEdit = false;
     bool FInserting = false;
     bool FInSubstitution = false;
+
+    // Substitutions: the parsed list and the pattern search.
+    std::unique_ptr<subst::SubstitutionEngine> FSubst;
 
     // Completion state
     std::unique_ptr<SelfTeachingDictionary> FDict;
@@ -241,11 +257,9 @@ private:
     void StopAndFreeSounds();         // the 12 sound buffers
     void FreeSuggestionList();        // TfmSuggest (not while the application terminates)
     void FreeOwnedLists();            // the tips wizard and the beep player
-    void DoSubstitutions(TQvNotifier* notifier);
     void SaveBookmarks(TQvNotifier* notifier);
-    void ForceCodeParam();            // the IDE's parameter hint on demand
-    void DoEOL();                     // Enter that does not divide the line
     void CollectLocales();            // the keyboard layouts in use
+    bool MacroExecuting();            // a multi-part macro is being played (its resume state is set)
     void StorePressedKey(win::WORD key, win::TShiftState shift);
 
     // --- Message dispatch steps (SkrivoMessages*.cpp, SkrivoReplace.cpp) ---
@@ -295,6 +309,13 @@ private:
     // SkrivoMessagesChars.cpp: keys that type characters.
     void CharacterKey(TKeyCall& call);
     void CompleteByCharacter(TKeyCall& call);
+
+    // SkrivoBrackets.cpp: brackets, quotes and mirrored blanks for a typed character.
+    std::string MirroredBlanks(char ch);
+    void InsertFillBlanks(TQvNotifier* notifier, const std::string& blanks);
+    bool AutoCloseBracket(char ch, const std::string& fillBlanks);  // true: the key is consumed
+    bool AutoCloseQuote(char ch, const std::string& fillBlanks);
+    void RecordOwnInsertion(TQvNotifier* notifier, const std::string& inserted);
 
     // SkrivoMessagesMouse.cpp
     void MouseMessage(win::TMsg& msg);

@@ -9,6 +9,7 @@
 #include "completion/SuggestWindow.h"
 #include "expert/SkrivoExpert.h"
 #include "host/api/Host.h"
+#include "subst/SubstitutionEngine.h"
 
 namespace skrivo {
 
@@ -26,6 +27,7 @@ void TSkrivoExpert::Init() {
 
     CreateDictionaries();
     CreateConfig();
+    FSubst = std::make_unique<subst::SubstitutionEngine>();
 
     host::IHost* host = host::Host();
     if (host) {

@@ -6,12 +6,13 @@
 #include "host/api/Host.h"
 #include "platform/KeyboardLayout.h"
 #include "platform/VirtualKeys.h"
+#include "subst/Replacement.h"
 #include "source/CharClasses.h"
+#include "subst/AutoBrackets.h"
 
 namespace skrivo {
 namespace {
 
-constexpr char kPlaceholderMark = '\x01';
 
 bool CtrlOrAlt(win::TShiftState shift) { return (shift & (win::ssCtrl | win::ssAlt)) != 0; }
 
@@ -29,15 +30,19 @@ void TSkrivoExpert::CharacterKey(TKeyCall& call) {
     call.ch = static_cast<char>(produced & 0xFF);
     call.fillBlanks.clear();
     if (call.charCount == 1) {
-        if (TQvNotifier* notifier = GetCurrentNotifier()) {
+        TQvNotifier* notifier = GetCurrentNotifier();
+        if (notifier) {
             if (!IsAlphaDigit(call.ch) && !CtrlOrAlt(call.shift)) Work(ReadText(-100), false);
-            if (ReadText(1) == std::string(1, kPlaceholderMark)) DeleteChars(1);
-            // Brackets, quotes and mirrored blanks are the auto-bracket
-            // capability's; without it fillBlanks stays empty.
-            if (!call.fillBlanks.empty()) {
-                notifier->Replace(notifier->GetPosition(), 0, call.fillBlanks);
-                notifier->MoveCursor(-static_cast<int>(call.fillBlanks.size()));
-            }
+            if (ReadText(1) == std::string(1, subst::kPlaceholderMark)) DeleteChars(1);
+            call.fillBlanks = MirroredBlanks(call.ch);
+        }
+        if (!subst::BracketPair(call.ch).empty()) {
+            call.handled = AutoCloseBracket(call.ch, call.fillBlanks);
+        } else if (call.ch == '\'' || call.ch == '"') {
+            call.handled = AutoCloseQuote(call.ch, call.fillBlanks);
+        } else if (notifier && !call.fillBlanks.empty()) {
+            // The editor then inserts the typed character before the blanks.
+            InsertFillBlanks(notifier, call.fillBlanks);
         }
     }
     if (!call.handled) CompleteByCharacter(call);

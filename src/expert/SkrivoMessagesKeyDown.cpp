@@ -7,12 +7,11 @@
 #include "expert/SkrivoExpert.h"
 #include "host/api/Host.h"
 #include "platform/VirtualKeys.h"
+#include "subst/Replacement.h"
 
 namespace skrivo {
 namespace {
 
-// Substitutions leave this character where the cursor should go next.
-constexpr char kPlaceholderMark = '\x01';
 // How far ahead the Right arrow looks for a mark.
 constexpr int kPlaceholderLookAhead = 1024;
 
@@ -123,13 +122,13 @@ bool TSkrivoExpert::JumpToPlaceholder(bool forward) {
     if (!notifier) return false;
     if (forward) {
         const std::string ahead = ReadText(kPlaceholderLookAhead);
-        const std::size_t at = ahead.find(kPlaceholderMark);
+        const std::size_t at = ahead.find(subst::kPlaceholderMark);
         if (at == std::string::npos) return false;
         notifier->SetPosition(notifier->GetPosition() + static_cast<int>(at));
         return true;
     }
     const std::string before = ReadText(-100);
-    const std::size_t at = before.rfind(kPlaceholderMark);
+    const std::size_t at = before.rfind(subst::kPlaceholderMark);
     if (at == std::string::npos) return false;
     notifier->SetPosition(notifier->GetPosition() - static_cast<int>(before.size() - at));
     return true;

@@ -1,0 +1,124 @@
+// TSkrivoExpert's substitutions: the typed tail replaced by the first fitting pattern's replacement, and pattern checks at the cursor.
+#include <exception>
+
+#include "bridge/Diagnostics.h"
+#include "bridge/QvNotifier.h"
+#include "config/ExpertConfig.h"
+#include "expert/SkrivoExpert.h"
+#include "host/api/Host.h"
+#include "platform/VirtualKeys.h"
+#include "subst/MatchText.h"
+#include "subst/Replacement.h"
+#include "subst/SubstitutionEngine.h"
+
+namespace skrivo {
+
+namespace {
+
+// How far DoSubstitutions looks after the cursor; the line ends earlier.
+constexpr int kAfterCursorRead = 1000;
+
+// Sets a flag for the life of a scope, so that it is cleared on every way
+// out, errors included.
+class FlagScope {
+public:
+    explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
+    ~FlagScope() { flag_ = false; }
+    FlagScope(const FlagScope&) = delete;
+    FlagScope& operator=(const FlagScope&) = delete;
+
+private:
+    bool& flag_;
+};
+
+std::string UpToLineEnd(std::string text) {
+    if (const auto cr = text.find('\r'); cr != std::string::npos) text.erase(cr);
+    return text;
+}
+
+}  // namespace
+
+bool TSkrivoExpert::DoSubstitutions(TQvNotifier* notifier) {
+    if (FInSubstitution || FInserting || !notifier) return false;
+    // The host reports every own insertion while its guard (FInSubstitution,
+    // FInserting) is still set, so a notification that gets here is the
+    // user's next edit: the mark left for the idle timer ends, and the edit
+    // is examined as usual.
+    FOwnEdit = false;
+    const TExpertConfig& cfg = *GetCfg();
+    if (!cfg.UseSubstitutions || FDeleting) return false;
+    if (host::Host()->Windows().GetAsyncKeyState(win::VK_CONTROL) < 0 || IsRecording() || IsPlaying() ||
+        MacroExecuting() || !IsEditorForeground())
+        return false;
+
+    FlagScope inSubstitution(FInSubstitution);
+    Rpt("Subst");
+    try {
+        const std::string before = ReadText(-100);
+        const std::string after = UpToLineEnd(ReadText(kAfterCursorRead));
+        Rpt("ADVANCED READ TEXT: <", before, "||", after, ">");
+        const std::optional<subst::SubstitutionFit> fit = FSubst->FindFit(cfg.SubstList, before, after);
+        if (!fit) return false;
+
+        const subst::ExpandedReplacement r =
+            subst::ExpandReplacement(fit->replacement, subst::LeadingIndent(before), "\r\n");
+        // Exactly what the typed tail matched goes, so that a blank of the
+        // tail takes the whole run of blanks it stood for.
+        const std::size_t removed = std::min(fit->removeBefore, before.size());
+        const std::string typed = before.substr(before.size() - removed);
+
+        FLastEditPos = notifier->GetEditPos();
+        Notifier2Replace = notifier;
+        FReplaceNotifier = notifier;
+        FNewText = r.text;
+        FOldText = typed;
+        FReplacePos = notifier->GetPosition() - static_cast<int>(removed);
+        Rpt("Replaced from: <", typed, "> to: <", r.text, ">");
+
+        BackSpaceDelete(static_cast<int>(removed));
+        const auto reReadInserted = [&] {
+            // The editor may have indented the new lines by itself.
+            if (FNewText.find('\r') == std::string::npos) return;
+            const std::string standing = notifier->ReadChars(FReplacePos, notifier->GetPosition() - FReplacePos);
+            if (standing != FNewText) Rpt("Inserted <", FNewText, "> stands as <", standing, ">");
+            FNewText = standing;
+        };
+        if (r.cursor == r.text.size()) {
+            InsertText(r.text);
+            FReplaceEndPos = notifier->GetEditPos();
+            reReadInserted();
+        } else {
+            const std::size_t head = r.cursor == std::string::npos ? 0 : r.cursor;
+            InsertText(r.text.substr(0, head));
+            FReplaceEndPos = notifier->GetEditPos();
+            InsertText(r.text.substr(head));
+            reReadInserted();
+            notifier->SetEditPos(FReplaceEndPos);
+        }
+
+        FOwnEdit = true;
+        FJustReplaced = true;
+        ResetTimer();
+        Play(2);
+        ForceCodeParam();
+        HideSuggestion(false);
+        return true;
+    } catch (const std::exception&) {
+        Rpt("fin008");
+        throw;
+    }
+}
+
+bool TSkrivoExpert::CheckAtCursor(const std::string& pattern) {
+    Rpt("Checking: <", pattern, ">");
+    TQvNotifier* notifier = GetCurrentNotifier();
+    if (!notifier) return false;
+    const int cursor = notifier->GetPosition();
+    if (cursor < 0) return false;
+    const auto read = [notifier](int pos, int count) { return notifier->ReadChars(pos, count); };
+    subst::BlockMatchText before(read, cursor, subst::BlockMatchText::Backward);
+    subst::BlockMatchText after(read, cursor, subst::BlockMatchText::Forward);
+    return subst::SubstitutionEngine::LineFitsInModule(pattern, before, after);
+}
+
+}  // namespace skrivo
