@@ -34,3 +34,6 @@ seed fuzz_codepage utf8 '\320\237\321\200\320\270 \342\202\254 \355\240\200 \300
 # Pascal source with a cursor (two bytes) in front.
 seed fuzz_source_walker unit '\040\000unit U;\r\ninterface\r\nimplementation\r\nprocedure P;\r\nbegin\r\n  if x then begin y := '"'"'a'"'"'; end;\r\n  case k of 1: ; end;\r\nend;\r\nend.'
 seed fuzz_source_walker comments '\005\000{$IFDEF X} (* begin *) // end\r\ntry { } finally end; asm mov end; record end; #13#10'
+# Substitution patterns: edge flag, pattern, replacement, two bytes of length, the text before, the text after.
+seed fuzz_subst_matcher assign '\001\004* :i\011: Integer\003\000x:i'
+seed fuzz_subst_matcher stars '\000\005**a?b\001x\005\000a\r\nxbz \r'
