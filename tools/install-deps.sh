@@ -9,5 +9,6 @@ $SUDO apt-get install -y --no-install-recommends \
   qt6-base-dev libqscintilla2-qt6-dev \
   libsqlite3-dev libasound2-dev \
   libgtest-dev libgmock-dev libbenchmark-dev \
+  clang libclang-rt-14-dev \
   fonts-dejavu-core \
   xvfb xauth

@@ -13,6 +13,7 @@
 
 #include "CommandLine.h"
 #include "host/HostApplication.h"
+#include "host/SessionEnd.h"
 #include "host/forms/EditWindow.h"
 #include "host/forms/MessageForm.h"
 #include "host/menu/MainMenu.h"
@@ -48,6 +49,9 @@ int main(int argc, char** argv) {
     options.layouts = line->layouts.empty() ? std::vector<skrivo::win::HKL>{skrivo::win::HKL_US, skrivo::win::HKL_RUSSIAN} : line->layouts;
     options.codePage = skrivo::ide::EffectiveCodePage(*line, options.layouts);
     skrivo::host::HostApplication host(std::move(options));
+    // SIGTERM, SIGHUP and a log-out close the IDE as File > Exit does, so the
+    // close-time saves run.
+    skrivo::host::SessionEnd sessionEnd([&host](bool mayAsk) { return host.Close(mayAsk); });
 
     if (!line->withoutSkrivo && !host.LoadPackage("SkrivoPackage.bpl", [] { skrivo::Register(); }, [] { skrivo::Unregister(); }))
         std::fprintf(stderr, "skrivo-ide: Skrivo could not be loaded\n");

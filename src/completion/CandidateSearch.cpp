@@ -11,9 +11,10 @@ namespace skrivo {
 namespace {
 
 // Entries the prefix and context phases never look at: blank ones, ones not
-// longer than the request, and single remembered words (leading blank).
+// longer than the request, single remembered words (leading blank) and lines
+// too long to be words.
 bool SkippedAsContext(std::string_view entry, std::size_t requestLength) {
-    return IsBlankText(entry) || entry.size() <= requestLength || entry.front() == ' ';
+    return entry.size() <= requestLength || TooLongToOffer(entry) || entry.front() == ' ' || IsBlankText(entry);
 }
 
 }  // namespace
@@ -111,7 +112,7 @@ bool CandidateSearch::PrefixPhase(const StringList& list, bool fromSelfTeaching)
         if (Full()) return false;
         const std::string& e = list[i];
         // Length and prefix first: they reject nearly every entry.
-        if (e.size() <= s_.size() || !fold_.StartsWith(e, lowS_)) continue;
+        if (e.size() <= s_.size() || TooLongToOffer(e) || !fold_.StartsWith(e, lowS_)) continue;
         if (SkippedAsContext(e, s_.size())) continue;
         AddCandidate(e, false, i, fromSelfTeaching);
     }
@@ -129,7 +130,7 @@ void CandidateSearch::SingleWordPhase(const StringList& list, bool fromSelfTeach
     const bool mustStartWithLastWord = rules_.onlyWordsMatching1st && !lastWord_.empty();
     for (std::size_t i = 0; i < list.Count(); ++i) {
         const std::string& e = list[i];
-        if (e.size() <= s_.size()) continue;  // trimming only shortens it
+        if (e.size() <= s_.size() || TooLongToOffer(e)) continue;  // trimming only shortens it
         const std::string_view t = Trim(e);
         if (t.empty() || t.size() <= s_.size()) continue;
         if (mustStartWithLastWord && !fold_.StartsWith(t, lowLastWord_)) continue;
@@ -148,7 +149,7 @@ void CandidateSearch::SingleWordPhase(const StringList& list, const FoldedWordLi
     }
     for (const std::uint32_t i : folded->TrimmedStartingWith(static_cast<unsigned char>(lowLastWord_[0]))) {
         const std::string& e = list[i];
-        if (e.size() <= s_.size()) continue;
+        if (e.size() <= s_.size() || TooLongToOffer(e)) continue;
         const std::string_view t = Trim(e);
         if (t.empty() || t.size() <= s_.size()) continue;
         if (!fold_.StartsWith(t, lowLastWord_)) continue;
@@ -162,7 +163,7 @@ bool CandidateSearch::ContextPhase(const StringList& list, bool fromSelfTeaching
     for (std::size_t i = 0; i < list.Count(); ++i) {
         if (Full()) return false;
         const std::string& e = list[i];
-        if (e.size() <= s_.size()) continue;
+        if (e.size() <= s_.size() || TooLongToOffer(e)) continue;
         const std::size_t p = fold_.Find(e, lowS_);
         if (p == std::string_view::npos || SkippedAsContext(e, s_.size())) continue;
         AddCandidate(std::string_view(e).substr(p), keepSeparators, i, fromSelfTeaching);
@@ -177,7 +178,7 @@ void CandidateSearch::LastWordPhase(const StringList& list, bool fromSelfTeachin
     for (std::size_t i = 0; i < list.Count(); ++i) {
         if (Full()) return;
         const std::string_view e = list[i];
-        if (n + 1 >= e.size()) continue;
+        if (n + 1 >= e.size() || TooLongToOffer(e)) continue;
         // Neither a match at the start nor one after a leading blank.
         if (e.front() != ' ' && fold_.Lower(e.front()) != static_cast<unsigned char>(lowS_.front())) continue;
         if (IsBlankText(e)) continue;

@@ -7,6 +7,7 @@
 #include "completion/DictionaryFiles.h"
 #include "completion/FixedDictionary.h"
 #include "platform/FileIO.h"
+#include "platform/FileLock.h"
 #include "platform/ScopedValue.h"
 
 namespace skrivo {
@@ -87,13 +88,23 @@ bool SelfTeachingDictionary::Collect(std::string_view word, const LearningOption
     return true;
 }
 
-SaveResult SelfTeachingDictionary::SaveDictionary(const std::string& directory, bool autoMergeWhenChanged) {
+SaveResult SelfTeachingDictionary::SaveDictionary(const std::string& directory, bool autoMergeWhenChanged,
+                                                  SaveOccasion occasion) {
     ++version_;
     SaveResult result;
     if (!dictModified_) return result;
     // A confirmation or progress dialog is up: writing now would pre-empt the
     // user's answer. The entries stay modified, so the next save writes them.
     if (checkingDict_ || merging_) {
+        result.outcome = SaveOutcome::Deferred;
+        return result;
+    }
+
+    const std::string lockPath =
+        LockPathFor(DictionaryFolder(directory) + std::string(kSelfTeachingDictionaryName));
+    const bool closing = occasion == SaveOccasion::Closing;
+    FileLock lock(lockPath, closing ? kSaveLockWaitClosing : kSaveLockWaitRunning);
+    if (lock.GetState() == FileLock::State::TimedOut && !closing) {
         result.outcome = SaveOutcome::Deferred;
         return result;
     }
@@ -110,9 +121,11 @@ SaveResult SelfTeachingDictionary::SaveDictionary(const std::string& directory, 
             result.takenIn = merged.inserted;
         }
     }
+    if (saveWindowHook_) saveWindowHook_();
 
     const std::string path = existing ? *existing : DictionaryWritePath(directory, kSelfTeachingDictionaryName);
     ForceDirectories(ExtractFilePath(path));
+    result.backup = KeepBackupOfUnreadText(path);
     std::string text = entries_.Text();
     WriteFileAtomic(path, text);
 

@@ -1,6 +1,7 @@
 // The self-teaching dictionary: learning, saving to "Skrivo.dic", and taking in what other IDE instances saved.
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -53,14 +54,26 @@ struct DictionaryMergeHooks {
 
 enum class SaveOutcome {
     NothingToSave,  // not modified since the last save
-    Deferred,       // a check or merge is running; the next save writes it
+    Deferred,       // a check or merge is running, or another IDE is saving; the next save writes it
     Written,
 };
+
+// When a save happens. While the IDE runs, a save that finds another IDE
+// saving the same file waits a moment and otherwise leaves it to the next
+// occasion; at close there is no next occasion, so it waits longer and then
+// writes all the same (taking the file's entries in first, as always).
+enum class SaveOccasion { Running, Closing };
+
+inline constexpr std::chrono::milliseconds kSaveLockWaitRunning{500};
+inline constexpr std::chrono::milliseconds kSaveLockWaitClosing{5000};
 
 struct SaveResult {
     SaveOutcome outcome = SaveOutcome::NothingToSave;
     // Entries another instance had saved, taken in before writing.
     std::size_t takenIn = 0;
+    // The file held text after a NUL that the reading rule cannot read; the
+    // file was kept here before the save dropped it.
+    std::optional<std::string> backup;
 };
 
 enum class DictionaryCheck {
@@ -122,7 +135,16 @@ public:
     // since this one last read or wrote the file are first taken in as the
     // merge loop would. Write and read errors raise FileError and leave the
     // file as it was and the dictionary modified.
-    SaveResult SaveDictionary(const std::string& directory, bool autoMergeWhenChanged);
+    //
+    // The read, merge and write run under a lock shared with every other
+    // instance (a lock file beside the dictionary): no interleaving of two
+    // instances' saves can drop the other's newest entries.
+    SaveResult SaveDictionary(const std::string& directory, bool autoMergeWhenChanged,
+                              SaveOccasion occasion = SaveOccasion::Running);
+
+    // Tests only: runs inside a save's window, after the file was read and
+    // before it is replaced, with the lock held.
+    void SetSaveWindowHook(std::function<void()> hook) { saveWindowHook_ = std::move(hook); }
 
     // Notices a "Skrivo.dic" written by another instance (different text and
     // a newer write time), asks when confirmation is on and merges; then
@@ -150,6 +172,8 @@ private:
     // written; nullopt before that.
     std::optional<std::string> seenFileText_;
     bool loadFailed_ = false;
+
+    std::function<void()> saveWindowHook_;
 
     // Bumped by every path that may change the entries.
     std::uint64_t version_ = 0;

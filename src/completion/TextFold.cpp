@@ -54,12 +54,14 @@ void FoldedWordList::Build(const StringList& list, win::CodePage cp) {
     const CaseFold fold(cp);
     codePage_ = cp;
     std::size_t total = 0;
-    for (std::size_t i = 0; i < list.Count(); ++i) total += list[i].size();
+    for (std::size_t i = 0; i < list.Count(); ++i)
+        if (!TooLongToOffer(list[i])) total += list[i].size();
     text_.resize(total);
     offsets_.resize(list.Count() + 1);
     std::size_t at = 0;
     for (std::size_t i = 0; i < list.Count(); ++i) {
         offsets_[i] = at;
+        if (TooLongToOffer(list[i])) continue;
         for (char c : list[i]) text_[at++] = static_cast<char>(fold.Lower(c));
     }
     offsets_[list.Count()] = at;

@@ -13,6 +13,13 @@
 
 namespace skrivo {
 
+// No word is this long: a longer dictionary line (a pasted blob, a broken
+// file) stays in its list and file but is never offered, and the search does
+// not read it, so one such line cannot stall typing.
+inline constexpr std::size_t kMaxOfferedEntryLength = 1000;
+
+inline bool TooLongToOffer(std::string_view entry) { return entry.size() > kMaxOfferedEntryLength; }
+
 // The code page's lower-case mapping as a table: the ranking and the learning
 // rule compare tens of thousands of entries per call, and lower-casing each
 // one into a new string would dominate the cost. For a single-byte code page
@@ -59,7 +66,7 @@ private:
 };
 
 // A word list lower-cased once into one buffer, entry i at the same length
-// and offsets as the original: the phases compare folded text in place and
+// and offsets as the original (an entry too long to offer folds to nothing): the phases compare folded text in place and
 // walk a single block of memory instead of every entry's own allocation.
 class FoldedWordList {
 public:

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,6 +40,8 @@ public:
 
     // Makes the changes lasting (the INI file is written in one piece here).
     virtual void Commit() = 0;
+    // The copy Commit kept of a file whose text it could not read whole.
+    virtual std::optional<std::string> KeptBackup() const { return std::nullopt; }
 };
 
 // The configuration key of the per-user registry. Loading: nullptr when the

@@ -79,6 +79,8 @@ private:
         try {
             read();
             return true;
+        } catch (const ERegistryLocked&) {
+            throw;  // the whole store is out of reach, not this value
         } catch (const ERegistryException& e) {
             if (failedNames_.empty()) firstReason_ = e.what();
             failedNames_.emplace_back(name);
@@ -300,12 +302,15 @@ void LoadSaveConfig(TExpertConfig& cfg, const ConfigContext& ctx, bool save, con
 
         if (save) {
             store->Commit();
+            if (auto backup = store->KeptBackup()) Log(ctx, "Text after a NUL byte kept in " + *backup);
         } else {
             // Loading only writes when it removed stale entries; a file that
             // cannot be rewritten (read-only) still loaded correctly.
             try {
                 store->Commit();
             } catch (const FileError& e) {
+                Log(ctx, std::string("Stale entries not removed: ") + e.what());
+            } catch (const ERegistryException& e) {
                 Log(ctx, std::string("Stale entries not removed: ") + e.what());
             }
         }

@@ -39,6 +39,7 @@ public:
     void DeleteValue(std::string_view name) override { ini_.DeleteKey(kConfigIniSection, name); }
 
     void Commit() override { ini_.UpdateFile(); }
+    std::optional<std::string> KeptBackup() const override { return ini_.KeptBackup(); }
 
 private:
     IniFile ini_;

@@ -7,8 +7,11 @@
 #include "expert/SkrivoExpert.h"
 #include "host/api/Host.h"
 #include "host/api/Form.h"
+#include "platform/Clock.h"
+#include "platform/Registry.h"
 
 namespace skrivo {
+
 
 void TSkrivoExpert::CreateConfig() {
     ConfigContext context;
@@ -26,7 +29,37 @@ void TSkrivoExpert::LoadSaveConfig(bool save, const std::string& fileName) {
     FConfig->LoadSaveConfig(save, fileName);
 }
 
-void TSkrivoExpert::SaveCfg() { FConfig->SaveCfg(); }
+// Another program may hold the registry database's lock (a backup tool, a
+// second IDE stuck in a save). The IDE must not freeze for it: the save is
+// kept pending and retried from the idle timer, and the user hears of it
+// once if it keeps failing.
+void TSkrivoExpert::SaveCfg() {
+    try {
+        FConfig->SaveCfg();
+    } catch (const ERegistryLocked& e) {
+        Rpt("Configuration save deferred: ", e.what());
+        if (!FConfigSavePending) FConfigSaveFailedTick = win::GetTickCount();
+        FConfigSavePending = true;
+        FConfigLockError = e.what();
+        return;
+    }
+    FConfigSavePending = false;
+    // The stored configuration is now the one in memory: a start-up load
+    // still pending would only take it back.
+    FConfigLoadPending = false;
+}
+
+void TSkrivoExpert::SaveCfgAtClose() {
+    if (!FConfigSavePending) return;
+    SaveCfg();
+    if (FConfigSavePending)
+        TellConfig("Skrivo could not save the settings changed in this session: " + FConfigLockError + ".");
+}
+
+void TSkrivoExpert::TellConfig(const std::string& message) {
+    Rpt(message);
+    if (host::Host()) host::MessageDlg("Skrivo Expert", message, host::MessageButtons::Ok);
+}
 
 void TSkrivoExpert::ClearMacroList() { FConfig->ClearMacroList(); }
 
@@ -37,6 +70,17 @@ void TSkrivoExpert::ClearMacroList() { FConfig->ClearMacroList(); }
 void TSkrivoExpert::ResetDefaultConfig() {
     try {
         FConfig->ResetDefaultConfig();
+    } catch (const ERegistryLocked& e) {
+        // Whatever could not be read stays at its default until the lock goes.
+        Rpt("fin025");
+        FConfigLockError = e.what();
+        const bool first = !FConfigLoadPending && !FConfigLoadReported;
+        FConfigLoadPending = true;
+        if (first) {
+            FConfigLoadReported = true;
+            TellConfig("Skrivo could not read its settings: " + FConfigLockError +
+                       ".\n\nIt starts with the default settings and reads the stored ones as soon as it can.");
+        }
     } catch (const std::exception& e) {
         Rpt("fin025");
         ReportConfigError(e.what());

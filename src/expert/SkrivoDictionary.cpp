@@ -3,12 +3,16 @@
 
 #include "bridge/Diagnostics.h"
 #include "bridge/QvNotifier.h"
+#include "completion/DictionaryFiles.h"
 #include "completion/FixedDictionary.h"
 #include "completion/LocalDictionary.h"
 #include "completion/SelfTeachingDictionary.h"
 #include "config/ExpertConfig.h"
 #include "expert/SkrivoExpert.h"
+#include "host/api/Host.h"
+#include "host/api/Form.h"
 #include "options/MergeDialogs.h"
+#include "platform/FileIO.h"
 #include "platform/Paths.h"
 
 namespace skrivo {
@@ -25,6 +29,9 @@ void TSkrivoExpert::CreateDictionaries() {
 void TSkrivoExpert::LoadDictionaries() {
     TExpertConfig& cfg = *GetCfg();
     if (cfg.Directory.empty()) cfg.Directory = AppPath();
+    // Saves cut short by a kill leave their temporary files behind.
+    const std::size_t stale = RemoveStaleTempFiles(DictionaryFolder(cfg.Directory));
+    if (stale > 0) Rpt("Temporary files of interrupted saves removed: ", std::to_string(stale));
     try {
         LoadfixedDic();
     } catch (const std::exception& e) {
@@ -50,9 +57,46 @@ void TSkrivoExpert::Collect(const std::string& word) {
 void TSkrivoExpert::LoadfixedDic() { FFixedDict->LoadfixedDic(GetCfg()->Directory); }
 
 void TSkrivoExpert::SaveDictionary() {
+    try {
+        SaveDictionaryOn(SaveOccasion::Running);
+    } catch (const std::exception& e) {
+        FDictSaveFailedTick = win::GetTickCount();
+        // Said once for each reason: an automatic save retries every
+        // half minute, and the same box each time would only get in the way.
+        if (e.what() != FDictSaveError) {
+            FDictSaveError = e.what();
+            TellDictionaryNotSaved(e.what(), "The words stay learnt; Skrivo saves them when it can.");
+        }
+        throw;
+    }
+    FDictSaveError.clear();
+}
+
+// At close there is no later save: the user is told every time, with the
+// file and the reason, so the words can still be rescued by hand next time.
+void TSkrivoExpert::SaveDictionaryAtClose() {
+    try {
+        SaveDictionaryOn(SaveOccasion::Closing);
+    } catch (const std::exception& e) {
+        Rpt("Dictionary not saved: ", e.what());
+        TellDictionaryNotSaved(e.what(), "The words learnt since the last save are lost.");
+    }
+}
+
+void TSkrivoExpert::SaveDictionaryOn(SaveOccasion occasion) {
     const TExpertConfig& cfg = *GetCfg();
-    const SaveResult result = FDict->SaveDictionary(cfg.Directory, cfg.AutoMergeWhenChanged);
+    const SaveResult result = FDict->SaveDictionary(cfg.Directory, cfg.AutoMergeWhenChanged, occasion);
     if (result.takenIn > 0) Rpt("Entries saved by another IDE taken in: ", std::to_string(result.takenIn));
+    if (result.backup) Rpt("Text after a NUL byte kept in ", *result.backup);
+    if (result.outcome == SaveOutcome::Deferred) Rpt("Dictionary save deferred");
+}
+
+void TSkrivoExpert::TellDictionaryNotSaved(const std::string& reason, const std::string& consequence) {
+    if (!host::Host()) return;
+    const std::string path = DictionaryWritePath(GetCfg()->Directory, kSelfTeachingDictionaryName);
+    host::MessageDlg("Skrivo Expert",
+                     "The learnt words could not be saved to " + path + ".\n\n" + reason + "\n\n" + consequence,
+                     host::MessageButtons::Ok);
 }
 
 void TSkrivoExpert::CheckDicChanged() {

@@ -23,6 +23,7 @@ class TQvNotifier;
 struct TExpertConfig;
 class ConfigStore;
 class SelfTeachingDictionary;
+enum class SaveOccasion;
 class FixedDictionary;
 class TfmSuggest;
 class TLayoutConverter;
@@ -258,6 +259,15 @@ protected:
     // Other
     std::unique_ptr<ConfigStore> FConfig;
     std::string FLastConfigError;
+    std::string FDictSaveError;       // the failure last reported to the user
+    std::uint32_t FDictSaveFailedTick = 0;
+    bool FConfigLoadPending = false;  // the start-up load found the registry locked
+    bool FConfigLoadReported = false;
+    bool FConfigSavePending = false;  // a save found the registry locked
+    bool FConfigSaveReported = false;
+    std::uint32_t FConfigSaveFailedTick = 0;
+    std::uint32_t FConfigRetryTick = 0;
+    std::string FConfigLockError;
     std::vector<int> FSoundRequests;
     std::unique_ptr<TSoundPlayer> FSounds;
     std::unique_ptr<TBookmarkPersistence> FBookmarks;
@@ -275,6 +285,9 @@ private:
     void CreateConfig();
     void ResetDefaultConfig();        // defaults, the stored configuration, default substitutions, sounds
     void ReportConfigError(const std::string& message);
+    void RetryConfigStore();          // a load or save the registry's lock held up
+    void SaveCfgAtClose();
+    void TellConfig(const std::string& message);
 
     // Macro steps (SkrivoMacros.cpp).
     void CreateMacros();
@@ -282,6 +295,9 @@ private:
     // Dictionary steps (SkrivoDictionary.cpp).
     void CreateDictionaries();
     void LoadDictionaries();          // Directory, fixed.dic and Skrivo.dic
+    void SaveDictionaryOn(SaveOccasion occasion);
+    void SaveDictionaryAtClose();     // reports a failure in a message box
+    void TellDictionaryNotSaved(const std::string& reason, const std::string& consequence);
     void FreeDictionaries();
 
     // Steps that later capabilities fill (SkrivoCapabilitySteps.cpp).

@@ -93,15 +93,8 @@ TSkrivoExpert::~TSkrivoExpert() {
 
     FreeSuggestionList();
     FTimer.reset();
-    if (FDict && !FDict->Entries().Empty()) {
-        // The IDE is closing: a dictionary that cannot be written now is
-        // still on disk as it was; there is no one left to tell.
-        try {
-            SaveDictionary();
-        } catch (const std::exception& e) {
-            Rpt("Dictionary not saved: ", e.what());
-        }
-    }
+    if (FConfig) SaveCfgAtClose();
+    if (FDict && !FDict->Entries().Empty()) SaveDictionaryAtClose();
 
     FreeDictionaries();
     FreeOwnedLists();

@@ -10,6 +10,7 @@
 #include "config/ExpertConfig.h"
 #include "config/SoundEvents.h"
 #include "expert/SkrivoExpert.h"
+#include "platform/Registry.h"
 #include "host/api/Host.h"
 #include "platform/Clock.h"
 
@@ -30,6 +31,14 @@ constexpr long long kBookmarkSettleMs = 3000;
 // The dictionary file is examined every third tick (750 ms): often enough to
 // notice another instance's save, seldom enough not to stat on every tick.
 constexpr int kDicCheckTicks = 3;
+// A dictionary save that failed is tried again after this long, not on every tick.
+constexpr long long kSaveRetryMs = 30000;
+// A pending configuration load or save (the registry was locked) is retried
+// this often, each time waiting only briefly for the lock, so typing never
+// stalls for it; a save still failing after the last span is reported once.
+constexpr long long kConfigRetryMs = 2000;
+constexpr int kConfigRetryLockWaitMs = 50;
+constexpr long long kConfigSaveReportAfterMs = 10000;
 // Window titles are read with a buffer of this size.
 constexpr int kTitleBuffer = 260;
 // FBookmarkTick's states besides a tick count.
@@ -62,6 +71,7 @@ void TSkrivoExpert::TimerTick() {
     if (TicksApart(win::GetTickCount(), FResetTick) < kQuietAfterResetMs || !FReady) return;
     host::IHost* host = host::Host();
     if (!host || host->Application().Terminated()) return;
+    RetryConfigStore();
     if (!AddIn()) return;
     TNotifierList* notifiers = GetNotifiers();
     if (!notifiers || notifiers->empty()) return;
@@ -182,6 +192,27 @@ void TSkrivoExpert::FollowMouseOverList() {
     if (inside || GetCfg()->WhenMouseOver == wmoTransparent) MouseMoveOverSggList();
 }
 
+void TSkrivoExpert::RetryConfigStore() {
+    if (!FConfigSavePending && !FConfigLoadPending) return;
+    const std::uint32_t now = win::GetTickCount();
+    if (TicksApart(now, FConfigRetryTick) < kConfigRetryMs) return;
+    FConfigRetryTick = now;
+    RegistryLockWaitScope shortWait(kConfigRetryLockWaitMs);
+    if (FConfigSavePending) {
+        SaveCfg();
+        if (FConfigSavePending && !FConfigSaveReported &&
+            TicksApart(now, FConfigSaveFailedTick) >= kConfigSaveReportAfterMs) {
+            FConfigSaveReported = true;
+            TellConfig("Skrivo could not save its settings: " + FConfigLockError +
+                       ".\n\nIt keeps trying while the IDE runs.");
+        }
+        return;
+    }
+    FConfigLoadPending = false;
+    ResetDefaultConfig();
+    if (!FConfigLoadPending) Rpt("Stored configuration loaded after the lock was released");
+}
+
 void TSkrivoExpert::WatchDictionaryFile() {
     if (!GetCfg()->AutoMergeWhenChanged) return;
     if (++FDicCheckCount < kDicCheckTicks) return;
@@ -190,6 +221,8 @@ void TSkrivoExpert::WatchDictionaryFile() {
 }
 
 void TSkrivoExpert::AutoSaveDictionary() {
+    // A save that failed (a read-only file) is not retried on every tick.
+    if (!FDictSaveError.empty() && TicksApart(win::GetTickCount(), FDictSaveFailedTick) < kSaveRetryMs) return;
     if (PeriodicSaveDue(GetCfg()->AutoSave, FDict->LastSaveTick(), win::GetTickCount())) {
         SaveDictionary();
     } else if (FSaveRequested) {

@@ -293,11 +293,14 @@ int HostApplication::Run() {
     return QApplication::exec();
 }
 
-void HostApplication::Quit() {
-    if (!modules_->CloseAll(options_.interactive)) return;
+void HostApplication::Quit() { Close(options_.interactive); }
+
+bool HostApplication::Close(bool askToSave) {
+    if (!modules_->CloseAll(askToSave && options_.interactive)) return false;
     app_->Terminate();
     window_->hide();
     QCoreApplication::quit();
+    return true;
 }
 
 void HostApplication::UpdateStatus() {

@@ -148,6 +148,9 @@ public:
     int Run();
     // Ends the IDE (the application is then Terminated).
     void Quit();
+    // The same close, asking about unsaved units only when askToSave;
+    // false when the user cancelled it.
+    bool Close(bool askToSave);
 
     WindowsServices& WindowsImpl() { return *windows_; }
     KeystrokeRecorder& Recorder() { return *recorder_; }

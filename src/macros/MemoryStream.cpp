@@ -41,7 +41,8 @@ void TMemoryStream::ReadBuffer(void* buffer, std::size_t count) {
 }
 
 std::string TMemoryStream::ReadBytes(std::size_t count) {
-    if (count > Remaining())
+    // A position past the end is a broken stream even for an empty read.
+    if (count > Remaining() || position_ > bytes_.size())
         throw EStreamError("Stream read error: " + std::to_string(count) + " bytes wanted, " +
                            std::to_string(Remaining()) + " left");
     std::string out = bytes_.substr(position_, count);

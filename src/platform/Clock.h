@@ -1,6 +1,7 @@
 // Tick counts and UTC file times from a real clock or from a manual one that tests advance.
 #pragma once
 
+#include <compare>
 #include <cstdint>
 
 namespace skrivo {

@@ -1,7 +1,9 @@
 // File reading, atomic writing through a temporary file, file times and path helpers.
 #include "platform/FileIO.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,6 +12,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
+#include <optional>
 
 namespace skrivo {
 namespace {
@@ -80,19 +84,52 @@ void SyncFolder(const std::string& folder) {
     }
 }
 
-// A symbolic link is written through, not replaced: users link a shared
-// dictionary into several folders, and replacing the link would quietly split it.
-std::string ResolveLink(const std::string& path) {
-    struct stat st{};
-    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
-    char* real = ::realpath(path.c_str(), nullptr);
-    if (!real) return path;  // a dangling link is replaced like a missing file
-    std::string target(real);
-    std::free(real);
-    return target;
+// Links deeper than this are a loop.
+constexpr int kMaxLinkDepth = 40;
+
+// Temporary files younger than this may belong to a write in progress on
+// another machine sharing the folder, whose process ids mean nothing here.
+constexpr time_t kStaleTempAgeSeconds = 60;
+
+bool IsReadOnly(const std::string& path, const struct stat& st) {
+    if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return true;
+    return ::access(path.c_str(), W_OK) != 0 && (errno == EACCES || errno == EROFS);
 }
 
+// ".NAME.~PID-N.tmp": the process id, when name has that pattern.
+std::optional<pid_t> TempFileOwner(const std::string& name) {
+    if (name.size() < 8 || name[0] != '.' || name.compare(name.size() - 4, 4, ".tmp") != 0) return std::nullopt;
+    const std::string core = name.substr(0, name.size() - 4);
+    const auto mark = core.rfind(".~");
+    if (mark == std::string::npos || mark < 2) return std::nullopt;
+    const std::string ids = core.substr(mark + 2);
+    const auto dash = ids.find('-');
+    if (dash == std::string::npos || dash == 0 || dash + 1 >= ids.size()) return std::nullopt;
+    if (ids.find_first_not_of("0123456789-") != std::string::npos || ids.find('-', dash + 1) != std::string::npos)
+        return std::nullopt;
+    if (dash > 9) return std::nullopt;
+    return static_cast<pid_t>(std::stol(ids.substr(0, dash)));
+}
+
+bool ProcessRuns(pid_t pid) { return pid > 0 && (::kill(pid, 0) == 0 || errno == EPERM); }
+
 }  // namespace
+
+// A symbolic link is written through, not replaced: users link a shared
+// dictionary into several folders, and replacing the link would quietly split it.
+std::string ResolveSymlink(const std::string& path) {
+    std::string current = path;
+    for (int depth = 0; depth < kMaxLinkDepth; ++depth) {
+        struct stat st{};
+        if (::lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return current;
+        std::string target(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 4096), '\0');
+        const ssize_t n = ::readlink(current.c_str(), target.data(), target.size());
+        if (n <= 0) return current;
+        target.resize(static_cast<std::size_t>(n));
+        current = target.front() == '/' ? target : ExtractFilePath(current) + target;
+    }
+    return current;
+}
 
 bool FileExists(const std::string& path) {
     struct stat st{};
@@ -138,13 +175,20 @@ std::string ReadFileBytes(const std::string& path) {
 
 void WriteFileAtomic(const std::string& requestedPath, std::string_view bytes) {
     if (requestedPath.empty()) throw FileError("Cannot write file '': no file name");
-    const std::string path = ResolveLink(requestedPath);
+    const std::string path = ResolveSymlink(requestedPath);
+    if (path != requestedPath) {
+        const std::string folder = ExtractFilePath(path);
+        if (!folder.empty() && !DirectoryExists(folder))
+            throw FileError("Cannot write file '" + requestedPath + "': it links to '" + path +
+                            "', whose folder does not exist");
+    }
     const std::string tempPath = TempNameFor(path);
     // A new file gets the usual permissions; a replaced one keeps its own.
     mode_t mode = 0666;
     struct stat old{};
     bool hadOld = ::stat(path.c_str(), &old) == 0;
     if (hadOld && S_ISDIR(old.st_mode)) Fail("Cannot write file", path, EISDIR);
+    if (hadOld && IsReadOnly(path, old)) throw FileError("Cannot write file '" + path + "': the file is read-only");
     FileDescriptor fd(::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode));
     if (fd.Get() < 0) Fail("Cannot write file", path, errno);
     TempFileGuard guard(tempPath);
@@ -165,6 +209,44 @@ void WriteFileAtomic(const std::string& requestedPath, std::string_view bytes) {
     guard.Release();
     SyncFolder(ExtractFilePath(path));
     SetFileWriteTime(path, SystemClock().Now());
+}
+
+std::size_t RemoveStaleTempFiles(const std::string& folder) {
+    DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
+    if (!dir) return 0;
+    const std::string prefix = IncludeTrailingPathDelimiter(folder.empty() ? "." : folder);
+    const time_t now = ::time(nullptr);
+    std::size_t removed = 0;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        const auto owner = TempFileOwner(name);
+        if (!owner || *owner == ::getpid() || ProcessRuns(*owner)) continue;
+        struct stat st{};
+        const std::string path = prefix + name;
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
+        if (now - st.st_mtime < kStaleTempAgeSeconds) continue;
+        if (::unlink(path.c_str()) == 0) ++removed;
+    }
+    ::closedir(dir);
+    return removed;
+}
+
+std::optional<std::string> KeepBackupOfUnreadText(const std::string& path) {
+    if (!FileExists(path)) return std::nullopt;
+    const std::string bytes = ReadFileBytes(path);
+    const auto nul = bytes.find('\0');
+    if (nul == std::string::npos || nul + 1 >= bytes.size()) return std::nullopt;
+    const std::string target = ResolveSymlink(path);
+    for (int n = 1; n < 100; ++n) {
+        const std::string backup = target + (n == 1 ? std::string() : "." + std::to_string(n)) + ".bak";
+        if (FileExists(backup)) {
+            if (ReadFileBytes(backup) == bytes) return backup;
+            continue;
+        }
+        WriteFileAtomic(backup, bytes);
+        return backup;
+    }
+    throw FileError("Cannot keep a backup of '" + path + "': too many backups beside it");
 }
 
 std::optional<FileTime> GetFileWriteTime(const std::string& path) {

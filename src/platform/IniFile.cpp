@@ -241,6 +241,7 @@ void IniFile::UpdateFile() {
         text += line.text;
         text += "\r\n";
     }
+    keptBackup_ = KeepBackupOfUnreadText(path_);
     WriteFileAtomic(path_, text);
     modified_ = false;
 }

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,7 +43,10 @@ public:
 
     bool Modified() const { return modified_; }
     // Writes the file atomically when anything changed (FileError on failure).
+    // A file holding text after a NUL (which reading stops at) is first kept
+    // beside itself (see KeepBackupOfUnreadText); KeptBackup names the copy.
     void UpdateFile();
+    const std::optional<std::string>& KeptBackup() const { return keptBackup_; }
 
 private:
     // One line of the file. Only section headers and "key=value" lines are
@@ -66,6 +70,7 @@ private:
     std::string path_;
     std::vector<Line> lines_;
     bool modified_ = false;
+    std::optional<std::string> keptBackup_;
 };
 
 }  // namespace skrivo

@@ -80,6 +80,22 @@ std::string LastPart(const std::string& path) {
 struct Registry::Impl {
     SqliteDatabase db;
     std::optional<std::string> current;
+    // The caller's group transaction (BeginUpdate/BeginRead), if any.
+    std::optional<SqliteWriteTransaction> group;
+
+    // A transaction of the call's own unless the caller's group is open.
+    class OwnTransaction {
+    public:
+        explicit OwnTransaction(Impl& impl) {
+            if (!impl.group) tx_.emplace(impl.db);
+        }
+        void Commit() {
+            if (tx_) tx_->Commit();
+        }
+
+    private:
+        std::optional<SqliteWriteTransaction> tx_;
+    };
 
     explicit Impl(const std::string& path) : db(path) {
         db.Execute("PRAGMA journal_mode=WAL");
@@ -157,7 +173,7 @@ struct Registry::Impl {
 
     void Store(std::string_view name, RegDataType type, std::string_view bytes, std::int64_t number) {
         const std::string& path = Current();
-        SqliteWriteTransaction tx(db);
+        OwnTransaction tx(*this);
         // Another process may have deleted the key since it was opened.
         CreateKeyChain(path);
         SqliteStatement put(db, "INSERT OR REPLACE INTO vals(path, name, type, data) VALUES (?, ?, ?, ?)");
@@ -182,11 +198,36 @@ Registry::Registry(std::string databasePath) {
 
 Registry::~Registry() = default;
 
+void Registry::BeginUpdate() {
+    if (impl_->group) throw ERegistryException("A registry transaction is already open");
+    impl_->group.emplace(impl_->db);
+}
+
+void Registry::BeginRead() {
+    if (impl_->group) throw ERegistryException("A registry transaction is already open");
+    impl_->group.emplace(impl_->db, SqliteWriteTransaction::Kind::Read);
+    try {
+        // A deferred transaction takes its snapshot at the first read.
+        impl_->StoredVersion();
+    } catch (...) {
+        impl_->group.reset();
+        throw;
+    }
+}
+
+void Registry::CommitUpdate() {
+    if (!impl_->group) return;
+    impl_->group->Commit();
+    impl_->group.reset();
+}
+
+bool Registry::InTransaction() const { return impl_->group.has_value(); }
+
 bool Registry::OpenKey(std::string_view key, bool canCreate) {
     std::string path = NormalizeKey(key);
     if (!impl_->KeyStored(path)) {
         if (!canCreate) return false;
-        SqliteWriteTransaction tx(impl_->db);
+        Impl::OwnTransaction tx(*impl_);
         impl_->CreateKeyChain(path);
         tx.Commit();
     }
@@ -208,7 +249,7 @@ bool Registry::KeyExists(std::string_view key) const { return impl_->KeyStored(N
 bool Registry::DeleteKey(std::string_view key) {
     std::string path = NormalizeKey(key);
     if (path.empty()) return false;  // the root of the hive cannot go
-    SqliteWriteTransaction tx(impl_->db);
+    Impl::OwnTransaction tx(*impl_);
     if (!impl_->KeyStored(path)) return false;
     const std::string prefix = path + "\\";
     SqliteStatement keys(impl_->db,
@@ -292,6 +333,14 @@ std::string Registry::ReadBinaryData(std::string_view name) const {
 void Registry::WriteBinaryData(std::string_view name, std::string_view bytes) {
     impl_->Store(name, RegDataType::Binary, bytes, 0);
 }
+
+namespace {
+int gLockWaitMs = kRegistryLockWaitMs;
+}  // namespace
+
+RegistryLockWaitScope::RegistryLockWaitScope(int ms) : previous_(gLockWaitMs) { gLockWaitMs = ms; }
+RegistryLockWaitScope::~RegistryLockWaitScope() { gLockWaitMs = previous_; }
+int RegistryLockWaitMs() { return gLockWaitMs; }
 
 std::string RegistryPath() { return SkrivoHome() + "/registry.db"; }
 

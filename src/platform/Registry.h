@@ -18,6 +18,32 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// Raised when another process holds the database's lock longer than the
+// lock wait: the caller may try again later; nothing was read or written.
+class ERegistryLocked : public ERegistryException {
+public:
+    using ERegistryException::ERegistryException;
+};
+
+// How long one registry operation waits for another process's lock. The
+// registry is used on the IDE's main thread, which must never freeze for
+// long: a lock held longer than this is reported instead.
+inline constexpr int kRegistryLockWaitMs = 1000;
+
+// The lock wait of registries opened while it lives: a retry from a timer
+// waits far less than a user's own action may.
+class RegistryLockWaitScope {
+public:
+    explicit RegistryLockWaitScope(int ms);
+    ~RegistryLockWaitScope();
+    RegistryLockWaitScope(const RegistryLockWaitScope&) = delete;
+    RegistryLockWaitScope& operator=(const RegistryLockWaitScope&) = delete;
+
+private:
+    int previous_;
+};
+int RegistryLockWaitMs();
+
 enum class RegDataType { Unknown, String, Integer, Binary };
 
 // One accessor over the HKEY_CURRENT_USER hive, like the component library's
@@ -26,9 +52,10 @@ enum class RegDataType { Unknown, String, Integer, Binary };
 // may start with '\' (leading and trailing separators are ignored).
 //
 // The database is the file RegistryPath() unless another path is given. Each
-// write is its own transaction; several processes may read and write one
-// database at once without losing a write (SQLite locking with a busy
-// timeout).
+// write is its own transaction unless BeginUpdate or BeginRead opened one
+// for a group of calls; several processes may read and write one database at
+// once without losing a write (SQLite locking, waiting at most
+// kRegistryLockWaitMs before ERegistryLocked).
 class Registry {
 public:
     Registry();                                 // the per-user database
@@ -46,6 +73,16 @@ public:
     void CloseKey();
     bool HasCurrentKey() const;
     const std::string& CurrentPath() const;
+
+    // One transaction for the calls that follow, until CommitUpdate (an open
+    // one is rolled back when the registry is closed): another process sees
+    // all of its writes or none, and its reads see one state of the store.
+    // BeginUpdate takes the write lock; BeginRead only a consistent snapshot,
+    // in which writes fail. Both raise ERegistryLocked when the lock is held.
+    void BeginUpdate();
+    void BeginRead();
+    void CommitUpdate();
+    bool InTransaction() const;
 
     bool KeyExists(std::string_view key) const;
     bool DeleteKey(std::string_view key);  // with its subkeys and values

@@ -30,6 +30,10 @@ constexpr NamedKey kNamedKeys[] = {
     {VK_DELETE, "Delete"}, {VK_PRIOR, "PageUp"}, {VK_NEXT, "PageDown"},
 };
 
+// The extra key of 102-key keyboards types what the backslash key types in
+// both layouts; named by its character it would read back as that key.
+constexpr std::string_view kExtraKeyName = "OEM 102";
+
 // Keys named by the character they type.
 constexpr std::array<WORD, 12> kPunctuationKeys = {
     VK_OEM_1, VK_OEM_PLUS, VK_OEM_COMMA, VK_OEM_MINUS, VK_OEM_PERIOD, VK_OEM_2,
@@ -88,7 +92,9 @@ std::string KeyName(WORD vk) {
     for (WORD key : kPunctuationKeys) {
         if (key == vk) {
             char c = PunctuationChar(vk);
-            return c ? std::string(1, c) : std::string();
+            if (!c) return {};
+            if (PunctuationKeyOf(c) != vk) return vk == VK_OEM_102 ? std::string(kExtraKeyName) : std::string();
+            return std::string(1, c);
         }
     }
     return {};
@@ -103,6 +109,7 @@ WORD KeyOfName(std::string_view name) {
     for (const NamedKey& k : kNamedKeys) {
         if (SameAsciiText(name, k.name)) return k.vk;
     }
+    if (SameAsciiText(name, kExtraKeyName)) return VK_OEM_102;
     if (name.size() <= 3 && AsciiUpper(name[0]) == 'F') {
         int n = 0;
         for (char c : name.substr(1)) {

@@ -7,9 +7,6 @@
 namespace skrivo::detail {
 namespace {
 
-// How long a write waits for another process's transaction to finish.
-constexpr int kBusyTimeoutMs = 15000;
-
 bool IsBusy(int rc) { return (rc & 0xFF) == SQLITE_BUSY || (rc & 0xFF) == SQLITE_LOCKED; }
 
 // SQLite's busy handler is not consulted everywhere: switching the journal
@@ -18,7 +15,7 @@ bool IsBusy(int rc) { return (rc & 0xFF) == SQLITE_BUSY || (rc & 0xFF) == SQLITE
 // are retried here until the same timeout runs out.
 class BusyRetry {
 public:
-    BusyRetry() : deadline_(std::chrono::steady_clock::now() + std::chrono::milliseconds(kBusyTimeoutMs)) {}
+    BusyRetry() : deadline_(std::chrono::steady_clock::now() + std::chrono::milliseconds(RegistryLockWaitMs())) {}
     bool Again(int rc) {
         if (!IsBusy(rc) || std::chrono::steady_clock::now() >= deadline_) return false;
         std::this_thread::sleep_for(std::chrono::milliseconds(pauseMs_));
@@ -30,6 +27,10 @@ private:
     std::chrono::steady_clock::time_point deadline_;
     int pauseMs_ = 1;
 };
+
+std::string LockedMessage(const std::string& path, const std::string& reason) {
+    return "Registry database '" + path + "' is locked by another program (" + reason + ")";
+}
 
 }  // namespace
 
@@ -43,7 +44,8 @@ SqliteDatabase::SqliteDatabase(const std::string& path) : path_(path) {
         throw ERegistryException("Registry database '" + path + "' cannot be opened: " + reason);
     }
     sqlite3_extended_result_codes(db_, 1);
-    sqlite3_busy_timeout(db_, kBusyTimeoutMs);
+    // How long a call waits for another process's transaction to finish.
+    sqlite3_busy_timeout(db_, RegistryLockWaitMs());
 }
 
 SqliteDatabase::~SqliteDatabase() { sqlite3_close(db_); }
@@ -57,11 +59,13 @@ void SqliteDatabase::Execute(const char* sql) {
         std::string reason = error ? error : sqlite3_errmsg(db_);
         sqlite3_free(error);
         if (retry.Again(rc)) continue;
+        if (IsBusy(rc)) throw ERegistryLocked(LockedMessage(path_, reason));
         throw ERegistryException("Registry database '" + path_ + "': " + reason);
     }
 }
 
 void SqliteDatabase::Fail(std::string_view what) const {
+    if (IsBusy(sqlite3_extended_errcode(db_))) throw ERegistryLocked(LockedMessage(path_, sqlite3_errmsg(db_)));
     throw ERegistryException("Registry database '" + path_ + "': " + std::string(what) + ": " + sqlite3_errmsg(db_));
 }
 
@@ -122,7 +126,9 @@ std::string SqliteStatement::ColumnBytes(int col) const {
     return data ? std::string(static_cast<const char*>(data), static_cast<std::size_t>(size)) : std::string();
 }
 
-SqliteWriteTransaction::SqliteWriteTransaction(SqliteDatabase& db) : db_(db) { db_.Execute("BEGIN IMMEDIATE"); }
+SqliteWriteTransaction::SqliteWriteTransaction(SqliteDatabase& db, Kind kind) : db_(db) {
+    db_.Execute(kind == Kind::Write ? "BEGIN IMMEDIATE" : "BEGIN DEFERRED");
+}
 
 SqliteWriteTransaction::~SqliteWriteTransaction() {
     if (!done_) sqlite3_exec(db_.Handle(), "ROLLBACK", nullptr, nullptr, nullptr);

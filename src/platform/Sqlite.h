@@ -59,10 +59,12 @@ private:
 
 // BEGIN IMMEDIATE ... COMMIT, rolled back when the scope is left by an exception.
 // Taking the write lock up front lets the busy timeout wait for another
-// writer instead of failing halfway through.
+// writer instead of failing halfway through. A Read transaction (BEGIN
+// DEFERRED) only holds one snapshot for its reads.
 class SqliteWriteTransaction {
 public:
-    explicit SqliteWriteTransaction(SqliteDatabase& db);
+    enum class Kind { Write, Read };
+    explicit SqliteWriteTransaction(SqliteDatabase& db, Kind kind = Kind::Write);
     ~SqliteWriteTransaction();
     SqliteWriteTransaction(const SqliteWriteTransaction&) = delete;
     SqliteWriteTransaction& operator=(const SqliteWriteTransaction&) = delete;

@@ -72,6 +72,22 @@ TEST_F(DictionaryFile, SaveWritesCrLfLinesInDictionaryOrder) {
     EXPECT_EQ(again.Entries(), dict.Entries());
 }
 
+// The reading rule stops at a NUL; the save that would drop the rest keeps
+// the file as it was beside it first, and later saves need no new copy.
+TEST_F(DictionaryFile, TextAfterANulIsKeptInABackupBeforeTheSaveDropsIt) {
+    const std::string original("begin\r\n\0lost?\r\n", 15);
+    WriteFile("Skrivo.dic", original);
+    SelfTeachingDictionary dict;
+    dict.LoadAtStart(folder);
+    EXPECT_EQ(dict.Entries().Lines(), Words{"begin"});
+    dict.Collect("end", {});
+    EXPECT_EQ(dict.SaveDictionary(folder, true).backup, PathOf("Skrivo.dic.bak"));
+    EXPECT_EQ(ReadFile("Skrivo.dic.bak"), original);
+    EXPECT_EQ(ReadFile("Skrivo.dic"), "end\r\nbegin\r\n");
+    dict.Collect("x", {});
+    EXPECT_EQ(dict.SaveDictionary(folder, true).backup, std::nullopt);
+}
+
 TEST_F(DictionaryFile, LoadAtStartSetsTheTimeOnlyWhenTheFileExists) {
     SelfTeachingDictionary missing;
     missing.LoadAtStart(folder);

@@ -37,6 +37,7 @@ protected:
     RankingResult Rank(const std::string& request) {
         SuggestionSources sources;
         sources.selfTeaching = &dict;
+        sources.selfTeachingFolded = dictFolded;
         sources.fixed = &fixed;
         sources.currentUnit = [this] {
             ++unitRequests;
@@ -53,6 +54,7 @@ protected:
     Words Found(const std::string& request) { return Texts(Rank(request).candidates); }
 
     StringList dict, fixed, unit;
+    const FoldedWordList* dictFolded = nullptr;
     std::vector<StringList> units;
     RankingOptions options;
     int unitRequests = 0;
@@ -278,6 +280,22 @@ TEST_F(Ranking, MatchingFollowsTheCodePagesCase) {
 TEST_F(Ranking, EmptyRequestOffersEntriesAsTheyCome) {
     dict = ListOf({"Self.Caption", " Width", "Height"});
     EXPECT_EQ(Found(""), (Words{"Caption", "Height", "Width"}));
+}
+
+// A line far longer than any word (a pasted blob, a broken file) is never
+// offered, with or without the folded copy, in every phase of the search.
+TEST_F(Ranking, LinesTooLongForAWordAreNeverOffered) {
+    const std::string blob(kMaxOfferedEntryLength, 'x');
+    dict = ListOf({"begin" + blob, " begin" + blob, "x := begin" + blob, "Self.begin" + blob, "beginning",
+                   "x := begun"});
+    FoldedWordList folded;
+    folded.Build(dict, win::CodePage::Cp1252);
+    for (const FoldedWordList* f : std::vector<const FoldedWordList*>{nullptr, &folded}) {
+        dictFolded = f;
+        EXPECT_EQ(Found("beg"), (Words{"beginning"}));
+        EXPECT_EQ(Found("x := beg"), (Words{"begun", "beginning"}));
+        EXPECT_EQ(Found("Self.beg"), (Words{"beginning"}));
+    }
 }
 
 struct LastCharacterCase {

@@ -122,6 +122,23 @@ TEST_F(TwoInstances, WithMergingOffTheLaterSaveWritesItsOwnDictionary) {
     EXPECT_EQ(FileLines("Skrivo.dic"), (Words{"beta", "w0"}));
 }
 
+// The window between reading the file and replacing it: B saving inside A's
+// window would be overwritten by A's rename. With the lock B cannot write
+// there; its words reach the file with its next save.
+TEST_F(TwoInstances, SaveInsideAnothersWindowWaitsForIt) {
+    a.Learn("alpha");
+    b.Learn("beta");
+    std::optional<SaveResult> inside;
+    a.dict.SetSaveWindowHook([&] { inside = b.Save(folder); });
+    EXPECT_EQ(a.Save(folder).outcome, SaveOutcome::Written);
+    ASSERT_TRUE(inside);
+    EXPECT_EQ(inside->outcome, SaveOutcome::Deferred);
+    EXPECT_TRUE(b.dict.DictModified());
+    clock.Advance(100);
+    EXPECT_EQ(b.Save(folder).outcome, SaveOutcome::Written);
+    EXPECT_EQ(OnDisk(), (std::set<std::string>{"alpha", "beta", "w0"}));
+}
+
 TEST_F(TwoInstances, InterleavedLearningSavingAndCheckingLoseNoWord) {
     for (unsigned seed = 1; seed <= 16; ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed));

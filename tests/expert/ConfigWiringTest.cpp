@@ -1,6 +1,8 @@
 // The expert over its stored configuration: the start-up load, and a stored value it cannot read.
 #include <gtest/gtest.h>
 
+#include <sqlite3.h>
+
 #include "config/ConfigStore.h"
 #include "config/ExpertConfig.h"
 #include "expert/SkrivoExpert.h"
@@ -70,6 +72,45 @@ TEST_F(ConfigWiring, AValueOfTheWrongTypeIsReportedAndTheRestLoads) {
     EXPECT_EQ(expert->GetCfg()->SubstList.Count(), 66u);
     // The expert works on: its timer and message hook are installed.
     EXPECT_TRUE(expert->Ready());
+}
+
+// Another program holding the registry's lock: the IDE starts at once with
+// the defaults and says so once; a save waits for the lock from the timer.
+TEST_F(ConfigWiring, LockedRegistryNeitherFreezesNorLosesASave) {
+    {
+        Registry reg;
+        ASSERT_TRUE(reg.OpenKey(kKey, true));
+        reg.WriteInteger("DelayTime", 750);
+    }
+    std::vector<std::string> messages;
+    host->SetModalAnswerer([&](host::TForm& form) {
+        if (host::IControl* label = form.FindComponent("Message")) messages.push_back(label->Caption());
+        form.SetModalResult(host::mrOk);
+    });
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(RegistryPath().c_str(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db, "PRAGMA locking_mode=EXCLUSIVE; BEGIN EXCLUSIVE; SELECT count(*) FROM vals;", nullptr,
+                           nullptr, nullptr),
+              SQLITE_OK);
+    auto expert = Start();
+    EXPECT_EQ(expert->GetCfg()->DelayTime, 250);  // the default
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find("locked"), std::string::npos) << messages[0];
+
+    expert->GetCfg()->WordsList.Add("kept");
+    expert->SaveCfg();  // held up: retried from the timer
+    host.Advance(12000);
+    ASSERT_EQ(messages.size(), 2u) << "a save that keeps failing is reported once";
+    host.Advance(12000);
+    EXPECT_EQ(messages.size(), 2u);
+
+    sqlite3_exec(db, "COMMIT;", nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+    host.Advance(2500);
+    Registry reg;
+    ASSERT_TRUE(reg.OpenKey(kKey, false));
+    EXPECT_EQ(reg.ReadInteger("WordsListCount"), 27);
+    EXPECT_EQ(reg.ReadString("Word26"), "kept");
 }
 
 TEST_F(ConfigWiring, SaveCfgWritesTheRegistryAndThePerUserCopy) {

@@ -3,6 +3,8 @@
 
 #include <QCheckBox>
 
+#include <sys/stat.h>
+
 #include "completion/FixedDictionary.h"
 #include "completion/SelfTeachingDictionary.h"
 #include "config/ExpertConfig.h"
@@ -57,6 +59,37 @@ TEST_F(DictionaryWiring, UnloadSavesALearntDictionaryAndNothingElse) {
     host.Advance(5000);
     { auto expert = Start(); }
     EXPECT_EQ(GetFileWriteTime(DicPath()), before);
+}
+
+// Words that cannot be saved at close are gone for good: the user is told,
+// with the file and the reason, and the read-only file stays as it was.
+TEST_F(DictionaryWiring, ReadOnlyDictionaryIsKeptAndAFailedCloseSaveIsReported) {
+    WriteFileAtomic(DicPath(), "old\r\n");
+    ASSERT_EQ(::chmod(DicPath().c_str(), 0444), 0);
+    std::vector<std::string> messages;
+    host->SetModalAnswerer([&](host::TForm& form) {
+        if (host::IControl* label = form.FindComponent("Message")) messages.push_back(label->Caption());
+        form.SetModalResult(host::mrOk);
+    });
+    {
+        auto expert = Start();
+        expert->Collect("Caption");
+        EXPECT_THROW(expert->SaveDictionary(), FileError);
+        EXPECT_THROW(expert->SaveDictionary(), FileError);
+        ASSERT_EQ(messages.size(), 1u) << "said once while the IDE runs";
+    }
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_NE(messages[1].find(DicPath()), std::string::npos) << messages[1];
+    EXPECT_NE(messages[1].find("read-only"), std::string::npos) << messages[1];
+    EXPECT_EQ(ReadFileBytes(DicPath()), "old\r\n");
+}
+
+TEST_F(DictionaryWiring, StartRemovesTemporaryFilesOfKilledSaves) {
+    const std::string stale = AppPath() + ".Skrivo.dic.~999999999-0.tmp";
+    WriteFileAtomic(stale, "half");
+    ASSERT_TRUE(SetFileWriteTime(stale, 116444736000000000ull));  // 1970
+    auto expert = Start();
+    EXPECT_FALSE(FileExists(stale));
 }
 
 TEST_F(DictionaryWiring, AnotherIdesWordsAreMergedAfterConfirmation) {

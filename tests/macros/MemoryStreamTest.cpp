@@ -43,6 +43,8 @@ TEST(MemoryStream, ShortReadRaisesAndKeepsPosition) {
     EXPECT_EQ(s.ReadBytes(2), "bc");
     char c;
     EXPECT_EQ(s.Read(&c, 1), 0u);  // the lenient read just reports nothing
+    s.SetPosition(9);
+    EXPECT_THROW(s.ReadBytes(0), EStreamError);
 }
 
 TEST(MemoryStream, SeekFromEachOriginAndNeverBeforeTheStart) {

@@ -185,6 +185,21 @@ TEST_F(IniTest, FailuresAreReportedAndKeepTheChanges) {
     EXPECT_THROW(IniFile{dir_.File("folder.sk")}, FileError);
 }
 
+// Reading stops at a NUL; the first write that would drop what follows keeps
+// the whole file beside it first.
+TEST_F(IniTest, TextAfterANulIsKeptBesideTheFileBeforeItIsDropped) {
+    const std::string path = dir_.File("a.sk");
+    const std::string original("[S]\r\nA=1\r\n\0B=2\r\n", 18);
+    WriteFileAtomic(path, original);
+    IniFile ini(path);
+    EXPECT_FALSE(ini.ValueExists("S", "B"));
+    ini.WriteInteger("S", "A", 3);
+    ini.UpdateFile();
+    EXPECT_EQ(ini.KeptBackup(), path + ".bak");
+    EXPECT_EQ(ReadFileBytes(path + ".bak"), original);
+    EXPECT_EQ(ReadFileBytes(path), "[S]\r\nA=3\r\n");
+}
+
 TEST_F(IniTest, LongHexadecimalValuesSurvive) {
     std::string hex;
     for (int i = 0; i < 20000; ++i) hex += "0123456789ABCDEF"[i % 16];

@@ -1,0 +1,39 @@
+#!/bin/sh
+# Writes the seed corpus of every fuzz target: fuzz/make-seeds.sh OUTDIR
+# (one folder per target, a few small valid and near-valid inputs each).
+set -e
+out=${1:?usage: make-seeds.sh OUTDIR}
+seed() {  # seed TARGET NAME PRINTF-FORMAT
+  mkdir -p "$out/$1"
+  printf "$3" > "$out/$1/$2"
+}
+# Dictionaries: two bytes of length, the dictionary in memory, then the file.
+seed fuzz_dictionary plain '\010\000 Caption\r\nbegin\r\nSelf.Caption\r\n Width\r\n'
+seed fuzz_dictionary mixed '\004\000a\rb\nc\r\nd\000hidden\r\n\r\n  x := y\r\n'
+seed fuzz_dictionary empty '\000\000'
+# Configuration copies (".sk").
+seed fuzz_config_copy sample '[Skrivo configuration]\r\nDelayTime=750\r\nWordsListCount=2\r\nWord0=begin\r\nWord1=" I"\r\nSubstCount=1\r\nSubst0From=:i\r\nSubst0To=: Integer\r\nMacrosCount=1\r\nMacro0Name=m\r\nMacro0Shortcut=24581\r\nMacro0Data=00FF10\r\n'
+seed fuzz_config_copy odd '[skrivo CONFIGURATION]\nDirectory='"'"'/x'"'"'\nKeyComplete=0x1F\nWordsListCount=99999999\nMacro0Data=00ff1\n\000Word0=after\r\n'
+seed fuzz_config_copy sections '[Other]\r\nDelayTime=1\r\n[Skrivo configuration]\r\n ConditionsCount = -3 \r\nCondition0=\r\n'
+# Registry rows: kind, name pick (>= 240: a name of its own follows), value.
+seed fuzz_registry_rows counts '\000\011\003\000\000\000\001\012\005begin\002\200\003\000\377\020'
+seed fuzz_registry_rows foreign '\001\360\007Word007\003abc\002\362\005Macro\001x'
+# Hexadecimal macro data.
+seed fuzz_hex_text pairs '00FF10'
+seed fuzz_hex_text odd '00ff1 zz-9A'
+# Memory stream operations: an initial piece, then operations.
+seed fuzz_macro_stream ops '\004abcd\001\003\000\005\002\004\003xyz\007\010\011\006\377\001'
+# Shortcut texts: setting, a 16-bit value, then a text.
+seed fuzz_shortcut_text ctrl '\000\117\140Shift+Ctrl+O'
+seed fuzz_shortcut_text num '\001\145\000Num 5'
+seed fuzz_shortcut_text bracket '\003\333\100Ctrl+['
+# Code-page text.
+seed fuzz_codepage latin 'Gr\374\337e \200 \201\215'
+seed fuzz_codepage cyrillic '\317\360\350\342\345\362 \270\250'
+seed fuzz_codepage utf8 '\320\237\321\200\320\270 \342\202\254 \355\240\200 \300\257'
+# Pascal source with a cursor (two bytes) in front.
+seed fuzz_source_walker unit '\040\000unit U;\r\ninterface\r\nimplementation\r\nprocedure P;\r\nbegin\r\n  if x then begin y := '"'"'a'"'"'; end;\r\n  case k of 1: ; end;\r\nend;\r\nend.'
+seed fuzz_source_walker comments '\005\000{$IFDEF X} (* begin *) // end\r\ntry { } finally end; asm mov end; record end; #13#10'
+# Substitution patterns: edge flag, pattern, replacement, two bytes of length, the text before, the text after.
+seed fuzz_subst_matcher assign '\001\004* :i\011: Integer\003\000x:i'
+seed fuzz_subst_matcher stars '\000\005**a?b\001x\005\000a\r\nxbz \r'
