@@ -144,6 +144,7 @@ public:
     // Completion trigger (SkrivoTrigger.cpp).
     void ModuleModified(TQvNotifier* notifier);
     void Work(std::string S, bool DoSuggest);
+    void RefreshVisibleList(TQvNotifier* notifier);
 
     // Replacement, restore, undo and redo (SkrivoReplace.cpp).
     TQvNotifier* ReplaceWord(int count, const std::string& text);
@@ -223,6 +224,7 @@ protected:
     std::unique_ptr<TfmSuggest> FSggList;
     bool FNotSuggestUntilNext = false;
     bool FHaveSuggestions = false;
+    bool FListFilled = false;  // set by Suggest whenever it fills the list
     bool FShowPending = false;
     int FLineHeight = 0;
     win::TPoint FCaretScreenPos;

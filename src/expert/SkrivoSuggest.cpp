@@ -102,6 +102,7 @@ void TSkrivoExpert::Suggest(std::string S) {
         return;
     }
     list->Fill(result.list);
+    FListFilled = true;
     list->SizeAndPlace(FCaretScreenPos, FLineHeight, HostSuggestScreen(*host));
     if (list->isVisible()) return;
     // The IDE's own list is up: showing ours on top of it would hide the one
