@@ -300,15 +300,15 @@ private:
     void TellDictionaryNotSaved(const std::string& reason, const std::string& consequence);
     void FreeDictionaries();
 
-    // Steps that later capabilities fill (SkrivoCapabilitySteps.cpp).
+    // Subsystems made in Init and freed by the destructor.
     void CreateTipsWizard();          // the pressed-key history and the tips wizard (SkrivoTips.cpp)
     void FreeTipsWizard();
     void CreateSounds();              // SkrivoSound.cpp
     void CreateBookmarks();           // SkrivoBookmarks.cpp
     void StopAndFreeSounds();         // the 12 sound buffers (SkrivoSound.cpp)
-    void FreeSuggestionList();        // TfmSuggest (not while the application terminates)
-    void FreeOwnedLists();            // the tips wizard and the beep player
-    bool MacroExecuting();            // a multi-part macro is being played (its resume state is set)
+    void FreeSuggestionList();        // TfmSuggest (SkrivoLifecycle.cpp)
+    void FreeOwnedLists();            // the tips wizard, the sound player, the bookmarks
+    bool MacroExecuting();            // a multi-part macro is being played (SkrivoMacros.cpp)
 
     // Every key message the dispatch handles records the layout in use (SkrivoConvert.cpp).
     void CollectLocales();

@@ -107,7 +107,7 @@ TSkrivoExpert::~TSkrivoExpert() {
     b("<- TSkrivoExpert.Destroy");
 }
 
-// Destructor step 8: what the expert owns besides the dictionaries.
+// What the expert owns besides the dictionaries.
 void TSkrivoExpert::FreeOwnedLists() {
     FreeTipsWizard();
     FSounds.reset();

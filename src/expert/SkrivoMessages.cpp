@@ -13,8 +13,8 @@ namespace skrivo {
 void TSkrivoExpert::AnyMessage(win::TMsg& msg, bool& handled) {
     if (Ready()) {
         const bool press = msg.message == win::WM_LBUTTONDOWN || msg.message == win::WM_RBUTTONDOWN;
-        // The help window is a later capability; a press while another
-        // window is in front only goes on, as it would with help shown.
+        // A press while another window is in front only goes on to the
+        // hook before ours.
         if (press && !IsEditorForeground()) {
             if (FOldOnMessage) FOldOnMessage(msg, handled);
             return;

@@ -12,7 +12,6 @@
 #include "subst/MatchText.h"
 #include "subst/Replacement.h"
 #include "subst/SubstitutionEngine.h"
-#include "platform/ScopedValue.h"
 
 namespace skrivo {
 
