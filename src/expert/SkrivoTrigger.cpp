@@ -90,11 +90,11 @@ void TSkrivoExpert::RefreshVisibleList(TQvNotifier* notifier) {
         case TriggerAction::Suggest:
             break;
     }
-    FListFilled = false;
+    FListState->FListFilled = false;
     Suggest(d.request);
     // Nothing found keeps a visible list's old content (HideWhenNoSuggestions
     // off); here that content is for another text.
-    if (!FListFilled && list->isVisible()) HideSuggestion(false);
+    if (!FListState->FListFilled && list->isVisible()) HideSuggestion(false);
 }
 
 void TSkrivoExpert::Work(std::string S, bool DoSuggest) {
