@@ -25,6 +25,7 @@ constexpr double kForgotten = 0.01;
 // merely used often (measured with tools/ksr: the weight hardly matters
 // above 16, and below it the pairs are drowned by single words).
 constexpr double kPairWeight = 64.0;
+constexpr double kSeparatorWeight = 4.0;
 
 bool IsSingleWord(std::string_view s) {
     if (s.empty()) return false;
@@ -33,16 +34,30 @@ bool IsSingleWord(std::string_view s) {
     return true;
 }
 
-// The first and the last word of a two-word entry or request ("x := Form":
-// "x" and "Form"); empty views when it holds fewer than two words.
-std::pair<std::string_view, std::string_view> TwoWords(std::string_view s) {
+struct WordsAround {
+    std::string_view previous;   // empty when there are fewer than two words
+    std::string_view separator;  // between them, blanks trimmed ("" for blanks only)
+    std::string_view last;
+};
+
+// The two words of a two-word entry or request: "x := Form" gives "x",
+// ":=" and "Form".
+WordsAround TwoWords(std::string_view s) {
     s = Trim(s);
     std::size_t firstEnd = 0;
     while (firstEnd < s.size() && IsAlphaDigit(s[firstEnd])) ++firstEnd;
     std::size_t lastStart = s.size();
     while (lastStart > 0 && IsAlphaDigit(s[lastStart - 1])) --lastStart;
     if (firstEnd == 0 || lastStart <= firstEnd) return {};
-    return {s.substr(0, firstEnd), s.substr(lastStart)};
+    return {s.substr(0, firstEnd), Trim(s.substr(firstEnd, lastStart - firstEnd)), s.substr(lastStart)};
+}
+
+// What follows a separator ("Name: T", "Self.C") is told apart by it alone:
+// a second, weaker pair keyed by the separator instead of the word.
+std::string SeparatorKey(std::string_view separator) {
+    std::string key("\x02");
+    key += separator;
+    return key;
 }
 
 std::string PairKey(std::string_view previous, std::string_view word) {
@@ -78,8 +93,10 @@ void WordFrecency::Use(std::string_view entry) {
         Count(words_, std::string(word));
         return;
     }
-    const auto [previous, last] = TwoWords(entry);
-    if (!previous.empty()) Count(pairs_, PairKey(previous, last));
+    const WordsAround w = TwoWords(entry);
+    if (w.previous.empty()) return;
+    Count(pairs_, PairKey(w.previous, w.last));
+    Count(pairs_, PairKey(SeparatorKey(w.separator), w.last));
 }
 
 double WordFrecency::Score(std::string_view word) const { return ScoreOf(words_, std::string(word)); }
@@ -110,7 +127,8 @@ void WordFrecency::Load(const std::string& directory) {
         const std::size_t second = key.find('\t');
         if (second == std::string_view::npos) {
             if (IsSingleWord(key)) words_[std::string(key)] = Entry{score, 0};
-        } else if (IsSingleWord(key.substr(0, second)) && IsSingleWord(key.substr(second + 1))) {
+        } else if ((IsSingleWord(key.substr(0, second)) || key.front() == '\x02') &&
+                   IsSingleWord(key.substr(second + 1))) {
             pairs_[std::string(key)] = Entry{score, 0};
         }
     }
@@ -135,11 +153,16 @@ void WordFrecency::Save(const std::string& directory) {
 
 SuggestionListContent WordFrecency::FillList(std::string_view request, const std::vector<Candidate>& candidates,
                                              std::string_view lastWord, bool autoSelectBestWord) const {
-    const std::string_view previous = TwoWords(request).first;
+    const WordsAround context = TwoWords(request);
+    const std::string separator = SeparatorKey(context.separator);
     std::vector<double> scores;
     scores.reserve(candidates.size());
-    for (const Candidate& c : candidates)
-        scores.push_back(Score(c.text) + (previous.empty() ? 0.0 : kPairWeight * Score(previous, c.text)));
+    for (const Candidate& c : candidates) {
+        double score = Score(c.text);
+        if (!context.previous.empty())
+            score += kPairWeight * Score(context.previous, c.text) + kSeparatorWeight * Score(separator, c.text);
+        scores.push_back(score);
+    }
     std::vector<std::size_t> order(candidates.size());
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return scores[a] > scores[b]; });

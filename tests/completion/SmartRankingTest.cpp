@@ -67,6 +67,13 @@ TEST_F(SmartRanking, TheWordUsedAfterThePreviousOneWins) {
     frecency.Use("FDelimiter");
     EXPECT_EQ(Selected(frecency.FillList("read F", Candidates({"FCount", "FDelimiter"}), "F", true)), "FDelimiter");
     EXPECT_EQ(Selected(frecency.FillList("x := F", Candidates({"FCount", "FDelimiter"}), "F", true)), "FCount");
+    // Without that word, the separator before the word still tells types
+    // after a colon from other words.
+    frecency.Use("Name: TChar");
+    frecency.Use("TChar");
+    for (int i = 0; i < 3; ++i) frecency.Use("TObject");
+    EXPECT_EQ(Selected(frecency.FillList("Other: T", Candidates({"TObject", "TChar"}), "T", true)), "TChar");
+    EXPECT_EQ(Selected(frecency.FillList("Other T", Candidates({"TObject", "TChar"}), "T", true)), "TObject");
 }
 
 TEST_F(SmartRanking, UsesFadeWithLaterUses) {
