@@ -6,6 +6,7 @@
 #include "completion/TriggerDecision.h"
 #include "config/ExpertConfig.h"
 #include "expert/SkrivoExpert.h"
+#include "expert/SuggestListState.h"
 #include "platform/ScopedValue.h"
 #include "suggest/SuggestWindow.h"
 
