@@ -136,12 +136,13 @@ bool IdeOnDisplay::Start() {
     env.insert(env.end(), env_.begin(), env_.end());
     pid_ = Spawn(argv, folder_, env);
     if (pid_ <= 0) return false;
+    // A debug build starting beside a busy test run takes its time.
     const bool shown = WaitUntil([this] {
         const auto found = VisibleWindows("Skrivo IDE$");
         if (found.empty()) return false;
         window_ = found.front();
         return true;
-    });
+    }, std::chrono::seconds(25));
     return shown && Activate() && WaitFocused("Skrivo IDE$");
 }
 
