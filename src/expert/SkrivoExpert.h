@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "bridge/QvExpert.h"
-#include "completion/TextFold.h"
+#include "completion/FoldedWordList.h"
 #include "config/OptionChoices.h"
 #include "config/SoundEvents.h"
 #include "convert/TextConversion.h"
