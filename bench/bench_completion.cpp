@@ -2,6 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include <random>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -135,6 +136,60 @@ BENCHMARK(BM_RankAssignment);
 // Many matches: the limit ends the search early and the list is sorted.
 void BM_RankCommonPrefix(benchmark::State& state) { Rank(state, "Cap"); }
 BENCHMARK(BM_RankCommonPrefix);
+
+// The ranking over learnt dictionaries of growing size (and fixed and unit
+// lists a tenth of it): a request that matches nothing reads the most, and
+// the fitted complexity shows how its cost grows with the entries.
+void BM_RankBySize(benchmark::State& state, const char* request) {
+    win::SetACP(win::CodePage::Cp1252);
+    const auto size = static_cast<std::size_t>(state.range(0));
+    const StringList dict = MakeSelfTeaching(size);
+    const StringList fixed = MakeWordList(size / 10, 2);
+    const StringList unit = MakeWordList(size / 10, 3);
+    FoldedWordList dictFolded, fixedFolded, unitFolded;
+    dictFolded.Build(dict, win::CodePage::Cp1252);
+    fixedFolded.Build(fixed, win::CodePage::Cp1252);
+    unitFolded.Build(unit, win::CodePage::Cp1252);
+    SuggestionSources sources;
+    sources.selfTeaching = &dict;
+    sources.fixed = &fixed;
+    sources.selfTeachingFolded = &dictFolded;
+    sources.fixedFolded = &fixedFolded;
+    sources.allUnits = [&] { return std::vector<const StringList*>{&unit}; };
+    sources.unitFolded = [&](const StringList&) { return &unitFolded; };
+    RankingOptions options;
+    options.wordsFromAllUnits = true;
+    options.rules.wordsMaxInList = 1000;
+    for (auto _ : state) {
+        const RankingResult r = RankSuggestions(request, sources, options);
+        benchmark::DoNotOptimize(r.list.items.data());
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK_CAPTURE(BM_RankBySize, NothingMatches, "Self.Cq")->RangeMultiplier(4)->Range(1 << 10, 1 << 16)->Complexity();
+BENCHMARK_CAPTURE(BM_RankBySize, SingleWord, "Fontz")->RangeMultiplier(4)->Range(1 << 10, 1 << 16)->Complexity();
+BENCHMARK_CAPTURE(BM_RankBySize, CommonPrefix, "x := Ca")->RangeMultiplier(4)->Range(1 << 10, 1 << 16)->Complexity();
+
+// Learning a word into a full dictionary whose folded copy is in use: the
+// copy follows the change instead of being folded again.
+void BM_CollectThenRank(benchmark::State& state) {
+    win::SetACP(win::CodePage::Cp1252);
+    SelfTeachingDictionary dict;
+    dict.Entries() = MakeSelfTeaching(50000);
+    const LearningOptions options{true, 50000};
+    SuggestionSources sources;
+    sources.selfTeaching = &std::as_const(dict).Entries();
+    RankingOptions ranking;
+    ranking.fixedDictionary = false;
+    std::size_t n = 0;
+    for (auto _ : state) {
+        dict.Collect("Fresh" + std::to_string(n++), options);
+        sources.selfTeachingFolded = &std::as_const(dict).FoldedEntries();
+        const RankingResult r = RankSuggestions("x := Fre", sources, ranking);
+        benchmark::DoNotOptimize(r.candidates.data());
+    }
+}
+BENCHMARK(BM_CollectThenRank)->Unit(benchmark::kMicrosecond);
 
 void BM_Merge50000Lines(benchmark::State& state) {
     const StringList dict = MakeSelfTeaching(50000);

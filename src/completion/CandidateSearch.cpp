@@ -2,6 +2,7 @@
 #include "completion/CandidateSearch.h"
 
 #include <cstring>
+#include <string.h>  // memrchr
 
 #include "completion/RequestText.h"
 #include "source/CharClasses.h"
@@ -21,12 +22,6 @@ bool SkippedAsContext(std::string_view entry, std::size_t requestLength) {
 
 int EffectiveWordsMaxInList(int configured) {
     return configured < 1 ? kDefaultWordsMaxInList : configured;
-}
-
-bool CandidateSearch::AllWordCharacters(std::string_view s) const {
-    for (char c : s)
-        if (!IsWordChar(c)) return false;
-    return true;
 }
 
 std::size_t CandidateSearch::FindFirstSeparator(std::string_view s) const {
@@ -73,24 +68,33 @@ void CandidateSearch::SetRequest(std::string_view s) {
 }
 
 void CandidateSearch::SearchList(const StringList& list, bool fromSelfTeaching, const FoldedWordList* folded) {
-    if (folded && folded->Count() != list.Count()) folded = nullptr;
-    if (!(folded ? PrefixPhase(list, *folded, fromSelfTeaching) : PrefixPhase(list, fromSelfTeaching))) return;
+    if (folded && folded->Count() == list.Count() && folded->CodePage() == win::GetACP()) {
+        SearchList(*folded, fromSelfTeaching);
+        return;
+    }
+    FoldedWordList own;
+    own.Build(list, win::GetACP());
+    SearchList(own, fromSelfTeaching);
+}
+
+void CandidateSearch::SearchList(const FoldedWordList& list, bool fromSelfTeaching) {
+    if (!PrefixPhase(list, fromSelfTeaching)) return;
 
     // Narrowing: drop the previous word. A request of one word, or one whose
     // separator part is only blanks, is searched for single words.
     const std::size_t separator = FindFirstSeparator(s_);
     if (separator == std::string::npos) {
-        SingleWordPhase(list, folded, fromSelfTeaching);
+        SingleWordPhase(list, fromSelfTeaching);
         return;
     }
     const std::string rest = s_.substr(separator);
     if (IsBlankText(rest)) {
         SetRequest(rest);
-        SingleWordPhase(list, folded, fromSelfTeaching);
+        SingleWordPhase(list, fromSelfTeaching);
         return;
     }
     SetRequest(Trim(rest));
-    if (!(folded ? ContextPhase(list, *folded, fromSelfTeaching) : ContextPhase(list, fromSelfTeaching))) return;
+    if (!ContextPhase(list, fromSelfTeaching)) return;
 
     // Then the last word alone.
     if (IsWordChar(s_.front())) return;
@@ -99,107 +103,13 @@ void CandidateSearch::SearchList(const StringList& list, bool fromSelfTeaching, 
     const std::string_view lastPart = Trim(std::string_view(s_).substr(wordStart));
     if (lastPart.empty()) return;
     SetRequest(std::string(lastPart));
-    if (folded)
-        LastWordPhase(list, *folded, fromSelfTeaching);
-    else
-        LastWordPhase(list, fromSelfTeaching);
+    LastWordPhase(list, fromSelfTeaching);
 }
 
-// Entries that begin with the whole request. False when the limit ended the
-// search of this list.
-bool CandidateSearch::PrefixPhase(const StringList& list, bool fromSelfTeaching) {
-    for (std::size_t i = 0; i < list.Count(); ++i) {
-        if (Full()) return false;
-        const std::string& e = list[i];
-        // Length and prefix first: they reject nearly every entry.
-        if (e.size() <= s_.size() || TooLongToOffer(e) || !fold_.StartsWith(e, lowS_)) continue;
-        if (SkippedAsContext(e, s_.size())) continue;
-        AddCandidate(e, false, i, fromSelfTeaching);
-    }
-    return true;
-}
-
-// Every entry that is a single word (a leading blank allowed) longer than the
-// request. It does not compare with the request and ignores the limit:
-// restricting to words that start with the typed text is left to
-// OnlyWordsMatching1st.
-void CandidateSearch::SingleWordPhase(const StringList& list, bool fromSelfTeaching) {
-    // Such an entry reduces to its trimmed text or to nothing, so the
-    // first-characters filter can be applied before the costlier tests; on
-    // large unit dictionaries it rejects nearly every entry.
-    const bool mustStartWithLastWord = rules_.onlyWordsMatching1st && !lastWord_.empty();
-    for (std::size_t i = 0; i < list.Count(); ++i) {
-        const std::string& e = list[i];
-        if (e.size() <= s_.size() || TooLongToOffer(e)) continue;  // trimming only shortens it
-        const std::string_view t = Trim(e);
-        if (t.empty() || t.size() <= s_.size()) continue;
-        if (mustStartWithLastWord && !fold_.StartsWith(t, lowLastWord_)) continue;
-        if (AllWordCharacters(t)) AddCandidate(e, false, i, fromSelfTeaching);
-    }
-}
-
-// With OnlyWordsMatching1st only entries whose trimmed text starts with the
-// last word can pass, so the folded copy's index hands out just those, in
-// list order; this phase has no limit to stop at.
-void CandidateSearch::SingleWordPhase(const StringList& list, const FoldedWordList* folded, bool fromSelfTeaching) {
-    const bool mustStartWithLastWord = rules_.onlyWordsMatching1st && !lastWord_.empty();
-    if (!folded || !mustStartWithLastWord) {
-        SingleWordPhase(list, fromSelfTeaching);
-        return;
-    }
-    for (const std::uint32_t i : folded->TrimmedStartingWith(static_cast<unsigned char>(lowLastWord_[0]))) {
-        const std::string& e = list[i];
-        if (e.size() <= s_.size() || TooLongToOffer(e)) continue;
-        const std::string_view t = Trim(e);
-        if (t.empty() || t.size() <= s_.size()) continue;
-        if (!fold_.StartsWith(t, lowLastWord_)) continue;
-        if (AllWordCharacters(t)) AddCandidate(e, false, i, fromSelfTeaching);
-    }
-}
-
-// Entries holding the separator part of the request anywhere.
-bool CandidateSearch::ContextPhase(const StringList& list, bool fromSelfTeaching) {
-    const bool keepSeparators = !rules_.doNotSuggestSeparators;
-    for (std::size_t i = 0; i < list.Count(); ++i) {
-        if (Full()) return false;
-        const std::string& e = list[i];
-        if (e.size() <= s_.size() || TooLongToOffer(e)) continue;
-        std::size_t p = fold_.Find(e, lowS_);
-        while (p != std::string_view::npos && InsideWord(e, p)) {
-            const std::size_t next = fold_.Find(std::string_view(e).substr(p + 1), lowS_);
-            p = next == std::string_view::npos ? next : p + 1 + next;
-        }
-        if (p == std::string_view::npos || SkippedAsContext(e, s_.size())) continue;
-        AddCandidate(std::string_view(e).substr(p), keepSeparators, i, fromSelfTeaching);
-    }
-    return true;
-}
-
-// Entries beginning with the last word (after a leading blank, for single
-// remembered words), cut after the word they continue.
-void CandidateSearch::LastWordPhase(const StringList& list, bool fromSelfTeaching) {
-    const std::size_t n = s_.size();
-    for (std::size_t i = 0; i < list.Count(); ++i) {
-        if (Full()) return;
-        const std::string_view e = list[i];
-        if (n + 1 >= e.size() || TooLongToOffer(e)) continue;
-        // Neither a match at the start nor one after a leading blank.
-        if (e.front() != ' ' && fold_.Lower(e.front()) != static_cast<unsigned char>(lowS_.front())) continue;
-        if (IsBlankText(e)) continue;
-        if (e.front() == ' ') {
-            if (fold_.StartsWith(e.substr(1), lowS_)) AddCandidate(e.substr(1), false, i, fromSelfTeaching);
-            continue;
-        }
-        if (!fold_.StartsWith(e, lowS_)) continue;
-        std::size_t cut = n;
-        while (cut < e.size() && IsWordChar(e[cut])) ++cut;
-        AddCandidate(e.substr(0, cut), false, i, fromSelfTeaching);
-    }
-}
-
-// The phases again over the folded copy: the same tests in an order that
-// rejects most entries on their folded length and first characters, before
-// the entry itself is read.
+// Each phase visits only the entries its index says can match, from the top
+// of the list down, and stops at the limit exactly where a walk over every
+// entry would: a phase that fills the list on any entry but the last ends
+// the search of the list, one that fills it on the last lets it go on.
 
 namespace {
 
@@ -213,128 +123,177 @@ bool FoldedStartsWith(std::string_view lowText, std::string_view lowPrefix) {
     return std::memcmp(lowText.data(), lowPrefix.data(), lowPrefix.size()) == 0;
 }
 
-}  // namespace
-
-bool CandidateSearch::PrefixPhase(const StringList& list, const FoldedWordList& folded, bool fromSelfTeaching) {
-    const std::size_t n = s_.size();
-    if (lowS_.empty()) {
-        for (std::size_t i = 0; i < list.Count(); ++i) {
-            if (Full()) return false;
-            const std::string& e = list[i];
-            if (e.size() <= n || SkippedAsContext(e, n)) continue;
-            AddCandidate(e, false, i, fromSelfTeaching);
-        }
-        return true;
-    }
-    // Only entries starting with the request's first character can match.
-    // The whole search stops when the limit is reached before the last
-    // entry, exactly as a walk over every entry would notice it.
-    if (Full()) return list.Count() == 0;
-    for (const std::uint32_t i : folded.StartingWith(static_cast<unsigned char>(lowS_[0]))) {
-        const std::string_view low = folded[i];
-        if (low.size() <= n || !FoldedStartsWith(low, lowS_)) continue;
-        const std::string& e = list[i];
-        if (SkippedAsContext(e, n)) continue;
-        AddCandidate(e, false, i, fromSelfTeaching);
-        if (Full()) return i + 1 >= list.Count();
-    }
-    return true;
+// Visits the live slots of ascending lists from the top of the list down
+// (highest slot first) until visit returns false. With two lists a slot
+// in both is visited once.
+template <typename Visit>
+void VisitTopDown(const FoldedWordList& list, const std::vector<FoldedWordList::Slot>& slots, Visit&& visit) {
+    for (std::size_t k = slots.size(); k-- > 0;)
+        if (list.Alive(slots[k]) && !visit(slots[k])) return;
 }
 
-bool CandidateSearch::ContextPhase(const StringList& list, const FoldedWordList& folded, bool fromSelfTeaching) {
+template <typename Visit>
+void VisitAllTopDown(const FoldedWordList& list, Visit&& visit) {
+    for (FoldedWordList::Slot s = list.SlotEnd(); s-- > 0;)
+        if (list.Alive(s) && !visit(s)) return;
+}
+
+}  // namespace
+
+// Entries that begin with the whole request. False when the limit ended the
+// search of this list.
+bool CandidateSearch::PrefixPhase(const FoldedWordList& list, bool fromSelfTeaching) {
+    const std::size_t n = s_.size();
+    if (Full()) return list.Count() == 0;
+    bool goOn = true;
+    auto visit = [&](Slot s) {
+        const std::string_view low = list.Folded(s);
+        if (low.size() <= n || !FoldedStartsWith(low, lowS_)) return true;
+        const std::string_view e = list.Original(s);
+        if (SkippedAsContext(e, n)) return true;
+        AddCandidate(e, false, list, s, fromSelfTeaching);
+        if (Full()) goOn = list.IsLast(s);
+        return !Full();
+    };
+    if (lowS_.empty())
+        VisitAllTopDown(list, visit);
+    else
+        VisitTopDown(list, list.StartingWith(lowS_), visit);
+    return goOn;
+}
+
+// Every entry that is a single word (a leading blank allowed) longer than the
+// request. It does not compare with the request and ignores the limit:
+// restricting to words that start with the typed text is left to
+// OnlyWordsMatching1st, and with it only the words starting with the last
+// word's first character are visited.
+void CandidateSearch::SingleWordPhase(const FoldedWordList& list, bool fromSelfTeaching) {
+    const std::size_t n = s_.size();
+    const bool mustStartWithLastWord = rules_.onlyWordsMatching1st && !lastWord_.empty();
+    auto visit = [&](Slot s) {
+        const std::string_view e = list.Original(s);
+        const std::string_view t = Trim(e);
+        if (t.size() <= n) return true;
+        if (mustStartWithLastWord && !fold_.StartsWith(t, lowLastWord_)) return true;
+        AddCandidate(e, false, list, s, fromSelfTeaching);
+        return true;
+    };
+    if (mustStartWithLastWord)
+        VisitTopDown(list, list.SingleWordsStartingWith(static_cast<unsigned char>(lowLastWord_[0])), visit);
+    else
+        VisitTopDown(list, list.SingleWords(), visit);
+}
+
+// Entries holding the separator part of the request anywhere: one search
+// backwards over all entries end to end, which meets the entries from the
+// top of the list down. A hit that runs over the end of its entry is no hit;
+// an entry that holds the text is offered from its first occurrence.
+bool CandidateSearch::ContextPhase(const FoldedWordList& list, bool fromSelfTeaching) {
     const bool keepSeparators = !rules_.doNotSuggestSeparators;
     const std::size_t n = s_.size();
     if (Full()) return list.Count() == 0;
+    auto offer = [&](Slot s, std::size_t at) {
+        const std::string_view e = list.Original(s);
+        if (SkippedAsContext(e, n)) return true;
+        AddCandidate(e.substr(at), keepSeparators, list, s, fromSelfTeaching);
+        return !Full();
+    };
     if (lowS_.empty()) {
-        for (std::size_t i = 0; i < list.Count(); ++i) {
-            if (Full()) return false;
-            const std::string& e = list[i];
-            if (e.size() <= n || SkippedAsContext(e, n)) continue;
-            AddCandidate(e, keepSeparators, i, fromSelfTeaching);
-        }
-        return true;
+        bool goOn = true;
+        VisitAllTopDown(list, [&](Slot s) {
+            if (list.Folded(s).size() <= n || offer(s, 0)) return true;
+            goOn = list.IsLast(s);
+            return false;
+        });
+        return goOn;
     }
-    // One search over all entries end to end; a hit that runs over the end
-    // of its entry is no hit, and after the first hit of an entry the search
-    // goes on with the next entry, as a walk entry by entry would.
-    const std::string_view block = folded.Block();
-    std::size_t from = 0;
-    while (from < block.size()) {
-        const std::size_t hit = block.find(lowS_, from);
-        if (hit == std::string_view::npos) break;
-        const std::size_t i = folded.EntryAt(hit);
-        const std::size_t entryEnd = folded.Start(i + 1);
-        if (hit + n > entryEnd) {
-            from = hit + 1;
+    const std::string_view block = list.Block();
+    const char* const base = block.data();
+    // The scan looks for the text's rarest byte, k characters into it: a
+    // separator like ":" sits in a third of all learnt entries.
+    std::size_t k = 0;
+    for (std::size_t i = 1; i < n; ++i)
+        if (list.ByteCount(static_cast<unsigned char>(lowS_[i])) < list.ByteCount(static_cast<unsigned char>(lowS_[k])))
+            k = i;
+    // Matches are looked for at the positions before top.
+    std::size_t top = block.size() >= n ? block.size() - n + 1 : 0;
+    Slot s = list.SlotEnd();  // one past the slot holding the last match, from above
+    while (top > 0) {
+        const void* found = memrchr(base + k, lowS_[k], top);
+        if (!found) break;
+        const auto hit = static_cast<std::size_t>(static_cast<const char*>(found) - base) - k;
+        while (list.Start(s - 1) > hit) --s;
+        const Slot slot = s - 1;
+        const std::string_view low = list.Folded(slot);
+        const std::size_t entryStart = list.Start(slot);
+        if (hit + n > entryStart + low.size() || std::memcmp(base + hit, lowS_.data(), n) != 0) {
+            top = hit;
             continue;
         }
-        const std::string& e = list[i];
-        if (InsideWord(e, hit - folded.Start(i))) {
-            from = hit + 1;
-            continue;
-        }
-        from = entryEnd;
-        if (e.size() <= n || SkippedAsContext(e, n)) continue;
-        AddCandidate(std::string_view(e).substr(hit - folded.Start(i)), keepSeparators, i, fromSelfTeaching);
-        if (Full()) return i + 1 >= list.Count();
+        top = entryStart;
+        if (!list.Alive(slot) || low.size() <= n) continue;
+        // With whole words only, the first occurrence that starts a word.
+        const std::string_view e = list.Original(slot);
+        std::size_t at = low.find(lowS_);
+        while (at != std::string_view::npos && InsideWord(e, at)) at = low.find(lowS_, at + 1);
+        if (at == std::string_view::npos) continue;
+        if (!offer(slot, at)) return list.IsLast(slot);
     }
     return true;
 }
 
-void CandidateSearch::LastWordPhase(const StringList& list, const FoldedWordList& folded, bool fromSelfTeaching) {
+// Entries beginning with the last word (after a leading blank, for single
+// remembered words), cut after the word they continue.
+void CandidateSearch::LastWordPhase(const FoldedWordList& list, bool fromSelfTeaching) {
     const std::size_t n = s_.size();
-    auto visit = [&](std::size_t i) {
-        const std::string_view low = folded[i];
-        if (n + 1 >= low.size()) return;
-        if (!FoldedStartsWith(low, lowS_) && !FoldedStartsWith(low.substr(1), lowS_)) return;
-        const std::string_view e = list[i];
-        if (IsBlankText(e)) return;
+    auto visit = [&](Slot s) {
+        const std::string_view low = list.Folded(s);
+        if (n + 1 >= low.size()) return true;
+        if (!FoldedStartsWith(low, lowS_) && !FoldedStartsWith(low.substr(1), lowS_)) return true;
+        const std::string_view e = list.Original(s);
+        if (IsBlankText(e)) return true;
         if (e.front() == ' ') {
-            if (fold_.StartsWith(e.substr(1), lowS_)) AddCandidate(e.substr(1), false, i, fromSelfTeaching);
-            return;
+            if (FoldedStartsWith(low.substr(1), lowS_)) AddCandidate(e.substr(1), false, list, s, fromSelfTeaching);
+        } else if (FoldedStartsWith(low, lowS_)) {
+            std::size_t cut = n;
+            while (cut < e.size() && IsWordChar(e[cut])) ++cut;
+            AddCandidate(e.substr(0, cut), false, list, s, fromSelfTeaching);
         }
-        if (!fold_.StartsWith(e, lowS_)) return;
-        std::size_t cut = n;
-        while (cut < e.size() && IsWordChar(e[cut])) ++cut;
-        AddCandidate(e.substr(0, cut), false, i, fromSelfTeaching);
+        return !Full();
     };
+    if (Full()) return;
     if (lowS_.empty()) {
-        for (std::size_t i = 0; i < list.Count(); ++i) {
-            if (Full()) return;
-            visit(i);
-        }
+        VisitAllTopDown(list, visit);
         return;
     }
-    // Only entries starting with the last word's first character, or with a
-    // blank and then that character, can match; visited in list order.
-    const auto c = static_cast<unsigned char>(lowS_[0]);
-    const std::vector<std::uint32_t>& direct = folded.StartingWith(c);
-    const std::vector<std::uint32_t>& afterBlank = folded.BlankThen(c);
-    std::size_t a = 0, b = 0;
-    while (a < direct.size() || b < afterBlank.size()) {
-        if (Full()) return;
-        std::uint32_t i;
-        if (b >= afterBlank.size() || (a < direct.size() && direct[a] < afterBlank[b])) {
-            i = direct[a++];
-        } else if (a >= direct.size() || afterBlank[b] < direct[a]) {
-            i = afterBlank[b++];
+    // Only entries starting with the last word's first characters, or with
+    // a blank and then those, can match: the two indexes merged.
+    const std::vector<Slot>& direct = list.StartingWith(lowS_);
+    const std::vector<Slot>& afterBlank = list.BlankThen(lowS_);
+    std::size_t a = direct.size(), b = afterBlank.size();
+    while (a > 0 || b > 0) {
+        Slot s;
+        if (b == 0 || (a > 0 && direct[a - 1] > afterBlank[b - 1])) {
+            s = direct[--a];
+        } else if (a == 0 || afterBlank[b - 1] > direct[a - 1]) {
+            s = afterBlank[--b];
         } else {
-            i = direct[a++];
-            ++b;
+            s = direct[--a];
+            --b;
         }
-        visit(i);
+        if (list.Alive(s) && !visit(s)) return;
     }
 }
 
-void CandidateSearch::AddCandidate(std::string_view entry, bool keepSeparators, std::size_t index,
-                                   bool fromSelfTeaching) {
+void CandidateSearch::AddCandidate(std::string_view entry, bool keepSeparators, const FoldedWordList& list,
+                                   Slot slot, bool fromSelfTeaching) {
     const std::string_view d = ReduceToEnd(entry, keepSeparators);
     if (IsBlankText(d)) return;
     if (rules_.doNotSuggestShorter > 0 && d.size() < static_cast<std::size_t>(rules_.doNotSuggestShorter)) return;
     if (rules_.doNotListWordItself && d == lastWord_) return;
     if (rules_.onlyWordsMatching1st && !lastWord_.empty() && !fold_.StartsWith(d, lowLastWord_)) return;
     if (!known_.emplace(d).second) return;
-    candidates_.push_back({std::string(d), fromSelfTeaching ? static_cast<int>(index) : 0});
+    candidates_.push_back({std::string(d), fromSelfTeaching ? static_cast<int>(list.Position(slot)) : 0});
 }
 
 }  // namespace skrivo

@@ -8,7 +8,7 @@
 #include <unordered_set>
 #include <vector>
 
-#include "completion/TextFold.h"
+#include "completion/FoldedWordList.h"
 #include "platform/StringList.h"
 
 namespace skrivo {
@@ -49,9 +49,11 @@ public:
     CandidateSearch& operator=(const CandidateSearch&) = delete;
 
     // SuggestFromList: every phase over one list. fromSelfTeaching marks the
-    // candidates with their entry's index. folded, when given, is the list
-    // lower-cased in the active code page; it changes nothing but the speed.
+    // candidates with their entry's index. folded is the list lower-cased in
+    // the active code page, as the dictionaries keep it; without it (or with
+    // one that does not match the list) a copy is folded for this search.
     void SearchList(const StringList& list, bool fromSelfTeaching, const FoldedWordList* folded = nullptr);
+    void SearchList(const FoldedWordList& list, bool fromSelfTeaching);
 
     bool Full() const { return candidates_.size() >= limit_; }
     const std::vector<Candidate>& Candidates() const { return candidates_; }
@@ -61,18 +63,16 @@ public:
     const std::string& Request() const { return s_; }
 
 private:
-    bool PrefixPhase(const StringList& list, bool fromSelfTeaching);
-    bool PrefixPhase(const StringList& list, const FoldedWordList& folded, bool fromSelfTeaching);
-    void SingleWordPhase(const StringList& list, const FoldedWordList* folded, bool fromSelfTeaching);
-    void SingleWordPhase(const StringList& list, bool fromSelfTeaching);
-    bool ContextPhase(const StringList& list, bool fromSelfTeaching);
-    bool ContextPhase(const StringList& list, const FoldedWordList& folded, bool fromSelfTeaching);
-    void LastWordPhase(const StringList& list, bool fromSelfTeaching);
-    void LastWordPhase(const StringList& list, const FoldedWordList& folded, bool fromSelfTeaching);
-    void AddCandidate(std::string_view entry, bool keepSeparators, std::size_t index, bool fromSelfTeaching);
+    using Slot = FoldedWordList::Slot;
+    bool PrefixPhase(const FoldedWordList& list, bool fromSelfTeaching);
+    void SingleWordPhase(const FoldedWordList& list, bool fromSelfTeaching);
+    bool ContextPhase(const FoldedWordList& list, bool fromSelfTeaching);
+    void LastWordPhase(const FoldedWordList& list, bool fromSelfTeaching);
+    // The entry's position is looked up only for a candidate that is kept.
+    void AddCandidate(std::string_view entry, bool keepSeparators, const FoldedWordList& list, Slot slot,
+                      bool fromSelfTeaching);
     void SetRequest(std::string_view s);
     bool IsWordChar(char c) const { return wordChars_[static_cast<unsigned char>(c)]; }
-    bool AllWordCharacters(std::string_view s) const;
     std::size_t FindFirstSeparator(std::string_view s) const;
     std::size_t FindFirstWordCharacter(std::string_view s) const;
     std::string_view ReduceToEnd(std::string_view entry, bool keepSeparators) const;

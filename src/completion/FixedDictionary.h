@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "completion/TextFold.h"
+#include "completion/FoldedWordList.h"
 
 #include "platform/Clock.h"
 #include "platform/StringList.h"

@@ -2,6 +2,7 @@
 #include "completion/SelfTeachingDictionary.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <stdexcept>
 
 #include "completion/DictionaryFiles.h"
@@ -20,6 +21,19 @@ bool SameText(const StringList& a, const StringList& b) {
     return a.Lines() == b.Lines() || a.Text() == b.Text();
 }
 
+// Whether the lines joined with CR LF, as the file holds them, are text;
+// without joining them: the lines usually differ at the first one.
+bool JoinsTo(const StringList& list, std::string_view text) {
+    std::size_t at = 0;
+    for (const std::string& line : list.Lines()) {
+        if (text.size() - at < line.size() + 2 || text.compare(at, line.size(), line) != 0 ||
+            text.compare(at + line.size(), 2, "\r\n") != 0)
+            return false;
+        at += line.size() + 2;
+    }
+    return at == text.size();
+}
+
 bool CannotBeStoredAsOneLine(std::string_view word) {
     return word.find_first_of(std::string_view("\0\r\n", 3)) != std::string_view::npos;
 }
@@ -33,6 +47,14 @@ bool WrittenLater(FileTime fileTime, FileTime knownTime) {
 
 int EffectiveDictionaryLimit(int configured) {
     return configured < 1 ? kDefaultDictionaryLimit : configured;
+}
+
+std::optional<SelfTeachingDictionary::FileStamp> SelfTeachingDictionary::StampOf(const std::string& path) {
+    const auto time = GetFileWriteTime(path);
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (!time || error || size == kUnknownSize) return std::nullopt;
+    return FileStamp{*time, size};
 }
 
 const CaseFold& SelfTeachingDictionary::Fold() {
@@ -75,23 +97,36 @@ bool SelfTeachingDictionary::Collect(std::string_view word, const LearningOption
     if (found != entries.end() && found == entries.begin() && *found == word) return false;
     // Copied before the entries move: word may be one of them.
     std::string learnt(word);
-    ++version_;
+    const std::uint64_t before = version_++;
+    dictModified_ = true;
+    // The folded copy repeats the change instead of folding every entry
+    // again at the next request: learning happens at every finished word.
     if (found != entries.end()) {
+        const auto position = static_cast<std::size_t>(found - entries.begin());
         std::rotate(entries.begin(), found, found + 1);
         entries.front() = std::move(learnt);
-        dictModified_ = true;
+        folded_.Follow(before, version_, [&](FoldedWordList& f) { f.MoveToTop(position, entries.front()); });
         return true;
     }
     entries.insert(entries.begin(), std::move(learnt));
-    dictModified_ = true;
     const auto limit = static_cast<std::size_t>(EffectiveDictionaryLimit(options.dictionaryLimit));
     if (entries.size() > limit) entries.resize(limit);
+    folded_.Follow(before, version_, [&](FoldedWordList& f) {
+        f.PutOnTop(entries.front());
+        f.KeepFirst(entries.size());
+    });
     return true;
+}
+
+void SelfTeachingDictionary::MoveToTop(std::size_t index) {
+    if (index == 0 || index >= entries_.Count()) return;
+    const std::uint64_t before = version_++;
+    entries_.Move(index, 0);
+    folded_.Follow(before, version_, [&](FoldedWordList& f) { f.MoveToTop(index, entries_[0]); });
 }
 
 SaveResult SelfTeachingDictionary::SaveDictionary(const std::string& directory, bool autoMergeWhenChanged,
                                                   SaveOccasion occasion) {
-    ++version_;
     SaveResult result;
     if (!dictModified_) return result;
     // A confirmation or progress dialog is up: writing now would pre-empt the
@@ -116,6 +151,7 @@ SaveResult SelfTeachingDictionary::SaveDictionary(const std::string& directory, 
         onDisk.SetText(ReadFileBytes(*existing));
         std::string diskText = onDisk.Text();
         if (!seenFileText_ || diskText != *seenFileText_) {
+            ++version_;
             const MergeOutcome merged = MergeLines(entries_, onDisk.Lines());
             if (merged.failed)
                 throw std::runtime_error("Cannot take in the entries of " + *existing + ": " + merged.error);
@@ -132,6 +168,10 @@ SaveResult SelfTeachingDictionary::SaveDictionary(const std::string& directory, 
 
     dictModified_ = false;
     loadFailed_ = false;
+    if (const auto stamp = StampOf(path))
+        knownFile_ = KnownFile{*stamp, text};
+    else
+        knownFile_.reset();
     seenFileText_ = std::move(text);
     const auto writeTime = GetFileWriteTime(path);
     dictTime_ = writeTime ? *writeTime : SystemClock().Now();
@@ -148,12 +188,25 @@ CheckResult SelfTeachingDictionary::CheckDicChanged(const std::string& directory
 
     result.dictionary = DictionaryCheck::NoFile;
     if (const auto path = FindDictionaryFile(directory, kSelfTeachingDictionaryName)) {
-        StringList onDisk;
-        onDisk.LoadFromFile(*path);
-        const auto writeTime = GetFileWriteTime(*path);
-        if (SameText(onDisk, entries_)) {
+        // The check runs every few timer ticks while the user types; a file
+        // that has not changed since it was last read or written is not read
+        // again (a 50,000-entry file would stall the keystroke that meets it).
+        const auto stamp = StampOf(*path);
+        std::optional<FileTime> writeTime;
+        if (!stamp || !knownFile_ || !(knownFile_->stamp == *stamp)) {
+            StringList onDisk;
+            onDisk.LoadFromFile(*path);
+            writeTime = GetFileWriteTime(*path);
+            knownFile_ = KnownFile{stamp.value_or(FileStamp{}), onDisk.Text()};
+            // Without a stamp the text cannot be recognised next time.
+            if (!stamp) knownFile_->stamp.size = kUnknownSize;
+        } else {
+            writeTime = stamp->time;
+        }
+        const std::string& diskText = knownFile_->text;
+        if (JoinsTo(entries_, diskText)) {
             result.dictionary = DictionaryCheck::Unchanged;
-            seenFileText_ = onDisk.Text();
+            seenFileText_ = diskText;
         } else if (!writeTime || !WrittenLater(*writeTime, dictTime_)) {
             result.dictionary = DictionaryCheck::NotNewer;
         } else {
@@ -172,7 +225,7 @@ CheckResult SelfTeachingDictionary::CheckDicChanged(const std::string& directory
             } else {
                 // The user turned this state of the file down; a later save
                 // writes over it as it always has.
-                seenFileText_ = onDisk.Text();
+                seenFileText_ = diskText;
                 result.dictionary = DictionaryCheck::Declined;
             }
             dictTime_ = SystemClock().Now();

@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "completion/DictionaryMerge.h"
-#include "completion/TextFold.h"
+#include "completion/FoldedWordList.h"
 #include "platform/Clock.h"
 #include "platform/StringList.h"
 
@@ -132,6 +132,10 @@ public:
     // line and are not learnt. True when the entries changed.
     bool Collect(std::string_view word, const LearningOptions& options);
 
+    // Puts the entry at index on top, as an accepted suggestion does; the
+    // dictionary counts as modified only through learning, as before.
+    void MoveToTop(std::size_t index);
+
     // Writes the entries to "Skrivo.dic" (atomically, CR LF lines) when they
     // were modified. With automatic merging on, entries another instance saved
     // since this one last read or wrote the file are first taken in as the
@@ -176,6 +180,21 @@ private:
     bool loadFailed_ = false;
 
     std::function<void()> saveWindowHook_;
+
+    // The file as last read by a check or written by a save, known by its
+    // write time and size: the periodic check reads only a changed file.
+    struct FileStamp {
+        FileTime time = 0;
+        std::uintmax_t size = 0;
+        friend bool operator==(const FileStamp&, const FileStamp&) = default;
+    };
+    static constexpr std::uintmax_t kUnknownSize = ~std::uintmax_t{0};
+    static std::optional<FileStamp> StampOf(const std::string& path);
+    struct KnownFile {
+        FileStamp stamp;
+        std::string text;  // as its lines joined with CR LF
+    };
+    std::optional<KnownFile> knownFile_;
 
     // Bumped by every path that may change the entries.
     std::uint64_t version_ = 0;

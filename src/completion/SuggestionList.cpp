@@ -2,7 +2,9 @@
 #include "completion/SuggestionRanking.h"
 
 #include <algorithm>
+#include <utility>
 
+#include "platform/AnsiSortKey.h"
 #include "platform/CodePage.h"
 
 namespace skrivo {
@@ -21,10 +23,13 @@ SuggestionListContent FillSuggestionList(const std::vector<Candidate>& candidate
             break;
         }
 
-    std::stable_sort(content.items.begin(), content.items.end(),
-                     [](const SuggestionItem& a, const SuggestionItem& b) {
-                         return win::AnsiCompareText(a.text, b.text) < 0;
-                     });
+    // One key per item: weighing both texts at every comparison of a
+    // thousand-word list costs more than the whole search.
+    std::vector<std::pair<std::string, SuggestionItem>> keyed;
+    keyed.reserve(content.items.size());
+    for (SuggestionItem& item : content.items) keyed.emplace_back(win::AnsiSortKey(item.text), std::move(item));
+    std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 0; i < keyed.size(); ++i) content.items[i] = std::move(keyed[i].second);
 
     auto mark = [&](int index) {
         if (autoSelectBestWord)

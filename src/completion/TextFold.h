@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "platform/CodePage.h"
 #include "platform/StringList.h"
@@ -63,54 +62,6 @@ private:
     // when several do (a letter and its capital): lets Find hand the search
     // for a separator to memchr.
     std::array<short, 256> onlySource_{};
-};
-
-// A word list lower-cased once into one buffer, entry i at the same length
-// and offsets as the original (an entry too long to offer folds to nothing): the phases compare folded text in place and
-// walk a single block of memory instead of every entry's own allocation.
-class FoldedWordList {
-public:
-    void Build(const StringList& list, win::CodePage cp);
-    std::size_t Count() const { return offsets_.empty() ? 0 : offsets_.size() - 1; }
-    std::string_view operator[](std::size_t i) const {
-        return std::string_view(text_).substr(offsets_[i], offsets_[i + 1] - offsets_[i]);
-    }
-    win::CodePage CodePage() const { return codePage_; }
-
-    // All entries folded end to end, and where entry i starts in it; a search
-    // for a text inside entries can run over the whole block at once.
-    std::string_view Block() const { return text_; }
-    std::size_t Start(std::size_t i) const { return offsets_[i]; }
-    // The entry whose folded text holds the block position (Count() past the end).
-    std::size_t EntryAt(std::size_t blockPos) const;
-
-    // The entries whose folded text starts with c, in list order; and those
-    // that start with a blank followed by c. A prefix search needs to visit
-    // only these instead of every entry.
-    const std::vector<std::uint32_t>& StartingWith(unsigned char c) const { return startingWith_[c]; }
-    const std::vector<std::uint32_t>& BlankThen(unsigned char c) const { return blankThen_[c]; }
-    // The entries whose first character above the blank (code 32) folds to c.
-    const std::vector<std::uint32_t>& TrimmedStartingWith(unsigned char c) const { return trimmedStartingWith_[c]; }
-
-private:
-    std::string text_;
-    std::vector<std::size_t> offsets_;
-    win::CodePage codePage_ = win::CodePage::Cp1252;
-    std::array<std::vector<std::uint32_t>, 256> startingWith_;
-    std::array<std::vector<std::uint32_t>, 256> blankThen_;
-    std::array<std::vector<std::uint32_t>, 256> trimmedStartingWith_;
-};
-
-// The folded copy of a list that changes rarely, rebuilt only when the
-// owner's version number or the active code page moved since the last build.
-class FoldedWordCache {
-public:
-    const FoldedWordList& Get(const StringList& list, std::uint64_t version) const;
-
-private:
-    mutable FoldedWordList folded_;
-    mutable std::uint64_t builtVersion_ = 0;
-    mutable bool built_ = false;
 };
 
 // Blanks and control characters (codes 0 to 32) count as white space at the

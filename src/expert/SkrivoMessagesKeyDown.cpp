@@ -1,4 +1,6 @@
 // TSkrivoExpert's key-down handling: the key table, the placeholder jumps and Accept.
+#include <utility>
+
 #include "bridge/Diagnostics.h"
 #include "bridge/QvNotifier.h"
 #include "completion/SelfTeachingDictionary.h"
@@ -152,11 +154,10 @@ void TSkrivoExpert::Accept(bool& handled) {
         // ReplaceWord has already taught FDict the word, which shifts its
         // entries: the stored index may point at another word by now, so the
         // word is looked up again by its text.
-        StringList& entries = FDict->Entries();
-        const int now = entries.IndexOf(word);
+        const int now = std::as_const(*FDict).Entries().IndexOf(word);
         if (now > 0) {
             Rpt("Moving <", word, "> to top - because it is used for replace");
-            entries.Move(static_cast<std::size_t>(now), 0);
+            FDict->MoveToTop(static_cast<std::size_t>(now));
         }
     }
     handled = true;

@@ -3,7 +3,7 @@
 
 #include <unordered_map>
 
-#include "completion/TextFold.h"
+#include "completion/FoldedWordList.h"
 #include "platform/WinTypes.h"
 
 namespace skrivo {

@@ -1,8 +1,10 @@
 // The sort order of ANSI texts: letters regardless of case first, then accents, then lower case before upper.
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
+#include "platform/AnsiSortKey.h"
 #include "platform/CodePage.h"
 #include "platform/CodePageTables.h"
 
@@ -123,6 +125,25 @@ int AnsiCompareText(std::string_view a, std::string_view b) {
     // order total so sorting stays stable and deterministic.
     int r = a.compare(b);
     return r < 0 ? -1 : (r > 0 ? 1 : 0);
+}
+
+std::string AnsiSortKey(std::string_view s) {
+    const WeightTable& w = Weights(GetACP());
+    std::string key;
+    key.reserve(s.size() * 6 + 2);
+    auto put16 = [&](std::uint16_t v) {
+        key.push_back(static_cast<char>(v >> 8));
+        key.push_back(static_cast<char>(v & 0xFF));
+    };
+    // Primary weights are never 0, so the closing 0 puts a text before every
+    // longer one it begins. Texts equal there have equal lengths, so the
+    // later levels need no end mark.
+    for (char c : s) put16(w[static_cast<unsigned char>(c)].primary);
+    put16(0);
+    for (char c : s) put16(w[static_cast<unsigned char>(c)].secondary);
+    for (char c : s) key.push_back(static_cast<char>(w[static_cast<unsigned char>(c)].tertiary));
+    key.append(s);
+    return key;
 }
 
 }  // namespace skrivo::win

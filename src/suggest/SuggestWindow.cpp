@@ -22,8 +22,6 @@ constexpr int kInitialClientHeight = 114;
 // "MS Sans Serif" 8 pt at 96 pixels per inch: a font height of -11. Pixels,
 // not points, so the list keeps its size on screens of any density.
 constexpr int kListFontPixels = 11;
-// Bounds the caption width cache; far above what a session of typing shows.
-constexpr qsizetype kMaxCachedCaptionWidths = 8192;
 // The caption's distance from the row's left edge. The list is as wide as
 // the widest caption (bold, as the selected row draws it) and 8 pixels, of
 // which the border takes two and the column's spare one: 3 here leaves the
@@ -78,30 +76,34 @@ void TfmSuggest::Fill(const SuggestionListContent& content) {
     lvWords->SetItemFocused(content.focused);
 }
 
+// A caption's width is the sum of its characters' advances, as the system's
+// text width has always been measured (no kerning between them): a table of
+// 256 advances serves every caption, where shaping each of a thousand new
+// captions on every key would cost more than everything else the key does.
+const std::array<int, 256>& TfmSuggest::CharWidths() const {
+    const QFont& font = lvWords->font();
+    const win::CodePage cp = win::GetACP();
+    if (!charWidthsValid_ || font != charWidthsFont_ || cp != charWidthsCodePage_) {
+        const QFontMetrics metrics(font);
+        for (int c = 0; c < 256; ++c)
+            charWidths_[c] = c == 0 ? 0 : metrics.horizontalAdvance(ToScreenText(std::string(1, static_cast<char>(c))));
+        charWidthsFont_ = font;
+        charWidthsCodePage_ = cp;
+        charWidthsValid_ = true;
+    }
+    return charWidths_;
+}
+
 int TfmSuggest::CaptionWidth(const std::string& caption) const {
-    return QFontMetrics(lvWords->font()).horizontalAdvance(ToScreenText(caption));
+    const std::array<int, 256>& widths = CharWidths();
+    int width = 0;
+    for (char c : caption) width += widths[static_cast<unsigned char>(c)];
+    return width;
 }
 
 int TfmSuggest::WidestCaptionWidth() const {
-    // Shaping a hundred captions costs more than the whole ranking, while
-    // consecutive keystrokes mostly show the same words again.
-    const QFont& font = lvWords->font();
-    if (!captionWidthsValid_ || font != captionWidthsFont_) {
-        captionWidths_.clear();
-        captionWidthsFont_ = font;
-        captionWidthsValid_ = true;
-    }
-    if (captionWidths_.size() > kMaxCachedCaptionWidths) captionWidths_.clear();
-    std::optional<QFontMetrics> metrics;
     int widest = 0;
-    for (const QString& caption : lvWords->ScreenCaptions()) {
-        auto it = captionWidths_.constFind(caption);
-        if (it == captionWidths_.constEnd()) {
-            if (!metrics) metrics.emplace(font);
-            it = captionWidths_.insert(caption, metrics->horizontalAdvance(caption));
-        }
-        widest = std::max(widest, it.value());
-    }
+    for (int i = 0; i < lvWords->Count(); ++i) widest = std::max(widest, CaptionWidth(lvWords->Caption(i)));
     return widest;
 }
 

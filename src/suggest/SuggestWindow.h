@@ -1,17 +1,19 @@
 // The suggestion list window TfmSuggest: a borderless, always-on-top form with the owner-drawn word list lvWords, and the mailbox of sound requests.
 #pragma once
 
+#include <array>
+
 #include <functional>
 #include <string>
 
 #include <QFont>
-#include <QHash>
 #include <QString>
 
 #include "completion/SuggestPlacement.h"
 #include "completion/SuggestionRanking.h"
 #include "config/SoundEvents.h"
 #include "host/api/Form.h"
+#include "platform/CodePage.h"
 #include "suggest/SuggestListView.h"
 
 class QPainter;
@@ -68,11 +70,13 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // Widths of screen captions in captionWidthsFont_; emptied when the list's
-    // font changes.
-    mutable QHash<QString, int> captionWidths_;
-    mutable QFont captionWidthsFont_;
-    mutable bool captionWidthsValid_ = false;
+    // The advance of each ANSI character in charWidthsFont_ and the code page
+    // they were measured in; measured again when either changes.
+    const std::array<int, 256>& CharWidths() const;
+    mutable std::array<int, 256> charWidths_{};
+    mutable QFont charWidthsFont_;
+    mutable win::CodePage charWidthsCodePage_ = win::CodePage::Cp1252;
+    mutable bool charWidthsValid_ = false;
 };
 
 // The screen as the placement needs it, from the running host.

@@ -55,6 +55,19 @@ TEST_F(CheckDicChanged, NewerDifferentFileIsMergedAndTheTimeMovesOn) {
     EXPECT_EQ(Check().dictionary, DictionaryCheck::Unchanged);
 }
 
+// The check remembers the file it read last and does not read it again
+// while its time and size stay; learning in between must not make the known
+// file look new, and a rewrite of the same size must still be seen.
+TEST_F(CheckDicChanged, KnownFileIsJudgedWithoutReadingAndARewriteOfTheSameSizeIsSeen) {
+    EXPECT_EQ(Check().dictionary, DictionaryCheck::Unchanged);
+    ASSERT_TRUE(dict.Collect("word", {}));
+    EXPECT_EQ(Check().dictionary, DictionaryCheck::NotNewer);
+    EXPECT_EQ(Check().dictionary, DictionaryCheck::NotNewer);
+    OtherInstanceWrites("mind\r\n");  // as long as the file it replaces
+    EXPECT_EQ(Check().dictionary, DictionaryCheck::Merged);
+    EXPECT_EQ(dict.Entries().IndexOf("mind"), 0);
+}
+
 TEST_F(CheckDicChanged, EqualTextNeverMergesWhateverItsTime) {
     OtherInstanceWrites("mine\r\n");  // newer, same text
     const FileTime before = dict.DictTime();

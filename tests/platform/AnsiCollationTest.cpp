@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/AnsiSortKey.h"
 #include "platform/CodePage.h"
 
 namespace skrivo::win {
@@ -70,6 +71,18 @@ TEST_F(Collation, OrderIsTotalAndAntisymmetric) {
             ASSERT_EQ(ab, -ba) << a << " / " << b;
             ASSERT_EQ(ab == 0, a == b) << a << " / " << b;
         }
+    }
+}
+
+TEST_F(Collation, SortKeysCompareAsTheTexts) {
+    for (CodePage cp : {CodePage::Cp1252, CodePage::Cp1251}) {
+        SetACP(cp);
+        std::vector<std::string> words = {"", "ab", "aB", "Ab", "AB", "a", "abc", "a b", "a\xE9", "\xC0\xE0", "z9", "Z10"};
+        for (int b = 1; b < 256; b += 3) words.push_back(std::string(1, static_cast<char>(b)) + "a");
+        auto sign = [](int v) { return (v > 0) - (v < 0); };
+        for (const auto& a : words)
+            for (const auto& b : words)
+                ASSERT_EQ(sign(AnsiSortKey(a).compare(AnsiSortKey(b))), sign(AnsiCompareText(a, b))) << a << " / " << b;
     }
 }
 

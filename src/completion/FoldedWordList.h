@@ -1,0 +1,133 @@
+// A word list lower-cased once and indexed by first characters, updated in place as words are learnt.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "completion/TextFold.h"
+#include "platform/CodePage.h"
+#include "platform/StringList.h"
+
+namespace skrivo {
+
+// The copy is kept in the order entries were put on top of their list, the
+// newest last: learning a word (put on top, perhaps the oldest dropped) then
+// costs an append and a mark, where a copy in list order would move every
+// entry. Each entry lives in a slot numbered in that order; walking the
+// slots downwards visits the list from its top. Slots of entries that left
+// the list stay in place, marked dead, until the slots run out and the copy
+// is packed.
+//
+// Entries too long to offer are kept as empty text: the search never reads
+// them, as it never offers them.
+class FoldedWordList {
+public:
+    using Slot = std::uint32_t;
+
+    void Build(const StringList& list, win::CodePage cp);
+
+    // The list's own changes, mirrored: a new entry on top; the entry at a
+    // position moved to the top in a new spelling; everything from count on
+    // dropped.
+    void PutOnTop(std::string_view entry);
+    void MoveToTop(std::size_t position, std::string_view spelling);
+    void KeepFirst(std::size_t count);
+
+    std::size_t Count() const { return live_; }
+    win::CodePage CodePage() const { return codePage_; }
+
+    // Slots run from 0 to SlotEnd(); dead ones are to be skipped.
+    Slot SlotEnd() const { return static_cast<Slot>(alive_.size()); }
+    bool Alive(Slot s) const { return alive_[s] != 0; }
+    std::string_view Folded(Slot s) const { return std::string_view(folded_).substr(starts_[s], Length(s)); }
+    std::string_view Original(Slot s) const { return std::string_view(original_).substr(starts_[s], Length(s)); }
+    // The entry's index in the list (0 = top).
+    std::size_t Position(Slot s) const;
+    // No live entry follows it in the list.
+    bool IsLast(Slot s) const { return s == oldest_; }
+
+    // All slots' folded text end to end, and where slot s starts in it: a
+    // search for a text inside entries runs over the block at once.
+    std::string_view Block() const { return folded_; }
+    std::size_t Start(Slot s) const { return starts_[s]; }
+    // How often the folded byte occurs in the block: a search looks for the
+    // rarest byte of what it seeks.
+    std::size_t ByteCount(unsigned char c) const { return byteCount_[c]; }
+
+    // Slots in ascending order (list order is the reverse): entries whose
+    // folded text starts with c; those starting with a blank and then c;
+    // entries that are one word, perhaps between blanks; and those of them
+    // whose word starts with c.
+    const std::vector<Slot>& StartingWith(unsigned char c) const { return startingWith_[c]; }
+    const std::vector<Slot>& BlankThen(unsigned char c) const { return blankThen_[c]; }
+    // The same by the first two characters of a folded prefix (one when it
+    // is shorter): a superset of the entries starting with it, far smaller
+    // than the first character's.
+    const std::vector<Slot>& StartingWith(std::string_view lowPrefix) const;
+    const std::vector<Slot>& BlankThen(std::string_view lowPrefix) const;
+    const std::vector<Slot>& SingleWords() const { return singleWords_; }
+    const std::vector<Slot>& SingleWordsStartingWith(unsigned char c) const { return singleStartingWith_[c]; }
+
+private:
+    std::size_t Length(Slot s) const { return starts_[s + 1] - starts_[s]; }
+    // Fills the copy from entries given oldest first.
+    template <typename OldestFirst>
+    void Assign(const OldestFirst& entries, std::size_t count);
+    void Append(std::string_view entry);
+    void Kill(Slot s);
+    void Pack();
+    // Live slots up to and including s.
+    std::size_t AliveUpTo(Slot s) const;
+    // The live slot with `rank` live slots up to and including it (1-based).
+    Slot SlotOfRank(std::size_t rank) const;
+
+    CaseFold fold_;
+    std::array<bool, 256> wordChars_{};
+    win::CodePage codePage_ = win::CodePage::Cp1252;
+    std::string folded_;
+    std::string original_;
+    std::vector<std::uint32_t> starts_{0};  // one more than the slots: the end of the last
+    std::vector<std::uint8_t> alive_;
+    // Counts of live slots (a Fenwick tree) for the positions of entries
+    // after slots died in the middle; sized for the slots before a pack.
+    std::vector<std::uint32_t> tree_;
+    std::array<std::size_t, 256> byteCount_{};
+    std::size_t live_ = 0;
+    Slot oldest_ = 0;
+    std::array<std::vector<Slot>, 256> startingWith_;
+    std::array<std::vector<Slot>, 256> blankThen_;
+    std::array<std::vector<Slot>, 256> singleStartingWith_;
+    std::unordered_map<std::uint16_t, std::vector<Slot>> startingWithPair_;
+    std::unordered_map<std::uint16_t, std::vector<Slot>> blankThenPair_;
+    std::vector<Slot> singleWords_;
+};
+
+// The folded copy of a list, rebuilt only when the owner's version number or
+// the active code page moved since the last build; an owner that mirrors a
+// change in the copy itself (Follow) spares the rebuild.
+class FoldedWordCache {
+public:
+    const FoldedWordList& Get(const StringList& list, std::uint64_t version) const;
+
+    // The owner changed its list from version `before` to `after` in a way
+    // `mirror` repeats on the copy; a copy not built for `before` is left to
+    // be rebuilt.
+    template <typename Mirror>
+    void Follow(std::uint64_t before, std::uint64_t after, Mirror&& mirror) {
+        if (!built_ || builtVersion_ != before || folded_.CodePage() != win::GetACP()) return;
+        mirror(folded_);
+        builtVersion_ = after;
+    }
+
+private:
+    mutable FoldedWordList folded_;
+    mutable std::uint64_t builtVersion_ = 0;
+    mutable bool built_ = false;
+};
+
+}  // namespace skrivo
