@@ -147,6 +147,7 @@ public:
     // Completion trigger (SkrivoTrigger.cpp).
     void ModuleModified(TQvNotifier* notifier);
     void Work(std::string S, bool DoSuggest);
+    void RefreshVisibleList(TQvNotifier* notifier);
 
     // Replacement, restore, undo and redo (SkrivoReplace.cpp).
     TQvNotifier* ReplaceWord(int count, const std::string& text);

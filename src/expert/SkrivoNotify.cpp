@@ -25,6 +25,7 @@ void TSkrivoExpert::Notify(TQvNotifier* notifier, host::TNotifyCode code) {
             FLastModified = notifier;
             FLastEditPos = notifier->GetEditPos();
             ResetTimer();
+            RefreshVisibleList(notifier);
             break;
         case host::ncAfterSave: {
             if (SaveRequestedByFileSave(GetCfg()->AutoSave, FDict->LastSaveTick(), win::GetTickCount()))

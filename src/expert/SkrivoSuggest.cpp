@@ -104,6 +104,7 @@ void TSkrivoExpert::Suggest(std::string S) {
         return;
     }
     list->Fill(result.list);
+    FListState->FListFilled = true;
     list->SizeAndPlace(FListState->FCaretScreenPos, FListState->FLineHeight, HostSuggestScreen(*host));
     if (list->isVisible()) return;
     // The IDE's own list is up: showing ours on top of it would hide the one

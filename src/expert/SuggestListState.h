@@ -14,6 +14,7 @@ struct TSuggestListState {
     bool FShowPendingMouse = false;
     bool FForceShow = false;
     bool FHaveWordsPlayed = false;
+    bool FListFilled = false;  // set by Suggest whenever it fills the list
     int FLineHeight = 0;
     win::TPoint FCaretScreenPos;
     // Where the editor stood on the screen when the list was placed: the list

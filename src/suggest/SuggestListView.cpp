@@ -89,7 +89,7 @@ public:
         const int row = index.row();
         const TOwnerDrawState state{row == view_.selected_, row == view_.focused_};
         painter->save();
-        CallFromHost("the suggestion list's drawing", [&] { view_.OnDrawItem(*painter, row, option.rect, state); });
+        CallFromHost("the suggestion list's drawing", [&] { view_.OnDrawItem(*painter, row, view_.DrawnRowRect(option.rect), state); });
         painter->restore();
     }
     QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override {
@@ -165,7 +165,7 @@ QString TSuggestListView::ScreenCaption(int index) const { return Valid(index) ?
 const QList<QString>& TSuggestListView::ScreenCaptions() const { return model_->ScreenCaptions(); }
 
 void TSuggestListView::UpdateRow(int index) {
-    if (Valid(index)) viewport()->update(visualRect(model_->index(index, 0)));
+    if (Valid(index)) viewport()->update(DrawnRowRect(visualRect(model_->index(index, 0))));
 }
 
 void TSuggestListView::MoveMark(int& mark, int index) {
@@ -197,6 +197,13 @@ int TSuggestListView::ClientHeight() const { return height() - 2 * frameWidth();
 int TSuggestListView::VisibleRowCount() const { return std::max(ClientHeight(), 0) / kSuggestRowHeight; }
 
 bool TSuggestListView::RowFullyInView(const QRect& row) const { return row.top() >= 0 && row.bottom() < ClientHeight(); }
+
+QRect TSuggestListView::DrawnRowRect(const QRect& row) const {
+    QRect drawn = row;
+    const int below = ClientHeight() - (row.bottom() + 1);
+    if (below > 0 && below < kSuggestRowHeight) drawn.setBottom(ClientHeight() - 1);
+    return drawn;
+}
 
 void TSuggestListView::MakeVisible(int index) {
     if (!Valid(index)) return;

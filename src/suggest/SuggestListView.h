@@ -103,6 +103,9 @@ private:
     bool Valid(int index) const { return index >= 0 && index < Count(); }
     int ClientHeight() const;
     bool RowFullyInView(const QRect& row) const;
+    // A row as drawn: the bottom row also takes the pixels under it that are
+    // too few for another row, so its highlight reaches the border.
+    QRect DrawnRowRect(const QRect& row) const;
 
     SuggestItemModel* model_ = nullptr;  // a child of the list, which owns it
     Delegate* delegate_ = nullptr;       // likewise

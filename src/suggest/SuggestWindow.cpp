@@ -24,9 +24,12 @@ constexpr int kInitialClientHeight = 114;
 constexpr int kListFontPixels = 11;
 // Bounds the caption width cache; far above what a session of typing shows.
 constexpr qsizetype kMaxCachedCaptionWidths = 8192;
-// The caption sits this far inside its row.
-constexpr int kTextIndentX = 4;
-constexpr int kTextIndentY = 1;
+// The caption's distance from the row's left edge. The list is as wide as
+// the widest caption (bold, as the selected row draws it) and 8 pixels, of
+// which the border takes two and the column's spare one: 3 here leaves the
+// widest caption 2 pixels clear of the highlight's right edge, inside the
+// dotted focus mark on both sides.
+constexpr int kTextIndentX = 3;
 
 }  // namespace
 
@@ -155,7 +158,10 @@ void TfmSuggest::lvWordsDrawItem(QPainter& canvas, int index, const QRect& rect,
     canvas.setFont(font);
     canvas.setPen(text);
     canvas.setClipRect(rect);
-    canvas.drawText(rect.adjusted(kTextIndentX, kTextIndentY, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+    // Centred in the row's own height: the bottom row's rectangle also takes
+    // the pixels under it.
+    const QRect textRect(rect.left() + kTextIndentX, rect.top(), rect.width() - kTextIndentX, kSuggestRowHeight);
+    canvas.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                     lvWords->ScreenCaption(index));
 
     if (state.focused) {
