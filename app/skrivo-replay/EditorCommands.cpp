@@ -64,6 +64,10 @@ void AddEditorCommands(CommandTable& table) {
     table.Add({"print", 0, 0, "", [](Session& s, const ScriptArgs&) {
                    s.Out() << ShowControlCharacters(s.ToUtf8(MarkCursor(ReadFrontText(s)))) << '\n';
                }});
+
+    // A program driving the runner through a pipe waits for this line to
+    // know that everything before it was done and written.
+    table.Add({"echo", 1, 1, "TEXT", [](Session& s, const ScriptArgs& a) { s.Out() << a[0] << std::endl; }});
 }
 
 }  // namespace skrivo::replay

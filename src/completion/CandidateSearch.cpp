@@ -164,7 +164,11 @@ bool CandidateSearch::ContextPhase(const StringList& list, bool fromSelfTeaching
         if (Full()) return false;
         const std::string& e = list[i];
         if (e.size() <= s_.size() || TooLongToOffer(e)) continue;
-        const std::size_t p = fold_.Find(e, lowS_);
+        std::size_t p = fold_.Find(e, lowS_);
+        while (p != std::string_view::npos && InsideWord(e, p)) {
+            const std::size_t next = fold_.Find(std::string_view(e).substr(p + 1), lowS_);
+            p = next == std::string_view::npos ? next : p + 1 + next;
+        }
         if (p == std::string_view::npos || SkippedAsContext(e, s_.size())) continue;
         AddCandidate(std::string_view(e).substr(p), keepSeparators, i, fromSelfTeaching);
     }
@@ -264,8 +268,12 @@ bool CandidateSearch::ContextPhase(const StringList& list, const FoldedWordList&
             from = hit + 1;
             continue;
         }
-        from = entryEnd;
         const std::string& e = list[i];
+        if (InsideWord(e, hit - folded.Start(i))) {
+            from = hit + 1;
+            continue;
+        }
+        from = entryEnd;
         if (e.size() <= n || SkippedAsContext(e, n)) continue;
         AddCandidate(std::string_view(e).substr(hit - folded.Start(i)), keepSeparators, i, fromSelfTeaching);
         if (Full()) return i + 1 >= list.Count();

@@ -22,6 +22,9 @@ struct CandidateRules {
     bool doNotListWordItself = true;
     bool onlyWordsMatching1st = true;
     bool doNotSuggestSeparators = true;
+    // The context search takes a hit only where a word begins, so that the
+    // tail of a longer word ("fter" of "after") is never offered.
+    bool wholeWordsOnly = false;
 };
 
 // A limit below 1 (only a hand-edited configuration gives one) would end every
@@ -73,6 +76,9 @@ private:
     std::size_t FindFirstSeparator(std::string_view s) const;
     std::size_t FindFirstWordCharacter(std::string_view s) const;
     std::string_view ReduceToEnd(std::string_view entry, bool keepSeparators) const;
+    bool InsideWord(std::string_view entry, std::size_t at) const {
+        return rules_.wholeWordsOnly && at > 0 && IsWordChar(entry[at - 1]) && IsWordChar(entry[at]);
+    }
 
     // The letter table copied once per search: the phases classify every
     // character of every entry.

@@ -69,6 +69,7 @@ bool SelfTeachingDictionary::Collect(std::string_view word, const LearningOption
     // Lengths first: most entries differ in length, and this scan runs over
     // up to the whole dictionary for every finished word.
     const auto found = std::find_if(entries.begin(), entries.end(), [&](const std::string& e) {
+        if (options.keepCaseApart) return e == word;
         return e.size() == word.size() && fold.Lower(e[0]) == fold.Lower(word[0]) && fold.Equal(e, word);
     });
     if (found != entries.end() && found == entries.begin() && *found == word) return false;

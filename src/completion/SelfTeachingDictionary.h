@@ -28,6 +28,8 @@ int EffectiveDictionaryLimit(int configured);
 struct LearningOptions {
     bool selfTeaching = true;
     int dictionaryLimit = kDefaultDictionaryLimit;
+    // Spellings that differ only in case stay separate entries.
+    bool keepCaseApart = false;
 };
 
 // The two options the merge confirmation can switch off, as references into

@@ -1,6 +1,7 @@
 // The order in which the word lists are searched, and the decision on what the list shows.
 #include "completion/SuggestionRanking.h"
 
+#include "completion/SmartRanking.h"
 #include "source/CharClasses.h"
 
 namespace skrivo {
@@ -42,7 +43,10 @@ RankingResult RankSuggestions(std::string_view request, const SuggestionSources&
         result.decision = SuggestDecision::NothingFound;
     } else {
         result.decision = SuggestDecision::Fill;
-        result.list = FillSuggestionList(result.candidates, result.lastWord, options.autoSelectBestWord);
+        const bool autoSelect = options.autoSelectBestWord;
+        result.list = options.frecency
+                          ? options.frecency->FillList(request, result.candidates, result.lastWord, autoSelect)
+                          : FillSuggestionList(result.candidates, result.lastWord, autoSelect);
     }
     return result;
 }

@@ -15,6 +15,8 @@ namespace skrivo {
 // ExceedWordsMax: what a search that reaches WordsMaxInList does.
 enum TExceedWordsMax : int { ewmStopAndShow = 0, ewmDoNotSuggest = 1 };
 
+class WordFrecency;
+
 struct RankingOptions {
     bool selfTeaching = true;
     bool fixedDictionary = true;
@@ -23,6 +25,8 @@ struct RankingOptions {
     int exceedWordsMax = ewmStopAndShow;
     bool autoSelectBestWord = true;
     CandidateRules rules;
+    // Smart ranking: the list ordered and its best word chosen by use.
+    const WordFrecency* frecency = nullptr;
 };
 
 // The word lists, most relevant first. Local dictionaries are built on first

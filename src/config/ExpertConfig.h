@@ -105,6 +105,9 @@ struct TExpertConfig {
     bool OnlyWordsMatching1st = false;
     bool DoNotSuggestSeparators = false;
     bool AutoSelectBestWord = false;
+    // Learning after hide-after words, " S"/" I" only after a colon, whole
+    // words from the context search, case kept apart, the list by use.
+    bool SmartRanking = false;
     bool HideAfterWords = false;
     bool WordsCaseSensitive = false;
     StringList WordsList;  // hide-after words; "!" in front switches one off

@@ -170,6 +170,7 @@ const auto kOptions = std::to_array<OptionDef>({
     Bool("UseSubstitutions", &C::UseSubstitutions, true),
     List("SubstCount", OptionKind::SubstList),
     List("MacrosCount", OptionKind::MacroList),
+    Bool("SmartRanking", &C::SmartRanking, false),
     Bool("SearchInHints", &C::SearchInHints, false, ofNotStored | ofKeepOnReset),
 });
 

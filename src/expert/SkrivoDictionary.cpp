@@ -7,6 +7,7 @@
 #include "completion/FixedDictionary.h"
 #include "completion/LocalDictionary.h"
 #include "completion/SelfTeachingDictionary.h"
+#include "completion/SmartRanking.h"
 #include "config/ExpertConfig.h"
 #include "expert/SkrivoExpert.h"
 #include "expert/StoreFailures.h"
@@ -22,6 +23,7 @@ void TSkrivoExpert::CreateDictionaries() {
     FDict = std::make_unique<SelfTeachingDictionary>();
     Rpt("FDict created");
     FFixedDict = std::make_unique<FixedDictionary>();
+    FFrecency = std::make_unique<WordFrecency>();
 }
 
 // A dictionary file that cannot be read must not keep the IDE from starting;
@@ -43,16 +45,23 @@ void TSkrivoExpert::LoadDictionaries() {
     } catch (const std::exception& e) {
         Rpt("Skrivo.dic not loaded: ", e.what());
     }
+    try {
+        FFrecency->Load(cfg.Directory);
+    } catch (const std::exception& e) {
+        Rpt("Word ranking not loaded: ", e.what());
+    }
 }
 
 void TSkrivoExpert::FreeDictionaries() {
     FDict.reset();
     FFixedDict.reset();
+    FFrecency.reset();
 }
 
 void TSkrivoExpert::Collect(const std::string& word) {
     const TExpertConfig& cfg = *GetCfg();
-    FDict->Collect(word, LearningOptions{cfg.SelfTeaching, cfg.DictionaryLimit});
+    FDict->Collect(word, LearningOptions{cfg.SelfTeaching, cfg.DictionaryLimit, cfg.SmartRanking});
+    if (cfg.SmartRanking && cfg.SelfTeaching) FFrecency->Use(word);
 }
 
 void TSkrivoExpert::LoadfixedDic() { FFixedDict->LoadfixedDic(GetCfg()->Directory); }
@@ -90,6 +99,8 @@ void TSkrivoExpert::SaveDictionaryOn(SaveOccasion occasion) {
     if (result.takenIn > 0) Rpt("Entries saved by another IDE taken in: ", std::to_string(result.takenIn));
     if (result.backup) Rpt("Text after a NUL byte kept in ", *result.backup);
     if (result.outcome == SaveOutcome::Deferred) Rpt("Dictionary save deferred");
+    // The ranking is only kept while it is used; an old version ignores the file.
+    if (cfg.SmartRanking && FFrecency->Modified()) FFrecency->Save(cfg.Directory);
 }
 
 void TSkrivoExpert::TellDictionaryNotSaved(const std::string& reason, const std::string& consequence) {

@@ -23,6 +23,7 @@ class ConfigStore;
 class SelfTeachingDictionary;
 enum class SaveOccasion;
 class FixedDictionary;
+class WordFrecency;
 class TfmSuggest;
 class TLayoutConverter;
 class TKeyboardMacros;
@@ -221,6 +222,7 @@ protected:
     std::unique_ptr<ConfigStore> FConfig;
     std::unique_ptr<SelfTeachingDictionary> FDict;
     std::unique_ptr<FixedDictionary> FFixedDict;
+    std::unique_ptr<WordFrecency> FFrecency;  // used with SmartRanking
     std::unique_ptr<TfmSuggest> FSggList;
     std::unique_ptr<subst::SubstitutionEngine> FSubst;
     std::unique_ptr<TKeyboardMacros> FMacros;

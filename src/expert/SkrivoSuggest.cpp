@@ -4,6 +4,7 @@
 #include "bridge/QvNotifier.h"
 #include "completion/FixedDictionary.h"
 #include "completion/SelfTeachingDictionary.h"
+#include "completion/SmartRanking.h"
 #include "suggest/SuggestWindow.h"
 #include "completion/SuggestionRanking.h"
 #include "config/ExpertConfig.h"
@@ -18,7 +19,7 @@ namespace skrivo {
 
 namespace {
 
-RankingOptions RankingOptionsOf(const TExpertConfig& cfg) {
+RankingOptions RankingOptionsOf(const TExpertConfig& cfg, const WordFrecency& frecency) {
     RankingOptions options;
     options.selfTeaching = cfg.SelfTeaching;
     options.fixedDictionary = cfg.FixedDictionary;
@@ -31,6 +32,10 @@ RankingOptions RankingOptionsOf(const TExpertConfig& cfg) {
     options.rules.doNotListWordItself = cfg.DoNotListWordItself;
     options.rules.onlyWordsMatching1st = cfg.OnlyWordsMatching1st;
     options.rules.doNotSuggestSeparators = cfg.DoNotSuggestSeparators;
+    if (cfg.SmartRanking) {
+        options.rules.wholeWordsOnly = true;
+        options.frecency = &frecency;
+    }
     return options;
 }
 
@@ -92,7 +97,7 @@ void TSkrivoExpert::Suggest(std::string S) {
         return current ? &NotifierDictionary(current) : nullptr;
     };
     sources.unitFolded = [this](const StringList& words) { return UnitWordsFolded(words); };
-    const RankingResult result = RankSuggestions(S, sources, RankingOptionsOf(cfg));
+    const RankingResult result = RankSuggestions(S, sources, RankingOptionsOf(cfg, *FFrecency));
 
     TfmSuggest* list = GetSggList();
     if (result.decision == SuggestDecision::HideExceeded) {

@@ -29,6 +29,7 @@ TriggerOptions TriggerOptionsOf(const TExpertConfig& cfg) {
     options.hideAfterSpace = cfg.HideAfterSpace;
     options.hideAfterSemicolon = cfg.HideAfterSemicolon;
     options.hideAfterSeparator = cfg.HideAfterSeparator;
+    options.smart = cfg.SmartRanking;
     return options;
 }
 
