@@ -3,7 +3,6 @@
 
 #include <unistd.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <random>
@@ -55,37 +54,16 @@ void BM_ToAsciiEx(benchmark::State& state) {
 }
 BENCHMARK(BM_ToAsciiEx);
 
-// Converting a 20-character word typed in the wrong layout.
-void BM_ConvertWordLayout(benchmark::State& state) {
-    SetACP(CodePage::Cp1251);
-    const std::string word = "ghbdtnrfrltkfvbhsdfq";
+// One comparison of the suggestion list's sort order, over words of mixed case.
+void BM_AnsiCompareText(benchmark::State& state) {
+    const auto words = Words(1024);
+    std::size_t i = 0;
     for (auto _ : state) {
-        std::string out;
-        for (char c : word) {
-            std::int16_t k = VkKeyScanEx(c, HKL_US);
-            BYTE keys[256] = {};
-            if (k & 0x100) keys[VK_SHIFT] = 0x80;
-            WORD ch = 0;
-            UINT vk = static_cast<UINT>(k & 0xFF);
-            if (ToAsciiEx(vk, MapVirtualKeyEx(vk, 0, HKL_US), keys, &ch, 0, HKL_RUSSIAN) == 1) out += static_cast<char>(ch);
-        }
-        benchmark::DoNotOptimize(out);
-    }
-    SetACP(CodePage::Cp1252);
-}
-BENCHMARK(BM_ConvertWordLayout);
-
-// Sorting the suggestion list.
-void BM_SortSuggestions(benchmark::State& state) {
-    const auto words = Words(static_cast<std::size_t>(state.range(0)));
-    for (auto _ : state) {
-        auto sorted = words;
-        std::sort(sorted.begin(), sorted.end(),
-                  [](const std::string& a, const std::string& b) { return AnsiCompareText(a, b) < 0; });
-        benchmark::DoNotOptimize(sorted.data());
+        benchmark::DoNotOptimize(AnsiCompareText(words[i & 1023], words[(i + 1) & 1023]));
+        ++i;
     }
 }
-BENCHMARK(BM_SortSuggestions)->Arg(100)->Arg(1000);
+BENCHMARK(BM_AnsiCompareText);
 
 void BM_AnsiLowerCaseWord(benchmark::State& state) {
     const std::string word = "TSkrivoExpert.BeginUpdate";

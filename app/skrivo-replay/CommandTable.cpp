@@ -6,8 +6,7 @@ namespace skrivo::replay {
 void CommandTable::Add(CommandSpec spec) {
     for (auto& existing : commands_)
         if (existing.name == spec.name) {
-            // A later group may replace a command (a subsystem that lands
-            // replaces its "not available yet" entry).
+            // A group added later replaces a command of the same name.
             existing = std::move(spec);
             return;
         }

@@ -63,10 +63,6 @@ void AddMacroCommands(CommandTable& table);
 void AddSoundCommands(CommandTable& table);
 void AddTipCommands(CommandTable& table);
 void AddBookmarkCommands(CommandTable& table);
-// Commands whose subsystems are not part of this build yet: each stops the
-// script with "not available yet: <what>".
-CommandSpec UnavailableCommand(std::string name, std::string what);
-
 CommandTable BuildCommandTable();
 
 // Answers the host's modal dialogs from the session's queue (and runs the

@@ -216,7 +216,7 @@ protected:
     std::unique_ptr<TReplacementRecord> FReplacement;
     std::unique_ptr<TSuggestListState> FListState;
     std::unique_ptr<TStoreFailures> FStoreFailures;
-    bool FNotSuggestUntilNext = false;
+    bool FNotSuggestUntilNext = false;  // set by HideSuggestion, cleared by Work
 
     // Subsystems
     std::unique_ptr<ConfigStore> FConfig;
@@ -228,11 +228,12 @@ protected:
     std::unique_ptr<TKeyboardMacros> FMacros;
     std::unique_ptr<TLayoutConverter> FConversion;  // with the layouts the user has typed with
     std::unique_ptr<TSoundPlayer> FSounds;
-    std::vector<int> FSoundRequests;
     std::unique_ptr<TBookmarkPersistence> FBookmarks;
     std::unique_ptr<TPressedKeyHistory> FPressedKeys;
     std::unique_ptr<ITipsHost> FTipsHost;
     std::unique_ptr<TTipsWizard> FTipsWizard;
+
+    // The IDE's windows as last looked at
     bool FKibitzFound = false;
     std::unique_ptr<StringList> FWindowTitles;
 

@@ -10,12 +10,6 @@
 
 namespace skrivo {
 
-namespace {
-// Only the headless runner takes the requests; in the IDE nobody does, so the
-// record keeps the latest ones instead of growing with every key.
-constexpr std::size_t kKeptSoundRequests = 1000;
-}  // namespace
-
 void TSkrivoExpert::CreateSounds() { FSounds = std::make_unique<TSoundPlayer>(); }
 
 void TSkrivoExpert::Play(TSoundEvent event) {
@@ -25,8 +19,7 @@ void TSkrivoExpert::Play(TSoundEvent event) {
     host::IHost* host = host::Host();
     if (!host) return;
     // Posting lets the keystroke that asked finish before anything plays.
-    if (FSoundRequests.size() >= kKeptSoundRequests) FSoundRequests.erase(FSoundRequests.begin());
-    FSoundRequests.push_back(event);
+    if (FSounds) FSounds->NoteRequest(event);
     host->Application().PostMessage(GetSggList()->Handle(), WM_PLAYSND, static_cast<win::WPARAM>(event), 0);
 }
 
@@ -44,10 +37,6 @@ void TSkrivoExpert::StopAndFreeSounds() {
     if (FSounds) FSounds->StopAndFree();
 }
 
-std::vector<int> TSkrivoExpert::TakeSoundRequests() {
-    std::vector<int> taken;
-    taken.swap(FSoundRequests);
-    return taken;
-}
+std::vector<int> TSkrivoExpert::TakeSoundRequests() { return FSounds ? FSounds->TakeRequests() : std::vector<int>{}; }
 
 }  // namespace skrivo

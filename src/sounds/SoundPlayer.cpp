@@ -1,14 +1,29 @@
 // The expert's sounds: the loaded sound of each event, the beep player, and playing an event's sound.
 #include "sounds/SoundPlayer.h"
 
+#include <utility>
+
 #include "bridge/Diagnostics.h"
 #include "host/api/Host.h"
 
 namespace skrivo {
 
 namespace {
-// Nobody takes the record in the IDE; it keeps the latest sounds only.
-constexpr std::size_t kKeptPlayedSounds = 1000;
+// Nobody takes the records in the IDE; they keep the latest entries only.
+constexpr std::size_t kKeptEntries = 1000;
+
+template <class T>
+void KeepLatest(std::vector<T>& record, T entry) {
+    if (record.size() >= kKeptEntries) record.erase(record.begin());
+    record.push_back(std::move(entry));
+}
+
+template <class T>
+std::vector<T> TakeAll(std::vector<T>& record) {
+    std::vector<T> taken;
+    taken.swap(record);
+    return taken;
+}
 }  // namespace
 
 TSoundPlayer::~TSoundPlayer() { StopAndFree(); }
@@ -42,15 +57,12 @@ void TSoundPlayer::StopAndFree() {
     FBank.Clear();
 }
 
-void TSoundPlayer::Record(PlayedSound played) {
-    if (FPlayed.size() >= kKeptPlayedSounds) FPlayed.erase(FPlayed.begin());
-    FPlayed.push_back(std::move(played));
-}
+void TSoundPlayer::Record(PlayedSound played) { KeepLatest(FPlayed, std::move(played)); }
 
-std::vector<PlayedSound> TSoundPlayer::TakePlayed() {
-    std::vector<PlayedSound> taken;
-    taken.swap(FPlayed);
-    return taken;
-}
+std::vector<PlayedSound> TSoundPlayer::TakePlayed() { return TakeAll(FPlayed); }
+
+void TSoundPlayer::NoteRequest(int event) { KeepLatest(FRequests, event); }
+
+std::vector<int> TSoundPlayer::TakeRequests() { return TakeAll(FRequests); }
 
 }  // namespace skrivo

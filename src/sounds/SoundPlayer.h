@@ -35,6 +35,10 @@ public:
     const TSoundBank& Bank() const { return FBank; }
     // Every sound played since the last call.
     std::vector<PlayedSound> TakePlayed();
+    // The events asked for, played or not: a request is noted when it is
+    // posted, and taken by whoever checks them (the headless runner).
+    void NoteRequest(int event);
+    std::vector<int> TakeRequests();
 
 private:
     void Record(PlayedSound played);
@@ -42,6 +46,7 @@ private:
     TSoundBank FBank;
     TBeepPlayer FBeepPlayer;
     std::vector<PlayedSound> FPlayed;
+    std::vector<int> FRequests;
 };
 
 }  // namespace skrivo

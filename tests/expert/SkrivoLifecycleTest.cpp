@@ -5,7 +5,6 @@
 #include "completion/SelfTeachingDictionary.h"
 #include "expert/IdleTimerState.h"
 #include "expert/SkrivoExpert.h"
-#include "expert/SuggestListState.h"
 #include "host/forms/EditWindow.h"
 #include "host/api/Form.h"
 #include "host/testing/OffscreenHost.h"
@@ -22,12 +21,9 @@ class SkrivoProbe : public TSkrivoExpert {
 public:
     SkrivoProbe() = default;
     using TSkrivoExpert::FTimerState;
-    using TSkrivoExpert::FListState;
     using TSkrivoExpert::FDict;
-    using TSkrivoExpert::FFixedDict;
     using TSkrivoExpert::FLastEditPos;
     using TSkrivoExpert::FLastModified;
-    using TSkrivoExpert::FOnMessageSaved;
     using TSkrivoExpert::FTimer;
     using TSkrivoExpert::Notifier2Replace;
 };
@@ -50,22 +46,6 @@ protected:
     std::unique_ptr<SkrivoProbe> expert_;
     void TearDown() override { expert_.reset(); }
 };
-
-TEST_F(SkrivoLifecycle, InitPreparesTheTimerListsAndHook) {
-    SkrivoProbe& e = Start();
-    ASSERT_NE(e.FTimer, nullptr);
-    EXPECT_EQ(e.FTimer->Interval(), 250u);
-    EXPECT_TRUE(e.FTimer->Enabled());
-    EXPECT_EQ(e.FTimerState->FDelayCount, 0);  // the default delay of 250 ms: one tick
-    EXPECT_EQ(e.FListState->FLineHeight, 10);
-    ASSERT_NE(e.FDict, nullptr);
-    EXPECT_TRUE(e.FDict->Entries().Empty());
-    EXPECT_NE(e.FFixedDict, nullptr);
-    EXPECT_TRUE(e.FOnMessageSaved);
-    EXPECT_EQ(e.GetIDString(), "Quorvel.SkrivoExpert");
-    EXPECT_EQ(e.GetName(), "Quorvel Skrivo Expert");
-    EXPECT_EQ(e.PackageName(), "SkrivoPackage.bpl");
-}
 
 TEST_F(SkrivoLifecycle, BeforeReadyEveryMessageGoesOnUnchanged) {
     std::vector<win::TMsg> seen;

@@ -23,8 +23,6 @@ public:
     using TSkrivoExpert::FTimerState;
     using TSkrivoExpert::FListState;
     using TSkrivoExpert::FKeys;
-    using TSkrivoExpert::FDict;
-    using TSkrivoExpert::FLastEditPos;
     using TSkrivoExpert::FLastModified;
     using TSkrivoExpert::FNotSuggestUntilNext;
     using TSkrivoExpert::FWorkFile;

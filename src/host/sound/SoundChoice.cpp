@@ -1,9 +1,9 @@
 // Choosing the sound device by name: "alsa" (the default), "null", or "wav:PATH" to write what would be heard.
 #include "host/sound/SoundChoice.h"
 
-#include <cstdio>
 #include <cstdlib>
 
+#include "host/HostLog.h"
 #include "host/sound/AlsaSound.h"
 #include "host/sound/NullSound.h"
 #include "host/sound/WavFileSound.h"
@@ -25,7 +25,7 @@ std::unique_ptr<ISoundDevice> CreateSoundDeviceFromEnvironment(std::string_view 
     std::string error;
     if (chosen) {
         if (auto device = CreateSoundDevice(chosen, error)) return device;
-        std::fprintf(stderr, "%s: %s\n", kSoundChoiceVariable, error.c_str());
+        qCWarning(lcHost, "%s: %s", kSoundChoiceVariable, error.c_str());
     }
     auto device = CreateSoundDevice(fallbackChoice, error);
     return device ? std::move(device) : CreateSystemSoundDevice();

@@ -17,8 +17,8 @@ inline constexpr const char* kSoundChoiceVariable = "SKRIVO_SOUND";
 // file written when the device ends. nullptr with error set for anything else.
 std::unique_ptr<ISoundDevice> CreateSoundDevice(std::string_view choice, std::string& error);
 
-// The device $SKRIVO_SOUND names; a choice it cannot make is reported on
-// stderr and falls back to fallbackChoice.
+// The device $SKRIVO_SOUND names; a choice it cannot make is logged (the
+// host's log) and falls back to fallbackChoice.
 std::unique_ptr<ISoundDevice> CreateSoundDeviceFromEnvironment(std::string_view fallbackChoice);
 
 }  // namespace skrivo::host

@@ -13,8 +13,8 @@ namespace skrivo::host {
 // usually made before the host sets its clock). A wave
 // starting cuts the one playing (unless noStop refuses it); a tone sounds
 // over the waves. The file is written atomically by Flush and when the
-// device ends; a file that cannot be written is reported on stderr and left
-// as it was.
+// device ends; a file that cannot be written is logged (the host's log) and
+// left as it was.
 class WavFileSoundDevice final : public ISoundDevice {
 public:
     static constexpr int kRate = 22050;
