@@ -30,6 +30,7 @@ constexpr int kStartHeight = 8;
 }  // namespace
 
 TfmHelp::TfmHelp(QWidget* control, bool animated) : host::TForm("TfmHelp", "fmHelp"), control_(control), animated_(animated) {
+    SetCaption("Help");
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     SetStayOnTop(true);
     setFont(DialogFont());

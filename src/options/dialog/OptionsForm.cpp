@@ -309,7 +309,10 @@ bool TfmOptions::eventFilter(QObject* watched, QEvent* event) {
         break;
     }
     case QEvent::KeyPress: {
-        if (widget != QApplication::focusWidget() && widget != this) break;
+        // Once a key, where it arrives first: the focused control (the
+        // form's own when the application has none, as offscreen).
+        QWidget* first = QApplication::focusWidget() ? QApplication::focusWidget() : focusWidget();
+        if (widget != (first ? first : this)) break;
         auto* key = static_cast<QKeyEvent*>(event);
         if (PageAccelerator(*key)) return true;
         if (TOptionsPage* page = Page(ActivePage()); page && page->PageKey(*key)) return true;
