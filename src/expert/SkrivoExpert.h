@@ -32,6 +32,7 @@ class TSoundPlayer;
 class TBookmarkPersistence;
 class TPressedKeyHistory;
 class TTipsWizard;
+class TfmOptions;
 class ITipsHost;
 struct TIdleTimerState;
 struct TKeyDispatchState;
@@ -94,7 +95,12 @@ public:
     // Commands of other capabilities (each in its capability's file); the
     // table of all commands is SkrivoCommands.h.
     bool DoShowTip();
+
+    // The options dialog (SkrivoOptions.cpp).
     bool DoShowOptions();
+    void PrepareOptionsForm();
+    void ResetOptionsToDefaults();
+    TfmOptions* OptionsFormIfShown() { return FOptionsForm; }
 
     // Keyboard macros (SkrivoMacros.cpp).
     bool DoStartStopRecording();
@@ -226,6 +232,7 @@ protected:
     std::unique_ptr<TfmSuggest> FSggList;
     std::unique_ptr<subst::SubstitutionEngine> FSubst;
     std::unique_ptr<TKeyboardMacros> FMacros;
+    TfmOptions* FOptionsForm = nullptr;  // the dialog while DoShowOptions runs
     std::unique_ptr<TLayoutConverter> FConversion;  // with the layouts the user has typed with
     std::unique_ptr<TSoundPlayer> FSounds;
     std::unique_ptr<TBookmarkPersistence> FBookmarks;
