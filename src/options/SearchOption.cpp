@@ -45,23 +45,29 @@ bool IsRadioGroup(const QGroupBox* box) {
 
 QString DefaultHint(const QWidget* w) { return w->property("hint").toString(); }
 
-void DefaultShowPage(QWidget* page) {
-    QWidget* parent = page->parentWidget();
-    auto* stack = qobject_cast<QStackedWidget*>(parent);
-    if (!stack) return;
-    if (auto* tabs = qobject_cast<QTabWidget*>(stack->parentWidget()))
-        tabs->setCurrentWidget(page);
-    else
-        stack->setCurrentWidget(page);
-}
-
 bool IsPage(const QWidget* w) { return qobject_cast<const QStackedWidget*>(w->parentWidget()) != nullptr; }
 
-// The page a control stands on, by its place among the pages; -1 for none.
-int PageIndexOf(const QWidget* control, const QWidget* dialog) {
+QWidget* PageOfControl(const QWidget* control, const QWidget* dialog) {
     for (const QWidget* w = control; w && w != dialog; w = w->parentWidget())
-        if (IsPage(w)) return qobject_cast<const QStackedWidget*>(w->parentWidget())->indexOf(const_cast<QWidget*>(w));
-    return -1;
+        if (IsPage(w)) return const_cast<QWidget*>(w);
+    return nullptr;
+}
+
+int DefaultPageOf(const QWidget* control, const QWidget* dialog) {
+    const QWidget* page = PageOfControl(control, dialog);
+    return page ? qobject_cast<const QStackedWidget*>(page->parentWidget())->indexOf(const_cast<QWidget*>(page)) : -1;
+}
+
+// Every stack of pages in the dialog; the one holding a page index shows it.
+void DefaultShowPage(QWidget* dialog, int index) {
+    for (auto* stack : dialog->findChildren<QStackedWidget*>()) {
+        if (index < 0 || index >= stack->count()) continue;
+        if (auto* tabs = qobject_cast<QTabWidget*>(stack->parentWidget()))
+            tabs->setCurrentIndex(index);
+        else
+            stack->setCurrentIndex(index);
+        return;
+    }
 }
 
 QIcon KindIcon(TOptionKind kind) {
@@ -131,8 +137,15 @@ QString OptionSearchText(const QWidget* control) {
 
 TfmSearchOption::TfmSearchOption(TOptionSearchTarget target)
     : TDialogForm("TfmSearchOption", "fmSearchOption", 335, 230), target_(std::move(target)) {
+    QWidget* dialog = target_.dialog;
     if (!target_.hintOf) target_.hintOf = DefaultHint;
-    if (!target_.showPage) target_.showPage = DefaultShowPage;
+    if (!target_.pageOf) target_.pageOf = [dialog](const QWidget* control) { return DefaultPageOf(control, dialog); };
+    if (!target_.showPage) target_.showPage = [dialog](int page) { DefaultShowPage(dialog, page); };
+    if (!target_.beepOnError)
+        target_.beepOnError = [dialog] {
+            const auto* beep = dialog ? dialog->findChild<QCheckBox*>(QStringLiteral("chkBeep")) : nullptr;
+            return beep && beep->isChecked();
+        };
     SetCaption("Search an option");
     edPattern = new QLineEdit(this);
     SetControlClass(edPattern, "edPattern");
@@ -208,7 +221,7 @@ void TfmSearchOption::Find() {
     // Bringing a page forward reorders Qt's children; the user expects the
     // rows in the order of the pages.
     std::stable_sort(found.begin(), found.end(), [&](const Found& a, const Found& b) {
-        return PageIndexOf(a.control, target_.dialog) < PageIndexOf(b.control, target_.dialog);
+        return target_.pageOf(a.control) < target_.pageOf(b.control);
     });
     // A label that only repeats its check box's (or button's) caption.
     std::erase_if(found, [&](const Found& f) {
@@ -226,20 +239,14 @@ void TfmSearchOption::Find() {
         lvFoundOptions->setCurrentRow(0);
         return;
     }
-    const auto* beep = target_.dialog->findChild<QCheckBox*>(QStringLiteral("chkBeep"));
-    if (beep && beep->isChecked())
+    if (target_.beepOnError())
         if (host::IHost* h = host::Host()) h->Windows().MessageBeep();
 }
 
 void TfmSearchOption::Go() {
     QWidget* control = FoundControl(lvFoundOptions->currentRow());
     if (!control) return;
-    for (QWidget* w = control; w && w != target_.dialog; w = w->parentWidget()) {
-        if (IsPage(w)) {
-            target_.showPage(w);
-            break;
-        }
-    }
+    if (const int page = target_.pageOf(control); page >= 0) target_.showPage(page);
     // A label takes no focus; a disabled control keeps the user on its page
     // without pretending it can be used.
     if (!qobject_cast<QLabel*>(control) && control->isEnabled()) control->setFocus(Qt::OtherFocusReason);

@@ -22,9 +22,12 @@ struct TOptionSearchTarget {
     QWidget* dialog = nullptr;
     // A control's hint (help texts and captions of both languages).
     std::function<QString(const QWidget*)> hintOf;
-    // Brings the page forward; by default the stacked or tab widget holding
-    // it shows it.
-    std::function<void(QWidget* page)> showPage;
+    // The index of the page a control stands on (-1 for none), and bringing
+    // a page forward. By default pages are those of a QStackedWidget.
+    std::function<int(const QWidget*)> pageOf;
+    std::function<void(int page)> showPage;
+    // The dialog's "Beep on error"; by default its check box "chkBeep".
+    std::function<bool()> beepOnError;
 };
 
 class TfmSearchOption final : public TDialogForm {
