@@ -64,11 +64,15 @@ SubstPageRows FiveRows() {
     return rows;
 }
 
-TEST(SubstPageRows, FillShowsOffRowsUncheckedAndGivesThePairsBack) {
+TEST(SubstPageRows, FillShowsOffRowsUncheckedAndGivesThePairsBackUnpairedLineIncluded) {
     SubstPageRows rows = FiveRows();
     EXPECT_EQ(Froms(rows), (Names{"a", "b", "c", "d", "e"}));
     EXPECT_FALSE(rows[1].checked);
     EXPECT_EQ(rows.Pairs(), (StringList{"a", "1", "\x01" "b", "2", "c", "3", "d", "4", "e", "5"}));
+    const StringList odd{"a", "1", "lonely"};
+    rows.Fill(odd);
+    EXPECT_EQ(rows.Count(), 1u);
+    EXPECT_EQ(rows.Pairs(), odd);
 }
 
 TEST(SubstPageRows, NewGoesAfterTheSingleSelectionElseAtTheEnd) {
@@ -165,10 +169,11 @@ TEST(MacroPageRows, CopiesKnowTheirIndexAndGoBackInRowOrder) {
     rows.SelectOnly(1);
     ASSERT_TRUE(rows.Top());
     rows.Rename(0, "renamed");
-    const TMacroList back = rows.TakeList();
+    const TMacroList back = rows.CopyList();
     ASSERT_EQ(back.Count(), 2u);
     EXPECT_EQ(back[0].FName, "renamed");
     EXPECT_EQ(back[0].FShtcut, kCtrlA);
+    EXPECT_EQ(back[0].FListIndex, -1);
     EXPECT_EQ(config[1].FName, "two");  // the configuration's macros are untouched
 }
 

@@ -19,10 +19,13 @@ void MacroPageRows::Fill(const TMacroList& list) {
     nextOrder_ = static_cast<int>(list.Count());
 }
 
-TMacroList MacroPageRows::TakeList() {
+TMacroList MacroPageRows::CopyList() const {
     TMacroList list;
-    for (Row& r : Rows()) list.Add(std::move(r.value.macro));
-    Clear();
+    for (const Row& r : Rows()) {
+        auto copy = std::make_unique<TMacro>();
+        copy->Assign(*r.value.macro);
+        list.Add(std::move(copy));
+    }
     return list;
 }
 

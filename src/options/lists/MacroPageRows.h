@@ -23,8 +23,8 @@ class MacroPageRows : public SelectableRows<MacroRow> {
 public:
     // Rows owning copies of the list's macros, each copy knowing its index.
     void Fill(const TMacroList& list);
-    // The rows' macros in row order; the rows are left empty.
-    TMacroList TakeList();
+    // Copies of the rows' macros in row order (the rows keep theirs).
+    TMacroList CopyList() const;
 
     const TMacro& Macro(std::size_t i) const { return *(*this)[i].macro; }
     // The text of the row's second column.

@@ -27,6 +27,9 @@ public:
     void Activate(const SoundPaths& configured, std::string schemeFolder, std::string soundHome);
 
     const SoundPaths& Paths() const { return paths_; }
+    // The record's paths again ("Load from file", "Reset default"): shown,
+    // not a change to the selected scheme.
+    void SetPaths(const SoundPaths& paths) { paths_ = paths; }
     // Row 0 is kCurrentSoundScheme.
     const std::vector<std::string>& Schemes() const { return schemes_; }
     int SelectedScheme() const { return selectedScheme_; }

@@ -6,12 +6,16 @@ namespace skrivo::options {
 void SubstPageRows::Fill(const StringList& pairs) {
     Clear();
     for (subst::TSubstRow& row : subst::SubstRowsFromList(pairs)) Add(std::move(row));
+    unpaired_.reset();
+    if (pairs.Count() % 2 == 1) unpaired_ = pairs[pairs.Count() - 1];
 }
 
 StringList SubstPageRows::Pairs() const {
     subst::TSubstRows rows;
     for (const Row& r : Rows()) rows.push_back(r.value);
-    return subst::SubstListFromRows(rows);
+    StringList pairs = subst::SubstListFromRows(rows);
+    if (unpaired_) pairs.Add(*unpaired_);
+    return pairs;
 }
 
 subst::TSubstRows SubstPageRows::SelectedRows() const {

@@ -1,6 +1,9 @@
 // The Substitutions page's list: check-box rows of pattern and replacement, and what its buttons do to them.
 #pragma once
 
+#include <optional>
+#include <string>
+
 #include "options/lists/SelectableRows.h"
 #include "platform/StringList.h"
 #include "subst/SubstRows.h"
@@ -9,6 +12,8 @@ namespace skrivo::options {
 
 class SubstPageRows : public SelectableRows<subst::TSubstRow> {
 public:
+    // An odd last line of the record has no partner and shows as no row, but
+    // is given back as it was: the page does not drop what it cannot show.
     void Fill(const StringList& pairs);
     StringList Pairs() const;
     subst::TSubstRows SelectedRows() const;
@@ -33,6 +38,9 @@ public:
     bool CanDelete() const { return SelectedCount() > 0; }
     bool CanEdit() const { return SingleSelected() >= 0; }
     bool CanDuplicate() const { return SingleSelected() >= 0; }
+
+private:
+    std::optional<std::string> unpaired_;
 };
 
 }  // namespace skrivo::options
