@@ -7,18 +7,13 @@
 
 namespace skrivo {
 
-namespace {
-
-// Patterns line up column by column only in a fixed-pitch font.
-QFont PatternFont() {
+QFont SubstitutionFont() {
     QFont font(QStringLiteral("Courier"));
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
     font.setPixelSize(kDialogFontPixels);
     return font;
 }
-
-}  // namespace
 
 TfmNewSubst::TfmNewSubst(QWidget* owner) : TDialogForm("TfmNewSubst", "fmNewSubst", 361, 97) {
     SetCaption("Define substitution");
@@ -31,7 +26,7 @@ TfmNewSubst::TfmNewSubst(QWidget* owner) : TDialogForm("TfmNewSubst", "fmNewSubs
     SetControlClass(edTo, "edTo");
     edTo->setGeometry(44, 36, 309, 21);
     for (QLineEdit* edit : {edFrom, edTo}) {
-        edit->setFont(PatternFont());
+        edit->setFont(SubstitutionFont());
         edit->installEventFilter(this);
     }
     btnOK = AddButton("btnOK", "OK", QRect(197, 66, 75, 25));

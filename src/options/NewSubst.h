@@ -28,6 +28,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
+// Patterns line up column by column only in a fixed-pitch font: the
+// dialog's lines and the substitution list use it.
+QFont SubstitutionFont();
+
 // Shows the dialog with the texts preset; on OK gives them back and returns
 // true.
 bool AskSubstitution(std::string& from, std::string& to, QWidget* owner = nullptr);
