@@ -12,6 +12,7 @@ CommandTable BuildCommandTable() {
     AddExpectCommands(table);
     AddExpertCommands(table);
     AddSuggestionCommands(table);
+    AddDialogCommands(table);
     AddMacroCommands(table);
     AddSoundCommands(table);
     AddTipCommands(table);

@@ -55,8 +55,10 @@ void AddInputCommands(CommandTable& table);
 void AddExpectCommands(CommandTable& table);
 // Options, the expert's command operations and its dictionary.
 void AddExpertCommands(CommandTable& table);
-// The suggestion list, sound requests and answers to modal dialogs.
+// The suggestion list, sound requests and screenshots.
 void AddSuggestionCommands(CommandTable& table);
+// Answers to modal dialogs, and what they showed when they closed.
+void AddDialogCommands(CommandTable& table);
 // The keyboard macros.
 void AddMacroCommands(CommandTable& table);
 // What the sounds played, the tip window, the editor's bookmarks.
@@ -68,6 +70,10 @@ void AddBookmarkCommands(CommandTable& table);
 CommandSpec UnavailableCommand(std::string name, std::string what);
 
 CommandTable BuildCommandTable();
+
+// The screen as the user would see it, as a PNG file; false when it cannot
+// be written.
+bool SaveScreenPicture(Session& s, const std::string& path);
 
 // Answers the host's modal dialogs from the session's queue (and runs the
 // merge progress dialog by itself); called whenever the host starts.

@@ -1,4 +1,4 @@
-// The suggestion list, the sound requests and the answers to modal dialogs, as a script sees and drives them.
+// The suggestion list, the sound requests and pictures of the screen, as a script sees and drives them.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QImage>
@@ -41,11 +41,6 @@ int SoundEventNumber(const std::string& text) {
     throw ReplayError("unknown sound event: " + text);
 }
 
-// A modal dialog is answered at most this many clock steps before the runner
-// gives up on it (it is then closed with Cancel by the host).
-constexpr int kMaxDialogSteps = 400;
-constexpr unsigned kDialogStepMs = 50;
-const char* const kMergeProgressCaption = "Merging dictionary";
 
 // The list as the script writes it: the selected item with a leading ">".
 std::vector<std::string> ShownItems(Session& s, TfmSuggest& list) {
@@ -69,129 +64,7 @@ TfmSuggest* VisibleList(Session& s) {
     return list && list->isVisible() ? list : nullptr;
 }
 
-// One queued answer: the dialog's caption and what to do in it.
-struct DialogAnswer {
-    std::string caption;
-    ScriptArgs actions;
-};
-
-std::string WithoutAccelerator(const QString& text) {
-    QString plain = text;
-    plain.remove(QLatin1Char('&'));
-    return plain.toStdString();
-}
-
-QWidget* NamedControl(host::TForm& form, const std::string& name) {
-    QWidget* control = form.findChild<QWidget*>(QString::fromStdString(name));
-    if (!control) throw ReplayError("dialog \"" + form.Caption() + "\" has no control " + name);
-    return control;
-}
-
-bool SaveScreenPicture(Session& s, const std::string& path);
-
-void RunActions(Session& s, host::TForm& form, const ScriptArgs& actions) {
-    for (std::size_t i = 0; i < actions.size(); ++i) {
-        const std::string& action = actions[i];
-        auto need = [&](std::size_t count) {
-            if (i + count >= actions.size()) throw ReplayError("dialog action " + action + " needs " + std::to_string(count) + " argument(s)");
-        };
-        if (action == "check") {
-            need(2);
-            auto* box = qobject_cast<QCheckBox*>(NamedControl(form, actions[i + 1]));
-            if (!box) throw ReplayError(actions[i + 1] + " is not a check box");
-            box->setChecked(actions[i + 2] == "1");
-            i += 2;
-        } else if (action == "text") {
-            need(2);
-            QWidget* control = NamedControl(form, actions[i + 1]);
-            const QString value = QString::fromStdString(actions[i + 2]);
-            if (auto* edit = qobject_cast<QLineEdit*>(control))
-                edit->setText(value);
-            else if (auto* combo = qobject_cast<QComboBox*>(control))
-                combo->setCurrentText(value);
-            else
-                throw ReplayError(actions[i + 1] + " does not take text");
-            i += 2;
-        } else if (action == "click") {
-            need(1);
-            QAbstractButton* found = nullptr;
-            for (QAbstractButton* button : form.findChildren<QAbstractButton*>())
-                if (WithoutAccelerator(button->text()) == actions[i + 1]) found = button;
-            if (!found) throw ReplayError("dialog \"" + form.Caption() + "\" has no button " + actions[i + 1]);
-            found->click();
-            i += 1;
-        } else if (action == "key") {
-            need(1);
-            const win::TShortCut shortCut = win::TextToShortCut(s.ToAnsi(actions[i + 1]));
-            if (shortCut == 0) throw ReplayError("unknown shortcut " + QuoteScriptText(actions[i + 1]));
-            // The keys that opened the dialog are let go before the user
-            // presses the next one.
-            for (const win::WORD modifier : {win::VK_SHIFT, win::VK_CONTROL, win::VK_MENU})
-                if (s.Host().Windows().GetKeyState(modifier) < 0) s.KeyUp(modifier, KeySide::Left);
-            s.PressShortCut(shortCut);
-            i += 1;
-        } else if (action == "select") {
-            need(1);
-            QTreeWidgetItem* found = nullptr;
-            QTreeWidget* list = nullptr;
-            for (QTreeWidget* tree : form.findChildren<QTreeWidget*>())
-                for (int row = 0; row < tree->topLevelItemCount() && !found; ++row)
-                    if (tree->topLevelItem(row)->text(0).toStdString() == actions[i + 1]) {
-                        found = tree->topLevelItem(row);
-                        list = tree;
-                    }
-            if (!found) throw ReplayError("dialog \"" + form.Caption() + "\" has no row " + QuoteScriptText(actions[i + 1]));
-            list->setCurrentItem(found);
-            list->setFocus(Qt::OtherFocusReason);
-            i += 1;
-        } else if (action == "screenshot") {
-            need(1);
-            if (!SaveScreenPicture(s, s.PathOf(actions[i + 1]))) throw ReplayError("cannot write " + actions[i + 1]);
-            i += 1;
-        } else if (action == "escape") {
-            form.SetModalResult(host::mrCancel);
-        } else {
-            throw ReplayError("unknown dialog action " + action);
-        }
-    }
-}
-
-// The answers queued per session, and whether the session's host asks here.
-struct DialogQueue {
-    std::deque<DialogAnswer> answers;
-    std::string error;  // an answer that failed inside the modal loop
-};
-
-std::map<const Session*, DialogQueue>& Queues() {
-    static std::map<const Session*, DialogQueue> queues;
-    return queues;
-}
-
 }  // namespace
-
-void InstallDialogAnswerer(Session& s) {
-    auto& app = static_cast<host::HostApplication&>(s.Host());
-    app.SetModalAnswerer([&s, &app](host::TForm& form) {
-        DialogQueue& q = Queues()[&s];
-        const std::string caption = form.Caption();
-        for (auto it = q.answers.begin(); it != q.answers.end(); ++it) {
-            if (it->caption != s.ToUtf8(caption)) continue;
-            const DialogAnswer answer = *it;
-            q.answers.erase(it);
-            try {
-                RunActions(s, form, answer.actions);
-            } catch (const std::exception& e) {
-                q.error = e.what();
-            }
-            return;
-        }
-        // The merge runs on the dialog's own timer: let the clock run it.
-        if (caption == kMergeProgressCaption)
-            for (int step = 0; step < kMaxDialogSteps && form.isVisible(); ++step) app.AdvanceClock(kDialogStepMs);
-    });
-}
-
-namespace {
 
 // The screen as the user would see it: the IDE's main window, then every
 // other visible window over it, the suggestion list last (it stays on top).
@@ -225,8 +98,6 @@ bool SaveScreenPicture(Session& s, const std::string& path) {
     painter.end();
     return picture.save(QString::fromStdString(path));
 }
-
-}  // namespace
 
 void AddSuggestionCommands(CommandTable& table) {
     table.Add({"list", 0, 0, "", [](Session& s, const ScriptArgs&) {
@@ -288,17 +159,6 @@ void AddSuggestionCommands(CommandTable& table) {
                    // the folder the runner started in, not from the home.
                    const std::string path = std::filesystem::absolute(a[0]).lexically_normal().string();
                    if (!SaveScreenPicture(s, path)) throw ReplayError("cannot write " + path);
-               }});
-
-    table.Add({"dialog", 1, -1, "CAPTION ACTION ...", [](Session& s, const ScriptArgs& a) {
-                   s.Host();  // the answerer comes with the host
-                   DialogQueue& queue = Queues()[&s];
-                   if (!queue.error.empty()) {
-                       const std::string error = queue.error;
-                       queue.error.clear();
-                       throw ReplayError(error);
-                   }
-                   queue.answers.push_back({a[0], ScriptArgs(a.begin() + 1, a.end())});
                }});
 }
 

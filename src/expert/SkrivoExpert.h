@@ -33,6 +33,7 @@ class TSoundPlayer;
 class TBookmarkPersistence;
 class TPressedKeyHistory;
 class TTipsWizard;
+class TfmOptions;
 class ITipsHost;
 namespace subst {
 class SubstitutionEngine;
@@ -90,7 +91,12 @@ public:
     // Commands of other capabilities (each in its capability's file); the
     // table of all commands is SkrivoCommands.h.
     bool DoShowTip();
+
+    // The options dialog (SkrivoOptions.cpp).
     bool DoShowOptions();
+    void PrepareOptionsForm();
+    void ResetOptionsToDefaults();
+    TfmOptions* OptionsFormIfShown() { return FOptionsForm; }
 
     // Keyboard macros (SkrivoMacros.cpp).
     bool DoStartStopRecording();
@@ -252,6 +258,7 @@ protected:
 
     // Subsystems
     std::unique_ptr<TKeyboardMacros> FMacros;
+    TfmOptions* FOptionsForm = nullptr;  // the dialog while DoShowOptions runs
 
     // Layout and case conversion, with the layouts the user has typed with
     std::unique_ptr<TLayoutConverter> FConversion;

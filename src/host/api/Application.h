@@ -114,6 +114,10 @@ public:
     virtual void MessageBeep() = 0;
     virtual void Beep(unsigned frequency, unsigned durationMs) = 0;
     virtual void Sleep(unsigned ms) = 0;
+    // ShellExecute of a web address: the user's browser shows it; false when
+    // none could be started. Offscreen nothing is started: the address is
+    // only kept (LastOpenedUrl) and true returned.
+    virtual bool OpenUrl(const std::string& url) = 0;
     // Layered-window opacity of a top-level window (255 opaque).
     virtual void SetWindowAlpha(win::HWND hwnd, int alpha) = 0;
     virtual int GetWindowAlpha(win::HWND hwnd) = 0;

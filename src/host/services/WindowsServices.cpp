@@ -5,6 +5,9 @@
 #include <cstring>
 
 #include <QCursor>
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QUrl>
 #include <QThread>
 #include <QWidget>
 
@@ -123,6 +126,12 @@ bool WindowsServices::GetKeyboardState(win::BYTE keyState[256]) {
     if (!keyState) return false;
     std::memcpy(keyState, KeyState::Current().Bytes(), 256);
     return true;
+}
+
+bool WindowsServices::OpenUrl(const std::string& url) {
+    lastUrl_ = url;
+    if (QGuiApplication::platformName() == QLatin1String("offscreen")) return true;
+    return QDesktopServices::openUrl(QUrl(QString::fromStdString(url)));
 }
 
 void WindowsServices::MessageBeep() {

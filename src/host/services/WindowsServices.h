@@ -37,17 +37,20 @@ public:
     void MessageBeep() override;
     void Beep(unsigned frequency, unsigned durationMs) override;
     void Sleep(unsigned ms) override;
+    bool OpenUrl(const std::string& url) override;
     void SetWindowAlpha(win::HWND hwnd, int alpha) override;
     int GetWindowAlpha(win::HWND hwnd) override;
     win::HWND SetActiveWindow(win::HWND hwnd) override;
     bool SetFocus(win::HWND hwnd) override;
 
     int MessageBeepCount() const { return messageBeeps_; }
+    const std::string& LastOpenedUrl() const { return lastUrl_; }
 
 private:
     ISoundDevice& sound_;
     ManualClock* manual_;
     int messageBeeps_ = 0;
+    std::string lastUrl_;
 };
 
 }  // namespace skrivo::host
