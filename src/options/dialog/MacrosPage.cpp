@@ -1,5 +1,4 @@
 // The Macros page: the recorded macros, their names, shortcuts and order, and ".km" files to exchange them.
-#include <QApplication>
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -126,13 +125,13 @@ public:
 private:
     // A name being edited has the keys to itself.
     bool Editing() const {
-        const QWidget* focus = QApplication::focusWidget();
+        const QWidget* focus = Form().focusWidget();
         return focus && focus != lvMacroList && lvMacroList->isAncestorOf(focus);
     }
 
     void Show() {
         ShowRows(lvMacroList, rows_, [this](QTreeWidgetItem& item, const MacroRow& row) {
-            item.setFlags(item.flags() | Qt::ItemIsEditable);
+            item.setFlags((item.flags() | Qt::ItemIsEditable) & ~Qt::ItemIsUserCheckable);
             item.setText(0, AnsiToQt(row.macro->FName));
             item.setText(1, AnsiToQt(win::ShortCutToText(row.macro->FShtcut)));
         });

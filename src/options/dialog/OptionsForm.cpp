@@ -294,7 +294,10 @@ bool TfmOptions::eventFilter(QObject* watched, QEvent* event) {
         break;
     }
     case QEvent::KeyPress: {
-        if (widget != QApplication::focusWidget() && widget != this) break;
+        // Keys of this dialog's own window only (not of the search dialog it
+        // owns), and of its focused control, also while no window of the
+        // application holds the system's focus (offscreen, scripts).
+        if (widget->window() != this || (widget != focusWidget() && widget != this)) break;
         auto* key = static_cast<QKeyEvent*>(event);
         if (PageAccelerator(*key)) return true;
         if (TOptionsPage* page = Page(ActivePage()); page && page->PageKey(*key)) return true;

@@ -75,6 +75,12 @@ QIcon RowIcon(SoundRowImage image) {
     return QIcon(pixmap);
 }
 
+// A row without a check box.
+void PlainRow(QTreeWidget* list, const QString& caption) {
+    auto* row = new QTreeWidgetItem(list, QStringList{caption});
+    row->setFlags(row->flags() & ~Qt::ItemIsUserCheckable);
+}
+
 class TSoundPage final : public TOptionsPage {
 public:
     explicit TSoundPage(TfmOptions& form) : TOptionsPage(form, "shtSound", "З&вук||&Sound") {
@@ -85,7 +91,7 @@ public:
         lvEvents = AddList("lvEvents", {}, QRect(8, 28, 180, 190));
         lvEvents->setSelectionMode(QAbstractItemView::ExtendedSelection);
         lvEvents->setIconSize(QSize(16, 16));
-        for (const char* caption : kEventCaptions[0]) new QTreeWidgetItem(lvEvents, QStringList{QString::fromUtf8(caption)});
+        for (const char* caption : kEventCaptions[0]) PlainRow(lvEvents, QString::fromUtf8(caption));
         connect(lvEvents, &QTreeWidget::itemSelectionChanged, this, [this] { EventsSelected(); });
 
         AddLabel("lblSchemes", "Sound schemes:", QRect(196, 28, 180, 16));
@@ -190,7 +196,7 @@ private:
     void ShowSchemes() {
         const ScopedValue<bool> quiet(showing_, true);
         lvSchemes->clear();
-        for (const std::string& name : model_.Schemes()) new QTreeWidgetItem(lvSchemes, QStringList{AnsiToQt(name)});
+        for (const std::string& name : model_.Schemes()) PlainRow(lvSchemes, AnsiToQt(name));
         if (QTreeWidgetItem* first = lvSchemes->topLevelItem(0)) first->setText(0, QString::fromUtf8(kCurrentScheme[language_]));
         if (QTreeWidgetItem* chosen = lvSchemes->topLevelItem(model_.SelectedScheme())) lvSchemes->setCurrentItem(chosen);
     }
