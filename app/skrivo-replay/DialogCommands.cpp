@@ -15,6 +15,7 @@
 #include <QTreeWidget>
 
 #include <deque>
+#include <filesystem>
 #include <map>
 
 #include "ArgParsing.h"
@@ -23,6 +24,7 @@
 #include "Session.h"
 #include "host/HostApplication.h"
 #include "host/api/Form.h"
+#include "host/api/Widgets.h"
 #include "host/services/WindowsServices.h"
 #include "options/dialog/OptionsForm.h"
 #include "options/dialog/RadioGroup.h"
@@ -193,6 +195,12 @@ void RunActions(Session& s, host::TForm& form, const ScriptArgs& actions) {
             if (!found) throw ReplayError("dialog \"" + form.Caption() + "\" has no button " + actions[i + 1]);
             found->click();
             i += 1;
+        } else if (action == "focus") {
+            need(1);
+            QWidget* control = NamedControl(form, actions[i + 1]);
+            control->setFocus(Qt::OtherFocusReason);
+            s.Host().Windows().SetFocus(host::HandleOfWidget(control->focusProxy() ? control->focusProxy() : control));
+            i += 1;
         } else if (action == "rclick") {
             need(1);
             QWidget* control = NamedControl(form, actions[i + 1]);
@@ -258,7 +266,10 @@ void RunActions(Session& s, host::TForm& form, const ScriptArgs& actions) {
             i += 1;
         } else if (action == "screenshot") {
             need(1);
-            if (!SaveScreenPicture(s, s.PathOf(actions[i + 1]))) throw ReplayError("cannot write " + actions[i + 1]);
+            // As the screenshot command: a picture is for the user, a
+            // relative path is taken from the folder the runner started in.
+            const std::string path = std::filesystem::absolute(actions[i + 1]).lexically_normal().string();
+            if (!SaveScreenPicture(s, path)) throw ReplayError("cannot write " + path);
             i += 1;
         } else if (action == "escape") {
             form.SetModalResult(host::mrCancel);

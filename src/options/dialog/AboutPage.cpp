@@ -33,8 +33,8 @@ public:
         AddLabel("lblAbout",
                  "A typing assistant for Object Pascal: word completion from a self-teaching dictionary, substitutions, "
                  "brackets, keyboard macros, layout and case conversion, block navigation and bookmarks.",
-                 QRect(20, 84, 340, 64));
-        QPushButton* web = AddButton("btnWebPage", "Web page", QRect(20, 160, 120, 25));
+                 QRect(20, 84, 350, 96));
+        QPushButton* web = AddButton("btnWebPage", "Web page", QRect(20, 190, 120, 25));
         connect(web, &QPushButton::clicked, this, [this] {
             if (!Form().Expert().OpenUrl(kWebPage))
                 host::MessageDlg("Skrivo Expert", std::string("No web browser could be started for ") + kWebPage + ".",

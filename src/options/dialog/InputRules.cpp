@@ -1,6 +1,7 @@
 // The numeric fields' keyboard rules: which typed characters they take, and the beep for a refused one.
 #include "options/dialog/InputRules.h"
 
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -35,11 +36,14 @@ public:
     KeyRule(QLineEdit* edit, std::function<bool(QLineEdit&, const QKeyEvent&, KeyKind)> rule)
         : QObject(edit), edit_(edit), rule_(std::move(rule)) {
         edit->installEventFilter(this);
+        // A combo box hands typed keys to its edit without the event
+        // filters seeing them again: its keys are checked where they arrive.
+        if (auto* combo = qobject_cast<QComboBox*>(edit->parentWidget())) combo->installEventFilter(this);
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched != edit_ || event->type() != QEvent::KeyPress) return false;
+        if (event->type() != QEvent::KeyPress || (watched != edit_ && watched != edit_->parentWidget())) return false;
         const auto& key = static_cast<const QKeyEvent&>(*event);
         const KeyKind kind = KindOf(key);
         if (kind == KeyKind::Other) return false;

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QStyle>
 #include <QTextEdit>
@@ -212,6 +213,20 @@ QWidget* TfmOptions::Control(const std::string& name) const {
     const QString wanted = QString::fromStdString(name);
     if (objectName() == wanted) return const_cast<TfmOptions*>(this);
     return findChild<QWidget*>(wanted);
+}
+
+// Without a window frame the dialog still needs an edge against what lies
+// behind it.
+void TfmOptions::paintEvent(QPaintEvent* event) {
+    TDialogForm::paintEvent(event);
+    QPainter painter(this);
+    const QRect edge = rect().adjusted(0, 0, -1, -1);
+    painter.setPen(palette().color(QPalette::Light));
+    painter.drawLine(edge.topLeft(), edge.topRight());
+    painter.drawLine(edge.topLeft(), edge.bottomLeft());
+    painter.setPen(palette().color(QPalette::Shadow));
+    painter.drawLine(edge.bottomLeft(), edge.bottomRight());
+    painter.drawLine(edge.topRight(), edge.bottomRight());
 }
 
 void TfmOptions::showEvent(QShowEvent* event) {

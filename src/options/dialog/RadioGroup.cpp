@@ -2,16 +2,14 @@
 #include "options/dialog/RadioGroup.h"
 
 #include <QButtonGroup>
+#include <QEvent>
 #include <QRadioButton>
 
 namespace skrivo {
 
 namespace {
 
-// Room for the frame's caption above the first item and for the frame itself.
-constexpr int kTopMargin = 16;
-constexpr int kSideMargin = 8;
-constexpr int kBottomMargin = 4;
+constexpr int kSideMargin = 6;
 constexpr int kItemHeight = 17;
 
 }  // namespace
@@ -59,19 +57,27 @@ void TSKRadioGroup::SetItemIndex(int index) {
     group_->setExclusive(true);
 }
 
+bool TSKRadioGroup::event(QEvent* event) {
+    const bool done = QGroupBox::event(event);
+    // A caption set or cleared moves the frame's inside.
+    if (event->type() == QEvent::ContentsRectChange || event->type() == QEvent::StyleChange) Place();
+    return done;
+}
+
 void TSKRadioGroup::resizeEvent(QResizeEvent* event) {
     QGroupBox::resizeEvent(event);
     Place();
 }
 
-// The items share the height below the caption evenly, as a radio group
-// does, but never closer than one line apart.
+// The items share the room inside the frame (below its caption) evenly, as
+// a radio group does, but never closer than one line apart.
 void TSKRadioGroup::Place() {
     if (buttons_.isEmpty()) return;
-    const int room = height() - kTopMargin - kBottomMargin;
-    const int step = std::max(kItemHeight, room / static_cast<int>(buttons_.size()));
+    const QRect room = contentsRect();
+    const int step = std::max(kItemHeight, room.height() / static_cast<int>(buttons_.size()));
     for (int i = 0; i < buttons_.size(); ++i)
-        buttons_[i]->setGeometry(kSideMargin, kTopMargin + i * step + (step - kItemHeight) / 2, width() - 2 * kSideMargin, kItemHeight);
+        buttons_[i]->setGeometry(room.left() + kSideMargin, room.top() + i * step + (step - kItemHeight) / 2,
+                                 room.width() - 2 * kSideMargin, kItemHeight);
 }
 
 }  // namespace skrivo

@@ -16,35 +16,35 @@ class TReplacePage final : public TOptionsPage {
 public:
     explicit TReplacePage(TfmOptions& form) : TOptionsPage(form, "shtReplace", "&Замена||&Replace") {
         grpKeysToComplete = AddOption("grpKeysToComplete", "Keys to complete",
-                                      {QStringLiteral("ENTER"), QStringLiteral("SHIFT"), QStringLiteral("CTRL")}, QRect(8, 4, 112, 84),
+                                      {QStringLiteral("ENTER"), QStringLiteral("SHIFT"), QStringLiteral("CTRL")}, QRect(8, 2, 124, 84),
                                       &TExpertConfig::KeyComplete);
-        chkTwice = AddOption("chkTwice", "twice", QRect(128, 8, 110, 17), &TExpertConfig::ShiftCtrlTwice);
         grpWhatShfCtl = AddOption("grpWhatShfCtl", "Which one",
                                   {QStringLiteral("Any"), QStringLiteral("Left only"), QStringLiteral("Right only")},
-                                  QRect(128, 26, 110, 62), &TExpertConfig::WhatShiftCtrl);
+                                  QRect(138, 2, 106, 84), &TExpertConfig::WhatShiftCtrl);
+        chkTwice = AddOption("chkTwice", "twice", QRect(248, 14, 134, 17), &TExpertConfig::ShiftCtrlTwice);
         chkOtherShftCtrlHides =
-            AddOption("chkOtherShftCtrlHides", "Other hides list", QRect(246, 40, 132, 17), &TExpertConfig::OtherShfCtlHidesList);
-        AddOption("chkForceView", "Use to force view", QRect(246, 62, 132, 17), &TExpertConfig::UseCtlShf2ForceViewList);
+            AddOption("chkOtherShftCtrlHides", "Other hides list", QRect(248, 38, 134, 17), &TExpertConfig::OtherShfCtlHidesList);
+        AddOption("chkForceView", "Use to force view", QRect(248, 62, 134, 17), &TExpertConfig::UseCtlShf2ForceViewList);
         UpdateOn(grpKeysToComplete);
         UpdateOn(grpWhatShfCtl);
 
-        QGroupBox* also = AddGroup("grpAlsoComplete", "Also complete with", QRect(8, 92, 370, 42));
-        AddOption("chkSeparatorComplete", "Separator keys", QRect(10, 18, 120, 17), &TExpertConfig::SeparatorComplete, also);
-        AddOption("chkSpaceComplete", "Space", QRect(140, 18, 100, 17), &TExpertConfig::SpaceComplete, also);
-        AddOption("chkSemicolonComplete", "Semicolon", QRect(250, 18, 110, 17), &TExpertConfig::SemicolonComplete, also);
+        QGroupBox* also = AddGroup("grpAlsoComplete", "Also complete with", QRect(8, 88, 370, 42));
+        AddOption("chkSeparatorComplete", "Separator keys", QRect(8, 18, 130, 17), &TExpertConfig::SeparatorComplete, also);
+        AddOption("chkSpaceComplete", "Space", QRect(146, 18, 90, 17), &TExpertConfig::SpaceComplete, also);
+        AddOption("chkSemicolonComplete", "Semicolon", QRect(244, 18, 120, 17), &TExpertConfig::SemicolonComplete, also);
 
-        AddOption("chkForceCodeParam", "Force code param", QRect(8, 140, 250, 17), &TExpertConfig::ForceCodeParam);
-        QCheckBox* restore = AddOption("chkAllowRestore", "Allow restore with BKSPC key immediately after replace", QRect(8, 160, 20, 17),
+        AddOption("chkForceCodeParam", "Force code param", QRect(8, 134, 250, 17), &TExpertConfig::ForceCodeParam);
+        QCheckBox* restore = AddOption("chkAllowRestore", "Allow restore with BKSPC key immediately after replace", QRect(8, 153, 20, 17),
                                        &TExpertConfig::AllowBackspace);
-        AddCheckLabel("lblAllowRestore", restore, QRect(26, 159, 350, 19));
+        AddCheckLabel("lblAllowRestore", restore, QRect(26, 150, 352, 32));
         QCheckBox* before =
-            AddOption("chkWordBeforeOnly", "Replace only word before caret", QRect(8, 180, 20, 17), &TExpertConfig::WordBeforeOnly);
-        AddCheckLabel("lblWordBeforeOnly", before, QRect(26, 179, 350, 19));
+            AddOption("chkWordBeforeOnly", "Replace only word before caret", QRect(8, 184, 20, 17), &TExpertConfig::WordBeforeOnly);
+        AddCheckLabel("lblWordBeforeOnly", before, QRect(26, 183, 352, 19));
 
-        QGroupBox* keys = AddGroup("grpListKeys", "Keys in the list", QRect(8, 204, 370, 42));
-        AddOption("chkUseINSERT", "Use INSERT", QRect(10, 18, 110, 17), &TExpertConfig::UseInsertKey, keys);
-        AddOption("chkUpDownSmart", "Smart arrow keys", QRect(124, 18, 130, 17), &TExpertConfig::UpDownSmart, keys);
-        AddOption("chkUseHomeEnd", "Use Home/End", QRect(258, 18, 106, 17), &TExpertConfig::UseHomeEnd, keys);
+        QGroupBox* keys = AddGroup("grpListKeys", "Keys in the list", QRect(8, 204, 370, 58));
+        AddOption("chkUseINSERT", "Use INSERT", QRect(8, 16, 150, 17), &TExpertConfig::UseInsertKey, keys);
+        AddOption("chkUpDownSmart", "Smart arrow keys", QRect(166, 16, 196, 17), &TExpertConfig::UpDownSmart, keys);
+        AddOption("chkUseHomeEnd", "Use Home/End", QRect(8, 36, 150, 17), &TExpertConfig::UseHomeEnd, keys);
     }
 
     THelpTable Help() const override { return ReplaceHelp(); }

@@ -31,19 +31,19 @@ void ReadNumber(const QString& text, std::int32_t& option) {
 class TRulesPage final : public TOptionsPage {
 public:
     explicit TRulesPage(TfmOptions& form) : TOptionsPage(form, "shtRules", "&Правила||R&ules") {
-        AddLabel("lblWordsMax", "Words in list, max:", QRect(8, 10, 120, 16));
+        AddLabel("lblWordsMax", "Words in list, max:", QRect(8, 10, 132, 16));
         cbWordsMax = AddCombo("cbWordsMax", {QStringLiteral("100"), QStringLiteral("200"), QStringLiteral("500"), QStringLiteral("1000")},
-                              true, QRect(130, 7, 70, 21));
+                              true, QRect(140, 7, 62, 21));
         AcceptDigitsOnly(cbWordsMax->lineEdit(), kWordsMaxDigits, [this] { Form().RefusedKeyBeep(); });
         grpExceedMaxWords = AddOption("grpExceedMaxWords", "", {QStringLiteral("Stop and show list"), QStringLiteral("Do not suggest")},
-                                      QRect(210, 0, 168, 52), &TExpertConfig::ExceedWordsMax);
+                                      QRect(208, 0, 170, 56), &TExpertConfig::ExceedWordsMax);
 
-        chkForShorter = AddOption("chkForShorter", "Do not suggest for less than", QRect(8, 60, 200, 17), &TExpertConfig::DoNotShowForShorterUsed);
-        edForShorter = AddEdit("edForShorter", QRect(210, 58, 24, 21));
-        AddLabel("lblForShorter", "typed chars", QRect(240, 61, 130, 16));
-        chkShorter = AddOption("chkShorter", "Do not list words shorter than ", QRect(8, 84, 200, 17), &TExpertConfig::DoNotSuggestShorterUsed);
-        edShorter = AddEdit("edShorter", QRect(210, 82, 24, 21));
-        AddLabel("lblShorter", "chars", QRect(240, 85, 130, 16));
+        chkForShorter = AddOption("chkForShorter", "Do not suggest for less than", QRect(8, 64, 224, 17), &TExpertConfig::DoNotShowForShorterUsed);
+        edForShorter = AddEdit("edForShorter", QRect(236, 62, 24, 21));
+        AddLabel("lblForShorter", "typed chars", QRect(266, 65, 110, 16));
+        chkShorter = AddOption("chkShorter", "Do not list words shorter than ", QRect(8, 88, 224, 17), &TExpertConfig::DoNotSuggestShorterUsed);
+        edShorter = AddEdit("edShorter", QRect(236, 86, 24, 21));
+        AddLabel("lblShorter", "chars", QRect(266, 89, 110, 16));
         for (QLineEdit* edit : {edForShorter, edShorter}) {
             edit->setMaxLength(1);
             edit->setAlignment(Qt::AlignCenter);
@@ -52,12 +52,12 @@ public:
         UpdateOn(chkForShorter);
         UpdateOn(chkShorter);
 
-        AddOption("chkDoNotListItself", "For a word itself do not list it", QRect(8, 112, 360, 17), &TExpertConfig::DoNotListWordItself);
-        AddOption("chkMatchingFirst", "Only words matching first chars", QRect(8, 132, 360, 17), &TExpertConfig::OnlyWordsMatching1st);
-        AddOption("chkNoSeparators", "Do not suggest separators", QRect(8, 152, 360, 17), &TExpertConfig::DoNotSuggestSeparators);
-        QCheckBox* best = AddOption("chkAutoSelect", "Autoselect the best word from a list", QRect(8, 172, 20, 17),
+        AddOption("chkDoNotListItself", "For a word itself do not list it", QRect(8, 116, 360, 17), &TExpertConfig::DoNotListWordItself);
+        AddOption("chkMatchingFirst", "Only words matching first chars", QRect(8, 136, 360, 17), &TExpertConfig::OnlyWordsMatching1st);
+        AddOption("chkNoSeparators", "Do not suggest separators", QRect(8, 156, 360, 17), &TExpertConfig::DoNotSuggestSeparators);
+        QCheckBox* best = AddOption("chkAutoSelect", "Autoselect the best word from a list", QRect(8, 176, 20, 17),
                                     &TExpertConfig::AutoSelectBestWord);
-        AddCheckLabel("lblAutoSelect", best, QRect(26, 171, 350, 19));
+        AddCheckLabel("lblAutoSelect", best, QRect(26, 175, 352, 19));
     }
 
     THelpTable Help() const override { return RulesHelp(); }

@@ -31,11 +31,11 @@ public:
         UpdateOn(chkUseShortcuts);
         pnShortcut = new QFrame(this);
         host::TForm::SetControlClass(pnShortcut, "pnShortcut");
-        pnShortcut->setGeometry(8, 26, 370, 74);
+        pnShortcut->setGeometry(8, 26, 370, 86);
         pnShortcut->setFrameShape(QFrame::StyledPanel);
         memoShtcutName = new QPlainTextEdit(pnShortcut);
         host::TForm::SetControlClass(memoShtcutName, "memoShtcutName");
-        memoShtcutName->setGeometry(4, 4, 332, 38);
+        memoShtcutName->setGeometry(4, 4, 332, 50);
         memoShtcutName->setReadOnly(true);
         memoShtcutName->setFrameShape(QFrame::NoFrame);
         memoShtcutName->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -44,10 +44,10 @@ public:
         spnDown = AddButton("spnDown", "", QRect(342, 24, 22, 19), pnShortcut);
         spnUp->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
         spnDown->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
-        edShortcut = AddEdit("edShortcut", QRect(4, 47, 170, 21), pnShortcut);
+        edShortcut = AddEdit("edShortcut", QRect(4, 59, 170, 21), pnShortcut);
         edShortcut->setReadOnly(true);
-        btnChange = AddButton("btnChange", "Change", QRect(182, 45, 88, 25), pnShortcut);
-        btnClear = AddButton("btnClearShortcut", "Clear", QRect(276, 45, 88, 25), pnShortcut);
+        btnChange = AddButton("btnChange", "Change", QRect(182, 57, 88, 25), pnShortcut);
+        btnClear = AddButton("btnClearShortcut", "Clear", QRect(276, 57, 88, 25), pnShortcut);
         connect(spnUp, &QPushButton::clicked, this, [this] { Spin(-1); });
         connect(spnDown, &QPushButton::clicked, this, [this] { Spin(+1); });
         connect(btnChange, &QPushButton::clicked, this, [this] { Change(); });
@@ -56,16 +56,16 @@ public:
             SetShortcut();
         });
 
-        chkFastReadText = AddCheck("chkFastReadText", "Fast work with huge text (no ReDo)", QRect(8, 106, 360, 17));
-        AddOption("chkAutoQuotas", "Automatically close quotes", QRect(8, 126, 360, 17), &TExpertConfig::AutoUnquote);
-        chkAutoBrackets = AddOption("chkAutoBrackets", "Automatically close ')', ']', '}'", QRect(8, 146, 360, 17), &TExpertConfig::AutoCloseBrackets);
+        chkFastReadText = AddCheck("chkFastReadText", "Fast work with huge text (no ReDo)", QRect(8, 118, 360, 17));
+        AddOption("chkAutoQuotas", "Automatically close quotes", QRect(8, 137, 360, 17), &TExpertConfig::AutoUnquote);
+        chkAutoBrackets = AddOption("chkAutoBrackets", "Automatically close ')', ']', '}'", QRect(8, 156, 360, 17), &TExpertConfig::AutoCloseBrackets);
         UpdateOn(chkAutoBrackets);
-        chkSpacesBetween = AddOption("chkSpacesBetween", "Symmetric spaces inside brackets", QRect(26, 166, 340, 17),
+        chkSpacesBetween = AddOption("chkSpacesBetween", "Symmetric spaces inside brackets", QRect(26, 175, 340, 17),
                                      &TExpertConfig::SpacesBetweenAutoBrackets);
-        AddOption("chkBracketsEndLine", "At the end of line only", QRect(26, 186, 340, 17), &TExpertConfig::AutoBracketsOnlyAtEndOfLine);
-        QCheckBox* enter = AddOption("chkEnterNoDivide", "ENTER does not divide line (Shift+ENTER used)", QRect(8, 210, 20, 17),
+        AddOption("chkBracketsEndLine", "At the end of line only", QRect(26, 194, 340, 17), &TExpertConfig::AutoBracketsOnlyAtEndOfLine);
+        QCheckBox* enter = AddOption("chkEnterNoDivide", "ENTER does not divide line (Shift+ENTER used)", QRect(8, 216, 20, 17),
                                      &TExpertConfig::EnterNoDivideLine);
-        AddCheckLabel("lblEnterNoDivide", enter, QRect(26, 209, 350, 19));
+        AddCheckLabel("lblEnterNoDivide", enter, QRect(26, 215, 352, 19));
     }
 
     THelpTable Help() const override { return ShortcutsHelp(); }

@@ -6,7 +6,7 @@ namespace skrivo {
 namespace {
 
 const TControlHelp kHelp[] = {
-    {"lblWordsMax", "The most words the list may hold.", "Наибольшее число слов в списке.", "Слов в списке, не более:",
+    {"lblWordsMax", "The most words the list may hold.", "Наибольшее число слов в списке.", "Слов в списке:",
      "Words in list, max:"},
     {"cbWordsMax", "The most words the list may hold: choose one or type up to four digits.",
      "Наибольшее число слов в списке: выберите или наберите до четырёх цифр."},
