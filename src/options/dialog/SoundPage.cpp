@@ -88,31 +88,30 @@ public:
         chkEnableSounds = AddOption("chkEnableSounds", "Enable sound", QRect(196, 6, 180, 17), &TExpertConfig::AllowSounds);
         UpdateOn(chkEnableSounds);
 
-        lvEvents = AddList("lvEvents", {}, QRect(8, 28, 180, 190));
+        lvEvents = AddList("lvEvents", {}, QRect(8, 28, 180, 230));
         lvEvents->setSelectionMode(QAbstractItemView::ExtendedSelection);
         lvEvents->setIconSize(QSize(16, 16));
         for (const char* caption : kEventCaptions[0]) PlainRow(lvEvents, QString::fromUtf8(caption));
         connect(lvEvents, &QTreeWidget::itemSelectionChanged, this, [this] { EventsSelected(); });
 
         AddLabel("lblSchemes", "Sound schemes:", QRect(196, 28, 180, 16));
-        lvSchemes = AddList("lvSchemes", {}, QRect(196, 46, 180, 142));
+        lvSchemes = AddList("lvSchemes", {}, QRect(196, 46, 180, 94));
         lvSchemes->setSelectionMode(QAbstractItemView::SingleSelection);
         connect(lvSchemes, &QTreeWidget::itemSelectionChanged, this, [this] {
             const QList<QTreeWidgetItem*> chosen = lvSchemes->selectedItems();
             if (!chosen.isEmpty()) SchemeChosen(lvSchemes->indexOfTopLevelItem(chosen.front()));
         });
-        btnSaveScheme = AddButton("btnSaveScheme", "Save as...", QRect(196, 193, 100, 25));
+        btnSaveScheme = AddButton("btnSaveScheme", "Save as...", QRect(196, 144, 180, 25));
         connect(btnSaveScheme, &QPushButton::clicked, this, [this] { SaveSchemeAs(); });
 
-        cbSoundFileName = AddCombo("cbSoundFileName", {}, true, QRect(8, 226, 280, 21));
+        cbSoundFileName = AddCombo("cbSoundFileName", {}, true, QRect(196, 178, 180, 22));
         cbSoundFileName->view()->setMinimumWidth(kSoundFileDropDownWidth);
-        connect(cbSoundFileName->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) { FileTyped(text); });
-        connect(cbSoundFileName, &QComboBox::textActivated, this, [this](const QString& text) { FileTyped(text); });
-        btnBrowseSound = AddButton("btnBrowseSound", "Browse...", QRect(296, 224, 80, 25));
+        connect(cbSoundFileName, &QComboBox::currentTextChanged, this, [this](const QString& text) { FileTyped(text); });
+        btnBrowseSound = AddButton("btnBrowseSound", "Browse...", QRect(196, 204, 88, 25));
         connect(btnBrowseSound, &QPushButton::clicked, this, [this] { Browse(); });
-        btnTestSound = AddButton("btnTestSound", "Test", QRect(296, 193, 80, 25));
+        btnTestSound = AddButton("btnTestSound", "Test", QRect(288, 204, 88, 25));
         connect(btnTestSound, &QPushButton::clicked, this, [this] { Test(); });
-        btnClearSound = AddButton("btnClearSound", "Clear", QRect(296, 163, 80, 25));
+        btnClearSound = AddButton("btnClearSound", "Clear", QRect(196, 233, 88, 25));
         connect(btnClearSound, &QPushButton::clicked, this, [this] { ClearSounds(); });
     }
 
