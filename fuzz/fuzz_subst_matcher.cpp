@@ -4,6 +4,7 @@
 #include "FuzzSupport.h"
 #include "platform/StringList.h"
 #include "subst/MatchText.h"
+#include "subst/PatternLine.h"
 #include "subst/PatternMatcher.h"
 #include "subst/ReferenceMatcher.h"
 #include "subst/SubstitutionEngine.h"
@@ -37,6 +38,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     SubstitutionEngine engine;
     const auto fit = engine.FindFit(list, before, after);
     if (fit) FUZZ_CHECK(fit->removeBefore <= before.size());
+    // What the replacement removes is typed text: the end of the part before the cursor.
+    if (const auto parsed = ParsePatternLine(pattern)) {
+        const std::string tail = TypedTail(parsed->main);
+        FUZZ_CHECK(CursorPattern(parsed->main).BeforePart().ends_with(tail));
+    }
     FUZZ_CHECK(std::chrono::steady_clock::now() - start < kMaxPerInput);
 
     // The yardstick backtracks: only small inputs are compared.

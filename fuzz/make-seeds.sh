@@ -37,3 +37,28 @@ seed fuzz_source_walker comments '\005\000{$IFDEF X} (* begin *) // end\r\ntry {
 # Substitution patterns: edge flag, pattern, replacement, two bytes of length, the text before, the text after.
 seed fuzz_subst_matcher assign '\001\004* :i\011: Integer\003\000x:i'
 seed fuzz_subst_matcher stars '\000\005**a?b\001x\005\000a\r\nxbz \r'
+# Macro data portions: a tag (32 bits, little-endian) and its portion; -1 a search, -2 a call.
+seed fuzz_macro_portions keys '\004\000\000\000abcd'
+seed fuzz_macro_portions search '\377\377\377\377\001\000\001\001\000\001\003\000\000\000x+y'
+seed fuzz_macro_portions call '\376\377\377\377\003\000\000\000\001\000\002\000\000\000if\014\000\000\000\377\377\377\377\000\000\000\000\000\000\000\000\000\000'
+seed fuzz_macro_portions nested '\376\377\377\377\001\000\000\000\000\001\000\000\000\000\016\000\000\000\376\377\377\377\002\000\000\000\000\000\000\000\000\000'
+# Macro list files (".km"): the header, the count, then name, shortcut and data per macro.
+km='Skrivo Expert - macros list.'
+seed fuzz_macro_list two "$km"'\002\000\000\000\001\000\000\000a\101\140\000\000\004\000\000\000\000\000\000\000\002\000\000\000bb\000\000\000\000\016\000\000\000\377\377\377\377\000\000\000\000\000\000\002\000\000\000ab'
+seed fuzz_macro_list cut "$km"'\005\000\000\000\003\000\000\000ab'
+seed fuzz_macro_list lying "$km"'\377\377\377\177\000\000\000\000\377\377\377\377\000\000\000\200'
+# Sound schemes (".ss"); the fuzzer's sound folder holds a.wav, "Ding 1.wav" and sub/b.wav.
+ss='Skrivo Expert - Sound scheme file (do not alter this line)'
+seed fuzz_sound_scheme full "$ss"'\r\na.wav\r\n\r\nsub/b.wav\r\nDing 1.wav\r\nmissing.wav\r\n../sounds/a.wav\r\n/nowhere/x.wav\r\nsub/../a.wav\r\n\r\n\r\n\r\na.wav\r\n'
+seed fuzz_sound_scheme short "$ss"'\na.wav\rsub/b.wav'
+seed fuzz_sound_scheme foreign 'Skrivo Expert - Sound scheme file\r\na.wav\000sub/b.wav\r\n'
+# Beep files: one number a line.
+seed fuzz_beep_file melody '440\r\n200\r\n  880 \r\n\r\n-1\r\n+100\r\n'
+seed fuzz_beep_file bad '440\r\n2147483648\r\n'
+seed fuzz_beep_file odd '\t0\n\r00012\r-2147483648\000 9'
+# Bookmark files: a unit name (length in front), then the file.
+seed fuzz_bookmark_file set '\016/src/Unit1.pas0 0\r\n12 4\r\n0 0\r\n7 0\r\n'
+seed fuzz_bookmark_file bad '\014/a.b/U.x.pas+3 -1\r\n3\r\n4  5\r\n99999999999 1\r\n-0 +0\r\n'
+# Pattern lines with braces, conditions and cursor marks.
+seed fuzz_subst_matcher conditions '\001\024{* if|} ^{*then*} *x|\004then\002\000ifx'
+seed fuzz_subst_matcher bars '\000\011* a| ^b| c\001y\003\000 a|c'

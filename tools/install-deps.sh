@@ -11,4 +11,4 @@ $SUDO apt-get install -y --no-install-recommends \
   libgtest-dev libgmock-dev libbenchmark-dev \
   clang libclang-rt-14-dev \
   fonts-dejavu-core \
-  xvfb xauth
+  xvfb xauth xdotool openbox

@@ -3,6 +3,7 @@
 #include "bridge/Diagnostics.h"
 #include "bridge/QvNotifier.h"
 #include "config/ExpertConfig.h"
+#include "expert/IdleTimerState.h"
 #include "expert/SkrivoExpert.h"
 #include "platform/FileIO.h"
 
@@ -30,7 +31,7 @@ void TSkrivoExpert::LoadBookmarks(TQvNotifier* notifier) {
     if (!notifier || !FBookmarks || !GetCfg()->AutoBookmarks) return;
     if (FBookmarks->LoadBookmarks(notifier->FFileName) == BookmarkLoad::Retry) return;
     notifier->FBookmarkTick = kBookmarksLoaded;
-    if (FBookmarksPending > 0) --FBookmarksPending;
+    if (FTimerState->FBookmarksPending > 0) --FTimerState->FBookmarksPending;
 }
 
 }  // namespace skrivo

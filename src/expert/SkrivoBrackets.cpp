@@ -3,6 +3,7 @@
 #include "bridge/QvNotifier.h"
 #include "config/ExpertConfig.h"
 #include "config/SoundEvents.h"
+#include "expert/ReplacementRecord.h"
 #include "expert/SkrivoExpert.h"
 #include "host/api/EditorServices.h"
 #include "host/api/Host.h"
@@ -39,12 +40,12 @@ void TSkrivoExpert::InsertFillBlanks(TQvNotifier* notifier, const std::string& b
 }
 
 void TSkrivoExpert::RecordOwnInsertion(TQvNotifier* notifier, const std::string& inserted) {
-    FOldText.clear();
-    FNewText = inserted;
-    FReplaceNotifier = notifier;
-    FReplaceEndPos = notifier->GetEditPos();
+    FReplacement->FOldText.clear();
+    FReplacement->FNewText = inserted;
+    FReplacement->FReplaceNotifier = notifier;
+    FReplacement->FReplaceEndPos = notifier->GetEditPos();
     FOwnEdit = true;
-    FJustReplaced = true;
+    FReplacement->FJustReplaced = true;
 }
 
 bool TSkrivoExpert::AutoCloseBracket(char ch, const std::string& fillBlanks) {
@@ -60,10 +61,10 @@ bool TSkrivoExpert::AutoCloseBracket(char ch, const std::string& fillBlanks) {
         InsertText(pair);
     }
     RecordOwnInsertion(notifier, pair);
-    FReplacePos = notifier->GetPosition() - static_cast<int>(pair.size());
+    FReplacement->FReplacePos = notifier->GetPosition() - static_cast<int>(pair.size());
     notifier->MoveCursor(-static_cast<int>(1 + fillBlanks.size()));
     TQvNotifier::Paint();
-    FReplaceEndPos = notifier->GetEditPos();
+    FReplacement->FReplaceEndPos = notifier->GetEditPos();
     Play(seAnyChar);
     if (ch == '(') ForceCodeParam();
     return true;
@@ -76,7 +77,7 @@ bool TSkrivoExpert::AutoCloseQuote(char ch, const std::string& fillBlanks) {
     FLastEditPos = notifier->GetEditPos();
     const std::string pair = std::string(2, ch) + fillBlanks;
     const std::string lineBefore = ReadText(-100);
-    FReplacePos = notifier->GetPosition();
+    FReplacement->FReplacePos = notifier->GetPosition();
     {
         ScopedValue inserting(FInserting, true);
         InsertText(pair);
@@ -90,7 +91,7 @@ bool TSkrivoExpert::AutoCloseQuote(char ch, const std::string& fillBlanks) {
         if (column > 0) {
             pos.Col = static_cast<std::int16_t>(column);
             notifier->SetEditPos(pos);
-            FReplaceEndPos = notifier->GetEditPos();
+            FReplacement->FReplaceEndPos = notifier->GetEditPos();
         }
     }
     Play(seAnyChar);

@@ -5,6 +5,7 @@
 #include "config/ConfigStore.h"
 #include "config/ExpertConfig.h"
 #include "expert/SkrivoExpert.h"
+#include "expert/StoreFailures.h"
 #include "host/api/Host.h"
 #include "host/api/Form.h"
 #include "platform/Clock.h"
@@ -25,6 +26,8 @@ void TSkrivoExpert::CreateConfig() {
 TExpertConfig* TSkrivoExpert::GetCfg() { return FConfig->GetCfg(); }
 const TExpertConfig* TSkrivoExpert::GetCfg() const { return FConfig->GetCfg(); }
 
+const std::string& TSkrivoExpert::LastConfigError() const { return FStoreFailures->FLastConfigError; }
+
 void TSkrivoExpert::LoadSaveConfig(bool save, const std::string& fileName) {
     FConfig->LoadSaveConfig(save, fileName);
 }
@@ -38,22 +41,22 @@ void TSkrivoExpert::SaveCfg() {
         FConfig->SaveCfg();
     } catch (const ERegistryLocked& e) {
         Rpt("Configuration save deferred: ", e.what());
-        if (!FConfigSavePending) FConfigSaveFailedTick = win::GetTickCount();
-        FConfigSavePending = true;
-        FConfigLockError = e.what();
+        if (!FStoreFailures->FConfigSavePending) FStoreFailures->FConfigSaveFailedTick = win::GetTickCount();
+        FStoreFailures->FConfigSavePending = true;
+        FStoreFailures->FConfigLockError = e.what();
         return;
     }
-    FConfigSavePending = false;
+    FStoreFailures->FConfigSavePending = false;
     // The stored configuration is now the one in memory: a start-up load
     // still pending would only take it back.
-    FConfigLoadPending = false;
+    FStoreFailures->FConfigLoadPending = false;
 }
 
 void TSkrivoExpert::SaveCfgAtClose() {
-    if (!FConfigSavePending) return;
+    if (!FStoreFailures->FConfigSavePending) return;
     SaveCfg();
-    if (FConfigSavePending)
-        TellConfig("Skrivo could not save the settings changed in this session: " + FConfigLockError + ".");
+    if (FStoreFailures->FConfigSavePending)
+        TellConfig("Skrivo could not save the settings changed in this session: " + FStoreFailures->FConfigLockError + ".");
 }
 
 void TSkrivoExpert::TellConfig(const std::string& message) {
@@ -73,12 +76,12 @@ void TSkrivoExpert::ResetDefaultConfig() {
     } catch (const ERegistryLocked& e) {
         // Whatever could not be read stays at its default until the lock goes.
         Rpt("fin025");
-        FConfigLockError = e.what();
-        const bool first = !FConfigLoadPending && !FConfigLoadReported;
-        FConfigLoadPending = true;
+        FStoreFailures->FConfigLockError = e.what();
+        const bool first = !FStoreFailures->FConfigLoadPending && !FStoreFailures->FConfigLoadReported;
+        FStoreFailures->FConfigLoadPending = true;
         if (first) {
-            FConfigLoadReported = true;
-            TellConfig("Skrivo could not read its settings: " + FConfigLockError +
+            FStoreFailures->FConfigLoadReported = true;
+            TellConfig("Skrivo could not read its settings: " + FStoreFailures->FConfigLockError +
                        ".\n\nIt starts with the default settings and reads the stored ones as soon as it can.");
         }
     } catch (const std::exception& e) {
@@ -88,7 +91,7 @@ void TSkrivoExpert::ResetDefaultConfig() {
 }
 
 void TSkrivoExpert::ReportConfigError(const std::string& message) {
-    FLastConfigError = message;
+    FStoreFailures->FLastConfigError = message;
     Rpt("Configuration error: ", message);
     if (host::Host()) host::MessageDlg("Skrivo Expert", message, host::MessageButtons::Ok);
 }

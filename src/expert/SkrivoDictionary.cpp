@@ -9,6 +9,7 @@
 #include "completion/SelfTeachingDictionary.h"
 #include "config/ExpertConfig.h"
 #include "expert/SkrivoExpert.h"
+#include "expert/StoreFailures.h"
 #include "host/api/Host.h"
 #include "host/api/Form.h"
 #include "options/MergeDialogs.h"
@@ -60,16 +61,16 @@ void TSkrivoExpert::SaveDictionary() {
     try {
         SaveDictionaryOn(SaveOccasion::Running);
     } catch (const std::exception& e) {
-        FDictSaveFailedTick = win::GetTickCount();
+        FStoreFailures->FDictSaveFailedTick = win::GetTickCount();
         // Said once for each reason: an automatic save retries every
         // half minute, and the same box each time would only get in the way.
-        if (e.what() != FDictSaveError) {
-            FDictSaveError = e.what();
+        if (e.what() != FStoreFailures->FDictSaveError) {
+            FStoreFailures->FDictSaveError = e.what();
             TellDictionaryNotSaved(e.what(), "The words stay learnt; Skrivo saves them when it can.");
         }
         throw;
     }
-    FDictSaveError.clear();
+    FStoreFailures->FDictSaveError.clear();
 }
 
 // At close there is no later save: the user is told every time, with the

@@ -4,22 +4,20 @@
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "bridge/QvExpert.h"
-#include "completion/TextFold.h"
-#include "config/OptionChoices.h"
 #include "config/SoundEvents.h"
-#include "convert/TextConversion.h"
 #include "host/api/Application.h"
 #include "host/api/EditorTypes.h"
-#include "platform/StringList.h"
 #include "platform/WinTypes.h"
 
 namespace skrivo {
 
 class TQvNotifier;
+class StringList;
+class FoldedWordList;
+enum class TConvertMode;
 struct TExpertConfig;
 class ConfigStore;
 class SelfTeachingDictionary;
@@ -35,6 +33,11 @@ class TPressedKeyHistory;
 class TTipsWizard;
 class TfmOptions;
 class ITipsHost;
+struct TIdleTimerState;
+struct TKeyDispatchState;
+struct TReplacementRecord;
+struct TStoreFailures;
+struct TSuggestListState;
 namespace subst {
 class SubstitutionEngine;
 }
@@ -72,7 +75,7 @@ public:
     void SaveCfg();
     void ClearMacroList();
     // The last configuration error the IDE reported to the user (empty: none).
-    const std::string& LastConfigError() const { return FLastConfigError; }
+    const std::string& LastConfigError() const;
 
     // Block navigation commands (SkrivoNavigation.cpp).
     bool DoBeginEnd();
@@ -150,6 +153,7 @@ public:
     // Completion trigger (SkrivoTrigger.cpp).
     void ModuleModified(TQvNotifier* notifier);
     void Work(std::string S, bool DoSuggest);
+    void RefreshVisibleList(TQvNotifier* notifier);
 
     // Replacement, restore, undo and redo (SkrivoReplace.cpp).
     TQvNotifier* ReplaceWord(int count, const std::string& text);
@@ -200,83 +204,36 @@ protected:
     host::TMessageEvent FOldOnMessage;
     bool FOnMessageSaved = false;
     std::unique_ptr<host::ITimer> FTimer;
+    std::unique_ptr<TIdleTimerState> FTimerState;
+    bool FBusy = false;
 
     // Tracking of edits; none of these notifiers is owned
     TQvNotifier* FLastModified = nullptr;
     host::TEditPos FLastEditPos;
     TQvNotifier* Notifier2Replace = nullptr;
-    win::HWND FLastKeyControl = 0;   // the control that received the last key press
-    win::HWND FSuggestFocus = 0;     // the focused window when suggestions were computed
     std::string FWorkFile;
-
-    // Replacement record
-    std::string FOldText;
-    std::string FNewText;
-    std::int32_t FReplacePos = 0;
-    host::TEditPos FReplaceEndPos;
-    TQvNotifier* FReplaceNotifier = nullptr;
-    bool FJustReplaced = false;
     bool FOwnEdit = false;
     bool FInserting = false;
     bool FInSubstitution = false;
 
-    // Substitutions: the parsed list and the pattern search.
-    std::unique_ptr<subst::SubstitutionEngine> FSubst;
+    // State of the steps, each group in its own object
+    std::unique_ptr<TKeyDispatchState> FKeys;
+    std::unique_ptr<TReplacementRecord> FReplacement;
+    std::unique_ptr<TSuggestListState> FListState;
+    std::unique_ptr<TStoreFailures> FStoreFailures;
+    bool FNotSuggestUntilNext = false;
 
-    // Completion state
+    // Subsystems
+    std::unique_ptr<ConfigStore> FConfig;
     std::unique_ptr<SelfTeachingDictionary> FDict;
     std::unique_ptr<FixedDictionary> FFixedDict;
     std::unique_ptr<TfmSuggest> FSggList;
-    bool FNotSuggestUntilNext = false;
-    bool FHaveSuggestions = false;
-    bool FShowPending = false;
-    int FLineHeight = 0;
-    win::TPoint FCaretScreenPos;
-    // Where the editor stood on the screen when the list was placed: the list
-    // belongs there and goes when the editor's window moves.
-    win::TPoint FSuggestOrigin;
-    bool FShowPendingMouse = false;
-    bool FForceShow = false;
-    bool FHaveWordsPlayed = false;
-
-    // Timer state
-    std::int32_t FDelayCount = 0;
-    std::uint32_t FResetTick = 0;
-    std::uint32_t FRenameTick = 0;
-    bool FBusy = false;
-    int FDicCheckCount = 0;
-    bool FSaveRequested = false;
-    win::HWND FErrorWindow = 0;
-    int FBookmarksPending = 0;
-
-    // Keyboard state
-    bool FShiftCtrlDown = false;
-    bool FShiftCtrlFirst = false;
-    bool FOtherShiftCtrlDown = false;
-    bool FDeleting = false;
-    bool FNavKey = false;
-
-    // Subsystems
+    std::unique_ptr<subst::SubstitutionEngine> FSubst;
     std::unique_ptr<TKeyboardMacros> FMacros;
     TfmOptions* FOptionsForm = nullptr;  // the dialog while DoShowOptions runs
-
-    // Layout and case conversion, with the layouts the user has typed with
-    std::unique_ptr<TLayoutConverter> FConversion;
-
-    // Other
-    std::unique_ptr<ConfigStore> FConfig;
-    std::string FLastConfigError;
-    std::string FDictSaveError;       // the failure last reported to the user
-    std::uint32_t FDictSaveFailedTick = 0;
-    bool FConfigLoadPending = false;  // the start-up load found the registry locked
-    bool FConfigLoadReported = false;
-    bool FConfigSavePending = false;  // a save found the registry locked
-    bool FConfigSaveReported = false;
-    std::uint32_t FConfigSaveFailedTick = 0;
-    std::uint32_t FConfigRetryTick = 0;
-    std::string FConfigLockError;
-    std::vector<int> FSoundRequests;
+    std::unique_ptr<TLayoutConverter> FConversion;  // with the layouts the user has typed with
     std::unique_ptr<TSoundPlayer> FSounds;
+    std::vector<int> FSoundRequests;
     std::unique_ptr<TBookmarkPersistence> FBookmarks;
     std::unique_ptr<TPressedKeyHistory> FPressedKeys;
     std::unique_ptr<ITipsHost> FTipsHost;
@@ -307,15 +264,15 @@ private:
     void TellDictionaryNotSaved(const std::string& reason, const std::string& consequence);
     void FreeDictionaries();
 
-    // Steps that later capabilities fill (SkrivoCapabilitySteps.cpp).
+    // Subsystems made in Init and freed by the destructor.
     void CreateTipsWizard();          // the pressed-key history and the tips wizard (SkrivoTips.cpp)
     void FreeTipsWizard();
     void CreateSounds();              // SkrivoSound.cpp
     void CreateBookmarks();           // SkrivoBookmarks.cpp
     void StopAndFreeSounds();         // the 12 sound buffers (SkrivoSound.cpp)
-    void FreeSuggestionList();        // TfmSuggest (not while the application terminates)
-    void FreeOwnedLists();            // the tips wizard and the beep player
-    bool MacroExecuting();            // a multi-part macro is being played (its resume state is set)
+    void FreeSuggestionList();        // TfmSuggest (SkrivoLifecycle.cpp)
+    void FreeOwnedLists();            // the tips wizard, the sound player, the bookmarks
+    bool MacroExecuting();            // a multi-part macro is being played (SkrivoMacros.cpp)
 
     // Every key message the dispatch handles records the layout in use (SkrivoConvert.cpp).
     void CollectLocales();
@@ -392,7 +349,6 @@ private:
     // The lower-cased copy of a unit's word list, built on first use and
     // dropped with the list (a unit's words never change while it is open).
     const FoldedWordList* UnitWordsFolded(const StringList& words);
-    std::unordered_map<const StringList*, FoldedWordList> FUnitWordsFolded;
 };
 
 }  // namespace skrivo

@@ -8,7 +8,12 @@
 #include "config/ConfigStore.h"
 #include "suggest/SuggestWindow.h"
 #include "convert/LayoutConverter.h"
+#include "expert/IdleTimerState.h"
+#include "expert/KeyDispatchState.h"
+#include "expert/ReplacementRecord.h"
 #include "expert/SkrivoExpert.h"
+#include "expert/StoreFailures.h"
+#include "expert/SuggestListState.h"
 #include "macros/recorder/KeyboardMacros.h"
 #include "host/api/Host.h"
 #include "sounds/SoundPlayer.h"
@@ -19,7 +24,12 @@
 
 namespace skrivo {
 
-TSkrivoExpert::TSkrivoExpert() = default;
+TSkrivoExpert::TSkrivoExpert()
+    : FTimerState(std::make_unique<TIdleTimerState>()),
+      FKeys(std::make_unique<TKeyDispatchState>()),
+      FReplacement(std::make_unique<TReplacementRecord>()),
+      FListState(std::make_unique<TSuggestListState>()),
+      FStoreFailures(std::make_unique<TStoreFailures>()) {}
 
 std::string TSkrivoExpert::GetIDString() { return "Quorvel.SkrivoExpert"; }
 std::string TSkrivoExpert::GetName() { return "Quorvel Skrivo Expert"; }
@@ -31,7 +41,7 @@ void TSkrivoExpert::Init() {
     CreateSounds();
     CreateBookmarks();
     FWindowTitles = std::make_unique<StringList>();
-    FLineHeight = 10;
+    FListState->FLineHeight = 10;
     FConversion = std::make_unique<TLayoutConverter>();
 
     CreateDictionaries();
@@ -44,7 +54,7 @@ void TSkrivoExpert::Init() {
         FTimer = host->CreateTimer();
         FTimer->SetInterval(250);
         FTimer->SetOnTimer([this] { CallFromHost("TimerTick", [this] { TimerTick(); }); });
-        FDelayCount = DelayTicks();
+        FTimerState->FDelayCount = DelayTicks();
         FTimer->SetEnabled(true);
         Rpt("Timer enabled");
 
@@ -107,7 +117,7 @@ TSkrivoExpert::~TSkrivoExpert() {
     b("<- TSkrivoExpert.Destroy");
 }
 
-// Destructor step 8: what the expert owns besides the dictionaries.
+// What the expert owns besides the dictionaries.
 void TSkrivoExpert::FreeOwnedLists() {
     FreeTipsWizard();
     FSounds.reset();

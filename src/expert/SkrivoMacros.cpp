@@ -18,6 +18,9 @@ void TSkrivoExpert::CreateMacros() {
     FMacros = std::make_unique<TKeyboardMacros>(std::move(services));
 }
 
+// A set resume state means a multi-part macro is between its portions.
+bool TSkrivoExpert::MacroExecuting() { return FMacros && FMacros->Resuming(); }
+
 bool TSkrivoExpert::DoStartStopRecording() { return FMacros->DoStartStopRecording(); }
 
 // The IDE's own record and play keys are taken from it and do nothing: its

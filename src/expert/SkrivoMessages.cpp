@@ -3,6 +3,8 @@
 #include "bridge/QvNotifier.h"
 #include "suggest/SuggestWindow.h"
 #include "config/ExpertConfig.h"
+#include "config/OptionChoices.h"
+#include "expert/KeyDispatchState.h"
 #include "expert/SkrivoExpert.h"
 #include "host/api/Host.h"
 #include "platform/VirtualKeys.h"
@@ -13,13 +15,13 @@ namespace skrivo {
 void TSkrivoExpert::AnyMessage(win::TMsg& msg, bool& handled) {
     if (Ready()) {
         const bool press = msg.message == win::WM_LBUTTONDOWN || msg.message == win::WM_RBUTTONDOWN;
-        // The help window is a later capability; a press while another
-        // window is in front only goes on, as it would with help shown.
+        // A press while another window is in front only goes on to the
+        // hook before ours.
         if (press && !IsEditorForeground()) {
             if (FOldOnMessage) FOldOnMessage(msg, handled);
             return;
         }
-        FNavKey = false;
+        FKeys->FNavKey = false;
         TKeyCall call{msg, handled, 0, false, false, 0, 0, {}};
         bool pass = true;
         if (win::IsKeyMessage(msg.message)) {
@@ -76,7 +78,7 @@ bool TSkrivoExpert::KeyMessagePrologue(TKeyCall& call) {
     if (leavesWord) {
         if (call.shift == 0) CollectWordAtCursor();
     } else {
-        FDeleting = key == win::VK_BACK || key == win::VK_DELETE;
+        FKeys->FDeleting = key == win::VK_BACK || key == win::VK_DELETE;
     }
     return true;
 }

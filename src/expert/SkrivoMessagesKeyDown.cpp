@@ -4,8 +4,12 @@
 #include "completion/SelfTeachingDictionary.h"
 #include "suggest/SuggestWindow.h"
 #include "config/ExpertConfig.h"
+#include "config/OptionChoices.h"
 #include "config/SoundEvents.h"
+#include "expert/KeyDispatchState.h"
+#include "expert/ReplacementRecord.h"
 #include "expert/SkrivoExpert.h"
+#include "expert/SuggestListState.h"
 #include "host/api/Host.h"
 #include "platform/VirtualKeys.h"
 #include "subst/Replacement.h"
@@ -23,7 +27,7 @@ bool CtrlOrAlt(win::TShiftState shift) { return (shift & (win::ssCtrl | win::ssA
 void TSkrivoExpert::KeyDownMessage(TKeyCall& call) {
     const auto key = static_cast<win::WORD>(call.msg.wParam);
     if (IsEditorForeground()) StorePressedKey(key, call.shift);
-    FHaveWordsPlayed = false;
+    FListState->FHaveWordsPlayed = false;
     CollectLocales();
     DispatchKeyDown(call);
     if (!call.handled) {
@@ -38,13 +42,13 @@ void TSkrivoExpert::KeyDownMessage(TKeyCall& call) {
             Play(seAnyChar);
         }
     }
-    FShiftCtrlDown = call.soloDesignated;
-    if (!FShiftCtrlDown) FShiftCtrlFirst = false;
-    FOtherShiftCtrlDown = call.soloOther;
+    FKeys->FShiftCtrlDown = call.soloDesignated;
+    if (!FKeys->FShiftCtrlDown) FKeys->FShiftCtrlFirst = false;
+    FKeys->FOtherShiftCtrlDown = call.soloOther;
     if (host::IControl* control = host::Host()->Windows().FindControl(call.msg.hwnd)) {
-        FLastKeyControl = control->Handle();
+        FKeys->FLastKeyControl = control->Handle();
     }
-    if (!FNavKey && key != win::VK_SHIFT && key != win::VK_CONTROL && key != win::VK_MENU) Play(seAnyOther);
+    if (!FKeys->FNavKey && key != win::VK_SHIFT && key != win::VK_CONTROL && key != win::VK_MENU) Play(seAnyOther);
 }
 
 void TSkrivoExpert::DispatchKeyDown(TKeyCall& call) {
@@ -53,7 +57,7 @@ void TSkrivoExpert::DispatchKeyDown(TKeyCall& call) {
     case win::VK_RETURN: ReturnKey(call); break;
     case win::VK_SHIFT:
     case win::VK_CONTROL:
-        FNavKey = true;
+        FKeys->FNavKey = true;
         DetectSoloModifier(call);
         break;
     case win::VK_ESCAPE: EscapeKey(call); break;
@@ -65,7 +69,7 @@ void TSkrivoExpert::DispatchKeyDown(TKeyCall& call) {
     case win::VK_HOME:
     case win::VK_UP:
     case win::VK_DOWN:
-        FNavKey = true;
+        FKeys->FNavKey = true;
         if (SuggestionListVisible()) ListNavigation(call);
         break;
     default: CharacterKey(call); break;
@@ -73,7 +77,7 @@ void TSkrivoExpert::DispatchKeyDown(TKeyCall& call) {
 }
 
 void TSkrivoExpert::BackspaceKey(TKeyCall& call) {
-    if (call.shift == 0 && GetCfg()->AllowBackspace && FJustReplaced) {
+    if (call.shift == 0 && GetCfg()->AllowBackspace && FReplacement->FJustReplaced) {
         Rpt("Backspace: restoring the replaced text");
         if (DoRestore()) {
             call.handled = true;
@@ -107,7 +111,7 @@ void TSkrivoExpert::EscapeKey(TKeyCall& call) {
 }
 
 void TSkrivoExpert::SideKey(TKeyCall& call) {
-    FNavKey = true;
+    FKeys->FNavKey = true;
     if (SuggestionListVisible()) HideSuggestion(false);
     const auto key = call.msg.wParam;
     if ((key == win::VK_RIGHT || key == win::VK_LEFT) && call.shift == 0 &&

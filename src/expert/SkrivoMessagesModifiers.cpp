@@ -1,5 +1,7 @@
 // TSkrivoExpert's modifier keys alone: a solo press of the configured Shift or Ctrl side completes, the other side hides.
 #include "config/ExpertConfig.h"
+#include "config/OptionChoices.h"
+#include "expert/KeyDispatchState.h"
 #include "expert/SkrivoExpert.h"
 #include "host/api/Host.h"
 #include "platform/VirtualKeys.h"
@@ -32,24 +34,24 @@ void TSkrivoExpert::KeyUpMessage(TKeyCall& call) {
     CollectLocales();
     const TExpertConfig& cfg = *GetCfg();
     const bool forceCodeParam = cfg.ForceCodeParam && call.shift == 0 && call.msg.wParam != win::VK_CONTROL;
-    if (FShiftCtrlDown) {
-        FShiftCtrlDown = false;
-        if (cfg.ShiftCtrlTwice && !FShiftCtrlFirst) {
-            FShiftCtrlFirst = true;
+    if (FKeys->FShiftCtrlDown) {
+        FKeys->FShiftCtrlDown = false;
+        if (cfg.ShiftCtrlTwice && !FKeys->FShiftCtrlFirst) {
+            FKeys->FShiftCtrlFirst = true;
             call.handled = true;
             if (forceCodeParam) ForceCodeParam();
             return;
         }
         if (SuggestionListVisible()) {
-            FShiftCtrlFirst = false;
+            FKeys->FShiftCtrlFirst = false;
             if (cfg.KeyComplete != kcEnter) Accept(call.handled);
         } else if (cfg.UseCtlShf2ForceViewList) {
             ForceShowWordsList();
         }
         call.handled = true;
     }
-    if (FOtherShiftCtrlDown) {
-        FOtherShiftCtrlDown = false;
+    if (FKeys->FOtherShiftCtrlDown) {
+        FKeys->FOtherShiftCtrlDown = false;
         if (SuggestionListVisible()) HideSuggestion(true);
         call.handled = true;
     }

@@ -1,7 +1,9 @@
 // TSkrivoExpert's mouse messages: a press elsewhere hides the list; a click in the editor may force the parameter hint.
 #include "suggest/SuggestWindow.h"
 #include "config/ExpertConfig.h"
+#include "config/OptionChoices.h"
 #include "expert/SkrivoExpert.h"
+#include "expert/SuggestListState.h"
 #include "host/api/Host.h"
 #include "platform/VirtualKeys.h"
 
@@ -29,7 +31,7 @@ void TSkrivoExpert::MouseMessage(win::TMsg& msg) {
         }
         if (hide) {
             HideSuggestion(false);
-            FShowPending = false;
+            FListState->FShowPending = false;
         }
         break;
     }

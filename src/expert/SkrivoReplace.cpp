@@ -6,6 +6,7 @@
 #include "suggest/SuggestWindow.h"
 #include "config/ExpertConfig.h"
 #include "config/SoundEvents.h"
+#include "expert/ReplacementRecord.h"
 #include "expert/SkrivoExpert.h"
 #include "host/api/EditorServices.h"
 #include "host/api/Host.h"
@@ -118,12 +119,12 @@ TQvNotifier* TSkrivoExpert::ReplaceWord(int /*count: every caller replaces the w
         }
         FLastEditPos = notifier->GetEditPos();
         InsertText(text);
-        FReplaceNotifier = notifier;
-        FReplaceEndPos = notifier->GetEditPos();
-        FReplacePos = notifier->GetPosition() - static_cast<int>(text.size());
-        FOldText = removed;
-        FNewText = text;
-        FJustReplaced = true;
+        FReplacement->FReplaceNotifier = notifier;
+        FReplacement->FReplaceEndPos = notifier->GetEditPos();
+        FReplacement->FReplacePos = notifier->GetPosition() - static_cast<int>(text.size());
+        FReplacement->FOldText = removed;
+        FReplacement->FNewText = text;
+        FReplacement->FJustReplaced = true;
         Collect(Trim(text));
     } catch (const std::exception& e) {
         Rpt("*** replace failed: ", e.what());
@@ -135,19 +136,19 @@ TQvNotifier* TSkrivoExpert::ReplaceWord(int /*count: every caller replaces the w
 
 bool TSkrivoExpert::DoRestore() {
     TQvNotifier* notifier = GetCurrentNotifier();
-    if (!FJustReplaced || !notifier || notifier != FReplaceNotifier) return false;
-    if (notifier->GetEditPos() != FReplaceEndPos) {
+    if (!FReplacement->FJustReplaced || !notifier || notifier != FReplacement->FReplaceNotifier) return false;
+    if (notifier->GetEditPos() != FReplacement->FReplaceEndPos) {
         Rpt("===POSITION NOT MATCHES - CAN'T RESTORE!!!");
         return false;
     }
-    FJustReplaced = false;
-    std::string current = notifier->ReadChars(FReplacePos, static_cast<int>(FNewText.size()));
+    FReplacement->FJustReplaced = false;
+    std::string current = notifier->ReadChars(FReplacement->FReplacePos, static_cast<int>(FReplacement->FNewText.size()));
     bool cursorToRestoredEnd = true;
-    if (current != FNewText) {
+    if (current != FReplacement->FNewText) {
         // The editor may have dropped a blank the insertion ended with.
         current = TrimRight(current);
-        if (current + ' ' != FNewText) {
-            Rpt("Text changed since the replacement: <", current, "> instead of <", FNewText, ">");
+        if (current + ' ' != FReplacement->FNewText) {
+            Rpt("Text changed since the replacement: <", current, "> instead of <", FReplacement->FNewText, ">");
             return false;
         }
         cursorToRestoredEnd = false;
@@ -158,10 +159,10 @@ bool TSkrivoExpert::DoRestore() {
         // The restored abbreviation must not expand again at once (a restore
         // by shortcut has no Backspace to keep the substitutions away).
         ScopedValue inserting(FInserting, true);
-        replaced = notifier->Replace(FReplacePos, static_cast<int>(current.size()), FOldText);
+        replaced = notifier->Replace(FReplacement->FReplacePos, static_cast<int>(current.size()), FReplacement->FOldText);
     }
     if (!replaced) return false;
-    if (cursorToRestoredEnd) notifier->SetPosition(FReplacePos + static_cast<int>(FOldText.size()));
+    if (cursorToRestoredEnd) notifier->SetPosition(FReplacement->FReplacePos + static_cast<int>(FReplacement->FOldText.size()));
     Play(seRestored);
     if (GetCfg()->HideAfterRestore) {
         HideSuggestion(true);
@@ -174,7 +175,7 @@ bool TSkrivoExpert::DoRestore() {
 
 bool TSkrivoExpert::ReplacementRestorable() {
     TQvNotifier* notifier = GetCurrentNotifier();
-    return FJustReplaced && notifier && notifier == FReplaceNotifier && notifier->GetEditPos() == FReplaceEndPos;
+    return FReplacement->FJustReplaced && notifier && notifier == FReplacement->FReplaceNotifier && notifier->GetEditPos() == FReplacement->FReplaceEndPos;
 }
 
 void TSkrivoExpert::BackSpaceDelete(int n) {

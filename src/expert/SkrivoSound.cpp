@@ -2,6 +2,7 @@
 #include "bridge/Diagnostics.h"
 #include "suggest/SuggestWindow.h"
 #include "config/ExpertConfig.h"
+#include "expert/KeyDispatchState.h"
 #include "expert/SkrivoExpert.h"
 #include "host/api/Host.h"
 #include "platform/Paths.h"
@@ -19,7 +20,7 @@ void TSkrivoExpert::CreateSounds() { FSounds = std::make_unique<TSoundPlayer>();
 
 void TSkrivoExpert::Play(TSoundEvent event) {
     if (!FReady) return;
-    FNavKey = true;
+    FKeys->FNavKey = true;
     if (!GetCfg()->AllowSounds) return;
     host::IHost* host = host::Host();
     if (!host) return;

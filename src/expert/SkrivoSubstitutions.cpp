@@ -5,6 +5,8 @@
 #include "bridge/QvNotifier.h"
 #include "config/ExpertConfig.h"
 #include "config/SoundEvents.h"
+#include "expert/KeyDispatchState.h"
+#include "expert/ReplacementRecord.h"
 #include "expert/SkrivoExpert.h"
 #include "host/api/Host.h"
 #include "platform/ScopedValue.h"
@@ -12,7 +14,6 @@
 #include "subst/MatchText.h"
 #include "subst/Replacement.h"
 #include "subst/SubstitutionEngine.h"
-#include "platform/ScopedValue.h"
 
 namespace skrivo {
 
@@ -36,7 +37,7 @@ bool TSkrivoExpert::DoSubstitutions(TQvNotifier* notifier) {
     // is examined as usual.
     FOwnEdit = false;
     const TExpertConfig& cfg = *GetCfg();
-    if (!cfg.UseSubstitutions || FDeleting) return false;
+    if (!cfg.UseSubstitutions || FKeys->FDeleting) return false;
     if (host::Host()->Windows().GetAsyncKeyState(win::VK_CONTROL) < 0 || IsRecording() || IsPlaying() ||
         MacroExecuting() || !IsEditorForeground())
         return false;
@@ -59,35 +60,35 @@ bool TSkrivoExpert::DoSubstitutions(TQvNotifier* notifier) {
 
         FLastEditPos = notifier->GetEditPos();
         Notifier2Replace = notifier;
-        FReplaceNotifier = notifier;
-        FNewText = r.text;
-        FOldText = typed;
-        FReplacePos = notifier->GetPosition() - static_cast<int>(removed);
+        FReplacement->FReplaceNotifier = notifier;
+        FReplacement->FNewText = r.text;
+        FReplacement->FOldText = typed;
+        FReplacement->FReplacePos = notifier->GetPosition() - static_cast<int>(removed);
         Rpt("Replaced from: <", typed, "> to: <", r.text, ">");
 
         BackSpaceDelete(static_cast<int>(removed));
         const auto reReadInserted = [&] {
             // The editor may have indented the new lines by itself.
-            if (FNewText.find('\r') == std::string::npos) return;
-            const std::string standing = notifier->ReadChars(FReplacePos, notifier->GetPosition() - FReplacePos);
-            if (standing != FNewText) Rpt("Inserted <", FNewText, "> stands as <", standing, ">");
-            FNewText = standing;
+            if (FReplacement->FNewText.find('\r') == std::string::npos) return;
+            const std::string standing = notifier->ReadChars(FReplacement->FReplacePos, notifier->GetPosition() - FReplacement->FReplacePos);
+            if (standing != FReplacement->FNewText) Rpt("Inserted <", FReplacement->FNewText, "> stands as <", standing, ">");
+            FReplacement->FNewText = standing;
         };
         if (r.cursor == r.text.size()) {
             InsertText(r.text);
-            FReplaceEndPos = notifier->GetEditPos();
+            FReplacement->FReplaceEndPos = notifier->GetEditPos();
             reReadInserted();
         } else {
             const std::size_t head = r.cursor == std::string::npos ? 0 : r.cursor;
             InsertText(r.text.substr(0, head));
-            FReplaceEndPos = notifier->GetEditPos();
+            FReplacement->FReplaceEndPos = notifier->GetEditPos();
             InsertText(r.text.substr(head));
             reReadInserted();
-            notifier->SetEditPos(FReplaceEndPos);
+            notifier->SetEditPos(FReplacement->FReplaceEndPos);
         }
 
         FOwnEdit = true;
-        FJustReplaced = true;
+        FReplacement->FJustReplaced = true;
         ResetTimer();
         Play(seReplaced);
         ForceCodeParam();

@@ -7,7 +7,9 @@
 #include "suggest/SuggestWindow.h"
 #include "completion/SuggestionRanking.h"
 #include "config/ExpertConfig.h"
+#include "expert/KeyDispatchState.h"
 #include "expert/SkrivoExpert.h"
+#include "expert/SuggestListState.h"
 #include "host/api/Host.h"
 #include "host/api/Widgets.h"
 #include "platform/CodePage.h"
@@ -36,21 +38,21 @@ RankingOptions RankingOptionsOf(const TExpertConfig& cfg) {
 
 int TSkrivoExpert::MeasureLineHeight() const {
     // The editor draws with its style's font, not the widget's; the host asks it.
-    const int height = host::LineHeightOf(FLastKeyControl);
+    const int height = host::LineHeightOf(FKeys->FLastKeyControl);
     return height > 0 ? height : kSuggestDefaultLineHeight;
 }
 
 const FoldedWordList* TSkrivoExpert::UnitWordsFolded(const StringList& words) {
-    FoldedWordList& folded = FUnitWordsFolded[&words];
+    FoldedWordList& folded = FListState->FUnitWordsFolded[&words];
     if (folded.Count() != words.Count() || folded.CodePage() != win::GetACP()) folded.Build(words, win::GetACP());
     return &folded;
 }
 
 void TSkrivoExpert::Suggest(std::string S) {
-    FShowPending = false;
+    FListState->FShowPending = false;
     host::IHost* host = host::Host();
     win::TPoint caret;
-    if (!host || !FLastKeyControl || !host->Windows().GetCaretPos(caret)) return;
+    if (!host || !FKeys->FLastKeyControl || !host->Windows().GetCaretPos(caret)) return;
     const TExpertConfig& cfg = *GetCfg();
     // The record stays armed after the user moved on (a later Backspace at
     // the replacement's end may still restore it), but the list is held back
@@ -64,13 +66,13 @@ void TSkrivoExpert::Suggest(std::string S) {
         return;
     }
 
-    FSuggestFocus = FLastKeyControl;
-    FHaveSuggestions = false;
-    host->Windows().ClientToScreen(FLastKeyControl, caret);
-    FCaretScreenPos = caret;
-    FSuggestOrigin = {0, 0};
-    host->Windows().ClientToScreen(FLastKeyControl, FSuggestOrigin);
-    FLineHeight = MeasureLineHeight();
+    FListState->FSuggestFocus = FKeys->FLastKeyControl;
+    FListState->FHaveSuggestions = false;
+    host->Windows().ClientToScreen(FKeys->FLastKeyControl, caret);
+    FListState->FCaretScreenPos = caret;
+    FListState->FSuggestOrigin = {0, 0};
+    host->Windows().ClientToScreen(FKeys->FLastKeyControl, FListState->FSuggestOrigin);
+    FListState->FLineHeight = MeasureLineHeight();
 
     SuggestionSources sources;
     // Read-only access: writable access would count as a change and throw the
@@ -102,16 +104,17 @@ void TSkrivoExpert::Suggest(std::string S) {
         return;
     }
     list->Fill(result.list);
-    list->SizeAndPlace(FCaretScreenPos, FLineHeight, HostSuggestScreen(*host));
+    FListState->FListFilled = true;
+    list->SizeAndPlace(FListState->FCaretScreenPos, FListState->FLineHeight, HostSuggestScreen(*host));
     if (list->isVisible()) return;
     // The IDE's own list is up: showing ours on top of it would hide the one
     // the user is looking at; the timer shows ours once it is gone.
     if (KibitzWindowVisible()) {
-        FShowPending = true;
+        FListState->FShowPending = true;
         return;
     }
     ShowSggList();
-    FHaveSuggestions = true;
+    FListState->FHaveSuggestions = true;
 }
 
 }  // namespace skrivo

@@ -3,8 +3,11 @@
 #include "bridge/QvNotifier.h"
 #include "suggest/SuggestWindow.h"
 #include "config/ExpertConfig.h"
+#include "config/OptionChoices.h"
 #include "config/SoundEvents.h"
+#include "expert/IdleTimerState.h"
 #include "expert/SkrivoExpert.h"
+#include "expert/SuggestListState.h"
 #include "host/api/Host.h"
 
 namespace skrivo {
@@ -29,20 +32,20 @@ TfmSuggest* TSkrivoExpert::GetSggList() {
 void TSkrivoExpert::ShowSggList() {
     const TExpertConfig& cfg = *GetCfg();
     TfmSuggest* list = GetSggList();
-    if (!cfg.ShowListAutomatically && !FForceShow) {
-        if (!FHaveWordsPlayed) {
-            FHaveWordsPlayed = true;
+    if (!cfg.ShowListAutomatically && !FListState->FForceShow) {
+        if (!FListState->FHaveWordsPlayed) {
+            FListState->FHaveWordsPlayed = true;
             Play(seHaveWords);
         }
         return;
     }
-    FForceShow = false;
+    FListState->FForceShow = false;
     list->FShown = false;
     SetListAlpha(list, SuggestShownAlpha(cfg.SemiTransparent, cfg.AlphaBlendLevel));
     // Under a resting mouse the list would flicker away at once; it waits
     // until the mouse has left its place.
     if (cfg.WhenMouseOver == wmoHide && CursorInside(*list)) {
-        FShowPendingMouse = true;
+        FListState->FShowPendingMouse = true;
         return;
     }
     Play(seAppear);
@@ -54,7 +57,7 @@ void TSkrivoExpert::ShowSggList() {
         Rpt("No selected item in the words list");
     list->BringToFront();
     list->SetStayOnTop(true);
-    FShowPendingMouse = false;
+    FListState->FShowPendingMouse = false;
     if (selected >= 0) list->lvWords->MakeVisible(selected);
     list->FShown = true;
     list->FMouseSelect = !cfg.MouseClickNecessary && cfg.WhenMouseOver == wmoSelectWords;
@@ -72,8 +75,8 @@ void TSkrivoExpert::ShowSggList() {
 }
 
 void TSkrivoExpert::HideSuggestion(bool notSuggestUntilNext) {
-    FHaveSuggestions = false;
-    FShowPendingMouse = false;
+    FListState->FHaveSuggestions = false;
+    FListState->FShowPendingMouse = false;
     if (FSggList && FSggList->isVisible()) {
         Play(seDisappear);
         FSggList->hide();
@@ -87,11 +90,11 @@ void TSkrivoExpert::ForceShowWordsList() {
     if (TQvNotifier* current = GetCurrentNotifier()) {
         FLastModified = current;
         FLastEditPos = current->GetEditPos();
-        FDelayCount = 0;
+        FTimerState->FDelayCount = 0;
     } else {
         Rpt("Current notifier not found - forcing impossible");
     }
-    FForceShow = true;
+    FListState->FForceShow = true;
 }
 
 void TSkrivoExpert::MouseMoveOverSggList() {
@@ -104,14 +107,14 @@ void TSkrivoExpert::MouseMoveOverSggList() {
     if (!inside && cfg.WhenMouseOver != wmoTransparent) return;
     switch (cfg.WhenMouseOver) {
         case wmoSwitchPosition:
-            if (auto moved = SwitchSuggestPosition(list->BoundsRect(), FCaretScreenPos, FLineHeight, cursor,
+            if (auto moved = SwitchSuggestPosition(list->BoundsRect(), FListState->FCaretScreenPos, FListState->FLineHeight, cursor,
                                                    HostSuggestScreen(host)))
                 list->SetBoundsRect(*moved);
             break;
         case wmoHide:
             if (list->isVisible()) {
                 HideSuggestion(false);
-                FShowPendingMouse = true;
+                FListState->FShowPendingMouse = true;
             }
             break;
         case wmoTransparent:

@@ -8,8 +8,12 @@
 #include "suggest/SuggestWindow.h"
 #include "completion/TextFold.h"
 #include "config/ExpertConfig.h"
+#include "config/OptionChoices.h"
 #include "config/SoundEvents.h"
+#include "expert/IdleTimerState.h"
 #include "expert/SkrivoExpert.h"
+#include "expert/SuggestListState.h"
+#include "expert/StoreFailures.h"
 #include "platform/Registry.h"
 #include "host/api/Host.h"
 #include "platform/Clock.h"
@@ -62,13 +66,13 @@ std::int32_t TSkrivoExpert::DelayTicks() const {
 
 void TSkrivoExpert::ResetTimer() {
     if (FTimer) FTimer->SetEnabled(false);
-    FDelayCount = DelayTicks();
+    FTimerState->FDelayCount = DelayTicks();
     if (FTimer) FTimer->SetEnabled(true);
-    FResetTick = win::GetTickCount();
+    FTimerState->FResetTick = win::GetTickCount();
 }
 
 void TSkrivoExpert::TimerTick() {
-    if (TicksApart(win::GetTickCount(), FResetTick) < kQuietAfterResetMs || !FReady) return;
+    if (TicksApart(win::GetTickCount(), FTimerState->FResetTick) < kQuietAfterResetMs || !FReady) return;
     host::IHost* host = host::Host();
     if (!host || host->Application().Terminated()) return;
     RetryConfigStore();
@@ -100,9 +104,9 @@ void TSkrivoExpert::TimerTick() {
 void TSkrivoExpert::GuardCantSaveBox() {
     host::IHost& host = *host::Host();
     const win::HWND foreground = host.Windows().GetForegroundWindow();
-    if (!foreground || foreground == FErrorWindow) return;
+    if (!foreground || foreground == FTimerState->FErrorWindow) return;
     if (host.Windows().GetWindowText(foreground, kTitleBuffer) != "Error") return;
-    FErrorWindow = foreground;
+    FTimerState->FErrorWindow = foreground;
     Rpt("ERROR WINDOW DETECTED +++++++++++++++++++");
     host::IForm* form = host.Screen().FindForm(foreground);
     if (!form || form->ClassName() != "TMessageForm") return;
@@ -123,7 +127,7 @@ void TSkrivoExpert::GuardCantSaveBox() {
 }
 
 void TSkrivoExpert::AutoLoadBookmarks() {
-    if (!GetCfg()->AutoBookmarks || FBookmarksPending <= 0) return;
+    if (!GetCfg()->AutoBookmarks || FTimerState->FBookmarksPending <= 0) return;
     host::IHost& host = *host::Host();
     const win::HWND foreground = host.Windows().GetForegroundWindow();
     if (host.Windows().GetClassName(foreground, kTitleBuffer) != "TEditWindow") return;
@@ -141,13 +145,13 @@ void TSkrivoExpert::AutoLoadBookmarks() {
 
 void TSkrivoExpert::HandOverModification() {
     if (!FLastModified || FBusy) return;
-    --FDelayCount;
-    // FRenameTick 0 is "never renamed": a clock that starts near 0 (the
+    --FTimerState->FDelayCount;
+    // FTimerState->FRenameTick 0 is "never renamed": a clock that starts near 0 (the
     // host's, right after start) would otherwise hold every change back.
-    if (FRenameTick != 0 && TicksApart(win::GetTickCount(), FRenameTick) <= kRenamePauseMs) {
+    if (FTimerState->FRenameTick != 0 && TicksApart(win::GetTickCount(), FTimerState->FRenameTick) <= kRenamePauseMs) {
         Rpt("---!!---!!---");
-    } else if (FDelayCount < 0) {
-        FDelayCount = DelayTicks();
+    } else if (FTimerState->FDelayCount < 0) {
+        FTimerState->FDelayCount = DelayTicks();
         TQvNotifier* notifier = FLastModified;
         FLastModified = nullptr;
         ModuleModified(notifier);
@@ -161,8 +165,8 @@ void TSkrivoExpert::UpdateListVisibility() {
     TfmSuggest* list = FSggList.get();
     const bool sameFile = SameFileName(FWorkFile, EditingFile());
     win::TPoint origin{0, 0};
-    host.Windows().ClientToScreen(FSuggestFocus, origin);
-    const bool sameFocus = host.Windows().GetFocus() == FSuggestFocus && origin == FSuggestOrigin;
+    host.Windows().ClientToScreen(FListState->FSuggestFocus, origin);
+    const bool sameFocus = host.Windows().GetFocus() == FListState->FSuggestFocus && origin == FListState->FSuggestOrigin;
     if (list && list->isVisible()) {
         if (!sameFocus || !sameFile) HideSuggestion(false);
         if (list->isVisible() && KibitzWindowVisible()) {
@@ -172,14 +176,14 @@ void TSkrivoExpert::UpdateListVisibility() {
         return;
     }
     if (KibitzWindowVisible()) return;
-    if (FShowPending || FShowPendingMouse) {
-        FShowPending = false;
+    if (FListState->FShowPending || FListState->FShowPendingMouse) {
+        FListState->FShowPending = false;
         ShowSggList();
         return;
     }
     // While the user goes on typing the same word, the words already found
     // come back at once instead of after the next delay.
-    if (!sameFocus || !sameFile || !FHaveSuggestions) return;
+    if (!sameFocus || !sameFile || !FListState->FHaveSuggestions) return;
     TQvNotifier* current = GetCurrentNotifier();
     if (current && current == FLastModified && current->GetEditPos() == FLastEditPos) ShowSggList();
 }
@@ -193,40 +197,40 @@ void TSkrivoExpert::FollowMouseOverList() {
 }
 
 void TSkrivoExpert::RetryConfigStore() {
-    if (!FConfigSavePending && !FConfigLoadPending) return;
+    if (!FStoreFailures->FConfigSavePending && !FStoreFailures->FConfigLoadPending) return;
     const std::uint32_t now = win::GetTickCount();
-    if (TicksApart(now, FConfigRetryTick) < kConfigRetryMs) return;
-    FConfigRetryTick = now;
+    if (TicksApart(now, FStoreFailures->FConfigRetryTick) < kConfigRetryMs) return;
+    FStoreFailures->FConfigRetryTick = now;
     RegistryLockWaitScope shortWait(kConfigRetryLockWaitMs);
-    if (FConfigSavePending) {
+    if (FStoreFailures->FConfigSavePending) {
         SaveCfg();
-        if (FConfigSavePending && !FConfigSaveReported &&
-            TicksApart(now, FConfigSaveFailedTick) >= kConfigSaveReportAfterMs) {
-            FConfigSaveReported = true;
-            TellConfig("Skrivo could not save its settings: " + FConfigLockError +
+        if (FStoreFailures->FConfigSavePending && !FStoreFailures->FConfigSaveReported &&
+            TicksApart(now, FStoreFailures->FConfigSaveFailedTick) >= kConfigSaveReportAfterMs) {
+            FStoreFailures->FConfigSaveReported = true;
+            TellConfig("Skrivo could not save its settings: " + FStoreFailures->FConfigLockError +
                        ".\n\nIt keeps trying while the IDE runs.");
         }
         return;
     }
-    FConfigLoadPending = false;
+    FStoreFailures->FConfigLoadPending = false;
     ResetDefaultConfig();
-    if (!FConfigLoadPending) Rpt("Stored configuration loaded after the lock was released");
+    if (!FStoreFailures->FConfigLoadPending) Rpt("Stored configuration loaded after the lock was released");
 }
 
 void TSkrivoExpert::WatchDictionaryFile() {
     if (!GetCfg()->AutoMergeWhenChanged) return;
-    if (++FDicCheckCount < kDicCheckTicks) return;
-    FDicCheckCount = 0;
+    if (++FTimerState->FDicCheckCount < kDicCheckTicks) return;
+    FTimerState->FDicCheckCount = 0;
     CheckDicChanged();
 }
 
 void TSkrivoExpert::AutoSaveDictionary() {
     // A save that failed (a read-only file) is not retried on every tick.
-    if (!FDictSaveError.empty() && TicksApart(win::GetTickCount(), FDictSaveFailedTick) < kSaveRetryMs) return;
+    if (!FStoreFailures->FDictSaveError.empty() && TicksApart(win::GetTickCount(), FStoreFailures->FDictSaveFailedTick) < kSaveRetryMs) return;
     if (PeriodicSaveDue(GetCfg()->AutoSave, FDict->LastSaveTick(), win::GetTickCount())) {
         SaveDictionary();
-    } else if (FSaveRequested) {
-        FSaveRequested = false;
+    } else if (FTimerState->FSaveRequested) {
+        FTimerState->FSaveRequested = false;
         SaveDictionary();
     }
 }

@@ -1,15 +1,14 @@
 // TSkrivoExpert: the completion trigger: whether the text before the cursor is learnt, suggested for, or hides the list.
 #include <string>
-#include <string_view>
 
 #include "bridge/Diagnostics.h"
 #include "bridge/QvNotifier.h"
-#include "completion/RequestText.h"
-#include "completion/TextFold.h"
+#include "completion/TriggerDecision.h"
 #include "config/ExpertConfig.h"
 #include "expert/SkrivoExpert.h"
-#include "source/CharClasses.h"
+#include "expert/SuggestListState.h"
 #include "platform/ScopedValue.h"
+#include "suggest/SuggestWindow.h"
 
 namespace skrivo {
 
@@ -19,24 +18,18 @@ namespace {
 // is not one anybody completes.
 constexpr int kLineBeforeCursor = -100;
 
-bool IsBlankOnly(std::string_view s) {
-    for (char c : s)
-        if (c != ' ') return false;
-    return true;
-}
-
-bool EndsWithWord(std::string_view s, std::string_view word, bool caseSensitive) {
-    if (s.size() < word.size()) return false;
-    const std::string_view tail = s.substr(s.size() - word.size());
-    if (caseSensitive) return tail == word;
-    const CaseFold& fold = CaseFold::ForActiveCodePage();
-    return fold.Lower(tail) == fold.Lower(word);
-}
-
-std::string TrailingWord(std::string_view s) {
-    std::size_t start = s.size();
-    while (start > 0 && IsAlphaDigit(s[start - 1])) --start;
-    return std::string(s.substr(start));
+TriggerOptions TriggerOptionsOf(const TExpertConfig& cfg) {
+    TriggerOptions options;
+    options.hideAtTheBeginningOfLine = cfg.HideAtTheBeginningOfLine;
+    options.hideAfterWords = cfg.HideAfterWords;
+    options.hideWords = &cfg.WordsList;
+    options.wordsCaseSensitive = cfg.WordsCaseSensitive;
+    options.doNotShowForShorterUsed = cfg.DoNotShowForShorterUsed;
+    options.doNotShowForShorter = cfg.DoNotShorForShorter;
+    options.hideAfterSpace = cfg.HideAfterSpace;
+    options.hideAfterSemicolon = cfg.HideAfterSemicolon;
+    options.hideAfterSeparator = cfg.HideAfterSeparator;
+    return options;
 }
 
 }  // namespace
@@ -73,84 +66,68 @@ void TSkrivoExpert::ModuleModified(TQvNotifier* notifier) {
     }
 }
 
-void TSkrivoExpert::Work(std::string S, bool DoSuggest) {
-    const TExpertConfig& cfg = *GetCfg();
-    for (std::size_t i = S.size(); i-- > 0;) {
-        if (S[i] != '\r' && S[i] != '\n') continue;
-        if (cfg.HideAtTheBeginningOfLine) {
-            S.erase(0, i + 1);
-            break;
-        }
-        S[i] = ' ';
-    }
-    Rpt("Working with <", S, ">");
-
-    if (IsBlankOnly(S) && cfg.HideAtTheBeginningOfLine) {
+// A visible list must always belong to the text before the cursor: left as
+// it was computed until the next pause, an Enter typed within the delay would
+// replace the finished word with one found for an earlier prefix. The list is
+// brought up to date without learning anything; the timer still does that.
+void TSkrivoExpert::RefreshVisibleList(TQvNotifier* notifier) {
+    TfmSuggest* list = FSggList.get();
+    if (!list || !list->isVisible() || FBusy) return;
+    const bool ownEdit = FOwnEdit || FInserting || FInSubstitution;
+    if (ownEdit || !notifier || IsRecording() || IsPlaying() || GetCurrentNotifier() != notifier) {
         HideSuggestion(false);
         return;
     }
-    if (cfg.HideAfterWords) {
-        for (const std::string& word : cfg.WordsList.Lines()) {
-            // An empty entry (a blank line in an edited list) would end every
-            // line and so switch suggestions off altogether.
-            if (word.empty()) continue;
-            if (EndsWithWord(S, word, cfg.WordsCaseSensitive)) {
-                Rpt("Word <", word, "> is in blacklist - no suggestions.");
-                HideSuggestion(false);
-                return;
-            }
-        }
-    }
-    if (cfg.DoNotShowForShorterUsed) {
-        const std::string word = TrailingWord(S);
-        if (static_cast<int>(word.size()) < cfg.DoNotShorForShorter) {
-            Rpt("Word <", word, "> is too short - stop suggestions.");
+    ScopedValue busy(FBusy, true);
+    const TriggerDecision d = DecideTrigger(ReadText(kLineBeforeCursor), true, TriggerOptionsOf(*GetCfg()));
+    switch (d.action) {
+        case TriggerAction::HideUntilNext:
+            HideSuggestion(true);
+            return;
+        case TriggerAction::Hide:
             HideSuggestion(false);
             return;
-        }
+        case TriggerAction::Suggest:
+            break;
     }
-    // With HideAtTheBeginningOfLine off an empty line still has no last
-    // character to decide by; hiding is what the blank line does otherwise.
-    if (S.empty()) {
-        HideSuggestion(false);
+    FListState->FListFilled = false;
+    Suggest(d.request);
+    // Nothing found keeps a visible list's old content (HideWhenNoSuggestions
+    // off); here that content is for another text.
+    if (!FListState->FListFilled && list->isVisible()) HideSuggestion(false);
+}
+
+void TSkrivoExpert::Work(std::string S, bool DoSuggest) {
+    const TriggerDecision d = DecideTrigger(std::move(S), DoSuggest, TriggerOptionsOf(*GetCfg()));
+    Rpt("Working with <", d.line, ">");
+    switch (d.reason) {
+        case TriggerReason::HideAfterWord:
+            Rpt("Word <", d.detail, "> is in blacklist - no suggestions.");
+            break;
+        case TriggerReason::TooShort:
+            Rpt("Word <", d.detail, "> is too short - stop suggestions.");
+            break;
+        default:
+            break;
+    }
+    if (d.reason == TriggerReason::Suggest || d.reason == TriggerReason::LastCharacter)
+        Rpt("Last 2 words without spaces: <", d.lastTwoWords, "> (S = <", d.line, ">");
+    for (const std::string& entry : d.collect) Collect(entry);
+    if (d.action == TriggerAction::HideUntilNext) {
+        Rpt("BECAUSE LAST=", d.detail, ", Suggest hidden!");
+        HideSuggestion(true);
         return;
     }
-
-    const std::string S2 = CollapseBlanks(LastTwoWords(S));
-    Rpt("Last 2 words without spaces: <", S2, "> (S = <", S, ">");
-    const char last = S.back();
-    if (!IsAlphaDigit(last) || !DoSuggest) {
-        std::size_t sep = S2.size();
-        while (sep > 0 && IsAlphaDigit(S2[sep - 1])) --sep;
-        if (sep > 0) {
-            const std::string word(Trim(std::string_view(S2).substr(sep)));
-            if (!word.empty()) Collect(" " + word);
-        }
-        Collect(S2);
-        FNotSuggestUntilNext = false;
-    }
-
-    bool hide = false;
-    if (IsAlphaDigit(last))
-        hide = false;
-    else if (last == ' ')
-        hide = cfg.HideAfterSpace;
-    else if (last == ';')
-        hide = cfg.HideAfterSemicolon;
-    else
-        hide = cfg.HideAfterSeparator;
-    if (hide) {
-        Rpt("BECAUSE LAST=", std::string(1, last), ", Suggest hidden!");
-        HideSuggestion(true);
+    if (d.action == TriggerAction::Hide) {
+        if (d.clearsNotSuggestUntilNext) FNotSuggestUntilNext = false;
+        HideSuggestion(false);
         return;
     }
     if (FNotSuggestUntilNext) Rpt("Was: flag set FNotSuggestUntilNext");
     FNotSuggestUntilNext = false;
-    Rpt("BECAUSE LAST=", std::string(1, last), ", Flag Reset!");
-
-    const std::string request = IsAlphaDigit(last) ? S2 : SuggestionRequest(S);
-    Rpt("Will be suggest for: <", request, ">");
-    if (DoSuggest) Suggest(request);
+    Rpt("BECAUSE LAST=", d.detail, ", Flag Reset!");
+    Rpt("Will be suggest for: <", d.request, ">");
+    if (DoSuggest) Suggest(d.request);
 }
 
 }  // namespace skrivo

@@ -2,6 +2,7 @@
 #include "bridge/Diagnostics.h"
 #include "expert/SkrivoExpert.h"
 #include "host/api/Host.h"
+#include "platform/StringList.h"
 
 namespace skrivo {
 

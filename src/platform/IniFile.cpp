@@ -35,11 +35,13 @@ std::string DecodeValue(std::string_view raw) {
 }
 
 // The inverse of DecodeValue for any single-line text: quote what the reader
-// would otherwise trim or unquote.
+// would otherwise trim or unquote. Line breaks and NULs (a macro name from a
+// ".km" file may hold any byte) become blanks: the one would forge entries,
+// the other ends the file for the reader and would hide every line after it.
 std::string EncodeValue(std::string_view value) {
     std::string v(value);
     for (char& c : v) {
-        if (c == '\r' || c == '\n') c = ' ';
+        if (c == '\r' || c == '\n' || c == '\0') c = ' ';
     }
     bool edgeBlank = !v.empty() && (v.front() == ' ' || v.front() == '\t' || v.back() == ' ' || v.back() == '\t');
     if (edgeBlank || QuotedPair(v)) return '"' + v + '"';

@@ -338,8 +338,7 @@ namespace {
 int gLockWaitMs = kRegistryLockWaitMs;
 }  // namespace
 
-RegistryLockWaitScope::RegistryLockWaitScope(int ms) : previous_(gLockWaitMs) { gLockWaitMs = ms; }
-RegistryLockWaitScope::~RegistryLockWaitScope() { gLockWaitMs = previous_; }
+RegistryLockWaitScope::RegistryLockWaitScope(int ms) : wait_(gLockWaitMs, ms) {}
 int RegistryLockWaitMs() { return gLockWaitMs; }
 
 std::string RegistryPath() { return SkrivoHome() + "/registry.db"; }

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/ScopedValue.h"
+
 namespace skrivo {
 
 // Raised for a value of another type than the one read, a missing value
@@ -35,12 +37,9 @@ inline constexpr int kRegistryLockWaitMs = 1000;
 class RegistryLockWaitScope {
 public:
     explicit RegistryLockWaitScope(int ms);
-    ~RegistryLockWaitScope();
-    RegistryLockWaitScope(const RegistryLockWaitScope&) = delete;
-    RegistryLockWaitScope& operator=(const RegistryLockWaitScope&) = delete;
 
 private:
-    int previous_;
+    ScopedValue<int> wait_;
 };
 int RegistryLockWaitMs();
 

@@ -53,7 +53,8 @@ std::string Mixed(const TExpertConfig& cfg) {
         return "substitutions of another save in save " + std::to_string(save);
     if (cfg.MacroList.Count() != expected.MacroList.Count()) return "macro count of another save";
     for (std::size_t i = 0; i < cfg.MacroList.Count(); ++i)
-        if (cfg.MacroList[i].FName != expected.MacroList[i].FName || cfg.MacroList[i].FShtcut != save)
+        if (cfg.MacroList[i].FName != expected.MacroList[i].FName ||
+            cfg.MacroList[i].FShtcut != static_cast<std::uint16_t>(save))
             return "macro of another save";
     return "";
 }

@@ -179,7 +179,9 @@ INSTANTIATE_TEST_SUITE_P(
 using DispatchModifiers = ExpertOverIde;
 
 TEST_F(DispatchModifiers, ShiftHeldWithAnotherKeyNeitherCompletesNorHides) {
-    Start("x := Cap|");
+    DispatchProbe& e = Start("x := Cap|");
+    // The list is brought up to date for "CapT": it must still have a word.
+    e.FDict->Entries() = StringList{"Caption"};
     Cfg().KeyComplete = 1;
     Cfg().WhatShiftCtrl = 2;
     Cfg().OtherShfCtlHidesList = true;

@@ -10,6 +10,7 @@
 #include "completion/SelfTeachingDictionary.h"
 #include "suggest/SuggestWindow.h"
 #include "config/ExpertConfig.h"
+#include "expert/ReplacementRecord.h"
 #include "expert/SkrivoExpert.h"
 #include "host/testing/OffscreenHost.h"
 #include "platform/VirtualKeys.h"
@@ -19,12 +20,9 @@ namespace skrivo::dispatch_test {
 class DispatchProbe : public TSkrivoExpert {
 public:
     DispatchProbe() = default;
+    using TSkrivoExpert::FReplacement;
     using TSkrivoExpert::FDict;
-    using TSkrivoExpert::FJustReplaced;
     using TSkrivoExpert::FLastEditPos;
-    using TSkrivoExpert::FNewText;
-    using TSkrivoExpert::FOldText;
-    using TSkrivoExpert::FReplacePos;
     using TSkrivoExpert::FSggList;
     using TSkrivoExpert::Notifier2Replace;
 };

@@ -73,7 +73,7 @@ TEST_F(ExpertOverIde, RestoreAfterADroppedBlankPastTheLineEnd) {
     TQvNotifier* n = e.ReplaceWord(-1, "Caption ");
     ASSERT_NE(n, nullptr);
     const host::TEditPos end = n->GetEditPos();
-    ASSERT_TRUE(n->Replace(e.FReplacePos + 7, 1, ""));
+    ASSERT_TRUE(n->Replace(e.FReplacement->FReplacePos + 7, 1, ""));
     n->SetEditPos(end);
     ASSERT_TRUE(e.DoRestore());
     EXPECT_EQ(host.Text(), "x := Cap");

@@ -16,9 +16,9 @@ TEST_F(ReplaceWord, WholeWordAroundTheCursorIsReplaced) {
     ShowList({});
     ASSERT_NE(e.ReplaceWord(-1, "Caption"), nullptr);
     EXPECT_EQ(host.TextWithCursor(), "x := Caption|;");
-    EXPECT_EQ(e.FOldText, "Captin");
-    EXPECT_EQ(e.FNewText, "Caption");
-    EXPECT_TRUE(e.FJustReplaced);
+    EXPECT_EQ(e.FReplacement->FOldText, "Captin");
+    EXPECT_EQ(e.FReplacement->FNewText, "Caption");
+    EXPECT_TRUE(e.FReplacement->FJustReplaced);
 }
 
 TEST_F(ReplaceWord, WordBeforeOnlyKeepsTheRest) {
@@ -27,7 +27,7 @@ TEST_F(ReplaceWord, WordBeforeOnlyKeepsTheRest) {
     ShowList({});
     ASSERT_NE(e.ReplaceWord(-1, "Caption"), nullptr);
     EXPECT_EQ(host.TextWithCursor(), "x := Caption|tin;");
-    EXPECT_EQ(e.FOldText, "Cap");
+    EXPECT_EQ(e.FReplacement->FOldText, "Cap");
 }
 
 TEST_F(ReplaceWord, BackspaceRightAfterRestoresWithTheCursorAfterIt) {
@@ -37,7 +37,7 @@ TEST_F(ReplaceWord, BackspaceRightAfterRestoresWithTheCursorAfterIt) {
     ASSERT_NE(e.ReplaceWord(-1, "Caption"), nullptr);
     host.Press(win::VK_BACK);
     EXPECT_EQ(host.TextWithCursor(), "x := Cap|");
-    EXPECT_FALSE(e.FJustReplaced);
+    EXPECT_FALSE(e.FReplacement->FJustReplaced);
     host.Press(win::VK_BACK);  // disarmed: an ordinary Backspace now
     EXPECT_EQ(host.TextWithCursor(), "x := Ca|");
 }
@@ -50,7 +50,7 @@ TEST_F(ReplaceWord, TypedCharacterThenTwoBackspacesRestores) {
     host.Type("s");
     host.Press(win::VK_BACK);
     EXPECT_EQ(host.TextWithCursor(), "x := Caption|");
-    EXPECT_TRUE(e.FJustReplaced);
+    EXPECT_TRUE(e.FReplacement->FJustReplaced);
     host.Press(win::VK_BACK);
     EXPECT_EQ(host.TextWithCursor(), "x := Cap|");
 }
@@ -62,11 +62,11 @@ TEST_F(ReplaceWord, ChangedWordIsNotRestoredAndBackspaceDeletes) {
     TQvNotifier* n = e.ReplaceWord(-1, "Caption");
     ASSERT_NE(n, nullptr);
     const int end = n->GetPosition();
-    ASSERT_TRUE(n->Replace(e.FReplacePos, 1, "K"));
+    ASSERT_TRUE(n->Replace(e.FReplacement->FReplacePos, 1, "K"));
     n->SetPosition(end);
     host.Press(win::VK_BACK);
     EXPECT_EQ(host.TextWithCursor(), "x := Kaptio|");
-    EXPECT_FALSE(e.FJustReplaced);
+    EXPECT_FALSE(e.FReplacement->FJustReplaced);
 }
 
 TEST_F(ReplaceWord, WithoutAllowBackspaceNothingIsRestored) {
@@ -87,7 +87,7 @@ TEST_F(ReplaceWord, RefusalsLeaveTheBufferAlone) {
     host.SetCursorPosition(1);
     EXPECT_EQ(e.ReplaceWord(-1, "Caption"), nullptr);
     EXPECT_EQ(host.Text(), "x := Cap");
-    EXPECT_FALSE(e.FJustReplaced);
+    EXPECT_FALSE(e.FReplacement->FJustReplaced);
     EXPECT_FALSE(e.DoRestore());
 }
 
@@ -96,7 +96,7 @@ TEST_F(ReplaceWord, NoWordBeforeTheCursorJustInserts) {
     ShowList({});
     ASSERT_NE(e.ReplaceWord(-1, "Caption"), nullptr);
     EXPECT_EQ(host.TextWithCursor(), "x := Caption|");
-    EXPECT_EQ(e.FOldText, "");
+    EXPECT_EQ(e.FReplacement->FOldText, "");
     EXPECT_TRUE(e.DoRestore());
     EXPECT_EQ(host.TextWithCursor(), "x := |");
 }

@@ -3,7 +3,9 @@
 
 #include "bridge/QvNotifier.h"
 #include "completion/SelfTeachingDictionary.h"
+#include "expert/IdleTimerState.h"
 #include "expert/SkrivoExpert.h"
+#include "expert/SuggestListState.h"
 #include "host/forms/EditWindow.h"
 #include "host/api/Form.h"
 #include "host/testing/OffscreenHost.h"
@@ -19,17 +21,13 @@ using host::testing::OffscreenHost;
 class SkrivoProbe : public TSkrivoExpert {
 public:
     SkrivoProbe() = default;
-    using TSkrivoExpert::FBookmarksPending;
-    using TSkrivoExpert::FDelayCount;
+    using TSkrivoExpert::FTimerState;
+    using TSkrivoExpert::FListState;
     using TSkrivoExpert::FDict;
     using TSkrivoExpert::FFixedDict;
     using TSkrivoExpert::FLastEditPos;
     using TSkrivoExpert::FLastModified;
-    using TSkrivoExpert::FLineHeight;
     using TSkrivoExpert::FOnMessageSaved;
-    using TSkrivoExpert::FRenameTick;
-    using TSkrivoExpert::FResetTick;
-    using TSkrivoExpert::FSaveRequested;
     using TSkrivoExpert::FTimer;
     using TSkrivoExpert::Notifier2Replace;
 };
@@ -58,8 +56,8 @@ TEST_F(SkrivoLifecycle, InitPreparesTheTimerListsAndHook) {
     ASSERT_NE(e.FTimer, nullptr);
     EXPECT_EQ(e.FTimer->Interval(), 250u);
     EXPECT_TRUE(e.FTimer->Enabled());
-    EXPECT_EQ(e.FDelayCount, 0);  // the default delay of 250 ms: one tick
-    EXPECT_EQ(e.FLineHeight, 10);
+    EXPECT_EQ(e.FTimerState->FDelayCount, 0);  // the default delay of 250 ms: one tick
+    EXPECT_EQ(e.FListState->FLineHeight, 10);
     ASSERT_NE(e.FDict, nullptr);
     EXPECT_TRUE(e.FDict->Entries().Empty());
     EXPECT_NE(e.FFixedDict, nullptr);
@@ -89,7 +87,7 @@ TEST_F(SkrivoLifecycle, TimerKeepsTickingOnTheHostClock) {
     host.OpenText("Unit1.pas", "x|");
     SkrivoProbe& e = Start();
     host.Type("y");
-    EXPECT_EQ(e.FResetTick, Now());
+    EXPECT_EQ(e.FTimerState->FResetTick, Now());
     host.Advance(5000);
     EXPECT_TRUE(e.FTimer->Enabled());
     EXPECT_EQ(host.TextWithCursor(), "xy|");
@@ -103,8 +101,8 @@ TEST_F(SkrivoLifecycle, ModificationIsRecordedWithItsCursor) {
     EXPECT_EQ(e.FLastModified, NotifierOf("Unit1"));
     EXPECT_EQ(e.FLastEditPos.Col, 4);
     EXPECT_EQ(e.FLastEditPos.Line, 1);
-    EXPECT_EQ(e.FResetTick, Now());
-    EXPECT_EQ(e.FDelayCount, 0);
+    EXPECT_EQ(e.FTimerState->FResetTick, Now());
+    EXPECT_EQ(e.FTimerState->FDelayCount, 0);
 }
 
 TEST_F(SkrivoLifecycle, ModificationOfAModuleBehindIsRecordedToo) {
@@ -124,8 +122,8 @@ TEST_F(SkrivoLifecycle, RenameIsRemembered) {
     SkrivoProbe& e = Start();
     host.Advance(3000);
     ASSERT_TRUE(host->SaveFileAs(host.Current(), host.Temp().File("Unit2.pas")));
-    EXPECT_EQ(e.FRenameTick, Now());
-    EXPECT_EQ(e.FResetTick, Now());
+    EXPECT_EQ(e.FTimerState->FRenameTick, Now());
+    EXPECT_EQ(e.FTimerState->FResetTick, Now());
 }
 
 TEST_F(SkrivoLifecycle, SaveRequestsADictionarySaveOnlyAfterASecond) {
@@ -136,19 +134,19 @@ TEST_F(SkrivoLifecycle, SaveRequestsADictionarySaveOnlyAfterASecond) {
     ASSERT_EQ(e.FDict->LastSaveTick(), Now() & 0x7FFFFFFF);
     host.Advance(1000);
     host->SaveFile(host.Current());
-    EXPECT_FALSE(e.FSaveRequested);
+    EXPECT_FALSE(e.FTimerState->FSaveRequested);
     host.Advance(1);
     host->SaveFile(host.Current());
-    EXPECT_TRUE(e.FSaveRequested);
+    EXPECT_TRUE(e.FTimerState->FSaveRequested);
 }
 
 TEST_F(SkrivoLifecycle, EveryNewNotifierAwaitsItsBookmarks) {
     host.OpenText("Unit1.pas", "x");
     host.OpenText("Unit2.pas", "y");
     SkrivoProbe& e = Start();
-    EXPECT_EQ(e.FBookmarksPending, 2);
+    EXPECT_EQ(e.FTimerState->FBookmarksPending, 2);
     host.OpenText("Unit3.pas", "z");
-    EXPECT_EQ(e.FBookmarksPending, 3);
+    EXPECT_EQ(e.FTimerState->FBookmarksPending, 3);
 }
 
 TEST_F(SkrivoLifecycle, ClosingAModuleForgetsItsWaitingModification) {

@@ -54,7 +54,7 @@ TEST_F(ExpertSubstitutions, BackspaceGivesBackWhatTheTailTook) {
     EXPECT_EQ(host.TextWithCursor(), "  wh |");
     host.Type(" ");  // the tail's blank now stands for two
     EXPECT_EQ(host.TextWithCursor(), "  while | do");
-    EXPECT_EQ(expert_->FOldText, "wh  ");
+    EXPECT_EQ(expert_->FReplacement->FOldText, "wh  ");
     // A restore by shortcut (no Backspace held back the substitutions) does not expand again.
     EXPECT_TRUE(expert_->DoRestore());
     EXPECT_EQ(host.TextWithCursor(), "  wh  |");
@@ -72,7 +72,7 @@ TEST_F(ExpertSubstitutions, LineBreaksOfAReplacementKeepTheIndentationWithAutoIn
     host.Current().Control()->setAutoIndent(true);
     host.Type("try");
     EXPECT_EQ(host.TextWithCursor(), "    TRY\r\n      |\r\n    FINALLY\r\n    \r\n    END;");
-    EXPECT_EQ(expert_->FNewText, "TRY\r\n      \r\n    FINALLY\r\n    \r\n    END;");
+    EXPECT_EQ(expert_->FReplacement->FNewText, "TRY\r\n      \r\n    FINALLY\r\n    \r\n    END;");
     EXPECT_TRUE(host.Current().Control()->autoIndent()) << "the editor's own indentation is back on";
 }
 

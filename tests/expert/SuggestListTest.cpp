@@ -41,7 +41,7 @@ TEST_F(SuggestList, NearTheScreenEdgesTheListStaysOnScreenAboveTheCaret) {
     E().Work("val", true);
     ASSERT_TRUE(ListVisible());
     const win::TRect r = List()->BoundsRect();
-    const win::TPoint caret = E().FCaretScreenPos;
+    const win::TPoint caret = E().FListState->FCaretScreenPos;
     ASSERT_GT(caret.x + (r.right - r.left), screenW);  // the setting of this test
     EXPECT_EQ(r.right, screenW);
     EXPECT_EQ(r.bottom, caret.y);  // just above the caret line
@@ -54,12 +54,12 @@ TEST_F(SuggestList, SwitchPositionJumpsAcrossTheCaretLineUnderTheMouse) {
     E().Work("val", true);
     ASSERT_TRUE(ListVisible());
     const win::TRect below = List()->BoundsRect();
-    EXPECT_GE(below.top, E().FCaretScreenPos.y);
+    EXPECT_GE(below.top, E().FListState->FCaretScreenPos.y);
     host->MoveMouse(below.left + 5, below.top + 5);
     E().ResetTimer();
     Pause();
     const win::TRect above = List()->BoundsRect();
-    EXPECT_LT(above.top, E().FCaretScreenPos.y);
+    EXPECT_LT(above.top, E().FListState->FCaretScreenPos.y);
     EXPECT_EQ(above.bottom - above.top, below.bottom - below.top);
     EXPECT_TRUE(ListVisible());
 }
@@ -76,13 +76,13 @@ TEST_F(SuggestList, HideModeShowsTheListOnlyAfterTheMouseHasLeft) {
     E().ResetTimer();
     Pause();
     EXPECT_FALSE(ListVisible());
-    EXPECT_TRUE(E().FShowPendingMouse);
+    EXPECT_TRUE(E().FListState->FShowPendingMouse);
     Pause(1000);  // the mouse rests where the list would be
     EXPECT_FALSE(ListVisible());
     host->MoveMouse(r.right + 50, r.bottom + 50);
     Pause();
     EXPECT_TRUE(ListVisible());
-    EXPECT_FALSE(E().FShowPendingMouse);
+    EXPECT_FALSE(E().FListState->FShowPendingMouse);
 }
 
 TEST_F(SuggestList, TransparentModeFadesUnderTheMouse) {

@@ -34,10 +34,10 @@ TEST_F(Timer, TickWithinTheQuietTimeDoesNothing) {
     Learn({"beginning"});
     Type("beg");
     E().ResetTimer();
-    const int count = E().FDelayCount;
+    const int count = E().FTimerState->FDelayCount;
     host.Advance(100);
     E().TimerTick();  // 100 ms after the reset
-    EXPECT_EQ(E().FDelayCount, count);
+    EXPECT_EQ(E().FTimerState->FDelayCount, count);
     EXPECT_NE(E().FLastModified, nullptr);
     host.Advance(60);
     E().TimerTick();  // 160 ms: past the gate, handed over
@@ -109,7 +109,7 @@ TEST_F(Timer, CodeInsightWindowHidesTheListWithTheDisappearSound) {
     Type("i");
     Pause();
     EXPECT_FALSE(ListVisible());
-    EXPECT_TRUE(E().FShowPending);
+    EXPECT_TRUE(E().FListState->FShowPending);
     kibitz.hide();
     Pause();
     EXPECT_TRUE(ListVisible());
@@ -145,7 +145,7 @@ TEST_F(Timer, CantSaveErrorBoxIsClosedOnce) {
     ASSERT_EQ(host->Windows().GetForegroundWindow(), box.Handle());
     Pause();
     EXPECT_EQ(clicks, 1);
-    EXPECT_EQ(E().FErrorWindow, box.Handle());
+    EXPECT_EQ(E().FTimerState->FErrorWindow, box.Handle());
     Pause(1000);
     EXPECT_EQ(clicks, 1);
 }

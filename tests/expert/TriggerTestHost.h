@@ -9,7 +9,10 @@
 #include "completion/SelfTeachingDictionary.h"
 #include "suggest/SuggestWindow.h"
 #include "config/ExpertConfig.h"
+#include "expert/IdleTimerState.h"
+#include "expert/KeyDispatchState.h"
 #include "expert/SkrivoExpert.h"
+#include "expert/SuggestListState.h"
 #include "host/testing/OffscreenHost.h"
 
 namespace skrivo::testing {
@@ -17,20 +20,13 @@ namespace skrivo::testing {
 class CycleProbe : public TSkrivoExpert {
 public:
     CycleProbe() = default;
-    using TSkrivoExpert::FCaretScreenPos;
-    using TSkrivoExpert::FDelayCount;
+    using TSkrivoExpert::FTimerState;
+    using TSkrivoExpert::FListState;
+    using TSkrivoExpert::FKeys;
     using TSkrivoExpert::FDict;
-    using TSkrivoExpert::FErrorWindow;
-    using TSkrivoExpert::FHaveSuggestions;
     using TSkrivoExpert::FLastEditPos;
-    using TSkrivoExpert::FLastKeyControl;
     using TSkrivoExpert::FLastModified;
-    using TSkrivoExpert::FLineHeight;
     using TSkrivoExpert::FNotSuggestUntilNext;
-    using TSkrivoExpert::FResetTick;
-    using TSkrivoExpert::FShowPending;
-    using TSkrivoExpert::FShowPendingMouse;
-    using TSkrivoExpert::FSuggestFocus;
     using TSkrivoExpert::FWorkFile;
 };
 
@@ -47,7 +43,7 @@ protected:
         // The mouse rests far from any caret.
         host->MoveMouse(5, 5);
         // Work called directly finds the editor as the control of the last key.
-        expert_->FLastKeyControl = host->Windows().GetFocus();
+        expert_->FKeys->FLastKeyControl = host->Windows().GetFocus();
         // ...and the unit in front as the one whose change it handles.
         expert_->FWorkFile = expert_->EditingFile();
         return *expert_;
@@ -59,7 +55,7 @@ protected:
     // the key, which is the editor in front.
     void Type(const std::string& text) {
         host.Type(text);
-        if (!expert_->FLastKeyControl) expert_->FLastKeyControl = host->Windows().GetFocus();
+        if (!expert_->FKeys->FLastKeyControl) expert_->FKeys->FLastKeyControl = host->Windows().GetFocus();
     }
     void Pause(unsigned ms = 250) { host.Advance(ms); }
 

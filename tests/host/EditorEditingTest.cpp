@@ -224,6 +224,32 @@ TEST_F(EditPositionTest, InsertTextHonoursAutomaticIndentation) {
     EXPECT_EQ(host.TextWithCursor(), "  begin\r\n  x;\r\ny;|");
 }
 
+// Enter keeps the indentation of the line above, as the IDE's editor does,
+// also once the text is coloured: the Pascal lexer's block rules would put a
+// statement under "begin" at the begin's own indentation.
+TEST_F(EditorEditingTest, EnterKeepsTheIndentationOfTheLineAboveInColouredText) {
+    struct Case {
+        const char* text;
+        const char* line;
+    };
+    const Case cases[] = {
+        {"  if Count > 0 then\r\n  begin\r\n    WriteLn(1);|\r\n  end;", "    x|"},
+        {"  if Count > 0 then\r\n  begin|\r\n  end;", "  x|"},
+        {"begin\r\n  Go;\r\nend;|", "x|"},
+    };
+    for (const Case& c : cases) {
+        host.OpenText("Unit1.pas", c.text);
+        EditorControl& editor = *host.Current().Control();
+        editor.SendScintilla(QsciScintillaBase::SCI_COLOURISE, 0UL, -1L);
+        host.Press(VK_RETURN);
+        host.Type("x");
+        const std::string text = host.TextWithCursor();
+        const std::size_t lineStart = text.rfind('\n', text.find('|'));
+        EXPECT_EQ(text.substr(lineStart + 1, text.find('\r', lineStart + 1) - lineStart - 1), c.line) << c.text;
+        host->CloseFile(host.Current());
+    }
+}
+
 TEST_F(EditPositionTest, BackspaceDeleteAndDeleteCountCharactersOfTheText) {
     host.OpenText("Unit1.pas", "ab\r\ncd|ef");
     ASSERT_TRUE(Pos().BackspaceDelete(4));

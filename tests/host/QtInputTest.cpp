@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "host/editor/EditorControl.h"
+#include "host/input/KeyState.h"
 #include "host/testing/OffscreenHost.h"
 #include "platform/KeyboardLayout.h"
 #include "platform/VirtualKeys.h"
@@ -44,6 +45,42 @@ TEST(QtInputTest, RealKeysTypeWithTheHostsLayoutNotTheDesktops) {
     host.OpenText("Unit1.pas", "|");
     QTest::keyClick(host.Current().Control(), Qt::Key_A);
     EXPECT_EQ(host.Current().Control()->text().toStdString(), "ф");
+}
+
+// The keypad's 5 is Num 5 whatever Num Lock says (X11 reports it as Clear
+// without Num Lock, and Shift turns Num Lock round), so the default macro
+// keys can be pressed; only with Num Lock on does it type its digit.
+TEST(QtInputTest, TheKeypadsFiveIsNumFiveAndTypesOnlyWithNumLock) {
+    struct Case {
+        int key;
+        Qt::KeyboardModifiers mods;
+        WORD vk;
+        TShiftState shift;
+        const char* text;
+    };
+    const Case cases[] = {
+        {Qt::Key_5, Qt::KeypadModifier, VK_NUMPAD5, 0, "5|"},
+        {Qt::Key_Clear, Qt::KeypadModifier, VK_NUMPAD5, 0, "|"},
+        {Qt::Key_Clear, Qt::KeypadModifier | Qt::ShiftModifier | Qt::ControlModifier, VK_NUMPAD5, ssShift | ssCtrl, "|"},
+        {Qt::Key_Clear, Qt::NoModifier, VK_CLEAR, 0, "|"},
+        {Qt::Key_Left, Qt::KeypadModifier, VK_LEFT, 0, "|"},
+    };
+    for (const Case& c : cases) {
+        OffscreenHost host;
+        host.OpenText("Unit1.pas", "|");
+        WORD seen = 0;
+        TShiftState shift = 0;
+        host->Application().SetOnMessage([&](TMsg& msg, bool&) {
+            const bool modifier = msg.wParam == VK_SHIFT || msg.wParam == VK_CONTROL || msg.wParam == VK_MENU;
+            if (msg.message != WM_KEYDOWN || modifier || seen) return;
+            seen = static_cast<WORD>(msg.wParam);
+            shift = KeyState::Current().Shift();
+        });
+        QTest::keyClick(host.Current().Control(), static_cast<Qt::Key>(c.key), c.mods);
+        EXPECT_EQ(seen, c.vk) << c.key << " " << c.mods;
+        EXPECT_EQ(shift, c.shift) << c.key << " " << c.mods;
+        EXPECT_EQ(host.TextWithCursor(), c.text) << c.key << " " << c.mods;
+    }
 }
 
 TEST(QtInputTest, RealClickPassesTheHookFirst) {

@@ -1,3 +1,4 @@
+// The scope guard restores the value it found, also when guards nest and on exceptions.
 #include <gtest/gtest.h>
 
 #include <stdexcept>

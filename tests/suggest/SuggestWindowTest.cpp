@@ -363,8 +363,11 @@ TEST_F(SuggestWindowTest, CaptionsInCodePage1252ReachTheScreenAndBack) {
     EXPECT_EQ(list->lvWords->ScreenCaption(0), QString::fromUtf8("Gr\xC3\xBC\xC3\x9F" "e"));
 }
 
+// The selected row in highlight colours, its caption clear of the highlight's
+// edges also when it is the widest, and the bottom row's highlight reaching
+// the border (no strip of the list's white under it).
 TEST_F(SuggestWindowTest, RowsAreDrawnWithTheSelectionInHighlightColours) {
-    Show(Words({"Caption", "Cardinal", "Case"}, 1, 1));
+    Show(Words({"Case", "Caption", "Cardinal"}, 2, 2));
     const QImage image = list->grab().toImage();
     ASSERT_EQ(image.height(), 3 * 17 + 5);
     const QPalette& palette = list->lvWords->palette();
@@ -372,24 +375,23 @@ TEST_F(SuggestWindowTest, RowsAreDrawnWithTheSelectionInHighlightColours) {
     const QRgb base = palette.color(QPalette::Active, QPalette::Base).rgb();
     const QRgb highlightText = palette.color(QPalette::Active, QPalette::HighlightedText).rgb();
     const int border = kSuggestListBorder;
-    const int emptyX = image.width() - 6;  // right of every caption, inside the column
+    const int emptyX = image.width() - 4;  // right of every caption, inside the column
     EXPECT_EQ(image.pixel(emptyX, border + 0 * 17 + 8), base);
-    EXPECT_EQ(image.pixel(emptyX, border + 1 * 17 + 8), highlight);
-    EXPECT_EQ(image.pixel(emptyX, border + 2 * 17 + 8), base);
+    EXPECT_EQ(image.pixel(emptyX, border + 1 * 17 + 8), base);
+    EXPECT_EQ(image.pixel(emptyX, border + 2 * 17 + 8), highlight);
+    EXPECT_EQ(image.pixel(emptyX, image.height() - border - 2), highlight) << "a gap under the bottom row";
 
-    // The selected caption is written in the highlight text colour, from
-    // four pixels in, inside the dotted focus rectangle around the row.
-    int textPixels = 0;
-    int leftmost = image.width();
-    const int rowTop = border + 17;
-    for (int y = rowTop + 1; y < rowTop + 16; ++y)
+    QRect text;
+    const int rowTop = border + 2 * 17;
+    // Inside the dotted focus mark, which is drawn in the same colour.
+    for (int y = rowTop + 1; y < image.height() - border - 1; ++y)
         for (int x = border + 1; x < border + list->lvWords->ColumnWidth() - 1; ++x)
-            if (image.pixel(x, y) == highlightText) {
-                ++textPixels;
-                leftmost = std::min(leftmost, x);
-            }
-    EXPECT_GT(textPixels, 20);
-    EXPECT_GE(leftmost, border + 4);
+            if (image.pixel(x, y) == highlightText) text |= QRect(x, y, 1, 1);
+    ASSERT_GT(text.width(), 20);
+    EXPECT_GE(text.left(), border + 2);
+    EXPECT_LE(text.right(), border + list->lvWords->ColumnWidth() - 3);
+    EXPECT_GE(text.top(), rowTop + 2);
+    EXPECT_LE(text.bottom(), rowTop + 17 - 3);
 }
 
 }  // namespace

@@ -43,6 +43,10 @@ EditorControl::EditorControl(QWidget* parent) : QsciScintilla(parent), index_(*t
     auto* lexer = new QsciLexerPascal(this);
     lexer->setDefaultFont(font);
     lexer->setFont(font);
+    // The IDE's automatic indentation takes the line above's; the lexer's
+    // block rules would indent by begin and end once the text is coloured,
+    // so a new line under a statement would fall back to its begin.
+    lexer->setAutoIndentStyle(QsciScintilla::AiMaintain);
     setLexer(lexer);
     setMarginsFont(font);
     setMarginType(0, NumberMargin);

@@ -73,14 +73,14 @@ bool MessagePump::RunMessageHook(TMsg& msg) {
     return handled;
 }
 
-void MessagePump::KeyDown(WORD vk, KeySide side, bool autoRepeat) {
+void MessagePump::KeyDown(WORD vk, KeySide side, bool autoRepeat, bool typesChar) {
     KeyState& keys = KeyState::Current();
     const bool wasDown = keys.Pressed(KeyState::Sided(vk, side));
     keys.KeyDown(vk, side);
     QWidget* target = KeyTarget();
     const bool sys = IsSysKey(keys) || vk == VK_F1 + 9;
     const LPARAM lParam = KeyLParam(vk, side, false, autoRepeat || wasDown, keys.Pressed(VK_MENU));
-    ProcessKey(MakeMessage(sys ? WM_SYSKEYDOWN : WM_KEYDOWN, target, vk, lParam), target);
+    ProcessKey(MakeMessage(sys ? WM_SYSKEYDOWN : WM_KEYDOWN, target, vk, lParam), target, typesChar);
 }
 
 void MessagePump::KeyUp(WORD vk, KeySide side) {
@@ -101,7 +101,7 @@ void MessagePump::ReplayKey(UINT msg, WORD vk, LPARAM lParam) {
         KeyUp(vk, side);
 }
 
-void MessagePump::ProcessKey(TMsg msg, QWidget* target) {
+void MessagePump::ProcessKey(TMsg msg, QWidget* target, bool typesChar) {
     if (RunMessageHook(msg)) return;
     const bool down = msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN;
     if (!down) {
@@ -118,7 +118,7 @@ void MessagePump::ProcessKey(TMsg msg, QWidget* target) {
     client_.KeyPassed(msg);
 
     WORD translated = 0;
-    const int count = ToAsciiEx(static_cast<UINT>(msg.wParam), ScanCodeOf(msg.lParam), KeyState::Current().Bytes(), &translated, 0,
+    const int count = !typesChar ? 0 : ToAsciiEx(static_cast<UINT>(msg.wParam), ScanCodeOf(msg.lParam), KeyState::Current().Bytes(), &translated, 0,
                                 GetKeyboardLayout());
     const auto ch = static_cast<unsigned char>(translated & 0xFF);
     const bool printable = count == 1 && IsPrintable(ch);
@@ -127,7 +127,7 @@ void MessagePump::ProcessKey(TMsg msg, QWidget* target) {
     } else if (target && !printable) {
         DeliverAsQtEvent(target, msg.message, msg.wParam, msg.lParam);
     }
-    if (count == 0 && msg.message == WM_KEYDOWN) {
+    if (count == 0 && typesChar && msg.message == WM_KEYDOWN) {
         char32_t lost = 0;
         if (ToUnicodeEx(static_cast<UINT>(msg.wParam), ScanCodeOf(msg.lParam), KeyState::Current().Bytes(), &lost, 0,
                         GetKeyboardLayout()) == 1)

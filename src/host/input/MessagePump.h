@@ -50,8 +50,9 @@ public:
     MessagePump& operator=(const MessagePump&) = delete;
 
     // Keyboard input, one key event at a time (real keys and simulated ones
-    // come this way alike).
-    void KeyDown(win::WORD vk, KeySide side = KeySide::Left, bool autoRepeat = false);
+    // come this way alike). typesChar false: the key is translated to no
+    // character whatever the layout says (the keypad's 5 without Num Lock).
+    void KeyDown(win::WORD vk, KeySide side = KeySide::Left, bool autoRepeat = false, bool typesChar = true);
     void KeyUp(win::WORD vk, KeySide side = KeySide::Left);
     // A recorded key message replayed as if typed now.
     void ReplayKey(win::UINT msg, win::WORD vk, win::LPARAM lParam);
@@ -83,7 +84,7 @@ public:
 private:
     // Calls the message hook; true when it handled the message.
     bool RunMessageHook(win::TMsg& msg);
-    void ProcessKey(win::TMsg msg, QWidget* target);
+    void ProcessKey(win::TMsg msg, QWidget* target, bool typesChar = true);
     void ProcessChar(win::TMsg msg, QWidget* target);
     void ApplyToEditor(EditorControl& editor, const win::TMsg& msg);
     win::TMsg MakeMessage(win::UINT msg, QWidget* target, win::WPARAM wParam, win::LPARAM lParam) const;

@@ -87,7 +87,7 @@ bool QtInputFilter::Key(QEvent* event) {
     }
     if (vk == 0) return true;
     if (event->type() == QEvent::KeyPress) {
-        pump_.KeyDown(vk, side, key->isAutoRepeat());
+        pump_.KeyDown(vk, side, key->isAutoRepeat(), !IsKeypadFiveWithoutDigit(*key));
     } else if (!key->isAutoRepeat()) {
         pump_.KeyUp(vk, side);
     }

@@ -110,6 +110,7 @@ WORD VirtualKeyOfEvent(const QKeyEvent& event, KeySide& side) {
         side = (native == 100 + 8 || key == Qt::Key_AltGr) ? KeySide::Right : KeySide::Left;
         return VK_MENU;
     }
+    if (IsKeypadFiveWithoutDigit(event)) return VK_NUMPAD5;
     if (event.modifiers() & Qt::KeypadModifier) {
         if (key >= Qt::Key_0 && key <= Qt::Key_9) return static_cast<WORD>(VK_NUMPAD0 + (key - Qt::Key_0));
         for (const KeyPair& k : kKeypadKeys)
@@ -128,6 +129,10 @@ WORD VirtualKeyOfEvent(const QKeyEvent& event, KeySide& side) {
     for (const KeyPair& k : kOemKeys)
         if (k.qt == key) return k.vk;
     return 0;
+}
+
+bool IsKeypadFiveWithoutDigit(const QKeyEvent& event) {
+    return event.key() == Qt::Key_Clear && (event.modifiers() & Qt::KeypadModifier);
 }
 
 LPARAM KeyLParam(WORD vk, KeySide side, bool keyUp, bool previouslyDown, bool altDown) {

@@ -21,6 +21,13 @@ int QtKeyOfVirtualKey(win::WORD vk);
 // for Shift, Ctrl and Alt.
 win::WORD VirtualKeyOfEvent(const QKeyEvent& event, KeySide& side);
 
+// The keypad's middle key while Num Lock is off, or while Shift turns Num
+// Lock's meaning round, as the window system reports it (a Clear key). It is
+// still Num 5, the default macro keys' key: on X11 Shift always turns Num Lock
+// round, so as Clear either Num 5 or Shift+Ctrl+Num 5 could never be pressed.
+// Like Clear, it types no character.
+bool IsKeypadFiveWithoutDigit(const QKeyEvent& event);
+
 // The key message lParam for a virtual key (scan code of the US layout,
 // extended flag for the keys of the navigation block and right Ctrl/Alt).
 win::LPARAM KeyLParam(win::WORD vk, KeySide side, bool keyUp, bool previouslyDown, bool altDown);

@@ -135,14 +135,19 @@ TEST_F(IniTest, BooleansAreNumbers) {
     EXPECT_FALSE(ini.ReadBool(kSection, "B", false));
 }
 
-TEST_F(IniTest, LineBreaksInAValueCannotForgeEntries) {
+TEST_F(IniTest, LineBreaksAndNulsInAValueCannotForgeOrHideEntries) {
     IniFile ini(Path());
     ini.WriteString(kSection, "Condition0", "a\r\nDelayTime=1\n[Evil]");
+    // A NUL ends the text for the reader: written as it is, it would hide every line after it.
+    ini.WriteString(kSection, "Macro0Name", std::string("m\0x", 3));
+    ini.WriteString(kSection, "After", "kept");
     ini.UpdateFile();
     IniFile back(Path());
     EXPECT_FALSE(back.ValueExists(kSection, "DelayTime"));
     EXPECT_FALSE(back.SectionExists("Evil"));
     EXPECT_EQ(back.ReadString(kSection, "Condition0", ""), "a  DelayTime=1 [Evil]");
+    EXPECT_EQ(back.ReadString(kSection, "Macro0Name", ""), "m x");
+    EXPECT_EQ(back.ReadString(kSection, "After", ""), "kept");
 }
 
 TEST_F(IniTest, DeletingKeysAndSections) {
