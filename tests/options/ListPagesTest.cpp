@@ -118,6 +118,13 @@ TEST_F(ListPages, SchemesAskBeforeLeavingAChangeAndOkSavesIt) {
     Get<QPushButton>("btnTestSound")->click();
     ASSERT_EQ(host.Sound()->Requests().size(), 1u);
     EXPECT_EQ(host.Sound()->Requests()[0].wave, "RIFF....WAVE");
+    // Any other file is a melody; typing its path assigns it to the event.
+    WriteFileAtomic(home + "tune.bip", "440\r\n100\r\n");
+    Get<QComboBox>("cbSoundFileName")->setEditText("tune.bip");
+    EXPECT_EQ(Written().Sounds[seAppear], "tune.bip");
+    Get<QPushButton>("btnTestSound")->click();
+    ASSERT_EQ(host.Sound()->Requests().size(), 2u);
+    EXPECT_EQ(host.Sound()->Requests()[1].frequency, 440u);
 
     Get<QPushButton>("btnClearSound")->click();
     std::string asked;
