@@ -1,6 +1,7 @@
 // Answers to modal dialogs queued by the script, and what each dialog showed when it closed.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QGuiApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -10,6 +11,8 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QScreen>
+#include <QThread>
 #include <QSlider>
 #include <QTextEdit>
 #include <QTreeWidget>
@@ -149,6 +152,19 @@ void Remember(DialogQueue& q, host::TForm& form) {
     }
 }
 
+// The dialog alone, as the screen shows it.
+bool SaveWindowPicture(QWidget& window, const std::string& path) {
+    const QString file = QString::fromStdString(path);
+    if (QGuiApplication::platformName() == QLatin1String("offscreen")) return window.grab().save(file);
+    // Windows shown just now are painted when the window system asks.
+    for (int i = 0; i < 10; ++i) {
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(10);
+    }
+    const QRect frame = window.frameGeometry();
+    return QGuiApplication::primaryScreen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height()).save(file);
+}
+
 void RunActions(Session& s, host::TForm& form, const ScriptArgs& actions) {
     for (std::size_t i = 0; i < actions.size(); ++i) {
         const std::string& action = actions[i];
@@ -270,6 +286,11 @@ void RunActions(Session& s, host::TForm& form, const ScriptArgs& actions) {
             // relative path is taken from the folder the runner started in.
             const std::string path = std::filesystem::absolute(actions[i + 1]).lexically_normal().string();
             if (!SaveScreenPicture(s, path)) throw ReplayError("cannot write " + path);
+            i += 1;
+        } else if (action == "picture") {
+            need(1);
+            const std::string path = std::filesystem::absolute(actions[i + 1]).lexically_normal().string();
+            if (!SaveWindowPicture(form, path)) throw ReplayError("cannot write " + path);
             i += 1;
         } else if (action == "escape") {
             form.SetModalResult(host::mrCancel);

@@ -9,6 +9,7 @@
 
 #include "bridge/Diagnostics.h"
 #include "expert/SkrivoPackage.h"
+#include "host/api/Form.h"
 #include "host/forms/WindowRegistry.h"
 #include "host/packages/PackageLoader.h"
 #include "host/testing/OffscreenHost.h"
@@ -63,7 +64,10 @@ TEST_F(SkrivoPackage, MenuItemStandsBeforeTheFirstSeparatorOfTools) {
     EXPECT_EQ(std::find(captions.begin(), it, "-"), it);  // no separator before it
     host::IMenuItem* item = host->ToolServices().GetMainMenu()->FindMenuItem("SkrivoExpertMenu");
     ASSERT_NE(item, nullptr);
-    item->Click();  // the options dialog is not part of this build; the click must be harmless
+    std::string shown;
+    host->SetModalAnswerer([&](host::TForm& form) { shown = form.ClassName(); });
+    item->Click();
+    EXPECT_EQ(shown, "TfmOptions");  // and the host closed it again with Cancel
     ASSERT_TRUE(Unload());
     EXPECT_EQ(ToolsCaptions(), before);
 }

@@ -30,6 +30,7 @@ constexpr int kStartHeight = 8;
 }  // namespace
 
 TfmHelp::TfmHelp(QWidget* control, bool animated) : host::TForm("TfmHelp", "fmHelp"), control_(control), animated_(animated) {
+    SetCaption("Help");
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     SetStayOnTop(true);
     setFont(DialogFont());
@@ -50,10 +51,30 @@ TfmHelp::TfmHelp(QWidget* control, bool animated) : host::TForm("TfmHelp", "fmHe
     memHelp->viewport()->installEventFilter(this);
     memHelp->setGeometry(0, 0, kWidth, kStartHeight);
     resize(kWidth, kStartHeight);
+    // The window holds the mouse as long as it is up: a click anywhere ends
+    // it without reaching what lies under the pointer.
+    qApp->installEventFilter(this);
 }
 
 TfmHelp::~TfmHelp() {
+    qApp->removeEventFilter(this);
     if (captured_) memHelp->viewport()->releaseMouse();
+}
+
+void TfmHelp::showEvent(QShowEvent* event) {
+    host::TForm::showEvent(event);
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            PullPointerIn();
+            // The pointer has been over the window: it holds the mouse from
+            // now on, as after the first movement over it.
+            if (isVisible() && !captured_) {
+                memHelp->viewport()->grabMouse();
+                captured_ = true;
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 // The top of the last line, in the memo's coordinates, with the text laid
@@ -103,7 +124,6 @@ int TfmHelp::Execute() {
             timer_->SetEnabled(true);
         }
     }
-    PullPointerIn();
     return ShowModal();
 }
 
@@ -145,6 +165,14 @@ void TfmHelp::Stop() {
 }
 
 bool TfmHelp::eventFilter(QObject* watched, QEvent* event) {
+    const bool press = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+    if ((press || event->type() == QEvent::MouseButtonRelease) && isVisible()) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->window() != this) {
+            if (!press) Stop();
+            return true;
+        }
+    }
     if (watched == memHelp->viewport()) {
         if (event->type() == QEvent::MouseMove && !captured_ && isVisible()) {
             memHelp->viewport()->grabMouse();

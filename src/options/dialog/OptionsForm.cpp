@@ -309,10 +309,11 @@ bool TfmOptions::eventFilter(QObject* watched, QEvent* event) {
         break;
     }
     case QEvent::KeyPress: {
-        // Keys of this dialog's own window only (not of the search dialog it
-        // owns), and of its focused control, also while no window of the
-        // application holds the system's focus (offscreen, scripts).
-        if (widget->window() != this || (widget != focusWidget() && widget != this)) break;
+        // Once a key, where it arrives first: the focused control (the
+        // form's own when the application has none, as offscreen); never a
+        // key of the search dialog this form owns as a child window.
+        QWidget* first = QApplication::focusWidget() ? QApplication::focusWidget() : focusWidget();
+        if (widget->window() != this || widget != (first ? first : this)) break;
         auto* key = static_cast<QKeyEvent*>(event);
         if (PageAccelerator(*key)) return true;
         if (TOptionsPage* page = Page(ActivePage()); page && page->PageKey(*key)) return true;
