@@ -82,6 +82,29 @@ TEST_F(ListPages, MacroCommandsByKeyAndHeaderWriteBackInRowOrder) {
     EXPECT_EQ(Column("lvMacroList"), (QStringList{"strong", "copy"}));
 }
 
+// The search dialog is the options dialog's child window: keys typed in it
+// are its own, never the Macros page's commands.
+TEST_F(ListPages, KeysTypedInTheSearchDialogStayThere) {
+    Open();
+    Page("Macros");
+    SelectRow("lvMacroList", 0);
+    host->SetModalAnswerer([&](host::TForm& shown) {
+        auto* pattern = shown.findChild<QLineEdit*>("edPattern");
+        host->Windows().SetFocus(host::HandleOfWidget(pattern));
+        // As on a display, where the search dialog holds the system's focus.
+        QApplication::setActiveWindow(&shown);
+        pattern->setFocus();
+        ASSERT_EQ(QApplication::focusWidget(), pattern);
+        host->TypeText("xy");
+        host.Press(win::VK_LEFT);
+        host.Press(win::VK_DELETE);
+        EXPECT_EQ(pattern->text(), "x");
+        shown.findChild<QPushButton*>("btnCancel")->click();
+    });
+    form->btnSearch->click();
+    EXPECT_EQ(Column("lvMacroList"), (QStringList{"wrap", "bold", "copy"}));
+}
+
 TEST_F(ListPages, SubstitutionRowsKeepTheirMarkAndFollowTheButtons) {
     Open();
     EXPECT_EQ(Column("lvSubst"), (QStringList{"a", "b", "c"}));

@@ -310,10 +310,9 @@ bool TfmOptions::eventFilter(QObject* watched, QEvent* event) {
     }
     case QEvent::KeyPress: {
         // Once a key, where it arrives first: the focused control (the
-        // form's own when the application has none, as offscreen); never a
-        // key of the search dialog this form owns as a child window.
+        // form's own when the application has none, as offscreen).
         QWidget* first = QApplication::focusWidget() ? QApplication::focusWidget() : focusWidget();
-        if (widget->window() != this || widget != (first ? first : this)) break;
+        if (widget != (first ? first : this)) break;
         auto* key = static_cast<QKeyEvent*>(event);
         if (PageAccelerator(*key)) return true;
         if (TOptionsPage* page = Page(ActivePage()); page && page->PageKey(*key)) return true;
