@@ -1,4 +1,6 @@
 // TSkrivoExpert: the options dialog's modal cycle, with the snapshot that Cancel puts back.
+#include <utility>
+
 #include "bridge/Diagnostics.h"
 #include "config/ConfigStore.h"
 #include "config/DefaultConfig.h"
@@ -40,8 +42,12 @@ bool TSkrivoExpert::DoShowOptions() {
     if (FOptionsForm) return true;
     TExpertConfig& cfg = *GetCfg();
     // Cancel must give back everything the dialog touched, lists and macros
-    // included: the record copies all of them.
-    const TExpertConfig snapshot = cfg;
+    // included: the record copies all of them. The dialog works on the
+    // copies of the macros and the snapshot keeps the objects themselves, so
+    // that after Cancel a macro being played or recorded (the player keeps
+    // its address) is still the one in the list.
+    TExpertConfig snapshot = cfg;
+    std::swap(snapshot.MacroList, cfg.MacroList);
     TOptionsExpert services(*this);
     TfmOptions form(services);
     FOptionsForm = &form;
@@ -68,7 +74,7 @@ bool TSkrivoExpert::DoShowOptions() {
         ReLoadSounds();
         CheckDicChanged();
     } else {
-        cfg = snapshot;
+        cfg = std::move(snapshot);
         cfg.SearchInHints = searchInHints;
         cfg.LastOptionsTab = lastTab;
     }
@@ -86,8 +92,8 @@ void TSkrivoExpert::PrepareOptionsForm() {
 // work, not settings, and stay.
 void TSkrivoExpert::ResetOptionsToDefaults() {
     TExpertConfig& cfg = *GetCfg();
-    TMacroList macros = cfg.MacroList;
-    StringList conditions = cfg.ConditionList;
+    TMacroList macros = std::move(cfg.MacroList);
+    StringList conditions = std::move(cfg.ConditionList);
     ApplyDefaultConfig(cfg, AppPath());
     cfg.SubstList.SetText(DefaultSubstitutionText());
     cfg.MacroList = std::move(macros);

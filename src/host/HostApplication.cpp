@@ -1,4 +1,5 @@
 // The stand-in IDE as a whole: starts Qt, the main window, the services, the pump and the clock, and ends them in order.
+#include "host/compile/FreePascal.h"
 #include "host/HostApplication.h"
 
 #include <QApplication>
@@ -150,6 +151,8 @@ HostApplication::HostApplication(HostOptions options) : options_(std::move(optio
 }
 
 HostApplication::~HostApplication() {
+    // A compiler still running is stopped; nobody is left to hear of it.
+    compile_.reset();
     // The expert first, while everything it knows still exists.
     packages_->UnloadAll();
     if (qApp) qApp->removeEventFilter(filter_.get());

@@ -29,6 +29,7 @@ namespace skrivo::host {
 class ApplicationObject;
 class EditNotifications;
 class EditorServicesImpl;
+class FreePascalJob;
 class KeystrokeRecorder;
 class MessagePump;
 class Module;
@@ -98,10 +99,13 @@ public:
     ModuleManager& Modules() { return *modules_; }
     TEditWindow& MainWindow() { return *window_; }
 
-    // Project > Compile: the unit in front through Free Pascal, its messages
-    // in the messages pane; false when it did not compile (also without a
-    // compiler). GoToMessage puts the cursor where a message row points.
+    // Project > Compile: the unit in front through Free Pascal, in the
+    // background; the messages pane says so at once and shows the compiler's
+    // messages when it is done. True when a compile started (false without a
+    // unit or a compiler, when an add-in cancelled or while one runs).
+    // GoToMessage puts the cursor where a message row points.
     bool CompileCurrent();
+    bool Compiling() const;
     void GoToMessage(int row);
 
     // Time. On a manual clock: moves time on, firing due timers in order and
@@ -169,6 +173,7 @@ private:
     void FindWithDialog();
     void ShowInstalledPackages();
     void OpenWithDialog();
+    void ShowCompilerMessages(const std::vector<std::string>& lines);
 
     HostOptions options_;
     std::unique_ptr<QApplication> ownedApp_;
@@ -188,6 +193,7 @@ private:
     std::unique_ptr<KeystrokeRecorder> recorder_;
     std::unique_ptr<PackageLoader> packages_;
     std::unique_ptr<QtInputFilter> filter_;
+    std::unique_ptr<FreePascalJob> compile_;
     bool postScheduled_ = false;
     bool onDisplay_ = false;
     bool layoutSwitchArmed_ = false;

@@ -26,42 +26,54 @@ bool SameFileName(const std::string& a, const std::string& b) {
 }
 }  // namespace
 
-bool HostApplication::CompileCurrent() {
+void HostApplication::ShowCompilerMessages(const std::vector<std::string>& lines) {
     QListWidget& pane = window_->Messages();
-    auto show = [&](const std::vector<std::string>& lines) {
-        pane.clear();
-        for (const std::string& line : lines) {
-            auto* item = new QListWidgetItem(QString::fromStdString(line), &pane);
-            if (const std::optional<CompilerMessage> at = ParseCompilerMessage(line)) {
-                item->setData(kFileRole, QString::fromStdString(at->file));
-                item->setData(kLineRole, at->line);
-                item->setData(kColumnRole, at->column);
-            }
+    pane.clear();
+    for (const std::string& line : lines) {
+        auto* item = new QListWidgetItem(QString::fromStdString(line), &pane);
+        if (const std::optional<CompilerMessage> at = ParseCompilerMessage(line)) {
+            item->setData(kFileRole, QString::fromStdString(at->file));
+            item->setData(kLineRole, at->line);
+            item->setData(kColumnRole, at->column);
         }
-        pane.show();
-    };
-    bool succeeded = false;
-    const bool ran = modules_->Compile([&] {
-        Module* module = modules_->Current();
-        if (!module || !module->Control()) {
-            show({"There is no unit to compile."});
-            return;
-        }
-        const std::string compiler = FindFreePascal();
-        if (compiler.empty()) {
-            show({"No compiler found: Project > Compile uses Free Pascal (fpc), which is not on the PATH.",
-                  "Install it (Debian: apt install fpc) to compile units from the IDE."});
-            return;
-        }
-        window_->ShowStatusMessage(QStringLiteral("Compiling %1...").arg(QFileInfo(QString::fromStdString(module->FileName())).fileName()));
-        EditorControl& editor = *module->Control();
-        CompileRun run = CompileWithFreePascal(compiler, module->FileName(), editor.Index().ReadAnsi(0, editor.Index().Length()));
-        succeeded = run.succeeded;
-        run.output.push_back(succeeded ? "Compiled successfully." : "Compiling failed.");
-        show(run.output);
-        window_->ShowStatusMessage(QString::fromStdString(run.output.back()));
-    });
-    return ran && succeeded;
+    }
+    pane.show();
+}
+
+bool HostApplication::Compiling() const { return compile_ && compile_->Running(); }
+
+bool HostApplication::CompileCurrent() {
+    if (Compiling()) {
+        window_->ShowStatusMessage(QStringLiteral("The compiler is still at work."));
+        return false;
+    }
+    if (!modules_->BeginCompile()) return false;
+    Module* module = modules_->Current();
+    if (!module || !module->Control()) {
+        ShowCompilerMessages({"There is no unit to compile."});
+        modules_->EndCompile();
+        return false;
+    }
+    const std::string compiler = FindFreePascal();
+    if (compiler.empty()) {
+        ShowCompilerMessages({"No compiler found: Project > Compile uses Free Pascal (fpc), which is not on the PATH.",
+                              "Install it (Debian: apt install fpc) to compile units from the IDE."});
+        modules_->EndCompile();
+        return false;
+    }
+    const QString name = QFileInfo(QString::fromStdString(module->FileName())).fileName();
+    const QString compiling = QStringLiteral("Compiling %1...").arg(name);
+    ShowCompilerMessages({compiling.toStdString()});
+    window_->ShowStatusMessage(compiling);
+    EditorControl& editor = *module->Control();
+    compile_ = std::make_unique<FreePascalJob>(compiler, module->FileName(), editor.Index().ReadAnsi(0, editor.Index().Length()),
+                                               [this](CompileRun run) {
+                                                   run.output.push_back(run.succeeded ? "Compiled successfully." : "Compiling failed.");
+                                                   ShowCompilerMessages(run.output);
+                                                   window_->ShowStatusMessage(QString::fromStdString(run.output.back()));
+                                                   modules_->EndCompile();
+                                               });
+    return true;
 }
 
 void HostApplication::GoToMessage(int row) {

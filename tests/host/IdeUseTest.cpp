@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QListWidget>
 #include <QSpinBox>
 #include <QTest>
@@ -174,6 +175,12 @@ protected:
         for (int i = 0; i < pane.count(); ++i) lines << pane.item(i)->text();
         return lines;
     }
+    // The compiler runs in the background: its end arrives through the event loop.
+    static bool WaitForCompile(OffscreenHost& host) {
+        QDeadlineTimer deadline(10000);
+        while (host->Compiling() && !deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        return !host->Compiling();
+    }
     testing::TempDir bin_;
     std::string oldPath_;
 };
@@ -192,13 +199,44 @@ TEST_F(CompileTest, MessagesLeadToTheirLines) {
                     "exit 1\n");
     OffscreenHost host;
     host.OpenText("Unit1.pas", "unit Unit1;|\r\nbegin\r\n    x;\r\nend.");
-    EXPECT_FALSE(host->CompileCurrent());
+    EXPECT_TRUE(host->CompileCurrent());
+    ASSERT_TRUE(WaitForCompile(host));
     const QStringList lines = Pane(host);
     ASSERT_EQ(lines.size(), 3);
     EXPECT_EQ(lines[1], QStringLiteral("Unit1.pas(3,5) Error: Identifier not found \"x\""));
     EXPECT_EQ(lines[2], QStringLiteral("Compiling failed."));
     host->GoToMessage(1);
     EXPECT_EQ(host.TextWithCursor(), "unit Unit1;\r\nbegin\r\n    |x;\r\nend.");
+}
+
+// The IDE goes on answering while the compiler works; the add-ins hear of
+// the compile's end only when it has ended.
+TEST_F(CompileTest, TheIdeStaysUsableWhileTheCompilerWorks) {
+    const std::string gate = bin_.File("gate");
+    InstallCompiler("while [ ! -e '" + gate + "' ]; do sleep 0.02; done\n"
+                    "echo 'Unit1.pas(1,1) Hint: compiled while you typed'\n");
+    OffscreenHost host;
+    host.OpenText("Unit1.pas", "unit Unit1;|");
+    struct Events : IAddInNotifier {
+        void FileNotification(TFileNotification, const std::string&, bool&) override {}
+        void EventNotification(TEventNotification code, bool&) override { heard.push_back(code); }
+        std::vector<TEventNotification> heard;
+    } events;
+    host->ToolServices().AddNotifier(&events);
+
+    ASSERT_TRUE(host->CompileCurrent());
+    EXPECT_TRUE(host->Compiling()) << "the compiler cannot have ended: its gate is shut";
+    EXPECT_EQ(Pane(host), QStringList{QStringLiteral("Compiling Unit1.pas...")});
+    EXPECT_FALSE(host->CompileCurrent()) << "one compile at a time";
+    host.Type(" x");
+    EXPECT_EQ(host.TextWithCursor(), "unit Unit1; x|");
+    EXPECT_EQ(events.heard, std::vector<TEventNotification>{enBeforeCompile});
+
+    bin_.Write("gate", "");
+    ASSERT_TRUE(WaitForCompile(host));
+    EXPECT_EQ(Pane(host).last(), QStringLiteral("Compiled successfully."));
+    EXPECT_EQ(events.heard, (std::vector<TEventNotification>{enBeforeCompile, enAfterCompile}));
+    host->ToolServices().RemoveNotifier(&events);
 }
 
 }  // namespace

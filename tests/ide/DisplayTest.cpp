@@ -155,6 +155,38 @@ TEST_F(DisplayTest, MacrosRecordAndPlayOnTheKeypad) {
     EXPECT_EQ(ide.SaveAndRead("Unit1.pas", expected), expected);
 }
 
+// A long repeated playback handles no events while it runs; Escape held down
+// on the keyboard still stops it.
+TEST_F(DisplayTest, EscapeHeldStopsARepeatedPlayback) {
+    const int repeat = 20000;
+    IdeOnDisplay ide({"Unit1.pas"});
+    ide.Write("Unit1.pas", kUnit);
+    ASSERT_TRUE(ide.Start());
+    Key("ctrl+End");
+    Key("shift+ctrl+KP_Begin");
+    Type("a");
+    Key("shift+ctrl+KP_Begin");
+    ASSERT_TRUE(ide.WaitFocused("^Store macro$"));
+    Key("Return");
+    ASSERT_TRUE(DialogGone(ide, "^Store macro$"));
+
+    Key("ctrl+KP_Begin");
+    ASSERT_TRUE(ide.WaitFocused("^Select macro$"));
+    const std::string dialog = ide.VisibleWindows("^Select macro$").front();
+    Xdo("mousemove --window " + dialog + " 326 160 click 1");  // "Advanced >>"
+    Xdo("mousemove --window " + dialog + " 326 272 click 1");  // the repeat count
+    Type(std::to_string(repeat));
+    Key("Return");
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    Xdo("keydown Escape");
+    std::this_thread::sleep_for(std::chrono::milliseconds(400));
+    Xdo("keyup Escape");
+    const std::string saved = ide.SaveAndRead("Unit1.pas", "");
+    ASSERT_EQ(saved.rfind(kUnit, 0), 0u);
+    const std::size_t played = saved.size() - kUnit.size() - 1;
+    EXPECT_LT(played, static_cast<std::size_t>(repeat)) << "Escape did not stop the playback";
+}
+
 }  // namespace
 }  // namespace skrivo::testing
 

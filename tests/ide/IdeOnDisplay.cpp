@@ -136,13 +136,14 @@ bool IdeOnDisplay::Start() {
     env.insert(env.end(), env_.begin(), env_.end());
     pid_ = Spawn(argv, folder_, env);
     if (pid_ <= 0) return false;
+    // A debug build starting beside a busy test run takes its time.
     const bool shown = WaitUntil([this] {
         const auto found = VisibleWindows("Skrivo IDE$");
         if (found.empty()) return false;
         window_ = found.front();
         return true;
-    });
-    return shown && Activate() && WaitFocused("Skrivo IDE$");
+    }, std::chrono::seconds(25));
+    return shown && Activate();
 }
 
 void IdeOnDisplay::Stop() {
@@ -157,9 +158,13 @@ void IdeOnDisplay::Stop() {
 
 bool IdeOnDisplay::Activate() const {
     if (window_.empty()) return false;
-    // Without a window manager there is nobody to ask: focus it directly.
-    const bool asked = windowManager > 0 ? Xdo("windowactivate --sync " + window_) : Xdo("windowfocus --sync " + window_);
-    return asked && WaitFocused("Skrivo IDE$");
+    // A window manager still taking the window over may drop the request:
+    // ask again until the window has the keyboard. Without a window manager
+    // there is nobody to ask: focus it directly.
+    return WaitUntil([this] {
+        Xdo((windowManager > 0 ? "windowactivate " : "windowfocus ") + window_);
+        return WaitUntil([this] { return Focused("Skrivo IDE$"); }, std::chrono::milliseconds(700));
+    }, std::chrono::seconds(15));
 }
 
 std::vector<std::string> IdeOnDisplay::VisibleWindows(const std::string& title) const {
@@ -171,14 +176,16 @@ std::vector<std::string> IdeOnDisplay::VisibleWindows(const std::string& title) 
     return ids;
 }
 
+bool IdeOnDisplay::Focused(const std::string& title) const {
+    std::string focused = Shell("xdotool getwindowfocus 2>/dev/null");
+    while (!focused.empty() && (focused.back() == '\n' || focused.back() == ' ')) focused.pop_back();
+    for (const std::string& id : VisibleWindows(title))
+        if (id == focused) return true;
+    return false;
+}
+
 bool IdeOnDisplay::WaitFocused(const std::string& title) const {
-    return WaitUntil([&] {
-        std::string focused = Shell("xdotool getwindowfocus 2>/dev/null");
-        while (!focused.empty() && (focused.back() == '\n' || focused.back() == ' ')) focused.pop_back();
-        for (const std::string& id : VisibleWindows(title))
-            if (id == focused) return true;
-        return false;
-    });
+    return WaitUntil([&] { return Focused(title); });
 }
 
 std::string IdeOnDisplay::SaveAndRead(const std::string& name, const std::string& bytes) {

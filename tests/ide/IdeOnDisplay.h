@@ -56,6 +56,7 @@ public:
     // Waits for a window with this title to have the keyboard: keys sent
     // before would go to the window that had it.
     bool WaitFocused(const std::string& title) const;
+    bool Focused(const std::string& title) const;
 
     // Ctrl+S, then waits for the unit's file to hold `bytes`; the last content read.
     std::string SaveAndRead(const std::string& name, const std::string& bytes);

@@ -180,6 +180,43 @@ TEST_F(OptionsDialogTest, HideAfterWordsAreRemovedAndMovedWithTheirState) {
     EXPECT_EQ(expert.Cfg().WordsList.Lines(), (std::vector<std::string>{"!b", "a"}));
 }
 
+TEST_F(OptionsDialogTest, EditingAHideAfterWordNeverLeavesAnEmptyOne) {
+    expert.Cfg().WordsList = StringList{"a", "b"};
+    Open();
+    auto* list = Get<QTreeWidget>("lvWords");
+    // The row's editor takes typed text; Enter ends the edit.
+    auto finishEdit = [&](const QString& text) {
+        // Closed editors linger until deleted later: the open one is the newest.
+        const QList<QLineEdit*> editors = list->viewport()->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly);
+        ASSERT_FALSE(editors.isEmpty());
+        QLineEdit* editor = editors.last();
+        editor->setText(text);
+        Type(editor, "", Qt::Key_Return);
+        QApplication::processEvents();  // the view ends an edit from its queue
+    };
+    auto rows = [&] {
+        form->WriteBack(expert.Cfg());
+        return expert.Cfg().WordsList.Lines();
+    };
+    list->setCurrentItem(list->topLevelItem(0));
+    Get<QPushButton>("btnNewWord")->click();
+    finishEdit("until");
+    EXPECT_EQ(rows(), (std::vector<std::string>{"a", "until", "b"}));
+    Get<QPushButton>("btnNewWord")->click();
+    finishEdit("");  // a new row left empty goes
+    EXPECT_EQ(rows(), (std::vector<std::string>{"a", "until", "b"}));
+    list->setCurrentItem(list->topLevelItem(2));
+    Type(list, "", Qt::Key_F2);
+    finishEdit("");  // an edited row left empty keeps its word
+    EXPECT_EQ(rows(), (std::vector<std::string>{"a", "until", "b"}));
+    list->setCurrentItem(list->topLevelItem(0));
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::ControlModifier);
+    QApplication::sendEvent(list, &down);
+    Type(list, "", Qt::Key_Delete);
+    EXPECT_EQ(rows(), (std::vector<std::string>{"until", "b"}));
+    EXPECT_EQ(list->currentItem(), list->topLevelItem(1));
+}
+
 TEST_F(OptionsDialogTest, SpinButtonsPassTheCommandsThePageDoesNotOffer) {
     Open();
     auto* memo = Get<QPlainTextEdit>("memoShtcutName");

@@ -19,46 +19,94 @@ constexpr int kCompileTimeoutMs = 60000;
 
 std::string FindFreePascal() { return QStandardPaths::findExecutable(QStringLiteral("fpc")).toStdString(); }
 
-CompileRun CompileWithFreePascal(const std::string& compiler, const std::string& unitPath, const std::string& bytes) {
-    CompileRun run;
-    QTemporaryDir folder;
-    if (!folder.isValid()) {
-        run.output.push_back("Cannot make a temporary folder to compile in.");
-        return run;
-    }
-    const QFileInfo unit(QString::fromStdString(unitPath));
-    const QString copy = QDir(folder.path()).filePath(unit.fileName());
-    try {
-        WriteFileAtomic(copy.toStdString(), bytes);
-    } catch (const FileError& e) {
-        run.output.push_back(std::string("Cannot write the unit to compile: ") + e.what());
-        return run;
-    }
-    QProcess process;
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.setWorkingDirectory(folder.path());
-    process.start(QString::fromStdString(compiler),
-                  {QStringLiteral("-Mdelphi"), QStringLiteral("-vewnh"), QStringLiteral("-Fu") + unit.absolutePath(),
-                   QStringLiteral("-Fi") + unit.absolutePath(), QStringLiteral("-FE") + folder.path(), copy});
-    if (!process.waitForStarted()) {
-        run.output.push_back("The compiler " + compiler + " would not start.");
-        return run;
-    }
-    run.started = true;
-    if (!process.waitForFinished(kCompileTimeoutMs)) {
-        process.kill();
-        process.waitForFinished();
-        run.output.push_back("The compiler took too long and was stopped.");
-        return run;
-    }
-    run.succeeded = process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
-    const QString text = QString::fromLocal8Bit(process.readAll());
+namespace {
+QStringList Arguments(const QFileInfo& unit, const QString& folder, const QString& copy) {
+    return {QStringLiteral("-Mdelphi"), QStringLiteral("-vewnh"), QStringLiteral("-Fu") + unit.absolutePath(),
+            QStringLiteral("-Fi") + unit.absolutePath(), QStringLiteral("-FE") + folder, copy};
+}
+
+// The compiler's lines with the temporary copy's path given as the unit's own.
+std::vector<std::string> OutputLines(const QByteArray& bytes, const QString& copy, const QFileInfo& unit) {
+    std::vector<std::string> lines;
+    const QString text = QString::fromLocal8Bit(bytes);
     for (QString line : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
         line.remove(QLatin1Char('\r'));
         line.replace(copy, unit.absoluteFilePath());
-        run.output.push_back(line.toStdString());
+        lines.push_back(line.toStdString());
     }
-    return run;
+    return lines;
+}
+
+// Writes the unit's copy into the folder; an error line when it cannot.
+std::string WriteCopy(const QTemporaryDir& folder, const QString& copy, const std::string& bytes) {
+    if (!folder.isValid()) return "Cannot make a temporary folder to compile in.";
+    try {
+        WriteFileAtomic(copy.toStdString(), bytes);
+    } catch (const FileError& e) {
+        return std::string("Cannot write the unit to compile: ") + e.what();
+    }
+    return {};
+}
+}  // namespace
+
+FreePascalJob::FreePascalJob(const std::string& compiler, const std::string& unitPath, const std::string& bytes, Done done)
+    : done_(std::move(done)), unit_(QString::fromStdString(unitPath)), copy_(QDir(folder_.path()).filePath(unit_.fileName())) {
+    if (std::string error = WriteCopy(folder_, copy_, bytes); !error.empty()) {
+        CompileRun run;
+        run.output.push_back(error);
+        Finish(std::move(run));
+        return;
+    }
+    process_.setProcessChannelMode(QProcess::MergedChannels);
+    process_.setWorkingDirectory(folder_.path());
+    QObject::connect(&process_, &QProcess::finished, &process_, [this](int code, QProcess::ExitStatus status) {
+        timeout_.stop();
+        CompileRun run;
+        run.started = true;
+        run.succeeded = status == QProcess::NormalExit && code == 0;
+        run.output = Output();
+        Finish(std::move(run));
+    });
+    QObject::connect(&process_, &QProcess::errorOccurred, &process_, [this, compiler](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart) return;
+        CompileRun run;
+        run.output.push_back("The compiler " + compiler + " would not start.");
+        Finish(std::move(run));
+    });
+    timeout_.setSingleShot(true);
+    QObject::connect(&timeout_, &QTimer::timeout, &timeout_, [this] {
+        QObject::disconnect(&process_, nullptr, nullptr, nullptr);
+        process_.kill();
+        process_.waitForFinished();
+        CompileRun run;
+        run.started = true;
+        run.output = Output();
+        run.output.push_back("The compiler took too long and was stopped.");
+        Finish(std::move(run));
+    });
+    timeout_.start(kCompileTimeoutMs);
+    process_.start(QString::fromStdString(compiler), Arguments(unit_, folder_.path(), copy_));
+}
+
+FreePascalJob::~FreePascalJob() {
+    QObject::disconnect(&process_, nullptr, nullptr, nullptr);
+    if (process_.state() != QProcess::NotRunning) {
+        process_.kill();
+        process_.waitForFinished();
+    }
+}
+
+std::vector<std::string> FreePascalJob::Output() { return OutputLines(process_.readAll(), copy_, unit_); }
+
+void FreePascalJob::Finish(CompileRun run) {
+    if (!running_) return;
+    running_ = false;
+    // From the event loop: the caller may be the process's own signal, or
+    // the constructor, whose owner has no job to look at yet.
+    QTimer::singleShot(0, &timeout_, [this, run = std::move(run)]() mutable {
+        folder_.remove();
+        if (done_) done_(std::move(run));
+    });
 }
 
 }  // namespace skrivo::host

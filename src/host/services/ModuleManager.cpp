@@ -293,19 +293,24 @@ bool ModuleManager::CloseAll(bool askToSave) {
     return all;
 }
 
-bool ModuleManager::Compile(const std::function<void()>& build) {
+bool ModuleManager::TellCompile(TEventNotification code) {
     bool cancel = false;
     const std::vector<IAddInNotifier*> snapshot = addIns_;
-    auto tell = [&](TEventNotification code) {
-        for (IAddInNotifier* notifier : snapshot) {
-            if (std::find(addIns_.begin(), addIns_.end(), notifier) == addIns_.end()) continue;
-            GuardHostCall("an add-in notifier", [&] { notifier->EventNotification(code, cancel); });
-        }
-    };
-    tell(enBeforeCompile);
-    if (cancel) return false;
+    for (IAddInNotifier* notifier : snapshot) {
+        if (std::find(addIns_.begin(), addIns_.end(), notifier) == addIns_.end()) continue;
+        GuardHostCall("an add-in notifier", [&] { notifier->EventNotification(code, cancel); });
+    }
+    return !cancel;
+}
+
+bool ModuleManager::BeginCompile() { return TellCompile(enBeforeCompile); }
+
+void ModuleManager::EndCompile() { TellCompile(enAfterCompile); }
+
+bool ModuleManager::Compile(const std::function<void()>& build) {
+    if (!BeginCompile()) return false;
     if (build) build();
-    tell(enAfterCompile);
+    EndCompile();
     return true;
 }
 

@@ -53,6 +53,10 @@ public:
     // Runs the compiler steps: add-ins hear enBeforeCompile (and may cancel),
     // the build runs, and they hear enAfterCompile. False when cancelled.
     bool Compile(const std::function<void()>& build = {});
+    // The same two steps apart, for a build that ends later: BeginCompile is
+    // false when an add-in cancelled; EndCompile follows only a true one.
+    bool BeginCompile();
+    void EndCompile();
     // Closes every module; with askToSave the user may cancel (false).
     bool CloseAll(bool askToSave);
 
@@ -73,6 +77,8 @@ private:
     // does; the name it replaced, or nothing when it changed nothing.
     std::optional<std::string> RenameUnit(Module& module, const std::string& newName);
     bool FileNotification(TFileNotification code, const std::string& fileName);
+    // Tells the add-ins of a compile event; false when one cancelled.
+    bool TellCompile(TEventNotification code);
     void UpdateTitle(Module& module);
     Module* AddModule(const std::string& fileName, std::string_view ansiText);
     std::string AskFileName(const std::string& suggested);

@@ -14,6 +14,7 @@
 #include "host/api/Sound.h"
 #include "host/editor/EditorControl.h"
 #include "host/forms/Desktop.h"
+#include "host/input/PhysicalKeys.h"
 #include "host/api/Form.h"
 #include "host/forms/WindowRegistry.h"
 #include "host/input/KeyState.h"
@@ -119,7 +120,12 @@ int WindowsServices::GetSystemMetrics(int index) {
 std::int16_t WindowsServices::GetKeyState(int virtKey) { return KeyState::Current().GetKeyState(virtKey); }
 
 std::int16_t WindowsServices::GetAsyncKeyState(int virtKey) {
-    return static_cast<std::int16_t>(KeyState::Current().Pressed(virtKey) ? 0x8000 : 0);
+    // "Held now" is also the keyboard's word where it can be asked: a loop
+    // that handles no events (a repeated macro playback watching for Escape)
+    // would never see the key go down in the events. Keys the host itself
+    // presses (scripts, playback) are held in its key state alone.
+    const bool down = PhysicalKeyDown(static_cast<win::WORD>(virtKey)).value_or(false) || KeyState::Current().Pressed(virtKey);
+    return static_cast<std::int16_t>(down ? 0x8000 : 0);
 }
 
 bool WindowsServices::GetKeyboardState(win::BYTE keyState[256]) {
