@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -111,7 +112,9 @@ void SendMouse(QWidget* control, QEvent::Type type, Qt::MouseButton button) {
 void Remember(DialogQueue& q, host::TForm& form) {
     for (QWidget* w : form.findChildren<QWidget*>()) {
         const std::string name = w->objectName().toStdString();
-        if (name.empty()) continue;
+        // A dialog kept as the form's child window (the option search) is
+        // remembered when it closes itself.
+        if (name.empty() || w->window() != &form) continue;
         ControlState state;
         state["enabled"] = w->isEnabled() ? "1" : "0";
         state["visible"] = w->isVisibleTo(&form) ? "1" : "0";
@@ -135,6 +138,10 @@ void Remember(DialogQueue& q, host::TForm& form) {
         } else if (auto* list = qobject_cast<QTreeWidget*>(w)) {
             std::vector<std::string> rows;
             for (int r = 0; r < list->topLevelItemCount(); ++r) rows.push_back(RowText(*list->topLevelItem(r)));
+            q.rows[name] = std::move(rows);
+        } else if (auto* plain = qobject_cast<QListWidget*>(w)) {
+            std::vector<std::string> rows;
+            for (int r = 0; r < plain->count(); ++r) rows.push_back(plain->item(r)->text().toStdString());
             q.rows[name] = std::move(rows);
         }
         if (auto* group = qobject_cast<QGroupBox*>(w)) state["caption"] = group->title().toStdString();
@@ -247,6 +254,13 @@ void RunActions(Session& s, host::TForm& form, const ScriptArgs& actions) {
             need(1);
             // "select NAME ROW" names the list; "select ROW" finds the row in any list.
             QWidget* named = form.findChild<QWidget*>(QString::fromStdString(actions[i + 1]));
+            if (auto* plain = qobject_cast<QListWidget*>(named); plain && i + 2 < actions.size()) {
+                const QList<QListWidgetItem*> rows = plain->findItems(QString::fromStdString(actions[i + 2]), Qt::MatchExactly);
+                if (rows.isEmpty()) throw ReplayError(actions[i + 1] + " has no row " + QuoteScriptText(actions[i + 2]));
+                plain->setCurrentItem(rows.front());
+                i += 2;
+                continue;
+            }
             if (auto* list = qobject_cast<QTreeWidget*>(named); list && i + 2 < actions.size()) {
                 QTreeWidgetItem* row = RowOf(form, *list, actions[i + 2]);
                 list->setCurrentItem(row);

@@ -5,8 +5,8 @@ namespace skrivo {
 
 class TfmOptions;
 
-// Runs the search dialog over the options dialog; true when the user went
-// to a found control.
+// Runs the search dialog over the options dialog (made on first use, kept
+// until the options dialog goes); true when the user went to a found control.
 bool RunOptionSearch(TfmOptions& form);
 
 }  // namespace skrivo
