@@ -67,6 +67,18 @@ TEST_F(OptionsDialogTest, PrepareThenWriteBackLeavesTheRecordAsItWas) {
     EXPECT_EQ(Saved(written, "after.sk"), before);
 }
 
+TEST_F(OptionsDialogTest, SmartRankingSitsOnTheRulesPageAndIsWrittenBack) {
+    expert.Cfg().SmartRanking = true;
+    Open();
+    auto* box = Get<QCheckBox>("chkSmartRanking");
+    EXPECT_TRUE(box->isChecked());
+    EXPECT_EQ(form->PageOf(box), form->PageOf(Get("chkAutoSelect")));
+    box->setChecked(false);
+    TExpertConfig written = expert.Cfg();
+    form->WriteBack(written);
+    EXPECT_FALSE(written.SmartRanking);
+}
+
 struct ShownCase {
     const char* option;
     const char* value;

@@ -58,6 +58,7 @@ public:
         QCheckBox* best = AddOption("chkAutoSelect", "Autoselect the best word from a list", QRect(8, 176, 20, 17),
                                     &TExpertConfig::AutoSelectBestWord);
         AddCheckLabel("lblAutoSelect", best, QRect(26, 175, 352, 19));
+        AddOption("chkSmartRanking", "Smart ranking", QRect(8, 198, 360, 17), &TExpertConfig::SmartRanking);
     }
 
     THelpTable Help() const override { return RulesHelp(); }
