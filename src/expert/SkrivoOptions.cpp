@@ -7,6 +7,7 @@
 #include "config/ExpertConfig.h"
 #include "expert/SkrivoExpert.h"
 #include "host/api/Host.h"
+#include "macros/recorder/KeyboardMacros.h"
 #include "options/dialog/OptionsForm.h"
 #include "options/dialog/OptionsServices.h"
 #include "platform/Paths.h"
@@ -67,6 +68,7 @@ bool TSkrivoExpert::DoShowOptions() {
     if (result == host::mrOk) {
         form.WriteBack(cfg);
         form.Commit();
+        if (FMacros) FMacros->KeepReplacedList(std::move(snapshot.MacroList));
         cfg.SearchInHints = searchInHints;
         // Stored with the rest, so the next start opens on this page.
         cfg.LastOptionsTab = lastTab;

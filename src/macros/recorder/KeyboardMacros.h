@@ -4,8 +4,10 @@
 #include <cstddef>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "macros/Macro.h"
+#include "macros/MacroList.h"
 #include "macros/MacroPortions.h"
 
 namespace skrivo {
@@ -50,6 +52,13 @@ public:
     bool DoExecuteMacroN(int index, int recordingIndex);
     // A multi-part macro is between two of its portions.
     bool Resuming() const { return FResumeMacro != nullptr; }
+    // A macro list replaced while one of its macros plays (the options
+    // dialog opened by a played key and closed with OK): the playback and
+    // the commands that started it still hold its macros by reference, so
+    // they live as long as this object.
+    void KeepReplacedList(TMacroList replaced) {
+        if (FDepth > 0) FReplacedLists.push_back(std::move(replaced));
+    }
 
     // The macro list dialog and what it asks for (MacroFromList.cpp).
     bool DoExecuteList();
@@ -83,6 +92,7 @@ private:
     TMacro* FResumeMacro = nullptr;
     std::size_t FResumePos = 0;
     int FDepth = 0;           // ExecuteMacro activations running
+    std::vector<TMacroList> FReplacedLists;
     bool FStopped = false;    // the running playback was ended
 };
 
