@@ -10,6 +10,7 @@
 #include "config/ConfigTransfer.h"
 #include "config/ConfigStore.h"
 #include "config/ExpertConfig.h"
+#include "OptionsCycleFixture.h"
 #include "expert/SkrivoExpert.h"
 #include "host/api/Form.h"
 #include "host/testing/OffscreenHost.h"
@@ -22,35 +23,10 @@
 namespace skrivo {
 namespace {
 
-using host::testing::OffscreenHost;
 
 constexpr const char* kKey = "Software\\Quorvel\\Skrivo\\Delphi7";
 
-class OptionsCycle : public ::testing::Test {
-protected:
-    void SetUp() override {
-        expert = TQvExpert::Create<TSkrivoExpert>();
-        expert->SetReady(true);
-    }
-    void TearDown() override { expert.reset(); }
-
-    // Runs the dialog with what the user does in it.
-    void ShowOptions(std::function<void(TfmOptions&)> user) {
-        host->SetModalAnswerer([user](host::TForm& form) {
-            if (auto* options = dynamic_cast<TfmOptions*>(&form)) user(*options);
-        });
-        EXPECT_TRUE(expert->DoShowOptions());
-    }
-
-    std::string Saved(const std::string& name) {
-        const std::string path = host.Temp().File(name);
-        expert->LoadSaveConfig(true, path);
-        return ReadFileBytes(path);
-    }
-
-    OffscreenHost host;
-    std::unique_ptr<TSkrivoExpert> expert;
-};
+class OptionsCycle : public OptionsCycleFixture {};
 
 TEST_F(OptionsCycle, CancelPutsBackOptionsListsAndMacrosBitForBit) {
     auto macro = std::make_unique<TMacro>();

@@ -6,6 +6,7 @@
 #include <QTreeWidget>
 
 #include "config/ExpertConfig.h"
+#include "OptionsCycleFixture.h"
 #include "expert/SkrivoExpert.h"
 #include "host/api/Form.h"
 #include "host/testing/OffscreenHost.h"
@@ -17,11 +18,10 @@
 namespace skrivo {
 namespace {
 
-class OptionsListsCycle : public ::testing::Test {
+class OptionsListsCycle : public OptionsCycleFixture {
 protected:
     void SetUp() override {
-        expert = TQvExpert::Create<TSkrivoExpert>();
-        expert->SetReady(true);
+        OptionsCycleFixture::SetUp();
         for (const char* name : {"one", "two", "three"}) {
             auto macro = std::make_unique<TMacro>();
             macro->SetName(name);
@@ -31,21 +31,6 @@ protected:
         }
         expert->GetCfg()->Sounds[seAppear] = host.Temp().Write("a.wav", "RIFF");
     }
-    void TearDown() override { expert.reset(); }
-
-    void ShowOptions(std::function<void(TfmOptions&)> user) {
-        host->SetModalAnswerer([user](host::TForm& form) {
-            if (auto* options = dynamic_cast<TfmOptions*>(&form)) user(*options);
-        });
-        EXPECT_TRUE(expert->DoShowOptions());
-    }
-
-    std::string Saved(const std::string& name) {
-        const std::string path = host.Temp().File(name);
-        expert->LoadSaveConfig(true, path);
-        return ReadFileBytes(path);
-    }
-
     // Rows of every list page moved, changed and removed.
     static void ChangeEveryList(TfmOptions& form) {
         auto* macros = form.findChild<QTreeWidget*>("lvMacroList");
@@ -66,9 +51,6 @@ protected:
         events->topLevelItem(seAppear)->setSelected(true);
         form.findChild<QPushButton*>("btnClearSound")->click();
     }
-
-    host::testing::OffscreenHost host;
-    std::unique_ptr<TSkrivoExpert> expert;
 };
 
 TEST_F(OptionsListsCycle, CancelAfterChangingEveryListLeavesThemBitForBit) {
