@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -70,8 +71,8 @@ void TfmSuggest::resizeEvent(QResizeEvent* event) {
     lvWords->setGeometry(rect());
 }
 
-void TfmSuggest::Fill(const SuggestionListContent& content) {
-    lvWords->SetItems(content.items);
+void TfmSuggest::Fill(SuggestionListContent content) {
+    lvWords->SetItems(std::move(content.items));
     lvWords->SetSelected(content.selected);
     lvWords->SetItemFocused(content.focused);
 }
