@@ -103,8 +103,13 @@ int TfmSuggest::CaptionWidth(const std::string& caption) const {
 }
 
 int TfmSuggest::WidestCaptionWidth() const {
+    const std::array<int, 256>& widths = CharWidths();
     int widest = 0;
-    for (int i = 0; i < lvWords->Count(); ++i) widest = std::max(widest, CaptionWidth(lvWords->Caption(i)));
+    for (int i = 0; i < lvWords->Count(); ++i) {
+        int width = 0;
+        for (char c : lvWords->Caption(i)) width += widths[static_cast<unsigned char>(c)];
+        widest = std::max(widest, width);
+    }
     return widest;
 }
 

@@ -1,11 +1,13 @@
 // The parameter hint's content: the call around the cursor, and the parameter list of the routine it calls.
 #pragma once
 
+#include <algorithm>
+#include <array>
+#include <cctype>
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <functional>
 #include <vector>
 
 namespace skrivo::host {
@@ -30,9 +32,50 @@ struct Declaration {
     std::string name;   // the last part of the name, lower-cased
 };
 
+namespace hints {
+inline constexpr std::array<std::string_view, 4> kDeclarationKeywords = {"procedure", "function", "constructor", "destructor"};
+inline bool IsNameChar(char c) {
+    const auto b = static_cast<unsigned char>(c);
+    return std::isalnum(b) || c == '_' || b >= 0x80;
+}
+inline bool IsBlank(int c) { return c >= 0 && std::isspace(c); }
+inline int LowerByte(int c) { return c < 0 ? c : std::tolower(c); }
+}  // namespace hints
+
 // Every declaration whose keyword starts in [from, to], in text order. at(p)
 // gives the byte at p, or -1 outside the text; the name may run past to.
-void ScanDeclarations(const std::function<int(long)>& at, long from, long to, std::vector<Declaration>& out);
+// A template, as it reads a whole unit byte by byte when an index is built.
+template <typename At>
+void ScanDeclarations(At&& at, long from, long to, std::vector<Declaration>& out) {
+    using namespace hints;
+    for (long k = std::max(from, 0L); k <= to; ++k) {
+        const int first = LowerByte(at(k));
+        if (first < 0) return;
+        if (first != 'p' && first != 'f' && first != 'c' && first != 'd') continue;
+        if (k > 0 && at(k - 1) >= 0 && IsNameChar(static_cast<char>(at(k - 1)))) continue;
+        for (std::size_t kw = 0; kw < kDeclarationKeywords.size(); ++kw) {
+            const std::string_view keyword = kDeclarationKeywords[kw];
+            std::size_t n = 0;
+            while (n < keyword.size() && LowerByte(at(k + static_cast<long>(n))) == keyword[n]) ++n;
+            if (n < keyword.size()) continue;
+            long i = k + static_cast<long>(n);
+            if (!IsBlank(at(i))) break;
+            while (IsBlank(at(i))) ++i;
+            long end = i;
+            long lastStart = i;
+            for (int c = at(end); c >= 0 && (IsNameChar(static_cast<char>(c)) || c == '.'); c = at(++end))
+                if (c == '.') lastStart = end + 1;
+            Declaration d;
+            d.start = k;
+            d.nameStart = lastStart;
+            d.end = end;
+            d.keyword = static_cast<int>(kw);
+            for (long p = lastStart; p < end; ++p) d.name += static_cast<char>(LowerByte(at(p)));
+            out.push_back(std::move(d));
+            break;
+        }
+    }
+}
 
 // A routine name as the declarations store it.
 std::string LowerRoutineName(std::string_view name);
