@@ -102,13 +102,28 @@ int TfmSuggest::CaptionWidth(const std::string& caption) const {
     return width;
 }
 
+// No caption is wider than its length times the widest character, nor
+// narrower than its length times the narrowest: measuring the longest ones
+// first, only those that could still be wider need measuring, a handful
+// where a list of thousands would otherwise be measured word by word.
 int TfmSuggest::WidestCaptionWidth() const {
     const std::array<int, 256>& widths = CharWidths();
+    int widestChar = 0;
+    for (int c = 1; c < 256; ++c) widestChar = std::max(widestChar, widths[c]);
+    const int count = lvWords->Count();
+    std::size_t longest = 0;
+    for (int i = 0; i < count; ++i) longest = std::max(longest, lvWords->Caption(i).size());
     int widest = 0;
-    for (int i = 0; i < lvWords->Count(); ++i) {
+    const auto measure = [&](const std::string& caption) {
         int width = 0;
-        for (char c : lvWords->Caption(i)) width += widths[static_cast<unsigned char>(c)];
+        for (char c : caption) width += widths[static_cast<unsigned char>(c)];
         widest = std::max(widest, width);
+    };
+    for (int i = 0; i < count; ++i)
+        if (lvWords->Caption(i).size() == longest) measure(lvWords->Caption(i));
+    for (int i = 0; i < count; ++i) {
+        const std::string& caption = lvWords->Caption(i);
+        if (static_cast<long long>(caption.size()) * widestChar > widest) measure(caption);
     }
     return widest;
 }

@@ -13,7 +13,7 @@ using hints::IsNameChar;
 
 std::string Lower(std::string_view s) {
     std::string out(s);
-    for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (char& c : out) c = static_cast<char>(hints::LowerByte(static_cast<unsigned char>(c)));
     return out;
 }
 

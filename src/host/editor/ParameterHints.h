@@ -39,7 +39,8 @@ inline bool IsNameChar(char c) {
     return std::isalnum(b) || c == '_' || b >= 0x80;
 }
 inline bool IsBlank(int c) { return c >= 0 && std::isspace(c); }
-inline int LowerByte(int c) { return c < 0 ? c : std::tolower(c); }
+// Keywords are ASCII; other bytes are kept as they are, whatever the locale.
+inline int LowerByte(int c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; }
 }  // namespace hints
 
 // Every declaration whose keyword starts in [from, to], in text order. at(p)
