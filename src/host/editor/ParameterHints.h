@@ -34,11 +34,13 @@ struct Declaration {
 
 namespace hints {
 inline constexpr std::array<std::string_view, 4> kDeclarationKeywords = {"procedure", "function", "constructor", "destructor"};
+// ASCII classes, the same in every locale; bytes above 7F are letters.
 inline bool IsNameChar(char c) {
     const auto b = static_cast<unsigned char>(c);
-    return std::isalnum(b) || c == '_' || b >= 0x80;
+    const unsigned lower = b | 0x20u;
+    return (lower >= 'a' && lower <= 'z') || (b >= '0' && b <= '9') || b == '_' || b >= 0x80;
 }
-inline bool IsBlank(int c) { return c >= 0 && std::isspace(c); }
+inline bool IsBlank(int c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 // Keywords are ASCII; other bytes are kept as they are, whatever the locale.
 inline int LowerByte(int c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; }
 }  // namespace hints
@@ -49,11 +51,18 @@ inline int LowerByte(int c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c;
 template <typename At>
 void ScanDeclarations(At&& at, long from, long to, std::vector<Declaration>& out) {
     using namespace hints;
+    // Keywords are whole words: only a word's first character is looked at,
+    // the rest of the word is passed over.
+    bool inWord = from > 0 && at(from - 1) >= 0 && IsNameChar(static_cast<char>(at(from - 1)));
     for (long k = std::max(from, 0L); k <= to; ++k) {
-        const int first = LowerByte(at(k));
-        if (first < 0) return;
+        const int c = at(k);
+        if (c < 0) return;
+        const bool wordChar = IsNameChar(static_cast<char>(c));
+        const bool wordStart = wordChar && !inWord;
+        inWord = wordChar;
+        if (!wordStart) continue;
+        const int first = LowerByte(c);
         if (first != 'p' && first != 'f' && first != 'c' && first != 'd') continue;
-        if (k > 0 && at(k - 1) >= 0 && IsNameChar(static_cast<char>(at(k - 1)))) continue;
         for (std::size_t kw = 0; kw < kDeclarationKeywords.size(); ++kw) {
             const std::string_view keyword = kDeclarationKeywords[kw];
             std::size_t n = 0;
@@ -64,8 +73,8 @@ void ScanDeclarations(At&& at, long from, long to, std::vector<Declaration>& out
             while (IsBlank(at(i))) ++i;
             long end = i;
             long lastStart = i;
-            for (int c = at(end); c >= 0 && (IsNameChar(static_cast<char>(c)) || c == '.'); c = at(++end))
-                if (c == '.') lastStart = end + 1;
+            for (int b = at(end); b >= 0 && (IsNameChar(static_cast<char>(b)) || b == '.'); b = at(++end))
+                if (b == '.') lastStart = end + 1;
             Declaration d;
             d.start = k;
             d.nameStart = lastStart;
