@@ -25,8 +25,7 @@ public:
     bool ReadBool(std::string_view name) const override { return ReadInteger(name) != 0; }
     std::int32_t ReadInteger(std::string_view name) const override {
         if (auto value = ini_.ReadNumber(kConfigIniSection, name)) return *value;
-        throw ERegistryException("Value '" + std::string(name) + "' in " + Where() + " is not a number: \"" +
-                                 ini_.ReadString(kConfigIniSection, name, "") + "\"");
+        throw ERegistryException("\"" + ini_.ReadString(kConfigIniSection, name, "") + "\" is not a number");
     }
     std::string ReadString(std::string_view name) const override {
         return ini_.ReadString(kConfigIniSection, name, "");
