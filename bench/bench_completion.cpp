@@ -120,8 +120,8 @@ void Rank(benchmark::State& state, const char* request) {
     std::size_t found = 0;
     for (auto _ : state) {
         const RankingResult r = RankSuggestions(request, sources, options);
-        found = r.candidates.size();
-        benchmark::DoNotOptimize(r.list.items.data());
+        found = r.found;
+        benchmark::DoNotOptimize(&r.list);
     }
     state.counters["candidates"] = static_cast<double>(found);
 }
@@ -162,7 +162,7 @@ void BM_RankBySize(benchmark::State& state, const char* request) {
     options.rules.wordsMaxInList = 1000;
     for (auto _ : state) {
         const RankingResult r = RankSuggestions(request, sources, options);
-        benchmark::DoNotOptimize(r.list.items.data());
+        benchmark::DoNotOptimize(&r.list);
     }
     state.SetComplexityN(state.range(0));
 }
@@ -186,7 +186,7 @@ void BM_CollectThenRank(benchmark::State& state) {
         dict.Collect("Fresh" + std::to_string(n++), options);
         sources.selfTeachingFolded = &std::as_const(dict).FoldedEntries();
         const RankingResult r = RankSuggestions("x := Fre", sources, ranking);
-        benchmark::DoNotOptimize(r.candidates.data());
+        benchmark::DoNotOptimize(&r.list);
     }
 }
 BENCHMARK(BM_CollectThenRank)->Unit(benchmark::kMicrosecond);

@@ -71,7 +71,10 @@ void TfmSuggest::resizeEvent(QResizeEvent* event) {
 }
 
 void TfmSuggest::Fill(const SuggestionListContent& content) {
-    lvWords->SetItems(content.items);
+    std::vector<SuggestionItem> items;
+    items.reserve(content.Count());
+    for (std::size_t i = 0; i < content.Count(); ++i) items.push_back(content.Item(i));
+    lvWords->SetItems(std::move(items));
     lvWords->SetSelected(content.selected);
     lvWords->SetItemFocused(content.focused);
 }
