@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -70,7 +71,7 @@ void TfmSuggest::resizeEvent(QResizeEvent* event) {
     lvWords->setGeometry(rect());
 }
 
-void TfmSuggest::Fill(const SuggestionListContent& content) {
+void TfmSuggest::Fill(SuggestionListContent content) {
     std::vector<SuggestionItem> items;
     items.reserve(content.Count());
     for (std::size_t i = 0; i < content.Count(); ++i) items.push_back(content.Item(i));
