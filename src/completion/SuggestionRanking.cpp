@@ -44,9 +44,10 @@ RankingResult RankSuggestions(std::string_view request, const SuggestionSources&
     } else {
         result.decision = SuggestDecision::Fill;
         const bool autoSelect = options.autoSelectBestWord;
-        result.list = options.frecency
-                          ? options.frecency->FillList(request, result.candidates, result.lastWord, autoSelect)
-                          : FillSuggestionList(result.candidates, result.lastWord, autoSelect);
+        static const std::vector<std::string> noContext;
+        result.list = options.frecency ? options.frecency->FillList(options.context ? *options.context : noContext,
+                                                                    result.candidates, result.lastWord, autoSelect)
+                                       : FillSuggestionList(result.candidates, result.lastWord, autoSelect);
     }
     return result;
 }

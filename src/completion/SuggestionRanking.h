@@ -27,6 +27,8 @@ struct RankingOptions {
     CandidateRules rules;
     // Smart ranking: the list ordered and its best word chosen by use.
     const WordFrecency* frecency = nullptr;
+    // The tokens before the word being typed, nearest first (smart ranking).
+    const std::vector<std::string>* context = nullptr;
 };
 
 // The word lists, most relevant first. Local dictionaries are built on first

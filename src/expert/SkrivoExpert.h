@@ -129,6 +129,11 @@ public:
 
     // Suggestion ranking (SkrivoSuggest.cpp).
     void Suggest(std::string S);
+    // Smart ranking's context (SkrivoSmartRanking.cpp): the tokens before
+    // the word at the cursor, and learning the word the cursor stands in (or
+    // after) as it is finished.
+    std::vector<std::string> TokensBeforeCursor();
+    void LearnFinishedWord(std::string_view word);
 
     // The suggestion list window (SkrivoSuggestList.cpp).
     TfmSuggest* GetSggList();

@@ -97,7 +97,13 @@ void TSkrivoExpert::Suggest(std::string S) {
         return current ? &NotifierDictionary(current) : nullptr;
     };
     sources.unitFolded = [this](const StringList& words) { return UnitWordsFolded(words); };
-    const RankingResult result = RankSuggestions(S, sources, RankingOptionsOf(cfg, *FFrecency));
+    RankingOptions options = RankingOptionsOf(cfg, *FFrecency);
+    std::vector<std::string> context;
+    if (options.frecency) {
+        context = TokensBeforeCursor();
+        options.context = &context;
+    }
+    const RankingResult result = RankSuggestions(S, sources, options);
 
     TfmSuggest* list = GetSggList();
     if (result.decision == SuggestDecision::HideExceeded) {
