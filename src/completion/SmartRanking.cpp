@@ -26,6 +26,10 @@ constexpr char kTokenEnd = '\x1f';
 // Scores below this are forgotten when saved: the word was not used for
 // many half-lives.
 constexpr double kForgotten = 0.01;
+// No count reaches this: each use adds one and the older ones fade, so the
+// highest a count can stand is about 1.44 half-lives. A larger number in the
+// file is not one this program wrote, and summing such could overflow.
+constexpr double kMostScore = 1e6;
 
 bool IsSingleWord(std::string_view s) {
     if (s.empty()) return false;
@@ -178,7 +182,7 @@ void WordFrecency::Load(const std::string& directory) {
         const std::string number = line.substr(0, tab);
         char* end = nullptr;
         const double score = std::strtod(number.c_str(), &end);
-        if (end != number.c_str() + number.size() || !(score > 0) || !std::isfinite(score)) continue;
+        if (end != number.c_str() + number.size() || !(score > 0) || !(score <= kMostScore)) continue;
         std::string_view key = std::string_view(line).substr(tab + 1);
         if (IsSingleWord(key)) {
             if (words_.try_emplace(std::string(key), Entry{score, 0}).second) allWords_.score += score;
@@ -226,16 +230,19 @@ void WordFrecency::Save(const std::string& directory) {
     modified_ = false;
 }
 
-SuggestionListContent WordFrecency::FillList(const std::vector<std::string>& context,
-                                             const std::vector<Candidate>& candidates, std::string_view lastWord,
-                                             bool autoSelectBestWord) const {
+SuggestionListContent WordFrecency::FillList(const SmartRequest& request, const std::vector<Candidate>& candidates,
+                                             std::string_view lastWord, bool autoSelectBestWord) const {
     std::vector<double> scores;
     scores.reserve(candidates.size());
     for (const Candidate& c : candidates) {
         // Accepting saves the letters not yet typed less the accepting key;
         // between two likely words the longer one is worth the gamble.
         const double saves = static_cast<double>(c.text.size()) - static_cast<double>(lastWord.size()) - 1;
-        scores.push_back(Chance(context, c.text) * std::sqrt(std::max(saves, 0.25)));
+        double score = Chance(request.context, c.text) * std::sqrt(std::max(saves, 0.25));
+        // Below every other candidate, a never used one included.
+        if (std::find(request.passedOver.begin(), request.passedOver.end(), c.text) != request.passedOver.end())
+            score = -1;
+        scores.push_back(score);
     }
     std::vector<std::size_t> order(candidates.size());
     std::iota(order.begin(), order.end(), 0);

@@ -12,6 +12,12 @@
 
 namespace skrivo {
 
+// Where a request comes from, as the smart ranking sees it.
+struct SmartRequest {
+    std::vector<std::string> context;     // the tokens before the word, nearest first
+    std::vector<std::string> passedOver;  // words selected in lists the user typed past
+};
+
 // Each use of a word adds one to its count, and every count halves over
 // kHalfLifeUses later uses of any word: a word used often stays ahead of one
 // used once a moment ago, and a word no longer used fades. Counting uses
@@ -60,11 +66,11 @@ public:
     // Written atomically; throws FileError like the dictionary's save.
     void Save(const std::string& directory);
 
-    // The list's content for a request after the context: the items go by
-    // chance weighed with the typing a word saves (never used ones after, in
-    // the order found), and the best word is the first of them that begins
-    // with the last word as typed.
-    SuggestionListContent FillList(const std::vector<std::string>& context, const std::vector<Candidate>& candidates,
+    // The list's content for a request: the items go by chance after the
+    // context weighed with the typing a word saves (never used ones after,
+    // in the order found; words passed over last of all), and the best word
+    // is the first of them that begins with the last word as typed.
+    SuggestionListContent FillList(const SmartRequest& request, const std::vector<Candidate>& candidates,
                                    std::string_view lastWord, bool autoSelectBestWord) const;
 
 private:

@@ -44,8 +44,8 @@ RankingResult RankSuggestions(std::string_view request, const SuggestionSources&
     } else {
         result.decision = SuggestDecision::Fill;
         const bool autoSelect = options.autoSelectBestWord;
-        static const std::vector<std::string> noContext;
-        result.list = options.frecency ? options.frecency->FillList(options.context ? *options.context : noContext,
+        static const SmartRequest nowhere;
+        result.list = options.frecency ? options.frecency->FillList(options.smart ? *options.smart : nowhere,
                                                                     result.candidates, result.lastWord, autoSelect)
                                        : FillSuggestionList(result.candidates, result.lastWord, autoSelect);
     }

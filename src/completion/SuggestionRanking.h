@@ -16,6 +16,7 @@ namespace skrivo {
 enum TExceedWordsMax : int { ewmStopAndShow = 0, ewmDoNotSuggest = 1 };
 
 class WordFrecency;
+struct SmartRequest;
 
 struct RankingOptions {
     bool selfTeaching = true;
@@ -27,8 +28,8 @@ struct RankingOptions {
     CandidateRules rules;
     // Smart ranking: the list ordered and its best word chosen by use.
     const WordFrecency* frecency = nullptr;
-    // The tokens before the word being typed, nearest first (smart ranking).
-    const std::vector<std::string>* context = nullptr;
+    // What smart ranking knows of the place the request comes from.
+    const SmartRequest* smart = nullptr;
 };
 
 // The word lists, most relevant first. Local dictionaries are built on first

@@ -1,9 +1,10 @@
-// TSkrivoExpert: what the smart ranking learns and asks beyond the line: the tokens before the cursor.
+// TSkrivoExpert: what the smart ranking learns and asks beyond the line: the tokens before the cursor, the lists typed past.
 #include <algorithm>
 #include <string>
 #include <vector>
 
 #include "bridge/QvNotifier.h"
+#include "completion/PassedOverWords.h"
 #include "completion/SmartRanking.h"
 #include "completion/TokenContext.h"
 #include "config/ExpertConfig.h"
@@ -26,9 +27,20 @@ std::string TextBeforeCursor(TQvNotifier& notifier) {
 
 }  // namespace
 
-std::vector<std::string> TSkrivoExpert::TokensBeforeCursor() {
+SmartRequest TSkrivoExpert::SmartRequestAtCursor() {
+    SmartRequest request;
     TQvNotifier* current = GetCurrentNotifier();
-    return current ? TokensBeforeWord(TextBeforeCursor(*current)) : std::vector<std::string>{};
+    if (!current) return request;
+    const std::string text = TextBeforeCursor(*current);
+    const std::string_view typed = TrailingWordOf(text);
+    request.context = TokensBeforeWord(text);
+    const int start = current->GetPosition() - static_cast<int>(typed.size());
+    request.passedOver = FPassedOver->At(current, start, typed);
+    return request;
+}
+
+void TSkrivoExpert::NoteOffered(const SuggestionListContent& list) {
+    if (list.selected >= 0) FPassedOver->Offered(list.items[static_cast<std::size_t>(list.selected)].text);
 }
 
 // Called where the trigger collects a word as it is finished (a separator's
@@ -37,7 +49,8 @@ std::vector<std::string> TSkrivoExpert::TokensBeforeCursor() {
 void TSkrivoExpert::LearnFinishedWord(std::string_view word) {
     const TExpertConfig& cfg = *GetCfg();
     if (!cfg.SmartRanking || !cfg.SelfTeaching || word.empty()) return;
-    FFrecency->UseAfter(TokensBeforeCursor(), word);
+    TQvNotifier* current = GetCurrentNotifier();
+    if (current) FFrecency->UseAfter(TokensBeforeWord(TextBeforeCursor(*current)), word);
 }
 
 }  // namespace skrivo

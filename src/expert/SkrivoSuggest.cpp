@@ -98,10 +98,10 @@ void TSkrivoExpert::Suggest(std::string S) {
     };
     sources.unitFolded = [this](const StringList& words) { return UnitWordsFolded(words); };
     RankingOptions options = RankingOptionsOf(cfg, *FFrecency);
-    std::vector<std::string> context;
+    SmartRequest smart;
     if (options.frecency) {
-        context = TokensBeforeCursor();
-        options.context = &context;
+        smart = SmartRequestAtCursor();
+        options.smart = &smart;
     }
     const RankingResult result = RankSuggestions(S, sources, options);
 
@@ -117,7 +117,10 @@ void TSkrivoExpert::Suggest(std::string S) {
     list->Fill(result.list);
     FListState->FListFilled = true;
     list->SizeAndPlace(FListState->FCaretScreenPos, FListState->FLineHeight, HostSuggestScreen(*host));
-    if (list->isVisible()) return;
+    if (list->isVisible()) {
+        if (options.frecency) NoteOffered(result.list);
+        return;
+    }
     // The IDE's own list is up: showing ours on top of it would hide the one
     // the user is looking at; the timer shows ours once it is gone.
     if (KibitzWindowVisible()) {
@@ -126,6 +129,8 @@ void TSkrivoExpert::Suggest(std::string S) {
     }
     ShowSggList();
     FListState->FHaveSuggestions = true;
+    // Only a list on screen can be typed past.
+    if (options.frecency && list->isVisible()) NoteOffered(result.list);
 }
 
 }  // namespace skrivo

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "CompletionTestSupport.h"
+#include "completion/PassedOverWords.h"
 #include "completion/SelfTeachingDictionary.h"
 #include "completion/SmartRanking.h"
 #include "completion/SuggestionRanking.h"
@@ -30,7 +31,7 @@ Words Items(const SuggestionListContent& c) {
 
 std::string Selected(const SuggestionListContent& c) { return c.selected < 0 ? "" : c.items[c.selected].text; }
 
-const Words kNoContext;
+const SmartRequest kNowhere;
 
 // Learns a text as typed: every word after the tokens before it.
 void Type(WordFrecency& f, std::string_view text) {
@@ -58,7 +59,7 @@ TEST_F(SmartRanking, OftenUsedBeatsOnceUsedAndUnusedKeepTheirOrder) {
     frecency.Use(" Capacity");      // a remembered single word counts as the word
     frecency.Use("x := Cardinal");  // two words are left to the context counts
     const SuggestionListContent c = frecency.FillList(
-        kNoContext, Candidates({"Cardinal", "Capacity", "Cause", "Caption", "Canvas"}), "Ca", true);
+        kNowhere, Candidates({"Cardinal", "Capacity", "Cause", "Caption", "Canvas"}), "Ca", true);
     EXPECT_EQ(Items(c), (Words{"Caption", "Capacity", "Cardinal", "Cause", "Canvas"}));
     EXPECT_EQ(Selected(c), "Caption");
     EXPECT_EQ(c.focused, c.selected);
@@ -67,11 +68,11 @@ TEST_F(SmartRanking, OftenUsedBeatsOnceUsedAndUnusedKeepTheirOrder) {
 TEST_F(SmartRanking, BestWordBeginsWithTheWordAsTyped) {
     for (int i = 0; i < 5; ++i) frecency.Use("integer");
     frecency.Use("Integer");
-    const SuggestionListContent c = frecency.FillList(kNoContext, Candidates({"integer", "Integer"}), "Int", true);
+    const SuggestionListContent c = frecency.FillList(kNowhere, Candidates({"integer", "Integer"}), "Int", true);
     EXPECT_EQ(Items(c), (Words{"integer", "Integer"}));
     EXPECT_EQ(Selected(c), "Integer");
     // Without auto-selection the best word only gets the focus mark.
-    const SuggestionListContent f = frecency.FillList(kNoContext, Candidates({"integer", "Integer"}), "Int", false);
+    const SuggestionListContent f = frecency.FillList(kNowhere, Candidates({"integer", "Integer"}), "Int", false);
     EXPECT_EQ(f.selected, -1);
     EXPECT_EQ(f.items[f.focused].text, "Integer");
 }
@@ -81,7 +82,7 @@ TEST_F(SmartRanking, TheWordThatFollowedTheSameTokensWins) {
                    "property Delimiter: Char read FDelimiter;\nprocedure Error(const Msg: string);\n"
                    "x := TObject(TObject(TObject(p)));");
     const auto best = [&](const Words& context) {
-        return Selected(frecency.FillList(context, Candidates({"FCount", "FDelimiter"}), "F", true));
+        return Selected(frecency.FillList({context, {}}, Candidates({"FCount", "FDelimiter"}), "F", true));
     };
     EXPECT_EQ(best({}), "FCount");  // used most
     EXPECT_EQ(best({"read", "Char", ":"}), "FDelimiter");
@@ -89,10 +90,39 @@ TEST_F(SmartRanking, TheWordThatFollowedTheSameTokensWins) {
     // A context never seen whole still tells by its nearest tokens.
     EXPECT_EQ(best({"+", "Unseen"}), "FCount");
     const Words types{"TObject", "string"};
-    EXPECT_EQ(Selected(frecency.FillList({":", "Msg", "const"}, Candidates(types), "", true)), "string");
-    EXPECT_EQ(Selected(frecency.FillList({"=", ":", "x"}, Candidates(types), "", true)), "TObject");
+    EXPECT_EQ(Selected(frecency.FillList({{":", "Msg", "const"}, {}}, Candidates(types), "", true)), "string");
+    EXPECT_EQ(Selected(frecency.FillList({{"=", ":", "x"}, {}}, Candidates(types), "", true)), "TObject");
     EXPECT_GT(frecency.Chance({":", "Msg"}, "string"), frecency.Chance({":", "Msg"}, "TObject"));
     EXPECT_EQ(frecency.Chance({":"}, "Unknown"), 0.0);
+}
+
+TEST_F(SmartRanking, AWordTypedPastGoesAfterTheOthers) {
+    for (int i = 0; i < 5; ++i) frecency.Use("TObject");
+    frecency.Use("TOwner");
+    const auto list = [&](const Words& passed) {
+        return frecency.FillList({{}, passed}, Candidates({"TOwner", "TNever", "TObject"}), "TO", true);
+    };
+    EXPECT_EQ(Items(list({})), (Words{"TObject", "TOwner", "TNever"}));
+    const SuggestionListContent c = list({"TObject"});
+    EXPECT_EQ(Items(c), (Words{"TOwner", "TNever", "TObject"}));
+    EXPECT_EQ(Selected(c), "TOwner");
+    // Passed over but the only one that begins as typed: still the best word.
+    EXPECT_EQ(Selected(frecency.FillList({{}, {"TObject"}}, Candidates({"tobj", "TObject"}), "TO", true)), "TObject");
+
+    // Which words count as passed over while a word is typed.
+    PassedOverWords passed;
+    int unit = 0, other = 0;
+    EXPECT_EQ(passed.At(&unit, 10, "T"), Words{});
+    passed.Offered("TObject");
+    EXPECT_EQ(passed.At(&unit, 10, "T"), Words{});  // the same list again: not typed past yet
+    passed.Offered("TObject");
+    EXPECT_EQ(passed.At(&unit, 10, "TO"), Words{"TObject"});
+    passed.Offered("TOwner");
+    EXPECT_EQ(passed.At(&unit, 10, "TOw"), (Words{"TObject", "TOwner"}));
+    EXPECT_EQ(passed.At(&unit, 10, "Tx"), (Words{"TObject"}));  // "TO" erased: its list is gone
+    EXPECT_EQ(passed.At(&unit, 20, "Tx"), Words{});             // another word
+    passed.Offered("Tx1");
+    EXPECT_EQ(passed.At(&other, 20, "Tx2"), Words{});           // another unit
 }
 
 TEST_F(SmartRanking, TokensBeforeTheWordAtTheCursor) {
