@@ -108,9 +108,9 @@ double WordFrecency::Score(std::string_view word) const {
     return found == words_.end() ? 0.0 : Decayed(found->second);
 }
 
-double WordFrecency::Chance(const std::vector<std::string>& context, std::string_view word) const {
-    const double all = Decayed(allWords_);
-    double chance = all > 0 ? Score(word) / all : 0.0;
+// The contexts are the same for every candidate of a list: looked up once.
+WordFrecency::Levels WordFrecency::LevelsOf(const std::vector<std::string>& context) const {
+    Levels levels;
     const std::size_t longest = std::min(context.size(), kContextTokens);
     std::string key;
     for (std::size_t n = 1; n <= longest; ++n) {
@@ -121,15 +121,31 @@ double WordFrecency::Chance(const std::vector<std::string>& context, std::string
         if (total == contexts_.end()) break;
         const double seen = ContextDecayed(total->second.seen);
         if (!(seen > 0)) break;
-        const double trust = seen / (seen + static_cast<double>(total->second.words));
-        const auto after = following_.find(key + std::string(word));
-        const double here = after == following_.end() ? 0.0 : ContextDecayed(after->second) / seen;
-        chance = trust * here + (1 - trust) * chance;
+        levels.push_back({key, seen, seen / (seen + static_cast<double>(total->second.words))});
+    }
+    return levels;
+}
+
+double WordFrecency::ChanceAt(const Levels& levels, std::string_view word, std::string& buffer) const {
+    buffer.assign(word);
+    const auto used = words_.find(buffer);
+    const double all = Decayed(allWords_);
+    double chance = all > 0 && used != words_.end() ? Decayed(used->second) / all : 0.0;
+    for (const Level& level : levels) {
+        buffer.assign(level.key).append(word);
+        const auto after = following_.find(buffer);
+        const double here = after == following_.end() ? 0.0 : ContextDecayed(after->second) / level.seen;
+        chance = level.trust * here + (1 - level.trust) * chance;
     }
     if (recent_.empty()) return chance;
     const auto lately = std::count(recent_.begin(), recent_.end(), word);
     return (1 - kRecentWeight) * chance +
            kRecentWeight * static_cast<double>(lately) / static_cast<double>(recent_.size());
+}
+
+double WordFrecency::Chance(const std::vector<std::string>& context, std::string_view word) const {
+    std::string buffer;
+    return ChanceAt(LevelsOf(context), word, buffer);
 }
 
 void WordFrecency::AddFollowing(std::string key, double score, std::uint64_t at) {
@@ -232,13 +248,15 @@ void WordFrecency::Save(const std::string& directory) {
 
 SuggestionListContent WordFrecency::FillList(const SmartRequest& request, const std::vector<Candidate>& candidates,
                                              std::string_view lastWord, bool autoSelectBestWord) const {
+    const Levels levels = LevelsOf(request.context);
+    std::string buffer;
     std::vector<double> scores;
     scores.reserve(candidates.size());
     for (const Candidate& c : candidates) {
         // Accepting saves the letters not yet typed less the accepting key;
         // between two likely words the longer one is worth the gamble.
         const double saves = static_cast<double>(c.text.size()) - static_cast<double>(lastWord.size()) - 1;
-        double score = Chance(request.context, c.text) * std::sqrt(std::max(saves, 0.25));
+        double score = ChanceAt(levels, c.text, buffer) * std::sqrt(std::max(saves, 0.25));
         // Below every other candidate, a never used one included.
         if (std::find(request.passedOver.begin(), request.passedOver.end(), c.text) != request.passedOver.end())
             score = -1;

@@ -82,6 +82,14 @@ private:
         Entry seen;             // uses of any word after the context
         std::size_t words = 0;  // different words after it
     };
+    struct Level {
+        std::string key;  // the context's tokens, each ended by \x1f
+        double seen = 0;
+        double trust = 0;
+    };
+    using Levels = std::vector<Level>;
+    Levels LevelsOf(const std::vector<std::string>& context) const;
+    double ChanceAt(const Levels& levels, std::string_view word, std::string& buffer) const;
     double Decayed(const Entry& e, double halfLife = kHalfLifeUses) const;
     void Count(Entry& e, double halfLife = kHalfLifeUses);
     double ContextDecayed(const Entry& e) const { return Decayed(e, kContextHalfLifeUses); }
