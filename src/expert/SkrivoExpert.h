@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "bridge/QvExpert.h"
@@ -11,6 +12,7 @@
 #include "host/api/Application.h"
 #include "host/api/EditorTypes.h"
 #include "platform/WinTypes.h"
+#include "subst/AutoBrackets.h"
 
 namespace skrivo {
 
@@ -24,6 +26,9 @@ class SelfTeachingDictionary;
 enum class SaveOccasion;
 class FixedDictionary;
 class WordFrecency;
+class PassedOverWords;
+struct SmartRequest;
+struct SuggestionListContent;
 class TfmSuggest;
 class TLayoutConverter;
 class TKeyboardMacros;
@@ -129,6 +134,13 @@ public:
 
     // Suggestion ranking (SkrivoSuggest.cpp).
     void Suggest(std::string S);
+    // Smart ranking's view of the cursor (SkrivoSmartRanking.cpp): the
+    // tokens before the word at the cursor and the words passed over while
+    // typing it, noting the list shown for it, and learning the word the
+    // cursor stands in (or after) as it is finished.
+    SmartRequest SmartRequestAtCursor();
+    void NoteOffered(const std::string& selectedWord);  // empty: nothing selected
+    void LearnFinishedWord(std::string_view word);
 
     // The suggestion list window (SkrivoSuggestList.cpp).
     TfmSuggest* GetSggList();
@@ -229,6 +241,7 @@ protected:
     std::unique_ptr<SelfTeachingDictionary> FDict;
     std::unique_ptr<FixedDictionary> FFixedDict;
     std::unique_ptr<WordFrecency> FFrecency;  // used with SmartRanking
+    std::unique_ptr<PassedOverWords> FPassedOver;
     std::unique_ptr<TfmSuggest> FSggList;
     std::unique_ptr<subst::SubstitutionEngine> FSubst;
     std::unique_ptr<TKeyboardMacros> FMacros;
@@ -237,6 +250,7 @@ protected:
     std::unique_ptr<TSoundPlayer> FSounds;
     std::unique_ptr<TBookmarkPersistence> FBookmarks;
     std::unique_ptr<TPressedKeyHistory> FPressedKeys;
+    subst::AutoClosers FAutoClosers;  // closing brackets put in on the line being typed
     std::unique_ptr<ITipsHost> FTipsHost;
     std::unique_ptr<TTipsWizard> FTipsWizard;
 
@@ -292,6 +306,7 @@ private:
         int charCount = 0;            // ToAscii's result; 0 when not computed
         char ch = 0;
         std::string fillBlanks;
+        bool stepOver = false;  // ch is the closing bracket the expert put in right after the cursor
     };
 
     // SkrivoMessages.cpp: the order of the steps.
@@ -333,6 +348,9 @@ private:
     void InsertFillBlanks(TQvNotifier* notifier, const std::string& blanks);
     bool AutoCloseBracket(char ch, const std::string& fillBlanks);  // true: the key is consumed
     bool AutoCloseQuote(char ch, const std::string& fillBlanks);
+    // The current line after the cursor.
+    std::string RestOfLine();
+    bool StepsOverAutoCloser(TQvNotifier* notifier, char ch);
     void RecordOwnInsertion(TQvNotifier* notifier, const std::string& inserted);
 
     // SkrivoMessagesMouse.cpp
