@@ -121,8 +121,8 @@ void Rank(benchmark::State& state, const char* request) {
     std::size_t found = 0;
     for (auto _ : state) {
         const RankingResult r = RankSuggestions(request, sources, options);
-        found = r.candidates.size();
-        benchmark::DoNotOptimize(r.list.items.data());
+        found = r.found;
+        benchmark::DoNotOptimize(&r.list);
     }
     state.counters["candidates"] = static_cast<double>(found);
 }
@@ -178,8 +178,8 @@ void RankSmart(benchmark::State& state, const char* request, bool smartOn) {
     std::size_t found = 0;
     for (auto _ : state) {
         const RankingResult r = RankSuggestions(request, sources, options);
-        found = r.candidates.size();
-        benchmark::DoNotOptimize(r.list.items.data());
+        found = r.found;
+        benchmark::DoNotOptimize(&r.list);
     }
     state.counters["candidates"] = static_cast<double>(found);
 }
@@ -213,7 +213,7 @@ void BM_RankBySize(benchmark::State& state, const char* request) {
     options.rules.wordsMaxInList = 1000;
     for (auto _ : state) {
         const RankingResult r = RankSuggestions(request, sources, options);
-        benchmark::DoNotOptimize(r.list.items.data());
+        benchmark::DoNotOptimize(&r.list);
     }
     state.SetComplexityN(state.range(0));
 }
@@ -237,7 +237,7 @@ void BM_CollectThenRank(benchmark::State& state) {
         dict.Collect("Fresh" + std::to_string(n++), options);
         sources.selfTeachingFolded = &std::as_const(dict).FoldedEntries();
         const RankingResult r = RankSuggestions("x := Fre", sources, ranking);
-        benchmark::DoNotOptimize(r.candidates.data());
+        benchmark::DoNotOptimize(&r.list);
     }
 }
 BENCHMARK(BM_CollectThenRank)->Unit(benchmark::kMicrosecond);

@@ -1,10 +1,13 @@
 // The phases of the candidate search over one word list.
 #include "completion/CandidateSearch.h"
 
+#include <algorithm>
 #include <cstring>
+#include <functional>
 #include <string.h>  // memrchr
 
 #include "completion/RequestText.h"
+#include "platform/AnsiSortKey.h"
 #include "source/CharClasses.h"
 
 namespace skrivo {
@@ -72,9 +75,10 @@ void CandidateSearch::SearchList(const StringList& list, bool fromSelfTeaching, 
         SearchList(*folded, fromSelfTeaching);
         return;
     }
-    FoldedWordList own;
-    own.Build(list, win::GetACP());
-    SearchList(own, fromSelfTeaching);
+    auto own = std::make_unique<FoldedWordList>();
+    own->Build(list, win::GetACP());
+    ownFolded_.push_back(std::move(own));
+    SearchList(*ownFolded_.back(), fromSelfTeaching);
 }
 
 void CandidateSearch::SearchList(const FoldedWordList& list, bool fromSelfTeaching) {
@@ -165,23 +169,49 @@ bool CandidateSearch::PrefixPhase(const FoldedWordList& list, bool fromSelfTeach
 // Every entry that is a single word (a leading blank allowed) longer than the
 // request. It does not compare with the request and ignores the limit:
 // restricting to words that start with the typed text is left to
-// OnlyWordsMatching1st, and with it only the words starting with the last
-// word's first character are visited.
+// OnlyWordsMatching1st, and with it only the words with the last word's
+// letters are read.
 void CandidateSearch::SingleWordPhase(const FoldedWordList& list, bool fromSelfTeaching) {
-    const std::size_t n = s_.size();
     const bool mustStartWithLastWord = rules_.onlyWordsMatching1st && !lastWord_.empty();
-    auto visit = [&](Slot s) {
-        const std::string_view e = list.Original(s);
-        const std::string_view t = Trim(e);
-        if (t.size() <= n) return true;
-        if (mustStartWithLastWord && !fold_.StartsWith(t, lowLastWord_)) return true;
-        AddCandidate(e, false, list, s, fromSelfTeaching);
-        return true;
+    const std::vector<FoldedWordList::SingleWord>& words = list.SingleWords();
+    const auto [first, last] =
+        mustStartWithLastWord ? list.SingleWordsStartingWith(lowLastWord_) : std::pair<std::size_t, std::size_t>{0, words.size()};
+    std::size_t shortest = s_.size() + 1;
+    if (rules_.doNotSuggestShorter > 0) shortest = std::max(shortest, static_cast<std::size_t>(rules_.doNotSuggestShorter));
+    std::vector<std::uint32_t> run;
+    std::string_view previous;
+    for (std::size_t i = first; i < last; ++i) {
+        const FoldedWordList::SingleWord& w = words[i];
+        if (w.length < shortest) continue;
+        const std::string_view d = list.Word(w);
+        if (mustStartWithLastWord && !fold_.StartsWith(d, lowLastWord_)) continue;
+        if (rules_.doNotListWordItself && d == lastWord_) continue;
+        // The same word of a lower entry follows it: the top one was taken.
+        if (!run.empty() && d == previous) continue;
+        previous = d;
+        run.push_back(static_cast<std::uint32_t>(i));
+    }
+
+    // Words that cannot fill the list, or do not once those found already
+    // are counted once, join the candidates in the list's order.
+    auto inListOrder = [&] {
+        std::sort(run.begin(), run.end(), [&](std::uint32_t a, std::uint32_t b) { return words[a].slot > words[b].slot; });
+        for (std::uint32_t i : run)
+            Add(list.Word(words[i]), fromSelfTeaching ? static_cast<int>(list.Position(words[i].slot)) : 0);
     };
-    if (mustStartWithLastWord)
-        VisitTopDown(list, list.SingleWordsStartingWith(static_cast<unsigned char>(lowLastWord_[0])), visit);
-    else
-        VisitTopDown(list, list.SingleWords(), visit);
+    if (found_.size() + run.size() < limit_) {
+        inListOrder();
+        return;
+    }
+    std::vector<Row> merged = MergeWithRun(list, run);
+    if (merged.size() < limit_) {
+        inListOrder();
+        return;
+    }
+    runList_ = &list;
+    runFromSelfTeaching_ = fromSelfTeaching;
+    run_ = std::move(run);
+    merged_ = std::move(merged);
 }
 
 // Entries holding the separator part of the request anywhere: one search
@@ -292,8 +322,142 @@ void CandidateSearch::AddCandidate(std::string_view entry, bool keepSeparators, 
     if (rules_.doNotSuggestShorter > 0 && d.size() < static_cast<std::size_t>(rules_.doNotSuggestShorter)) return;
     if (rules_.doNotListWordItself && d == lastWord_) return;
     if (rules_.onlyWordsMatching1st && !lastWord_.empty() && !fold_.StartsWith(d, lowLastWord_)) return;
-    if (!known_.emplace(d).second) return;
-    candidates_.push_back({std::string(d), fromSelfTeaching ? static_cast<int>(list.Position(slot)) : 0});
+    found_.push_back({d, 0});
+    if (!known_.Insert(found_, static_cast<std::uint32_t>(found_.size() - 1))) {
+        found_.pop_back();
+        return;
+    }
+    if (fromSelfTeaching) found_.back().dictIndex = static_cast<int>(list.Position(slot));
+}
+
+void CandidateSearch::Add(std::string_view text, int dictIndex) {
+    found_.push_back({text, dictIndex});
+    if (!known_.Insert(found_, static_cast<std::uint32_t>(found_.size() - 1))) found_.pop_back();
+}
+
+bool CandidateSearch::FoundSet::Insert(const std::vector<Found>& found, std::uint32_t index) {
+    if ((used_ + 1) * 2 > table_.size()) Grow(found);
+    const std::string_view text = found[index].text;
+    const std::size_t mask = table_.size() - 1;
+    for (std::size_t at = std::hash<std::string_view>{}(text) & mask;; at = (at + 1) & mask) {
+        if (table_[at] == 0) {
+            table_[at] = index + 1;
+            ++used_;
+            return true;
+        }
+        if (found[table_[at] - 1].text == text) return false;
+    }
+}
+
+void CandidateSearch::FoundSet::Grow(const std::vector<Found>& found) {
+    std::vector<std::uint32_t> old = std::move(table_);
+    table_.assign(std::max<std::size_t>(64, old.size() * 2), 0);
+    const std::size_t mask = table_.size() - 1;
+    for (std::uint32_t entry : old) {
+        if (entry == 0) continue;
+        std::size_t at = std::hash<std::string_view>{}(found[entry - 1].text) & mask;
+        while (table_[at] != 0) at = (at + 1) & mask;
+        table_[at] = entry;
+    }
+}
+
+std::vector<DisplayOrderKey> CandidateSearch::FoundKeysInDisplayOrder() const {
+    const win::CodePage cp = win::GetACP();
+    std::vector<DisplayOrderKey> keys(found_.size());
+    for (std::size_t i = 0; i < found_.size(); ++i)
+        keys[i] = {win::AnsiSortPrefix(found_[i].text, cp), static_cast<std::uint32_t>(i)};
+    SortForDisplay(keys, [&](std::uint32_t i) { return found_[i].text; });
+    return keys;
+}
+
+std::vector<CandidateSearch::Row> CandidateSearch::FoundInDisplayOrder() const {
+    const std::vector<DisplayOrderKey> keys = FoundKeysInDisplayOrder();
+    std::vector<Row> rows;
+    rows.reserve(keys.size());
+    for (const DisplayOrderKey& k : keys) rows.push_back({false, k.index});
+    return rows;
+}
+
+std::vector<CandidateSearch::Row> CandidateSearch::MergeWithRun(const FoldedWordList& list,
+                                                                const std::vector<std::uint32_t>& run) const {
+    const win::CodePage cp = win::GetACP();
+    const std::vector<FoldedWordList::SingleWord>& words = list.SingleWords();
+    const std::vector<DisplayOrderKey> found = FoundKeysInDisplayOrder();
+    std::vector<Row> rows;
+    rows.reserve(found.size() + run.size());
+    std::size_t f = 0, r = 0;
+    while (f < found.size() && r < run.size()) {
+        const DisplayOrderKey& a = found[f];
+        const FoldedWordList::SingleWord& b = words[run[r]];
+        const int c = a.prefix != b.sortPrefix ? (a.prefix < b.sortPrefix ? -1 : 1)
+                                               : win::AnsiCompareText(found_[a.index].text, list.Word(b), cp);
+        if (c <= 0) rows.push_back({false, found[f++].index});
+        if (c >= 0) {
+            if (c > 0) rows.push_back({true, static_cast<std::uint32_t>(r)});
+            ++r;
+        }
+    }
+    for (; f < found.size(); ++f) rows.push_back({false, found[f].index});
+    for (; r < run.size(); ++r) rows.push_back({true, static_cast<std::uint32_t>(r)});
+    return rows;
+}
+
+std::vector<Candidate> CandidateSearch::Candidates() const {
+    std::vector<Candidate> out;
+    out.reserve(Count());
+    for (const Found& f : found_) out.push_back({std::string(f.text), f.dictIndex});
+    if (!runList_) return out;
+    const std::vector<FoldedWordList::SingleWord>& words = runList_->SingleWords();
+    std::vector<const FoldedWordList::SingleWord*> joined;
+    for (const Row& row : merged_)
+        if (row.fromRun) joined.push_back(&words[run_[row.index]]);
+    std::sort(joined.begin(), joined.end(), [](auto* a, auto* b) { return a->slot > b->slot; });
+    for (const FoldedWordList::SingleWord* w : joined)
+        out.push_back({std::string(runList_->Word(*w)), runFromSelfTeaching_ ? static_cast<int>(runList_->Position(w->slot)) : 0});
+    return out;
+}
+
+SuggestionListContent CandidateSearch::List(bool autoSelectBestWord) const {
+    const std::vector<Row> rows = merged_.empty() ? FoundInDisplayOrder() : merged_;
+    const std::vector<FoldedWordList::SingleWord>* words = runList_ ? &runList_->SingleWords() : nullptr;
+
+    // The earliest found; the run's words were found after every other
+    // candidate, top entry first.
+    Row best{false, static_cast<std::uint32_t>(found_.size())};
+    for (std::size_t i = 0; i < found_.size(); ++i)
+        if (found_[i].text.starts_with(lastWord_)) {
+            best.index = static_cast<std::uint32_t>(i);
+            break;
+        }
+    if (best.index == found_.size() && words) {
+        Slot top = 0;
+        for (const Row& row : rows) {
+            if (!row.fromRun) continue;
+            const FoldedWordList::SingleWord& w = (*words)[run_[row.index]];
+            if ((!best.fromRun || w.slot > top) && runList_->Word(w).starts_with(lastWord_)) {
+                best = row;
+                top = w.slot;
+            }
+        }
+    }
+
+    SuggestionListContent content;
+    std::size_t bytes = 0;
+    for (const Row& row : rows) bytes += row.fromRun ? (*words)[run_[row.index]].length : found_[row.index].text.size();
+    content.Reserve(rows.size(), bytes);
+    int bestRow = -1;
+    for (const Row& row : rows) {
+        if (row.fromRun == best.fromRun && row.index == best.index) bestRow = static_cast<int>(content.Count());
+        if (!row.fromRun) {
+            content.Add(found_[row.index].text, found_[row.index].dictIndex);
+            continue;
+        }
+        const FoldedWordList::SingleWord& w = (*words)[run_[row.index]];
+        content.Add(runList_->Word(w), runFromSelfTeaching_ ? static_cast<int>(runList_->Position(w.slot)) : 0);
+    }
+    if (bestRow >= 0) content.bestWord = std::string(content.Text(static_cast<std::size_t>(bestRow)));
+    MarkBestWord(content, bestRow, autoSelectBestWord);
+    return content;
 }
 
 }  // namespace skrivo

@@ -3,12 +3,15 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_set>
 #include <vector>
 
+#include "completion/DisplayOrder.h"
 #include "completion/FoldedWordList.h"
+#include "completion/SuggestionListContent.h"
 #include "platform/StringList.h"
 
 namespace skrivo {
@@ -42,6 +45,13 @@ struct Candidate {
 // and later lists see it narrowed; the last word is fixed at the start. The
 // order of discovery decides which candidates survive the limit and which is
 // the best word, so lists must be searched most relevant first.
+//
+// The single-word phase has no limit: it may offer every word of a list. It
+// takes them from the list's words kept in display order, and when they fill
+// the list they stay there as one sorted run, merged with the candidates
+// found before; only where the search goes on after them are they put in
+// discovery order. Candidates are views of the lists' texts, so a search
+// must not outlive the lists it searched.
 class CandidateSearch {
 public:
     CandidateSearch(std::string_view request, const CandidateRules& rules, const CaseFold& fold);
@@ -55,15 +65,47 @@ public:
     void SearchList(const StringList& list, bool fromSelfTeaching, const FoldedWordList* folded = nullptr);
     void SearchList(const FoldedWordList& list, bool fromSelfTeaching);
 
-    bool Full() const { return candidates_.size() >= limit_; }
-    const std::vector<Candidate>& Candidates() const { return candidates_; }
-    std::vector<Candidate> TakeCandidates() { return std::move(candidates_); }
+    bool Full() const { return Count() >= limit_; }
+    std::size_t Count() const { return merged_.empty() ? found_.size() : merged_.size(); }
+    // Every candidate in discovery order.
+    std::vector<Candidate> Candidates() const;
+    // The list window's content: the candidates in display order, the best
+    // word (the earliest found that begins with the last word exactly) and
+    // the selection.
+    SuggestionListContent List(bool autoSelectBestWord) const;
     const std::string& LastWord() const { return lastWord_; }
     // The request as narrowed so far.
     const std::string& Request() const { return s_; }
 
 private:
     using Slot = FoldedWordList::Slot;
+    struct Found {
+        std::string_view text;
+        int dictIndex;
+    };
+    // A row of the display order: a found candidate, or a word of the run.
+    struct Row {
+        bool fromRun;
+        std::uint32_t index;
+    };
+    // The candidates found so far, by text: a flat table of indexes into
+    // found_, as a node per candidate would cost more than the search.
+    class FoundSet {
+    public:
+        // False when the text is there already.
+        bool Insert(const std::vector<Found>& found, std::uint32_t index);
+
+    private:
+        void Grow(const std::vector<Found>& found);
+        std::vector<std::uint32_t> table_;  // index + 1, 0 for empty
+        std::size_t used_ = 0;
+    };
+    void Add(std::string_view text, int dictIndex);
+    std::vector<Row> FoundInDisplayOrder() const;
+    std::vector<DisplayOrderKey> FoundKeysInDisplayOrder() const;
+    // The merge of the found candidates with a run of words, both in display
+    // order, a word already found counted once.
+    std::vector<Row> MergeWithRun(const FoldedWordList& list, const std::vector<std::uint32_t>& run) const;
     bool PrefixPhase(const FoldedWordList& list, bool fromSelfTeaching);
     void SingleWordPhase(const FoldedWordList& list, bool fromSelfTeaching);
     bool ContextPhase(const FoldedWordList& list, bool fromSelfTeaching);
@@ -90,8 +132,16 @@ private:
     std::string lowS_;
     const std::string lastWord_;
     const std::string lowLastWord_;
-    std::vector<Candidate> candidates_;
-    std::unordered_set<std::string> known_;
+    std::vector<Found> found_;
+    FoundSet known_;
+    // The run of single words that filled the list, as indexes into its
+    // list's SingleWords(), and every row in display order; empty without.
+    const FoldedWordList* runList_ = nullptr;
+    bool runFromSelfTeaching_ = false;
+    std::vector<std::uint32_t> run_;
+    std::vector<Row> merged_;
+    // Lists folded for this search alone: the candidates point into them.
+    std::vector<std::unique_ptr<FoldedWordList>> ownFolded_;
 };
 
 }  // namespace skrivo

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <bit>
 
+#include "platform/AnsiSortKey.h"
+
 #include "source/CharClasses.h"
 
 namespace skrivo {
@@ -37,6 +39,13 @@ const std::vector<FoldedWordList::Slot>& FoldedWordList::BlankThen(std::string_v
 void FoldedWordList::Build(const StringList& list, win::CodePage cp) {
     codePage_ = cp;
     fold_ = CaseFold(cp);
+    // Then every word that starts with a folded prefix has that prefix's
+    // letters, and those words stand together in the display order.
+    primaryFollowsFold_ = true;
+    for (int c = 0; c < 256; ++c)
+        if (win::AnsiPrimaryWeight(static_cast<char>(c), cp) !=
+            win::AnsiPrimaryWeight(static_cast<char>(fold_.Lower(static_cast<char>(c))), cp))
+            primaryFollowsFold_ = false;
     EnsureLetterTable();
     for (int c = 0; c < 256; ++c) wordChars_[c] = IsAlphaDigit(static_cast<char>(c));
     struct Reversed {
@@ -55,28 +64,83 @@ void FoldedWordList::Assign(const OldestFirst& entries, std::size_t count) {
     original_.clear();
     folded_.reserve(bytes + bytes / 4);
     original_.reserve(bytes + bytes / 4);
+    slotCapacity_ = SlotCapacityFor(count);
     starts_.assign(1, 0);
-    starts_.reserve(SlotCapacityFor(count) + 1);
-    alive_.clear();
-    alive_.reserve(SlotCapacityFor(count));
+    starts_.reserve(slotCapacity_ + 1);
+    aliveBits_.clear();
+    liveBefore_.clear();
     for (auto& bucket : startingWith_) bucket.clear();
     for (auto& bucket : blankThen_) bucket.clear();
-    for (auto& bucket : singleStartingWith_) bucket.clear();
     startingWithPair_.clear();
     blankThenPair_.clear();
     singleWords_.clear();
     byteCount_.fill(0);
     live_ = 0;
     oldest_ = 0;
-    // Every slot alive: each tree node counts its whole range.
-    tree_.assign(SlotCapacityFor(count) + 1, 0);
+    bulk_ = true;
+    singleWords_.reserve(count / 2);
     for (std::size_t i = 0; i < count; ++i) Append(entries[i]);
+    bulk_ = false;
+    std::sort(singleWords_.begin(), singleWords_.end(),
+              [this](const SingleWord& a, const SingleWord& b) { return DisplayOrder(a, b); });
+}
+
+bool FoldedWordList::SingleWordOf(std::string_view entry, Slot s, SingleWord& out) const {
+    // The search offers such an entry's end after its last non-word
+    // character: nothing when that is the last character.
+    if (entry.empty() || !wordChars_[static_cast<unsigned char>(entry.back())]) return false;
+    std::size_t lead = 0;
+    while (IsBlankOrControl(entry[lead])) ++lead;
+    for (std::size_t i = lead; i < entry.size(); ++i)
+        if (!wordChars_[static_cast<unsigned char>(entry[i])]) return false;
+    const std::string_view word = entry.substr(lead);
+    out = {win::AnsiSortPrefix(word, codePage_), s, static_cast<std::uint16_t>(lead),
+           static_cast<std::uint16_t>(word.size())};
+    return true;
+}
+
+bool FoldedWordList::DisplayOrder(const SingleWord& a, const SingleWord& b) const {
+    if (a.sortPrefix != b.sortPrefix) return a.sortPrefix < b.sortPrefix;
+    if (a.slot == b.slot) return false;
+    const int c = win::AnsiCompareText(Word(a), Word(b), codePage_);
+    return c != 0 ? c < 0 : a.slot > b.slot;
+}
+
+void FoldedWordList::AddSingleWord(Slot s) {
+    SingleWord w;
+    if (!SingleWordOf(Original(s), s, w)) return;
+    if (bulk_) {
+        singleWords_.push_back(w);
+        return;
+    }
+    const auto at = std::lower_bound(singleWords_.begin(), singleWords_.end(), w,
+                                     [this](const SingleWord& a, const SingleWord& b) { return DisplayOrder(a, b); });
+    singleWords_.insert(at, w);
+}
+
+void FoldedWordList::RemoveSingleWord(Slot s) {
+    SingleWord w;
+    if (!SingleWordOf(Original(s), s, w)) return;
+    const auto at = std::lower_bound(singleWords_.begin(), singleWords_.end(), w,
+                                     [this](const SingleWord& a, const SingleWord& b) { return DisplayOrder(a, b); });
+    if (at != singleWords_.end() && at->slot == s) singleWords_.erase(at);
+}
+
+std::pair<std::size_t, std::size_t> FoldedWordList::SingleWordsStartingWith(std::string_view lowPrefix) const {
+    if (lowPrefix.empty() || !primaryFollowsFold_) return {0, singleWords_.size()};
+    const auto first = std::partition_point(singleWords_.begin(), singleWords_.end(), [&](const SingleWord& w) {
+        return win::AnsiComparePrimaryPrefix(Word(w), lowPrefix, codePage_) < 0;
+    });
+    const auto last = std::partition_point(first, singleWords_.end(), [&](const SingleWord& w) {
+        return win::AnsiComparePrimaryPrefix(Word(w), lowPrefix, codePage_) == 0;
+    });
+    return {static_cast<std::size_t>(first - singleWords_.begin()), static_cast<std::size_t>(last - singleWords_.begin())};
 }
 
 void FoldedWordList::Append(std::string_view entry) {
-    if (alive_.size() + 1 >= tree_.size()) Pack();
+    if (SlotEnd() + 1 >= slotCapacity_) Pack();
     if (TooLongToOffer(entry)) entry = {};
-    const auto s = static_cast<Slot>(alive_.size());
+    const Slot s = SlotEnd();
     const std::size_t at = folded_.size();
     original_.append(entry);
     for (char c : entry) {
@@ -85,8 +149,12 @@ void FoldedWordList::Append(std::string_view entry) {
         ++byteCount_[low];
     }
     starts_.push_back(static_cast<std::uint32_t>(folded_.size()));
-    alive_.push_back(1);
-    for (std::size_t i = s + 1; i < tree_.size(); i += i & (~i + 1)) ++tree_[i];
+    if ((s & 63) == 0) {
+        liveBefore_.push_back(aliveBits_.empty() ? 0
+                                                 : liveBefore_.back() + static_cast<std::uint32_t>(std::popcount(aliveBits_.back())));
+        aliveBits_.push_back(0);
+    }
+    aliveBits_[s >> 6] |= std::uint64_t{1} << (s & 63);
     ++live_;
     if (live_ == 1) oldest_ = s;
 
@@ -96,20 +164,16 @@ void FoldedWordList::Append(std::string_view entry) {
     if (low.size() > 1) startingWithPair_[PairOf(low)].push_back(s);
     if (low.size() > 1 && low[0] == ' ') blankThen_[static_cast<unsigned char>(low[1])].push_back(s);
     if (low.size() > 2 && low[0] == ' ') blankThenPair_[PairOf(low.substr(1))].push_back(s);
-    const std::string_view word = Trim(entry);
-    if (word.empty()) return;
-    for (char c : word)
-        if (!wordChars_[static_cast<unsigned char>(c)]) return;
-    singleWords_.push_back(s);
-    singleStartingWith_[fold_.Lower(word[0])].push_back(s);
+    AddSingleWord(s);
 }
 
 void FoldedWordList::Kill(Slot s) {
-    alive_[s] = 0;
-    for (std::size_t i = s + 1; i < tree_.size(); i += i & (~i + 1)) --tree_[i];
+    RemoveSingleWord(s);
+    aliveBits_[s >> 6] &= ~(std::uint64_t{1} << (s & 63));
+    for (std::size_t b = (s >> 6) + 1; b < liveBefore_.size(); ++b) --liveBefore_[b];
     --live_;
     if (s == oldest_ && live_ > 0) {
-        while (!alive_[oldest_]) ++oldest_;
+        while (!Alive(oldest_)) ++oldest_;
     }
 }
 
@@ -131,30 +195,30 @@ void FoldedWordList::KeepFirst(std::size_t count) {
 void FoldedWordList::Pack() {
     std::vector<std::string> entries;
     entries.reserve(live_);
-    for (Slot s = 0; s < alive_.size(); ++s)
-        if (alive_[s]) entries.emplace_back(Original(s));
+    for (Slot s = 0; s < SlotEnd(); ++s)
+        if (Alive(s)) entries.emplace_back(Original(s));
     Assign(entries, entries.size());
 }
 
 std::size_t FoldedWordList::AliveUpTo(Slot s) const {
-    std::size_t sum = 0;
-    for (std::size_t i = s + 1; i > 0; i -= i & (~i + 1)) sum += tree_[i];
-    return sum;
+    const std::uint64_t upTo = (s & 63) == 63 ? ~std::uint64_t{0} : (std::uint64_t{1} << ((s & 63) + 1)) - 1;
+    return liveBefore_[s >> 6] + static_cast<std::size_t>(std::popcount(aliveBits_[s >> 6] & upTo));
 }
 
 std::size_t FoldedWordList::Position(Slot s) const { return live_ - AliveUpTo(s); }
 
 FoldedWordList::Slot FoldedWordList::SlotOfRank(std::size_t rank) const {
-    // Descends the tree: the largest prefix of slots holding fewer than rank
-    // live ones ends just before the wanted slot.
-    std::size_t at = 0;
-    for (std::size_t step = std::bit_floor(tree_.size() - 1); step > 0; step >>= 1) {
-        if (at + step < tree_.size() && tree_[at + step] < rank) {
-            at += step;
-            rank -= tree_[at];
-        }
+    // The last word of slots with fewer live ones before it than rank holds
+    // the slot; within it, the bit that makes the count.
+    const auto word = std::partition_point(liveBefore_.begin(), liveBefore_.end(),
+                                           [&](std::uint32_t before) { return before < rank; }) - liveBefore_.begin() - 1;
+    std::size_t left = rank - liveBefore_[static_cast<std::size_t>(word)];
+    std::uint64_t bits = aliveBits_[static_cast<std::size_t>(word)];
+    for (;;) {
+        const int bit = std::countr_zero(bits);
+        if (--left == 0) return static_cast<Slot>(word * 64 + bit);
+        bits &= bits - 1;
     }
-    return static_cast<Slot>(at);
 }
 
 const FoldedWordList& FoldedWordCache::Get(const StringList& list, std::uint64_t version) const {

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "completion/TextFold.h"
@@ -42,8 +43,8 @@ public:
     win::CodePage CodePage() const { return codePage_; }
 
     // Slots run from 0 to SlotEnd(); dead ones are to be skipped.
-    Slot SlotEnd() const { return static_cast<Slot>(alive_.size()); }
-    bool Alive(Slot s) const { return alive_[s] != 0; }
+    Slot SlotEnd() const { return static_cast<Slot>(starts_.size() - 1); }
+    bool Alive(Slot s) const { return (aliveBits_[s >> 6] >> (s & 63)) & 1; }
     std::string_view Folded(Slot s) const { return std::string_view(folded_).substr(starts_[s], Length(s)); }
     std::string_view Original(Slot s) const { return std::string_view(original_).substr(starts_[s], Length(s)); }
     // The entry's index in the list (0 = top).
@@ -60,9 +61,7 @@ public:
     std::size_t ByteCount(unsigned char c) const { return byteCount_[c]; }
 
     // Slots in ascending order (list order is the reverse): entries whose
-    // folded text starts with c; those starting with a blank and then c;
-    // entries that are one word, perhaps between blanks; and those of them
-    // whose word starts with c.
+    // folded text starts with c; those starting with a blank and then c.
     const std::vector<Slot>& StartingWith(unsigned char c) const { return startingWith_[c]; }
     const std::vector<Slot>& BlankThen(unsigned char c) const { return blankThen_[c]; }
     // The same by the first two characters of a folded prefix (one when it
@@ -70,8 +69,23 @@ public:
     // than the first character's.
     const std::vector<Slot>& StartingWith(std::string_view lowPrefix) const;
     const std::vector<Slot>& BlankThen(std::string_view lowPrefix) const;
-    const std::vector<Slot>& SingleWords() const { return singleWords_; }
-    const std::vector<Slot>& SingleWordsStartingWith(unsigned char c) const { return singleStartingWith_[c]; }
+
+    // Entries that are one word after blanks or control characters, in the
+    // list window's order of that word; the same word from several entries
+    // comes top entry first. An entry ending in a blank is not among them:
+    // it never offers its word.
+    struct SingleWord {
+        std::uint64_t sortPrefix;  // AnsiSortPrefix of the word
+        Slot slot;
+        std::uint16_t lead;        // characters before the word
+        std::uint16_t length;      // of the word
+    };
+    const std::vector<SingleWord>& SingleWords() const { return singleWords_; }
+    std::string_view Word(const SingleWord& w) const { return Original(w.slot).substr(w.lead, w.length); }
+    // The run of SingleWords() that holds every word whose folded text starts
+    // with lowPrefix (and perhaps others with the same letters but other
+    // accents), as [first, last).
+    std::pair<std::size_t, std::size_t> SingleWordsStartingWith(std::string_view lowPrefix) const;
 
 private:
     std::size_t Length(Slot s) const { return starts_[s + 1] - starts_[s]; }
@@ -81,6 +95,10 @@ private:
     void Append(std::string_view entry);
     void Kill(Slot s);
     void Pack();
+    bool SingleWordOf(std::string_view entry, Slot s, SingleWord& out) const;
+    bool DisplayOrder(const SingleWord& a, const SingleWord& b) const;
+    void AddSingleWord(Slot s);
+    void RemoveSingleWord(Slot s);
     // Live slots up to and including s.
     std::size_t AliveUpTo(Slot s) const;
     // The live slot with `rank` live slots up to and including it (1-based).
@@ -92,19 +110,22 @@ private:
     std::string folded_;
     std::string original_;
     std::vector<std::uint32_t> starts_{0};  // one more than the slots: the end of the last
-    std::vector<std::uint8_t> alive_;
-    // Counts of live slots (a Fenwick tree) for the positions of entries
-    // after slots died in the middle; sized for the slots before a pack.
-    std::vector<std::uint32_t> tree_;
+    // Which slots live, 64 a word, and how many live slots precede each
+    // word: an entry's position is two reads and a bit count, as the list
+    // of thousands of words from the learnt dictionary needs every position.
+    std::vector<std::uint64_t> aliveBits_;
+    std::vector<std::uint32_t> liveBefore_;
+    std::size_t slotCapacity_ = 0;  // slots before the copy is packed
+    bool bulk_ = false;              // building: the words are sorted once at the end
+    bool primaryFollowsFold_ = true;
     std::array<std::size_t, 256> byteCount_{};
     std::size_t live_ = 0;
     Slot oldest_ = 0;
     std::array<std::vector<Slot>, 256> startingWith_;
     std::array<std::vector<Slot>, 256> blankThen_;
-    std::array<std::vector<Slot>, 256> singleStartingWith_;
     std::unordered_map<std::uint16_t, std::vector<Slot>> startingWithPair_;
     std::unordered_map<std::uint16_t, std::vector<Slot>> blankThenPair_;
-    std::vector<Slot> singleWords_;
+    std::vector<SingleWord> singleWords_;
 };
 
 // The folded copy of a list, rebuilt only when the owner's version number or

@@ -267,17 +267,17 @@ SuggestionListContent WordFrecency::FillList(const SmartRequest& request, const 
     std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return scores[a] > scores[b]; });
 
     SuggestionListContent content;
-    content.items.reserve(candidates.size());
-    for (std::size_t i : order) content.items.push_back({candidates[i].text, candidates[i].dictIndex});
-    for (const SuggestionItem& item : content.items)
-        if (item.text.starts_with(lastWord)) {
-            content.bestWord = item.text;
+    content.Reserve(candidates.size(), 0);
+    for (std::size_t i : order) content.Add(candidates[i].text, candidates[i].dictIndex);
+    for (std::size_t i = 0; i < content.Count(); ++i)
+        if (content.Text(i).starts_with(lastWord)) {
+            content.bestWord = std::string(content.Text(i));
             break;
         }
-    int mark = content.items.empty() ? -1 : 0;
+    int mark = content.Empty() ? -1 : 0;
     if (content.bestWord)
-        for (std::size_t i = 0; i < content.items.size(); ++i)
-            if (content.items[i].text == *content.bestWord) {
+        for (std::size_t i = 0; i < content.Count(); ++i)
+            if (content.Text(i) == *content.bestWord) {
                 mark = static_cast<int>(i);
                 break;
             }

@@ -1,49 +1,64 @@
 // The suggestion list's content: best word, alphabetical order, selection and focus.
+#include "completion/DisplayOrder.h"
 #include "completion/SuggestionRanking.h"
 
 #include <algorithm>
-#include <utility>
+#include <numeric>
 
 #include "platform/AnsiSortKey.h"
 #include "platform/CodePage.h"
 
 namespace skrivo {
 
+void SortForDisplay(std::vector<DisplayOrderKey>& keys, const std::function<std::string_view(std::uint32_t)>& textOf) {
+    const win::CodePage cp = win::GetACP();
+    std::sort(keys.begin(), keys.end(), [&](const DisplayOrderKey& a, const DisplayOrderKey& b) {
+        if (a.prefix != b.prefix) return a.prefix < b.prefix;
+        return win::AnsiCompareText(textOf(a.index), textOf(b.index), cp) < 0;
+    });
+}
+
+void MarkBestWord(SuggestionListContent& content, int bestRow, bool autoSelectBestWord) {
+    auto mark = [&](int row) {
+        if (autoSelectBestWord)
+            content.selected = row;
+        else
+            content.focused = row;
+    };
+    if (bestRow >= 0) mark(bestRow);
+    if (content.selected < 0 && !content.Empty()) mark(0);
+    if (content.selected >= 0) content.focused = content.selected;
+}
+
 SuggestionListContent FillSuggestionList(const std::vector<Candidate>& candidates, std::string_view lastWord,
                                          bool autoSelectBestWord) {
-    SuggestionListContent content;
-    content.items.reserve(candidates.size());
-    for (const Candidate& c : candidates) content.items.push_back({c.text, c.dictIndex});
-
     // Chosen in discovery order, before sorting: the most recently used
     // spelling wins over an alphabetically earlier one.
-    for (const SuggestionItem& item : content.items)
-        if (item.text.starts_with(lastWord)) {
-            content.bestWord = item.text;
+    std::size_t best = candidates.size();
+    for (std::size_t i = 0; i < candidates.size(); ++i)
+        if (candidates[i].text.starts_with(lastWord)) {
+            best = i;
             break;
         }
 
-    // One key per item: weighing both texts at every comparison of a
-    // thousand-word list costs more than the whole search.
-    std::vector<std::pair<std::string, SuggestionItem>> keyed;
-    keyed.reserve(content.items.size());
-    for (SuggestionItem& item : content.items) keyed.emplace_back(win::AnsiSortKey(item.text), std::move(item));
-    std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (std::size_t i = 0; i < keyed.size(); ++i) content.items[i] = std::move(keyed[i].second);
-
-    auto mark = [&](int index) {
-        if (autoSelectBestWord)
-            content.selected = index;
-        else
-            content.focused = index;
-    };
-    if (content.bestWord) {
-        const auto best = std::find_if(content.items.begin(), content.items.end(),
-                                       [&](const SuggestionItem& i) { return i.text == *content.bestWord; });
-        if (best != content.items.end()) mark(static_cast<int>(best - content.items.begin()));
+    const win::CodePage cp = win::GetACP();
+    std::vector<DisplayOrderKey> keys(candidates.size());
+    std::size_t bytes = 0;
+    for (std::size_t i = 0; i < candidates.size(); ++i) {
+        keys[i] = {win::AnsiSortPrefix(candidates[i].text, cp), static_cast<std::uint32_t>(i)};
+        bytes += candidates[i].text.size();
     }
-    if (content.selected < 0 && !content.items.empty()) mark(0);
-    if (content.selected >= 0) content.focused = content.selected;
+    SortForDisplay(keys, [&](std::uint32_t i) { return std::string_view(candidates[i].text); });
+
+    SuggestionListContent content;
+    content.Reserve(keys.size(), bytes);
+    int bestRow = -1;
+    for (const DisplayOrderKey& k : keys) {
+        if (k.index == best) bestRow = static_cast<int>(content.Count());
+        content.Add(candidates[k.index].text, candidates[k.index].dictIndex);
+    }
+    if (best < candidates.size()) content.bestWord = candidates[best].text;
+    MarkBestWord(content, bestRow, autoSelectBestWord);
     return content;
 }
 

@@ -14,42 +14,53 @@ bool HidesForLastCharacter(std::string_view request, const HideAfterOptions& opt
     return IsSeparator(c) && options.hideAfterSeparator;
 }
 
-RankingResult RankSuggestions(std::string_view request, const SuggestionSources& sources,
-                              const RankingOptions& options) {
-    const CaseFold& fold = CaseFold::ForActiveCodePage();
-    CandidateSearch search(request, options.rules, fold);
+namespace {
 
+void Search(CandidateSearch& search, const SuggestionSources& sources, const RankingOptions& options) {
     if (options.selfTeaching && sources.selfTeaching)
         search.SearchList(*sources.selfTeaching, true, sources.selfTeachingFolded);
     if (options.fixedDictionary && sources.fixed) search.SearchList(*sources.fixed, false, sources.fixedFolded);
-    if (!search.Full()) {
-        auto foldedOf = [&](const StringList& unit) { return sources.unitFolded ? sources.unitFolded(unit) : nullptr; };
-        if (options.wordsFromAllUnits) {
-            if (sources.allUnits)
-                for (const StringList* unit : sources.allUnits())
-                    if (unit) search.SearchList(*unit, false, foldedOf(*unit));
-        } else if (options.wordsFromCurrentUnit && sources.currentUnit) {
-            if (const StringList* unit = sources.currentUnit()) search.SearchList(*unit, false, foldedOf(*unit));
-        }
+    if (search.Full()) return;
+    auto foldedOf = [&](const StringList& unit) { return sources.unitFolded ? sources.unitFolded(unit) : nullptr; };
+    if (options.wordsFromAllUnits) {
+        if (sources.allUnits)
+            for (const StringList* unit : sources.allUnits())
+                if (unit) search.SearchList(*unit, false, foldedOf(*unit));
+    } else if (options.wordsFromCurrentUnit && sources.currentUnit) {
+        if (const StringList* unit = sources.currentUnit()) search.SearchList(*unit, false, foldedOf(*unit));
     }
+}
+
+}  // namespace
+
+RankingResult RankSuggestions(std::string_view request, const SuggestionSources& sources,
+                              const RankingOptions& options) {
+    CandidateSearch search(request, options.rules, CaseFold::ForActiveCodePage());
+    Search(search, sources, options);
 
     RankingResult result;
     result.lastWord = search.LastWord();
-    const bool full = search.Full();
-    result.candidates = search.TakeCandidates();
-    if (full && options.exceedWordsMax == ewmDoNotSuggest) {
+    result.found = search.Count();
+    if (search.Full() && options.exceedWordsMax == ewmDoNotSuggest) {
         result.decision = SuggestDecision::HideExceeded;
-    } else if (result.candidates.empty()) {
+    } else if (result.found == 0) {
         result.decision = SuggestDecision::NothingFound;
     } else {
         result.decision = SuggestDecision::Fill;
         const bool autoSelect = options.autoSelectBestWord;
         static const SmartRequest nowhere;
         result.list = options.frecency ? options.frecency->FillList(options.smart ? *options.smart : nowhere,
-                                                                    result.candidates, result.lastWord, autoSelect)
-                                       : FillSuggestionList(result.candidates, result.lastWord, autoSelect);
+                                                                    search.Candidates(), result.lastWord, autoSelect)
+                                       : search.List(autoSelect);
     }
     return result;
+}
+
+std::vector<Candidate> FindCandidates(std::string_view request, const SuggestionSources& sources,
+                                      const RankingOptions& options) {
+    CandidateSearch search(request, options.rules, CaseFold::ForActiveCodePage());
+    Search(search, sources, options);
+    return search.Candidates();
 }
 
 }  // namespace skrivo

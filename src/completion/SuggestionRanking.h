@@ -1,6 +1,7 @@
 // What to offer for a request: the candidates from the word lists, the decision, and the list's content.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "completion/CandidateSearch.h"
+#include "completion/SuggestionListContent.h"
 #include "platform/StringList.h"
 
 namespace skrivo {
@@ -47,21 +49,6 @@ struct SuggestionSources {
     std::function<const FoldedWordList*(const StringList& unit)> unitFolded;
 };
 
-struct SuggestionItem {
-    std::string text;
-    int dictIndex = 0;
-    friend bool operator==(const SuggestionItem&, const SuggestionItem&) = default;
-};
-
-// The filled list: items in display order, the best word and which item is
-// selected and which has the focus mark (indexes into items, -1 for none).
-struct SuggestionListContent {
-    std::vector<SuggestionItem> items;
-    std::optional<std::string> bestWord;
-    int selected = -1;
-    int focused = -1;
-};
-
 enum class SuggestDecision {
     HideExceeded,  // the limit was reached with ExceedWordsMax 1: hide a visible list
     NothingFound,  // hide a visible list only with HideWhenNoSuggestions
@@ -70,9 +57,9 @@ enum class SuggestDecision {
 
 struct RankingResult {
     SuggestDecision decision = SuggestDecision::NothingFound;
-    std::vector<Candidate> candidates;  // in discovery order
+    std::size_t found = 0;  // candidates, at least WordsMaxInList when the limit was reached
     std::string lastWord;
-    SuggestionListContent list;         // only for Fill
+    SuggestionListContent list;  // only for Fill
 };
 
 struct HideAfterOptions {
@@ -88,6 +75,10 @@ bool HidesForLastCharacter(std::string_view request, const HideAfterOptions& opt
 // The search and the decision for one request.
 RankingResult RankSuggestions(std::string_view request, const SuggestionSources& sources,
                               const RankingOptions& options);
+
+// The same search's candidates in the order they were found.
+std::vector<Candidate> FindCandidates(std::string_view request, const SuggestionSources& sources,
+                                      const RankingOptions& options);
 
 // Display order and selection: the best word is the earliest candidate that
 // begins with the last word exactly (any candidate when it is empty), chosen

@@ -28,7 +28,6 @@ class FixedDictionary;
 class WordFrecency;
 class PassedOverWords;
 struct SmartRequest;
-struct SuggestionListContent;
 class TfmSuggest;
 class TLayoutConverter;
 class TKeyboardMacros;
@@ -139,7 +138,7 @@ public:
     // typing it, noting the list shown for it, and learning the word the
     // cursor stands in (or after) as it is finished.
     SmartRequest SmartRequestAtCursor();
-    void NoteOffered(const SuggestionListContent& list);
+    void NoteOffered(std::string_view selected);
     void LearnFinishedWord(std::string_view word);
 
     // The suggestion list window (SkrivoSuggestList.cpp).

@@ -39,8 +39,8 @@ SmartRequest TSkrivoExpert::SmartRequestAtCursor() {
     return request;
 }
 
-void TSkrivoExpert::NoteOffered(const SuggestionListContent& list) {
-    if (list.selected >= 0) FPassedOver->Offered(list.items[static_cast<std::size_t>(list.selected)].text);
+void TSkrivoExpert::NoteOffered(std::string_view selected) {
+    if (!selected.empty()) FPassedOver->Offered(selected);
 }
 
 // Called where the trigger collects a word as it is finished (a separator's

@@ -1,5 +1,7 @@
 // TSkrivoExpert::Suggest: the words for a request, found in the dictionaries and given to the list window.
 
+#include <utility>
+
 #include "bridge/Diagnostics.h"
 #include "bridge/QvNotifier.h"
 #include "completion/FixedDictionary.h"
@@ -103,7 +105,7 @@ void TSkrivoExpert::Suggest(std::string S) {
         smart = SmartRequestAtCursor();
         options.smart = &smart;
     }
-    const RankingResult result = RankSuggestions(S, sources, options);
+    RankingResult result = RankSuggestions(S, sources, options);
 
     TfmSuggest* list = GetSggList();
     if (result.decision == SuggestDecision::HideExceeded) {
@@ -114,11 +116,14 @@ void TSkrivoExpert::Suggest(std::string S) {
         if (cfg.HideWhenNoSuggestions && list->isVisible()) HideSuggestion(false);
         return;
     }
-    list->Fill(result.list);
+    // Taken before the content moves into the list.
+    const std::string offered =
+        result.list.selected >= 0 ? std::string(result.list.Text(static_cast<std::size_t>(result.list.selected))) : "";
+    list->Fill(std::move(result.list));
     FListState->FListFilled = true;
     list->SizeAndPlace(FListState->FCaretScreenPos, FListState->FLineHeight, HostSuggestScreen(*host));
     if (list->isVisible()) {
-        if (options.frecency) NoteOffered(result.list);
+        if (options.frecency) NoteOffered(offered);
         return;
     }
     // The IDE's own list is up: showing ours on top of it would hide the one
@@ -130,7 +135,7 @@ void TSkrivoExpert::Suggest(std::string S) {
     ShowSggList();
     FListState->FHaveSuggestions = true;
     // Only a list on screen can be typed past.
-    if (options.frecency && list->isVisible()) NoteOffered(result.list);
+    if (options.frecency && list->isVisible()) NoteOffered(offered);
 }
 
 }  // namespace skrivo

@@ -116,8 +116,10 @@ int CompareLevel(std::string_view a, std::string_view b, const WeightTable& w, L
 
 }  // namespace
 
-int AnsiCompareText(std::string_view a, std::string_view b) {
-    const WeightTable& w = Weights(GetACP());
+int AnsiCompareText(std::string_view a, std::string_view b) { return AnsiCompareText(a, b, GetACP()); }
+
+int AnsiCompareText(std::string_view a, std::string_view b, CodePage cp) {
+    const WeightTable& w = Weights(cp);
     if (int r = CompareLevel(a, b, w, [](const Weight& x) { return int{x.primary}; })) return r;
     if (int r = CompareLevel(a, b, w, [](const Weight& x) { return int{x.secondary}; })) return r;
     if (int r = CompareLevel(a, b, w, [](const Weight& x) { return int{x.tertiary}; })) return r;
@@ -126,6 +128,42 @@ int AnsiCompareText(std::string_view a, std::string_view b) {
     int r = a.compare(b);
     return r < 0 ? -1 : (r > 0 ? 1 : 0);
 }
+
+std::uint64_t AnsiSortPrefix(std::string_view s, CodePage cp) {
+    const WeightTable& w = Weights(cp);
+    // The key's bytes as AnsiSortKey lays them out, up to eight.
+    std::uint64_t prefix = 0;
+    int bytes = 0;
+    auto put = [&](std::uint8_t b) {
+        if (bytes < 8) {
+            prefix = prefix << 8 | b;
+            ++bytes;
+        }
+    };
+    auto put16 = [&](std::uint16_t v) {
+        put(static_cast<std::uint8_t>(v >> 8));
+        put(static_cast<std::uint8_t>(v & 0xFF));
+    };
+    for (std::size_t i = 0; i < s.size() && bytes < 8; ++i) put16(w[static_cast<unsigned char>(s[i])].primary);
+    put16(0);
+    for (std::size_t i = 0; i < s.size() && bytes < 8; ++i) put16(w[static_cast<unsigned char>(s[i])].secondary);
+    for (std::size_t i = 0; i < s.size() && bytes < 8; ++i) put(w[static_cast<unsigned char>(s[i])].tertiary);
+    for (std::size_t i = 0; i < s.size() && bytes < 8; ++i) put(static_cast<std::uint8_t>(s[i]));
+    return prefix << (8 * (8 - bytes));
+}
+
+int AnsiComparePrimaryPrefix(std::string_view text, std::string_view prefix, CodePage cp) {
+    const WeightTable& w = Weights(cp);
+    const std::size_t n = text.size() < prefix.size() ? text.size() : prefix.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const int a = w[static_cast<unsigned char>(text[i])].primary;
+        const int b = w[static_cast<unsigned char>(prefix[i])].primary;
+        if (a != b) return a < b ? -1 : 1;
+    }
+    return text.size() < prefix.size() ? -1 : 0;
+}
+
+std::uint16_t AnsiPrimaryWeight(char c, CodePage cp) { return Weights(cp)[static_cast<unsigned char>(c)].primary; }
 
 std::string AnsiSortKey(std::string_view s) {
     const WeightTable& w = Weights(GetACP());

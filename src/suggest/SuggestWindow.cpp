@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -70,8 +71,11 @@ void TfmSuggest::resizeEvent(QResizeEvent* event) {
     lvWords->setGeometry(rect());
 }
 
-void TfmSuggest::Fill(const SuggestionListContent& content) {
-    lvWords->SetItems(content.items);
+void TfmSuggest::Fill(SuggestionListContent content) {
+    std::vector<SuggestionItem> items;
+    items.reserve(content.Count());
+    for (std::size_t i = 0; i < content.Count(); ++i) items.push_back(content.Item(i));
+    lvWords->SetItems(std::move(items));
     lvWords->SetSelected(content.selected);
     lvWords->SetItemFocused(content.focused);
 }

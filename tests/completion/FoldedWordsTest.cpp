@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -18,18 +19,26 @@ namespace {
 
 using Words = std::vector<std::string>;
 
-Words Texts(const RankingResult& r) {
+Words Texts(const std::vector<Candidate>& candidates) {
     Words out;
-    for (const Candidate& c : r.candidates) out.push_back(c.text + "#" + std::to_string(c.dictIndex));
+    for (const Candidate& c : candidates) out.push_back(c.text + "#" + std::to_string(c.dictIndex));
     return out;
 }
 
-RankingResult Rank(const std::string& request, const StringList& dict, const FoldedWordList* folded,
+std::string Texts(const SuggestionListContent& list) {
+    std::string out = "best <" + list.bestWord.value_or("-") + "> selected " + std::to_string(list.selected) +
+                      " focused " + std::to_string(list.focused) + ":";
+    for (std::size_t i = 0; i < list.Count(); ++i)
+        out += " " + std::string(list.Text(i)) + "#" + std::to_string(list.DictIndex(i));
+    return out;
+}
+
+std::vector<Candidate> Rank(const std::string& request, const StringList& dict, const FoldedWordList* folded,
                    const RankingOptions& options = {}) {
     SuggestionSources sources;
     sources.selfTeaching = &dict;
     sources.selfTeachingFolded = folded;
-    return RankSuggestions(request, sources, options);
+    return FindCandidates(request, sources, options);
 }
 
 // Entries of every shape the phases treat apart: remembered single words,
@@ -42,11 +51,6 @@ const Words kMixed = {" Caption",     "Self.Caption := CAPTION2", "x := Cardinal
 const char* const kRequests[] = {"Ca", "ca", "Cap", "Self.Ca", "x := Ca", "Form.cap", " Ca", "a.b.", ".",
                                  "\xE0\xE1", "\xC0\xC1\xC2", "x := \xC0\xC1", "zz", "", "CAP CA", "b.Capt"};
 
-Words Texts(const std::vector<Candidate>& candidates) {
-    Words out;
-    for (const Candidate& c : candidates) out.push_back(c.text + "#" + std::to_string(c.dictIndex));
-    return out;
-}
 
 // The indexed search over the lists as the expert gives them, against the
 // plain walk over every entry.
@@ -64,11 +68,15 @@ void ExpectSameAsPlainWalk(const std::string& request, const StringList& dict, c
     };
     RankingOptions ranking = options;
     ranking.wordsFromAllUnits = true;
-    const RankingResult fast = RankSuggestions(request, sources, ranking);
     std::vector<test::PlainList> lists = {{&dict, true}, {&fixed, false}};
     for (const StringList& u : units) lists.push_back({&u, false, true});
     const test::PlainResult plain = test::PlainSearch(request, lists, options.rules);
-    EXPECT_EQ(Texts(fast.candidates), Texts(plain.candidates));
+    EXPECT_EQ(Texts(FindCandidates(request, sources, ranking)), Texts(plain.candidates));
+    // What the window shows, down to each row's index and the selection.
+    const RankingResult ranked = RankSuggestions(request, sources, ranking);
+    const test::PlainShown shown = test::PlainShow(request, plain, options);
+    EXPECT_EQ(ranked.decision, shown.decision);
+    EXPECT_TRUE(ranked.list == shown.list) << Texts(ranked.list) << "\n" << Texts(shown.list);
 }
 
 class FoldedSearch : public ::testing::TestWithParam<win::CodePage> {};
@@ -148,11 +156,67 @@ TEST(FoldedSearchRandom, EqualsThePlainWalkInEveryPhaseWhileWordsAreLearnt) {
         options.rules.doNotSuggestSeparators = next(2) == 0;
         options.rules.doNotSuggestShorter = static_cast<int>(next(3));
         options.rules.wholeWordsOnly = next(2) == 0;
+        options.exceedWordsMax = static_cast<int>(next(2));
+        options.autoSelectBestWord = next(2) == 0;
         for (int r = 0; r < 8; ++r) {
             SCOPED_TRACE("round " + std::to_string(round));
             ExpectSameAsPlainWalk(word(4), std::as_const(dict).Entries(), std::as_const(dict).FoldedEntries(), fixed,
                                   units, options);
         }
+    }
+}
+
+// At the sizes of the options dialog's limits: single-word requests that
+// offer hundreds or thousands of words, the same words in several lists and
+// several spellings, and the learnt dictionary changing between requests.
+TEST(FoldedSearchRandom, EqualsThePlainWalkAtTheOfferedLimits) {
+    std::mt19937 rng(777);
+    auto next = [&rng](std::uint32_t n) { return static_cast<std::uint32_t>(rng() % n); };
+    const std::string letters = "abcAB_1";
+    auto word = [&](std::size_t maxLen) {
+        std::string w;
+        for (std::size_t i = 0, len = 1 + next(static_cast<std::uint32_t>(maxLen)); i < len; ++i)
+            w += letters[next(static_cast<std::uint32_t>(letters.size()))];
+        return w;
+    };
+    auto entry = [&] {
+        switch (next(4)) {
+            case 0: return " " + word(7);
+            case 1: return word(5) + "." + word(7);
+            case 2: return word(5) + " := " + word(7);
+            default: return word(7);
+        }
+    };
+    SelfTeachingDictionary dict;
+    const LearningOptions learning{true, 3000};
+    for (int i = 0; i < 3000; ++i) dict.Collect(entry(), learning);
+    StringList fixed;
+    for (int i = 0; i < 600; ++i) fixed.Add(word(8));
+    std::vector<StringList> units(3);
+    for (StringList& u : units)
+        for (int i = 0; i < 400; ++i) u.Add(word(8));
+    const int limits[] = {100, 200, 500, 1000};
+    for (int round = 0; round < 40; ++round) {
+        SCOPED_TRACE("round " + std::to_string(round));
+        for (std::uint32_t k = next(6); k-- > 0;) {
+            const std::size_t count = std::as_const(dict).Entries().Count();
+            if (next(3) == 0)
+                dict.MoveToTop(next(static_cast<std::uint32_t>(count)));
+            else
+                dict.Collect(next(2) ? entry() : win::AnsiUpperCase(std::as_const(dict).Entries()[next(static_cast<std::uint32_t>(count))]),
+                             learning);
+        }
+        RankingOptions options;
+        options.rules.wordsMaxInList = limits[next(4)];
+        options.rules.onlyWordsMatching1st = next(2) == 0;
+        options.rules.doNotListWordItself = next(2) == 0;
+        options.rules.doNotSuggestSeparators = next(2) == 0;
+        options.rules.doNotSuggestShorter = static_cast<int>(next(5));
+        options.exceedWordsMax = static_cast<int>(next(2));
+        options.autoSelectBestWord = next(2) == 0;
+        for (const std::string& request : {word(1), word(2), word(3), word(3) + " := " + word(1), word(2) + "."})
+            ExpectSameAsPlainWalk(request, std::as_const(dict).Entries(), std::as_const(dict).FoldedEntries(), fixed,
+                                  units, options);
     }
 }
 
@@ -212,7 +276,7 @@ TEST_F(FoldedDictionary, FixedDictionaryReloadIsSeen) {
     sources.fixed = &fixed.Entries();
     auto suggested = [&](const char* request) {
         sources.fixedFolded = &fixed.FoldedEntries();
-        return Texts(RankSuggestions(request, sources, options));
+        return Texts(FindCandidates(request, sources, options));
     };
     WriteFile("fixed.dic", "Quantity\r\n");
     fixed.LoadfixedDic(folder);

@@ -1,12 +1,14 @@
 // The plain walk: every phase reads every entry of the list in list order.
 #include "completion/PlainSearch.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <unordered_set>
 
 #include "completion/RequestText.h"
 #include "completion/TextFold.h"
+#include "platform/AnsiSortKey.h"
 #include "source/CharClasses.h"
 
 namespace skrivo::test {
@@ -219,7 +221,42 @@ PlainResult PlainSearch(std::string_view request, const std::vector<PlainList>& 
         if (l.onlyBelowLimit && !*unitsSearched) continue;
         search.SearchList(*l.list, l.fromSelfTeaching);
     }
-    return {std::move(search.candidates_), search.Full()};
+    const bool full = search.Full();
+    return {std::move(search.candidates_), full};
+}
+
+PlainShown PlainShow(std::string_view request, const PlainResult& found, const RankingOptions& options) {
+    if (found.full && options.exceedWordsMax == ewmDoNotSuggest) return {SuggestDecision::HideExceeded, {}};
+    if (found.candidates.empty()) return {SuggestDecision::NothingFound, {}};
+    const std::string lastWord = LastWordOf(request);
+    std::optional<std::string> best;
+    for (const Candidate& c : found.candidates)
+        if (c.text.starts_with(lastWord)) {
+            best = c.text;
+            break;
+        }
+    std::vector<std::pair<std::string, Candidate>> keyed;
+    for (const Candidate& c : found.candidates) keyed.emplace_back(win::AnsiSortKey(c.text), c);
+    std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    PlainShown shown{SuggestDecision::Fill, {}};
+    SuggestionListContent& list = shown.list;
+    for (const auto& [key, c] : keyed) list.Add(c.text, c.dictIndex);
+    list.bestWord = best;
+    auto mark = [&](int row) {
+        if (options.autoSelectBestWord)
+            list.selected = row;
+        else
+            list.focused = row;
+    };
+    if (best)
+        for (std::size_t i = 0; i < list.Count(); ++i)
+            if (list.Text(i) == *best) {
+                mark(static_cast<int>(i));
+                break;
+            }
+    if (list.selected < 0) mark(0);
+    if (list.selected >= 0) list.focused = list.selected;
+    return shown;
 }
 
 }  // namespace skrivo::test

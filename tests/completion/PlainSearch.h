@@ -27,4 +27,13 @@ struct PlainList {
 
 PlainResult PlainSearch(std::string_view request, const std::vector<PlainList>& lists, const CandidateRules& rules);
 
+// What the list window shows for the plain walk's result: its decision, and
+// for Fill the candidates sorted one sort key each, the best word chosen in
+// discovery order before.
+struct PlainShown {
+    SuggestDecision decision;
+    SuggestionListContent list;
+};
+PlainShown PlainShow(std::string_view request, const PlainResult& found, const RankingOptions& options);
+
 }  // namespace skrivo::test

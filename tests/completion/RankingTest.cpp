@@ -22,9 +22,9 @@ Words Texts(const std::vector<Candidate>& candidates) {
     return out;
 }
 
-Words Texts(const std::vector<SuggestionItem>& items) {
+Words Texts(const SuggestionListContent& list) {
     Words out;
-    for (const SuggestionItem& i : items) out.push_back(i.text);
+    for (std::size_t i = 0; i < list.Count(); ++i) out.emplace_back(list.Text(i));
     return out;
 }
 
@@ -34,7 +34,9 @@ protected:
         win::SetACP(win::CodePage::Cp1252);
         InvalidateLetterTable();
     }
-    RankingResult Rank(const std::string& request) {
+    RankingResult Rank(const std::string& request) { return RankSuggestions(request, Sources(), options); }
+    std::vector<Candidate> CandidatesOf(const std::string& request) { return FindCandidates(request, Sources(), options); }
+    SuggestionSources Sources() {
         SuggestionSources sources;
         sources.selfTeaching = &dict;
         sources.selfTeachingFolded = dictFolded;
@@ -49,9 +51,9 @@ protected:
             for (const StringList& u : units) all.push_back(&u);
             return all;
         };
-        return RankSuggestions(request, sources, options);
+        return sources;
     }
-    Words Found(const std::string& request) { return Texts(Rank(request).candidates); }
+    Words Found(const std::string& request) { return Texts(CandidatesOf(request)); }
 
     StringList dict, fixed, unit;
     const FoldedWordList* dictFolded = nullptr;
@@ -63,9 +65,9 @@ protected:
 TEST_F(Ranking, PairEntryGivesItsLastWord) {
     dict = ListOf({"Self.Caption", "Form1.Color"});
     const RankingResult r = Rank("Self.Ca");
-    EXPECT_EQ(Texts(r.candidates), (Words{"Caption"}));
+    EXPECT_EQ(Found("Self.Ca"), (Words{"Caption"}));
     ASSERT_EQ(r.decision, SuggestDecision::Fill);
-    EXPECT_EQ(Texts(r.list.items), (Words{"Caption"}));
+    EXPECT_EQ(Texts(r.list), (Words{"Caption"}));
     EXPECT_EQ(r.list.bestWord, "Caption");
     EXPECT_EQ(r.list.selected, 0);
 }
@@ -75,8 +77,8 @@ TEST_F(Ranking, SingleWordsComeAfterPrefixMatchesAndTheFirstFoundIsBest) {
     const RankingResult r = Rank("Ca");
     // Cardinal by its prefix; Caption only from the single-word entry; the
     // pair is not a single word.
-    EXPECT_EQ(r.candidates, (std::vector<Candidate>{{"Cardinal", 1}, {"Caption", 0}}));
-    EXPECT_EQ(Texts(r.list.items), (Words{"Caption", "Cardinal"}));
+    EXPECT_EQ(CandidatesOf("Ca"), (std::vector<Candidate>{{"Cardinal", 1}, {"Caption", 0}}));
+    EXPECT_EQ(Texts(r.list), (Words{"Caption", "Cardinal"}));
     EXPECT_EQ(r.list.bestWord, "Cardinal");
     EXPECT_EQ(r.list.selected, 1);
 }
@@ -86,7 +88,7 @@ TEST_F(Ranking, WithoutFirstCharacterMatchingEverySingleWordIsListedPastTheLimit
     options.rules.wordsMaxInList = 2;
     dict = ListOf({"Alpha", " Beta", "Gamma", "Self.Delta", "Epsilon", "Cab"});
     const RankingResult r = Rank("Ca");
-    EXPECT_EQ(Texts(r.candidates), (Words{"Alpha", "Beta", "Gamma", "Epsilon"}));
+    EXPECT_EQ(Found("Ca"), (Words{"Alpha", "Beta", "Gamma", "Epsilon"}));
     EXPECT_EQ(r.decision, SuggestDecision::Fill);
     // With first-character matching on, the same search keeps none of them.
     options.rules.onlyWordsMatching1st = true;
@@ -117,12 +119,12 @@ TEST_F(Ranking, ReachingTheLimitHidesOnlyWithExceedWordsMax) {
     options.exceedWordsMax = 1;
     const RankingResult hidden = Rank("Cap");
     EXPECT_EQ(hidden.decision, SuggestDecision::HideExceeded);
-    EXPECT_TRUE(hidden.list.items.empty());
+    EXPECT_TRUE(hidden.list.Empty());
 
     options.exceedWordsMax = 0;
     const RankingResult shown = Rank("Cap");
     EXPECT_EQ(shown.decision, SuggestDecision::Fill);
-    EXPECT_EQ(shown.list.items.size(), 100u);
+    EXPECT_EQ(shown.list.Count(), 100u);
 
     // One short of the limit is shown either way.
     many.pop_back();
@@ -209,19 +211,18 @@ TEST_F(Ranking, ContextPhaseKeepsSeparatorsOnlyWhenAllowed) {
 TEST_F(Ranking, CandidatesAreUniqueAndKeepTheirFirstIndex) {
     dict = ListOf({"Caption", "Self.Caption", "Form.Caption"});
     fixed = ListOf({"Caption"});
-    const RankingResult r = Rank("Ca");
-    EXPECT_EQ(r.candidates, (std::vector<Candidate>{{"Caption", 0}}));
+    EXPECT_EQ(CandidatesOf("Ca"), (std::vector<Candidate>{{"Caption", 0}}));
     dict = ListOf({"Self.Caption", "x", "Caption"});
-    EXPECT_EQ(Rank("Self.Ca").candidates, (std::vector<Candidate>{{"Caption", 0}}));
+    EXPECT_EQ(CandidatesOf("Self.Ca"), (std::vector<Candidate>{{"Caption", 0}}));
     dict = ListOf({"x", "y", "Self.Caption"});
-    EXPECT_EQ(Rank("Self.Ca").candidates, (std::vector<Candidate>{{"Caption", 2}}));
+    EXPECT_EQ(CandidatesOf("Self.Ca"), (std::vector<Candidate>{{"Caption", 2}}));
 }
 
 TEST_F(Ranking, OnlySelfTeachingCandidatesCarryAnIndex) {
     dict = ListOf({"x", "Capital"});
     fixed = ListOf({"y", "Caption"});
     unit = ListOf({"z", "Capture"});
-    EXPECT_EQ(Rank("Cap").candidates,
+    EXPECT_EQ(CandidatesOf("Cap"),
               (std::vector<Candidate>{{"Capital", 1}, {"Caption", 0}, {"Capture", 0}}));
 }
 

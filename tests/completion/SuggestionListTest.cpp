@@ -18,7 +18,7 @@ std::vector<Candidate> CandidatesOf(const Words& words) {
 
 Words Texts(const SuggestionListContent& c) {
     Words out;
-    for (const SuggestionItem& i : c.items) out.push_back(i.text);
+    for (std::size_t i = 0; i < c.Count(); ++i) out.emplace_back(c.Text(i));
     return out;
 }
 
@@ -76,8 +76,9 @@ TEST_F(SuggestionList, LettersCompareWithoutCaseBeforeAnything) {
 
 TEST_F(SuggestionList, ItemsKeepTheirDictionaryIndexThroughTheSort) {
     const auto content = FillSuggestionList({{"Width", 7}, {"Height", 0}, {"Align", 3}}, "", true);
-    EXPECT_EQ(content.items,
-              (std::vector<SuggestionItem>{{"Align", 3}, {"Height", 0}, {"Width", 7}}));
+    std::vector<SuggestionItem> items;
+    for (std::size_t i = 0; i < content.Count(); ++i) items.push_back(content.Item(i));
+    EXPECT_EQ(items, (std::vector<SuggestionItem>{{"Align", 3}, {"Height", 0}, {"Width", 7}}));
     EXPECT_EQ(content.selected, 2);
 }
 

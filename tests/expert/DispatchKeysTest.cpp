@@ -47,7 +47,7 @@ TEST_F(DispatchAccept, TheAcceptedWordEndsOnTopAndNoOtherEntryMoves) {
     e.FDict->Entries() = StringList{"Alpha", "Beta", "Caption"};
     TfmSuggest& list = ShowList({});
     SuggestionListContent content;
-    content.items = {{"Caption", 2}};  // its index in FDict before the accept
+    content.Add("Caption", 2);  // its index in FDict before the accept
     content.selected = 0;
     list.Fill(content);
     host.Press(win::VK_RETURN);
@@ -60,7 +60,7 @@ TEST_F(DispatchAccept, AcceptedWordIsMovedUpEvenWhenLearningIsOff) {
     e.FDict->Entries() = StringList{"Alpha", "Beta", "Caption"};
     TfmSuggest& list = ShowList({});
     SuggestionListContent content;
-    content.items = {{"Caption", 2}};
+    content.Add("Caption", 2);
     content.selected = 0;
     list.Fill(content);
     host.Press(win::VK_RETURN);

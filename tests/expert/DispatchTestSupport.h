@@ -50,7 +50,7 @@ protected:
         DispatchProbe& e = *expert_;
         TfmSuggest& list = *e.GetSggList();
         SuggestionListContent content;
-        for (std::size_t i = 0; i < words.size(); ++i) content.items.push_back({words[i], static_cast<int>(i)});
+        for (std::size_t i = 0; i < words.size(); ++i) content.Add(words[i], static_cast<int>(i));
         content.selected = selected;
         content.focused = selected;
         list.Fill(content);

@@ -23,7 +23,7 @@ using win::TRect;
 SuggestionListContent Words(std::vector<std::string> words, int selected, int focused) {
     SuggestionListContent content;
     int index = 1;
-    for (std::string& word : words) content.items.push_back({std::move(word), index++});
+    for (const std::string& word : words) content.Add(word, index++);
     content.selected = selected;
     content.focused = focused;
     return content;
