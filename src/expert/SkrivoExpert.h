@@ -28,6 +28,7 @@ class FixedDictionary;
 class WordFrecency;
 class PassedOverWords;
 struct SmartRequest;
+struct SuggestionListContent;
 class TfmSuggest;
 class TLayoutConverter;
 class TKeyboardMacros;
@@ -138,7 +139,7 @@ public:
     // typing it, noting the list shown for it, and learning the word the
     // cursor stands in (or after) as it is finished.
     SmartRequest SmartRequestAtCursor();
-    void NoteOffered(std::string_view selected);
+    void NoteOffered(const std::string& selectedWord);  // empty: nothing selected
     void LearnFinishedWord(std::string_view word);
 
     // The suggestion list window (SkrivoSuggestList.cpp).

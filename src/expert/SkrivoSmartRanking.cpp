@@ -39,8 +39,8 @@ SmartRequest TSkrivoExpert::SmartRequestAtCursor() {
     return request;
 }
 
-void TSkrivoExpert::NoteOffered(std::string_view selected) {
-    if (!selected.empty()) FPassedOver->Offered(selected);
+void TSkrivoExpert::NoteOffered(const std::string& selectedWord) {
+    if (!selectedWord.empty()) FPassedOver->Offered(selectedWord);
 }
 
 // Called where the trigger collects a word as it is finished (a separator's

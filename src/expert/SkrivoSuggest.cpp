@@ -116,14 +116,15 @@ void TSkrivoExpert::Suggest(std::string S) {
         if (cfg.HideWhenNoSuggestions && list->isVisible()) HideSuggestion(false);
         return;
     }
-    // Taken before the content moves into the list.
-    const std::string offered =
-        result.list.selected >= 0 ? std::string(result.list.Text(static_cast<std::size_t>(result.list.selected))) : "";
+    // What smart ranking notes of a list the user sees: its selected word.
+    const std::string selectedWord = options.frecency && result.list.selected >= 0
+                                         ? std::string(result.list.Text(static_cast<std::size_t>(result.list.selected)))
+                                         : std::string();
     list->Fill(std::move(result.list));
     FListState->FListFilled = true;
     list->SizeAndPlace(FListState->FCaretScreenPos, FListState->FLineHeight, HostSuggestScreen(*host));
     if (list->isVisible()) {
-        if (options.frecency) NoteOffered(offered);
+        if (options.frecency) NoteOffered(selectedWord);
         return;
     }
     // The IDE's own list is up: showing ours on top of it would hide the one
@@ -135,7 +136,7 @@ void TSkrivoExpert::Suggest(std::string S) {
     ShowSggList();
     FListState->FHaveSuggestions = true;
     // Only a list on screen can be typed past.
-    if (options.frecency && list->isVisible()) NoteOffered(offered);
+    if (options.frecency && list->isVisible()) NoteOffered(selectedWord);
 }
 
 }  // namespace skrivo
