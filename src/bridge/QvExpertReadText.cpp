@@ -70,14 +70,20 @@ std::string TQvExpert::ReadTextBeforeCursor() {
     // Without a tab the column is the line's length so far plus one, the
     // same as Pos2EditPosition gives, but without reading the whole source
     // again after every key.
+    // A tabbed line is converted by the editor on the cursor's own line,
+    // which the cursor names: the line need not be found by counting the
+    // breaks of the whole source.
+    const host::TEditPos cursor = notifier->GetEditPos();
     int column;
     if (lineStartKnown && static_cast<int>(window.size()) == count && text.find('\t') == std::string::npos)
         column = static_cast<int>(text.size()) + 1;
+    else if (lineStartKnown && static_cast<int>(window.size()) == count)
+        column = notifier->Pos2EditPosEx(pos, cursor.Line).Col;
     else
         column = notifier->Pos2EditPosition(pos).Col;
     // Beyond the end of its line the cursor stands in empty columns; the
     // caller sees them as blanks, as the user does.
-    const int cursorColumn = notifier->GetEditPos().Col;
+    const int cursorColumn = cursor.Col;
     while (column < cursorColumn) {
         text += ' ';
         ++column;

@@ -203,6 +203,7 @@ INSTANTIATE_TEST_SUITE_P(
     Lines, ReadTextBeyondTheLine,
     ::testing::Values(BeyondCase{"FirstLine", "ab\r\ncd", 1, 5, "ab  "},
                       BeyondCase{"TabbedLineCountsTabStops", "x\r\n\tab\r\ny", 2, 14, "\tab   "},
+                      BeyondCase{"TabAfterTextOnALaterLine", "a\r\nb\r\nxy\tab\r\nz", 3, 14, "xy\tab   "},
                       BeyondCase{"LoneCrBreaks", "a\rbc", 2, 5, "bc  "},
                       BeyondCase{"LongerThanTheLookBack", "x\r\n" + kLongLine, 2, 2003, std::string(1024, 'z') + "  "}),
     [](const auto& info) { return std::string(info.param.name); });
