@@ -26,6 +26,8 @@ public:
         const Row& r = rows_[row];
         return std::string_view(text_).substr(r.start, r.length);
     }
+    // The length of a row's text, without building a view of it.
+    std::size_t Length(std::size_t row) const { return rows_[row].length; }
     // The entry's index in the self-teaching dictionary, 0 for other lists.
     int DictIndex(std::size_t row) const { return rows_[row].dictIndex; }
     SuggestionItem Item(std::size_t row) const { return {std::string(Text(row)), DictIndex(row)}; }

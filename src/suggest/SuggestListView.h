@@ -54,6 +54,8 @@ public:
     std::string Caption(int index) const;
     // The same without a copy, valid until the next fill.
     std::string_view CaptionView(int index) const;
+    // Its length in characters (index valid).
+    std::size_t CaptionLength(int index) const { return items_.Length(static_cast<std::size_t>(index)); }
     int Data(int index) const;
     // A caption as the screen shows it.
     QString ScreenCaption(int index) const;

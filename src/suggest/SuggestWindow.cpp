@@ -114,7 +114,7 @@ int TfmSuggest::WidestCaptionWidth() const {
     for (int c = 1; c < 256; ++c) widestChar = std::max(widestChar, widths[c]);
     const int count = lvWords->Count();
     std::size_t longest = 0;
-    for (int i = 0; i < count; ++i) longest = std::max(longest, lvWords->CaptionView(i).size());
+    for (int i = 0; i < count; ++i) longest = std::max(longest, lvWords->CaptionLength(i));
     int widest = 0;
     const auto measure = [&](std::string_view caption) {
         int width = 0;
@@ -122,11 +122,9 @@ int TfmSuggest::WidestCaptionWidth() const {
         widest = std::max(widest, width);
     };
     for (int i = 0; i < count; ++i)
-        if (lvWords->CaptionView(i).size() == longest) measure(lvWords->CaptionView(i));
-    for (int i = 0; i < count; ++i) {
-        const std::string_view caption = lvWords->CaptionView(i);
-        if (static_cast<long long>(caption.size()) * widestChar > widest) measure(caption);
-    }
+        if (lvWords->CaptionLength(i) == longest) measure(lvWords->CaptionView(i));
+    for (int i = 0; i < count; ++i)
+        if (static_cast<long long>(lvWords->CaptionLength(i)) * widestChar > widest) measure(lvWords->CaptionView(i));
     return widest;
 }
 
