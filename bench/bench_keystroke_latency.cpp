@@ -13,6 +13,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <cstdlib>
 #include <ctime>
 #include <fstream>
 #include <map>
@@ -124,6 +125,7 @@ struct Figures {
     std::vector<double> wallRoads; // the same by the wall clock
     std::vector<double> suggests;  // ms, one per ranked request
     std::vector<double> rankings;  // ms, the search and ranking alone of the same requests
+    std::vector<std::string> requests;  // of the same requests
     double memchrPass = 0;
     std::size_t candidateBytes = 0;
 };
@@ -261,6 +263,7 @@ void Replay(Session& session, Figures& f) {
             const auto rankBegin = Clock::now();
             benchmark::DoNotOptimize(session.Rank(*request).found);
             f.rankings.push_back(Ms(Clock::now() - rankBegin));
+            f.requests.push_back(*request);
         }
     };
     auto type = [&](char c) { key([&] { session.host.Type(std::string(1, c)); }); };
@@ -330,6 +333,7 @@ void BM_TypingTrace(benchmark::State& state, int frontLines, bool onlyWordsMatch
         session.host.Advance(kPauseMs);
         run.workingBytes = ResidentBytes() - session.residentBeforeLoad;
         session.MeasureMemchr(run.figures);
+        session.Rank("x");  // the units' folded copies, as the expert made them on its first request
         state.ResumeTiming();
         Replay(session, run.figures);
         run.loadMs = session.loadMs;
@@ -396,6 +400,18 @@ void PrintTable() {
                     kLearntEntries, r.loadMs, static_cast<double>(r.loadBytes) / 1e6,
                     static_cast<double>(r.workingBytes) / 1e6);
     }
+    // SKRIVO_SLOWEST=n: the n slowest requests of each run, ranking alone.
+    if (const char* n = std::getenv("SKRIVO_SLOWEST"))
+        for (const Run& r : Runs()) {
+            const Figures& f = r.figures;
+            std::vector<std::size_t> order(f.rankings.size());
+            for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+            std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return f.rankings[a] > f.rankings[b]; });
+            std::printf("slowest of %s:", r.name.c_str());
+            for (std::size_t i = 0; i < order.size() && i < static_cast<std::size_t>(std::atoi(n)); ++i)
+                std::printf(" [%s] %.3f (suggest %.3f);", f.requests[order[i]].c_str(), f.rankings[order[i]], f.suggests[order[i]]);
+            std::printf("\n");
+        }
     // The worst configuration with OnlyWordsMatching1st off: its p99 and
     // max, and its slowest Suggest against a memchr pass.
     for (const Run& r : Runs()) {

@@ -36,6 +36,12 @@ const std::vector<FoldedWordList::Slot>& FoldedWordList::BlankThen(std::string_v
     return it == blankThenPair_.end() ? kNoSlots : it->second;
 }
 
+const std::vector<FoldedWordList::Slot>& FoldedWordList::WordAfterSeparator(std::string_view lowWord) const {
+    if (lowWord.size() < 2) return lowWord.empty() ? kNoSlots : wordAfterSeparator_[static_cast<unsigned char>(lowWord[0])];
+    const auto it = wordAfterSeparatorPair_.find(PairOf(lowWord));
+    return it == wordAfterSeparatorPair_.end() ? kNoSlots : it->second;
+}
+
 void FoldedWordList::Build(const StringList& list, win::CodePage cp) {
     codePage_ = cp;
     fold_ = CaseFold(cp);
@@ -71,6 +77,8 @@ void FoldedWordList::Assign(const OldestFirst& entries, std::size_t count) {
     liveBefore_.clear();
     for (auto& bucket : startingWith_) bucket.clear();
     for (auto& bucket : blankThen_) bucket.clear();
+    for (auto& bucket : wordAfterSeparator_) bucket.clear();
+    wordAfterSeparatorPair_.clear();
     startingWithPair_.clear();
     blankThenPair_.clear();
     singleWords_.clear();
@@ -164,6 +172,14 @@ void FoldedWordList::Append(std::string_view entry) {
     if (low.size() > 1) startingWithPair_[PairOf(low)].push_back(s);
     if (low.size() > 1 && low[0] == ' ') blankThen_[static_cast<unsigned char>(low[1])].push_back(s);
     if (low.size() > 2 && low[0] == ' ') blankThenPair_[PairOf(low.substr(1))].push_back(s);
+    for (std::size_t q = 1; q < entry.size(); ++q) {
+        if (wordChars_[static_cast<unsigned char>(entry[q - 1])] || !wordChars_[static_cast<unsigned char>(entry[q])]) continue;
+        auto once = [s](std::vector<Slot>& slots) {
+            if (slots.empty() || slots.back() != s) slots.push_back(s);
+        };
+        once(wordAfterSeparator_[static_cast<unsigned char>(low[q])]);
+        if (q + 1 < low.size()) once(wordAfterSeparatorPair_[PairOf(low.substr(q))]);
+    }
     AddSingleWord(s);
 }
 

@@ -69,6 +69,10 @@ public:
     // than the first character's.
     const std::vector<Slot>& StartingWith(std::string_view lowPrefix) const;
     const std::vector<Slot>& BlankThen(std::string_view lowPrefix) const;
+    // Entries with a word that follows a non-word character and starts with
+    // the first characters of lowWord (one or two of them): every entry
+    // holding separators and then that word is among them.
+    const std::vector<Slot>& WordAfterSeparator(std::string_view lowWord) const;
 
     // Entries that are one word after blanks or control characters, in the
     // list window's order of that word; the same word from several entries
@@ -125,6 +129,8 @@ private:
     std::array<std::vector<Slot>, 256> blankThen_;
     std::unordered_map<std::uint16_t, std::vector<Slot>> startingWithPair_;
     std::unordered_map<std::uint16_t, std::vector<Slot>> blankThenPair_;
+    std::array<std::vector<Slot>, 256> wordAfterSeparator_;
+    std::unordered_map<std::uint16_t, std::vector<Slot>> wordAfterSeparatorPair_;
     std::vector<SingleWord> singleWords_;
 };
 
