@@ -227,6 +227,12 @@ public:
         return RankSuggestions(request, sources, options);
     }
 
+    // Suggest searches only for a request its last character does not hide.
+    bool Ranks(const std::string& request) {
+        const TExpertConfig& cfg = *expert->GetCfg();
+        return !HidesForLastCharacter(request, {cfg.HideAfterSemicolon, cfg.HideAfterSpace, cfg.HideAfterSeparator});
+    }
+
     bool ListVisible() {
         TfmSuggest* list = expert->SggListIfCreated();
         return list && list->isVisible();
@@ -256,7 +262,7 @@ void Replay(Session& session, Figures& f) {
         session.host.Advance(kPauseMs);
         f.roads.push_back(Ms(Clock::now() - start));
         f.wallRoads.push_back(Ms(Wall::now() - wall));
-        if (auto request = session.RequestNow()) {
+        if (auto request = session.RequestNow(); request && session.Ranks(*request)) {
             const auto begin = Clock::now();
             session.expert->Suggest(*request);
             f.suggests.push_back(Ms(Clock::now() - begin));

@@ -89,8 +89,14 @@ void FoldedWordList::Assign(const OldestFirst& entries, std::size_t count) {
     singleWords_.reserve(count / 2);
     for (std::size_t i = 0; i < count; ++i) Append(entries[i]);
     bulk_ = false;
-    std::sort(singleWords_.begin(), singleWords_.end(),
-              [this](const SingleWord& a, const SingleWord& b) { return DisplayOrder(a, b); });
+    std::sort(singleWords_.begin(), singleWords_.end(), [this](const SingleWord& a, const SingleWord& b) {
+        return DisplayOrder(a, EntryWord(a), b, EntryWord(b));
+    });
+    singleText_.clear();
+    for (SingleWord& w : singleWords_) {
+        w.textAt = static_cast<std::uint32_t>(singleText_.size());
+        singleText_.append(EntryWord(w));
+    }
 }
 
 bool FoldedWordList::SingleWordOf(std::string_view entry, Slot s, SingleWord& out) const {
@@ -102,16 +108,24 @@ bool FoldedWordList::SingleWordOf(std::string_view entry, Slot s, SingleWord& ou
     for (std::size_t i = lead; i < entry.size(); ++i)
         if (!wordChars_[static_cast<unsigned char>(entry[i])]) return false;
     const std::string_view word = entry.substr(lead);
-    out = {win::AnsiSortPrefix(word, codePage_), s, static_cast<std::uint16_t>(lead),
+    out = {win::AnsiSortPrefix(word, codePage_), s, 0, static_cast<std::uint16_t>(lead),
            static_cast<std::uint16_t>(word.size())};
     return true;
 }
 
-bool FoldedWordList::DisplayOrder(const SingleWord& a, const SingleWord& b) const {
+bool FoldedWordList::DisplayOrder(const SingleWord& a, std::string_view aText, const SingleWord& b,
+                                  std::string_view bText) const {
     if (a.sortPrefix != b.sortPrefix) return a.sortPrefix < b.sortPrefix;
     if (a.slot == b.slot) return false;
-    const int c = win::AnsiCompareText(Word(a), Word(b), codePage_);
+    const int c = win::AnsiCompareText(aText, bText, codePage_);
     return c != 0 ? c < 0 : a.slot > b.slot;
+}
+
+std::size_t FoldedWordList::SingleWordIndex(const SingleWord& w, std::string_view text) const {
+    return static_cast<std::size_t>(
+        std::partition_point(singleWords_.begin(), singleWords_.end(),
+                             [&](const SingleWord& x) { return DisplayOrder(x, Word(x), w, text); }) -
+        singleWords_.begin());
 }
 
 void FoldedWordList::AddSingleWord(Slot s) {
@@ -121,17 +135,22 @@ void FoldedWordList::AddSingleWord(Slot s) {
         singleWords_.push_back(w);
         return;
     }
-    const auto at = std::lower_bound(singleWords_.begin(), singleWords_.end(), w,
-                                     [this](const SingleWord& a, const SingleWord& b) { return DisplayOrder(a, b); });
-    singleWords_.insert(at, w);
+    const std::string_view text = EntryWord(w);
+    const std::size_t i = SingleWordIndex(w, text);
+    w.textAt = i < singleWords_.size() ? singleWords_[i].textAt : static_cast<std::uint32_t>(singleText_.size());
+    singleText_.insert(w.textAt, text);
+    for (std::size_t j = i; j < singleWords_.size(); ++j) singleWords_[j].textAt += w.length;
+    singleWords_.insert(singleWords_.begin() + static_cast<std::ptrdiff_t>(i), w);
 }
 
 void FoldedWordList::RemoveSingleWord(Slot s) {
     SingleWord w;
     if (!SingleWordOf(Original(s), s, w)) return;
-    const auto at = std::lower_bound(singleWords_.begin(), singleWords_.end(), w,
-                                     [this](const SingleWord& a, const SingleWord& b) { return DisplayOrder(a, b); });
-    if (at != singleWords_.end() && at->slot == s) singleWords_.erase(at);
+    const std::size_t i = SingleWordIndex(w, EntryWord(w));
+    if (i >= singleWords_.size() || singleWords_[i].slot != s) return;
+    singleText_.erase(singleWords_[i].textAt, w.length);
+    singleWords_.erase(singleWords_.begin() + static_cast<std::ptrdiff_t>(i));
+    for (std::size_t j = i; j < singleWords_.size(); ++j) singleWords_[j].textAt -= w.length;
 }
 
 std::pair<std::size_t, std::size_t> FoldedWordList::SingleWordsStartingWith(std::string_view lowPrefix) const {
@@ -216,12 +235,6 @@ void FoldedWordList::Pack() {
     Assign(entries, entries.size());
 }
 
-std::size_t FoldedWordList::AliveUpTo(Slot s) const {
-    const std::uint64_t upTo = (s & 63) == 63 ? ~std::uint64_t{0} : (std::uint64_t{1} << ((s & 63) + 1)) - 1;
-    return liveBefore_[s >> 6] + static_cast<std::size_t>(std::popcount(aliveBits_[s >> 6] & upTo));
-}
-
-std::size_t FoldedWordList::Position(Slot s) const { return live_ - AliveUpTo(s); }
 
 FoldedWordList::Slot FoldedWordList::SlotOfRank(std::size_t rank) const {
     // The last word of slots with fewer live ones before it than rank holds

@@ -48,7 +48,7 @@ public:
     std::string_view Folded(Slot s) const { return std::string_view(folded_).substr(starts_[s], Length(s)); }
     std::string_view Original(Slot s) const { return std::string_view(original_).substr(starts_[s], Length(s)); }
     // The entry's index in the list (0 = top).
-    std::size_t Position(Slot s) const;
+    std::size_t Position(Slot s) const { return live_ - AliveUpTo(s); }
     // No live entry follows it in the list.
     bool IsLast(Slot s) const { return s == oldest_; }
 
@@ -81,11 +81,15 @@ public:
     struct SingleWord {
         std::uint64_t sortPrefix;  // AnsiSortPrefix of the word
         Slot slot;
-        std::uint16_t lead;        // characters before the word
+        std::uint32_t textAt;      // where the word is in the words' text
+        std::uint16_t lead;        // characters of the entry before the word
         std::uint16_t length;      // of the word
     };
     const std::vector<SingleWord>& SingleWords() const { return singleWords_; }
-    std::string_view Word(const SingleWord& w) const { return Original(w.slot).substr(w.lead, w.length); }
+    // The words' texts are kept end to end in the same order: a list of
+    // thousands of them is then copied front to back, not gathered from all
+    // over the entries.
+    std::string_view Word(const SingleWord& w) const { return std::string_view(singleText_).substr(w.textAt, w.length); }
     // The run of SingleWords() that holds every word whose folded text starts
     // with lowPrefix (and perhaps others with the same letters but other
     // accents), as [first, last).
@@ -100,11 +104,23 @@ private:
     void Kill(Slot s);
     void Pack();
     bool SingleWordOf(std::string_view entry, Slot s, SingleWord& out) const;
-    bool DisplayOrder(const SingleWord& a, const SingleWord& b) const;
+    std::string_view EntryWord(const SingleWord& w) const { return Original(w.slot).substr(w.lead, w.length); }
+    // a before b; the texts are given, as a word being inserted is not in
+    // the words' text yet.
+    bool DisplayOrder(const SingleWord& a, std::string_view aText, const SingleWord& b, std::string_view bText) const;
+    std::size_t SingleWordIndex(const SingleWord& w, std::string_view text) const;
     void AddSingleWord(Slot s);
     void RemoveSingleWord(Slot s);
-    // Live slots up to and including s.
-    std::size_t AliveUpTo(Slot s) const;
+    // Live slots up to and including s; inline with its own bit count, as
+    // a list of thousands of learnt words asks it for each of them.
+    std::size_t AliveUpTo(Slot s) const {
+        const std::uint64_t upTo = (s & 63) == 63 ? ~std::uint64_t{0} : (std::uint64_t{1} << ((s & 63) + 1)) - 1;
+        std::uint64_t x = aliveBits_[s >> 6] & upTo;
+        x = x - ((x >> 1) & 0x5555555555555555ULL);
+        x = (x & 0x3333333333333333ULL) + ((x >> 2) & 0x3333333333333333ULL);
+        x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
+        return liveBefore_[s >> 6] + static_cast<std::size_t>((x * 0x0101010101010101ULL) >> 56);
+    }
     // The live slot with `rank` live slots up to and including it (1-based).
     Slot SlotOfRank(std::size_t rank) const;
 
@@ -132,6 +148,7 @@ private:
     std::array<std::vector<Slot>, 256> wordAfterSeparator_;
     std::unordered_map<std::uint16_t, std::vector<Slot>> wordAfterSeparatorPair_;
     std::vector<SingleWord> singleWords_;
+    std::string singleText_;
 };
 
 // The folded copy of a list, rebuilt only when the owner's version number or
