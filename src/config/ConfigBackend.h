@@ -16,8 +16,8 @@ inline constexpr std::string_view kConfigIniSection = "Skrivo configuration";
 // The value forms differ between the stores (a registry Boolean is an
 // integer, macro data is binary in the registry and hexadecimal text in a
 // file); this interface hides that from the transfer. Registry reads raise
-// ERegistryException for a value of another type; INI reads never raise, a
-// text that is not a number reads as 0.
+// ERegistryException for a value of another type; INI reads raise it for a
+// text that is not a number.
 class ConfigBackend {
 public:
     virtual ~ConfigBackend() = default;

@@ -4,6 +4,7 @@
 #include "config/ConfigBackend.h"
 #include "config/HexText.h"
 #include "platform/IniFile.h"
+#include "platform/Registry.h"
 
 namespace skrivo {
 
@@ -17,11 +18,14 @@ public:
 
     bool ValueExists(std::string_view name) const override { return ini_.ValueExists(kConfigIniSection, name); }
     std::vector<std::string> ValueNames() const override { return ini_.ReadSection(kConfigIniSection); }
-    // Only existing values are read, so the fallback 0 is what a text that
-    // is not a number reads as.
-    bool ReadBool(std::string_view name) const override { return ini_.ReadBool(kConfigIniSection, name, false); }
+    // Only existing values are read. A hand-edited text that is not a number
+    // fails like a registry value of the wrong type: the option keeps its
+    // value and the load names it, instead of silently turning into 0 (a
+    // delay of 0 ms, a list of at most 0 words).
+    bool ReadBool(std::string_view name) const override { return ReadInteger(name) != 0; }
     std::int32_t ReadInteger(std::string_view name) const override {
-        return ini_.ReadInteger(kConfigIniSection, name, 0);
+        if (auto value = ini_.ReadNumber(kConfigIniSection, name)) return *value;
+        throw ERegistryException("\"" + ini_.ReadString(kConfigIniSection, name, "") + "\" is not a number");
     }
     std::string ReadString(std::string_view name) const override {
         return ini_.ReadString(kConfigIniSection, name, "");

@@ -65,9 +65,22 @@ bool TSkrivoExpert::AutoCloseBracket(char ch, const std::string& fillBlanks) {
     notifier->MoveCursor(-static_cast<int>(1 + fillBlanks.size()));
     TQvNotifier::Paint();
     FReplacement->FReplaceEndPos = notifier->GetEditPos();
+    FAutoClosers.Opened(notifier, notifier->GetEditPos().Line, RestOfLine());
     Play(seAnyChar);
     if (ch == '(') ForceCodeParam();
     return true;
+}
+
+std::string TSkrivoExpert::RestOfLine() {
+    // Enough for any line typed by hand; a longer one compares by its start.
+    std::string rest = ReadText(1000);
+    if (const std::size_t end = rest.find_first_of("\r\n"); end != std::string::npos) rest.resize(end);
+    return rest;
+}
+
+bool TSkrivoExpert::StepsOverAutoCloser(TQvNotifier* notifier, char ch) {
+    if (!GetCfg()->AutoCloseBrackets || (ch != ')' && ch != ']' && ch != '}')) return false;
+    return FAutoClosers.StepOver(notifier, notifier->GetEditPos().Line, RestOfLine(), ch);
 }
 
 bool TSkrivoExpert::AutoCloseQuote(char ch, const std::string& fillBlanks) {

@@ -11,6 +11,7 @@
 #include "host/api/Application.h"
 #include "host/api/EditorTypes.h"
 #include "platform/WinTypes.h"
+#include "subst/AutoBrackets.h"
 
 namespace skrivo {
 
@@ -237,6 +238,7 @@ protected:
     std::unique_ptr<TSoundPlayer> FSounds;
     std::unique_ptr<TBookmarkPersistence> FBookmarks;
     std::unique_ptr<TPressedKeyHistory> FPressedKeys;
+    subst::AutoClosers FAutoClosers;  // closing brackets put in on the line being typed
     std::unique_ptr<ITipsHost> FTipsHost;
     std::unique_ptr<TTipsWizard> FTipsWizard;
 
@@ -292,6 +294,7 @@ private:
         int charCount = 0;            // ToAscii's result; 0 when not computed
         char ch = 0;
         std::string fillBlanks;
+        bool stepOver = false;  // ch is the closing bracket the expert put in right after the cursor
     };
 
     // SkrivoMessages.cpp: the order of the steps.
@@ -333,6 +336,9 @@ private:
     void InsertFillBlanks(TQvNotifier* notifier, const std::string& blanks);
     bool AutoCloseBracket(char ch, const std::string& fillBlanks);  // true: the key is consumed
     bool AutoCloseQuote(char ch, const std::string& fillBlanks);
+    // The current line after the cursor.
+    std::string RestOfLine();
+    bool StepsOverAutoCloser(TQvNotifier* notifier, char ch);
     void RecordOwnInsertion(TQvNotifier* notifier, const std::string& inserted);
 
     // SkrivoMessagesMouse.cpp

@@ -35,7 +35,17 @@ void TSkrivoExpert::CharacterKey(TKeyCall& call) {
         if (notifier) {
             if (!IsAlphaDigit(call.ch) && !CtrlOrAlt(call.shift)) Work(ReadText(-100), false);
             if (ReadText(1) == std::string(1, subst::kPlaceholderMark)) DeleteChars(1);
-            call.fillBlanks = MirroredBlanks(call.ch);
+            call.stepOver = StepsOverAutoCloser(notifier, call.ch);
+            call.fillBlanks = call.stepOver ? std::string() : MirroredBlanks(call.ch);
+        }
+        if (call.stepOver) {
+            // The bracket is there already: a word being completed by it gets
+            // only the word, and the cursor moves past the bracket.
+            CompleteByCharacter(call);
+            if (SuggestionListVisible()) HideSuggestion(false);
+            notifier->MoveCursor(1);
+            call.handled = true;
+            return;
         }
         if (!subst::BracketPair(call.ch).empty()) {
             call.handled = AutoCloseBracket(call.ch, call.fillBlanks);
@@ -65,7 +75,7 @@ void TSkrivoExpert::CompleteByCharacter(TKeyCall& call) {
     const int item = list->lvWords->Selected();
     if (!completes || item < 0) return;
     Play(seReplaced);
-    ReplaceWord(-1, list->lvWords->Caption(item) + ch);
+    ReplaceWord(-1, call.stepOver ? list->lvWords->Caption(item) : list->lvWords->Caption(item) + ch);
     call.handled = true;
 }
 

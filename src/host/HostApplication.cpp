@@ -270,6 +270,26 @@ void HostApplication::AdvanceClock(std::uint64_t ms) {
 void HostApplication::AfterInput() {
     pump_->DeliverPosted();
     UpdateStatus();
+    ShowPlaybackProgress();
+}
+
+// A playback handles no window-system events until it ends, so a repeated
+// macro of thousands of keys would leave the screen frozen on the text as it
+// was; a few paints a second show it growing (and what Escape would stop),
+// while a short playback paints nothing extra.
+void HostApplication::ShowPlaybackProgress() {
+    if (!onDisplay_ || !recorder_ || !recorder_->Playing()) {
+        playbackPaintDue_ = {};
+        return;
+    }
+    constexpr auto kPaintInterval = std::chrono::milliseconds(100);
+    const auto now = std::chrono::steady_clock::now();
+    if (playbackPaintDue_ == std::chrono::steady_clock::time_point{}) {
+        playbackPaintDue_ = now + kPaintInterval;
+    } else if (now >= playbackPaintDue_) {
+        window_->repaint();
+        playbackPaintDue_ = now + kPaintInterval;
+    }
 }
 
 void HostApplication::SwitchKeyboardLayout() {

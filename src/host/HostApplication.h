@@ -1,6 +1,7 @@
 // The stand-in IDE as a whole: starts Qt, the main window, the services, the pump and the clock; one per process.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -165,6 +166,7 @@ private:
     void BuildMenus();
     void UpdateStatus();
     void AfterInput();
+    void ShowPlaybackProgress();
     void CharNotRepresentable(char32_t ch);
     // Runs Qt's events until the main window is on the screen (at most maxMs).
     void WaitForWindowSystem(int maxMs);
@@ -197,6 +199,7 @@ private:
     bool postScheduled_ = false;
     bool onDisplay_ = false;
     bool layoutSwitchArmed_ = false;
+    std::chrono::steady_clock::time_point playbackPaintDue_{};  // none while no playback runs
 };
 
 }  // namespace skrivo::host

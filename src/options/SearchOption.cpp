@@ -184,6 +184,25 @@ TfmSearchOption::TfmSearchOption(TOptionSearchTarget target)
     edPattern->setFocus(Qt::OtherFocusReason);
 }
 
+void TfmSearchOption::Localize(bool russian) {
+    // Opened from a Russian options dialog, an English one would be the only
+    // English window the user meets there.
+    struct Caption {
+        QWidget* control;
+        const char* english;
+        const char* russian;
+    };
+    const Caption captions[] = {{btnFind, "Find", "Найти"},
+                                {chkSearchInHints, "Search in hints", "Искать в подсказках"},
+                                {btnGo, "Go", "Перейти"},
+                                {btnCancel, "Cancel", "Отмена"}};
+    for (const Caption& c : captions)
+        static_cast<QAbstractButton*>(c.control)->setText(QString::fromUtf8(russian ? c.russian : c.english));
+    setWindowTitle(QString::fromUtf8(russian ? "Поиск настройки" : "Search an option"));
+    // The Russian caption needs the room up to the "Go" button.
+    chkSearchInHints->resize(russian ? 160 : 120, chkSearchInHints->height());
+}
+
 bool TfmSearchOption::Execute(bool searchInHints) {
     chkSearchInHints->setChecked(searchInHints);
     if (target_.dialog) CenterOver(target_.dialog);

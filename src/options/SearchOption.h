@@ -40,6 +40,8 @@ public:
     // Shows the dialog with "Search in hints" as given and returns the box's
     // state afterwards.
     bool Execute(bool searchInHints);
+    // Speaks the options dialog's language (English, or Russian when russian).
+    void Localize(bool russian);
 
     void Find();
     // Takes the user to the selected row's control and closes with OK.

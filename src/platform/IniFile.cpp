@@ -198,9 +198,14 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
 }
 
 std::int32_t IniFile::ReadInteger(std::string_view section, std::string_view key, std::int32_t def) const {
+    return ReadNumber(section, key).value_or(def);
+}
+
+std::optional<std::int32_t> IniFile::ReadNumber(std::string_view section, std::string_view key) const {
     std::size_t at = FindEntry(section, key);
     std::int32_t value = 0;
-    return at < lines_.size() && ParseInteger(lines_[at].value, value) ? value : def;
+    if (at < lines_.size() && ParseInteger(lines_[at].value, value)) return value;
+    return std::nullopt;
 }
 
 void IniFile::WriteInteger(std::string_view section, std::string_view key, std::int32_t value) {

@@ -33,6 +33,8 @@ public:
     // Text that is not a decimal (or "0x" / "$" hexadecimal) 32-bit number
     // reads as def; eight hexadecimal digits are a bit pattern ("$FFFFFFFF" = -1).
     std::int32_t ReadInteger(std::string_view section, std::string_view key, std::int32_t def) const;
+    // The same reading without a fallback: nothing for a missing key or a text that is not a number.
+    std::optional<std::int32_t> ReadNumber(std::string_view section, std::string_view key) const;
     void WriteInteger(std::string_view section, std::string_view key, std::int32_t value);
     // "1"/"0" written; a non-zero number reads as true.
     bool ReadBool(std::string_view section, std::string_view key, bool def) const;

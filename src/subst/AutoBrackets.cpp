@@ -28,4 +28,26 @@ bool InsideStringLiteral(std::string_view lineBefore) {
     return std::count(lineBefore.begin(), lineBefore.end(), '\'') % 2 == 1;
 }
 
+void AutoClosers::Opened(const void* editor, int line, std::string restOfLine) {
+    // Pairs on another line are left behind for good; a deep nest on one
+    // line is held to a bound.
+    constexpr std::size_t kMostNested = 32;
+    if (restOfLine.empty()) return;
+    if (editor != editor_ || line != line_) closers_.clear();
+    editor_ = editor;
+    line_ = line;
+    if (closers_.size() == kMostNested) closers_.erase(closers_.begin());
+    closers_.push_back(std::move(restOfLine));
+}
+
+bool AutoClosers::StepOver(const void* editor, int line, std::string_view restOfLine, char ch) {
+    if (closers_.empty() || editor != editor_ || line != line_) return false;
+    // The innermost pair may have been removed (Backspace restores the text
+    // as it was); an outer one whose rest the line still shows takes its place.
+    while (!closers_.empty() && closers_.back().size() > restOfLine.size()) closers_.pop_back();
+    if (closers_.empty() || closers_.back() != restOfLine || restOfLine.front() != ch) return false;
+    closers_.pop_back();
+    return true;
+}
+
 }  // namespace skrivo::subst

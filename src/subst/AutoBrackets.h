@@ -2,7 +2,9 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace skrivo::subst {
 
@@ -19,5 +21,27 @@ std::string_view BracketPair(char ch);
 // apostrophes before it on its line. A typed apostrophe then doubles one
 // inside the literal instead of opening a new string.
 bool InsideStringLiteral(std::string_view lineBefore);
+
+// The closing brackets put in with their opening ones on the line being
+// typed, innermost last. Each is known by the rest of the line from it on:
+// while the text after the cursor is still exactly that, the cursor stands
+// right before that very bracket, and typing the bracket steps over it
+// instead of adding a second one ("Foo(x" + ")" gives "Foo(x)|", not
+// "Foo(x)|)"). A closing bracket the user typed is never stepped over.
+class AutoClosers {
+public:
+    // A pair was put in: the cursor stands between its brackets in the given
+    // editor (any identity) and line, and restOfLine is the text after it.
+    void Opened(const void* editor, int line, std::string restOfLine);
+    // Whether typing ch here steps over the innermost closing bracket put
+    // in; it is then forgotten.
+    bool StepOver(const void* editor, int line, std::string_view restOfLine, char ch);
+    void Forget() { closers_.clear(); }
+
+private:
+    const void* editor_ = nullptr;
+    int line_ = -1;
+    std::vector<std::string> closers_;  // rests of the line, innermost last
+};
 
 }  // namespace skrivo::subst

@@ -1,4 +1,4 @@
-// Unreadable registry values: a clear error, no crash, and nothing else lost.
+// Unreadable stored values: a clear error, no crash, and nothing else lost.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -26,27 +26,37 @@ protected:
 
     // A stored configuration whose options differ from the defaults before
     // and after DelayTime, with DelayTime itself stored as text.
-    void StoreWithBadDelayTime() {
+    void StoreWithBadDelayTime(testing::RawStore& raw) {
         ConfigStore store;
         store.GetCfg()->LastOptionsTab = 3;     // stored before DelayTime
         store.GetCfg()->WordsMaxInList = 500;   // stored after it
         store.GetCfg()->ConditionList = StringList{"*x|"};
-        store.LoadSaveConfig(true, "");
-        raw_.WriteString("DelayTime", "fast");
+        store.LoadSaveConfig(true, raw.Target());
+        raw.WriteString("DelayTime", "fast");
     }
+    void StoreWithBadDelayTime() { StoreWithBadDelayTime(raw_); }
 };
 
-TEST_F(RegistryError, WrongTypeRaisesAClearErrorNamingTheValue) {
-    StoreWithBadDelayTime();
+// The registry's value of another type, and a hand-edited ".sk" file's word
+// where a number belongs, both fail the same way.
+class BadValue : public RegistryError, public ::testing::WithParamInterface<testing::StoreKind> {
+protected:
+    testing::RawStore store_{GetParam(), home_.File("hand-edited.sk")};
+};
+
+TEST_P(BadValue, RaisesAClearErrorNamingTheValueAndLoadsTheRest) {
+    StoreWithBadDelayTime(store_);
     ConfigStore store(Hooks());
     try {
-        store.LoadSaveConfig(false, "");
+        store.LoadSaveConfig(false, store_.Target());
         FAIL() << "no error raised";
     } catch (const EConfigValueError& e) {
         EXPECT_EQ(e.ValueNames(), std::vector<std::string>{"DelayTime"});
         std::string what = e.what();
         EXPECT_NE(what.find("\"DelayTime\""), std::string::npos) << what;
-        EXPECT_NE(what.find("Software\\Quorvel\\Skrivo\\Delphi7"), std::string::npos) << what;
+        const std::string where = GetParam() == testing::StoreKind::Registry ? "Software\\Quorvel\\Skrivo\\Delphi7"
+                                                                             : "hand-edited.sk";
+        EXPECT_NE(what.find(where), std::string::npos) << what;
     }
     const TExpertConfig& cfg = *store.GetCfg();
     EXPECT_EQ(cfg.LastOptionsTab, 3);      // read before the bad value: loaded
@@ -55,6 +65,28 @@ TEST_F(RegistryError, WrongTypeRaisesAClearErrorNamingTheValue) {
     EXPECT_EQ(cfg.ConditionList, StringList{"*x|"});
     EXPECT_EQ(std::count(log_.begin(), log_.end(), "fin025"), 1);
 }
+
+TEST_P(BadValue, MessageNamesTheFirstFewOfManyBadValues) {
+    ConfigStore saved;
+    saved.LoadSaveConfig(true, store_.Target());
+    for (const char* name : {"LastOptionsTab", "KeyComplete", "Language", "DelayTime", "AutoSave", "ExceedWordsMax",
+                             "WhenMouseOver"})
+        store_.WriteString(name, "x");
+    ConfigStore store;
+    try {
+        store.LoadSaveConfig(false, store_.Target());
+        FAIL() << "no error raised";
+    } catch (const EConfigValueError& e) {
+        EXPECT_EQ(e.ValueNames().size(), 7u);
+        std::string what = e.what();
+        // Named in stored order; AutoSave and ExceedWordsMax come last.
+        EXPECT_NE(what.find("\"WhenMouseOver\" and 2 more"), std::string::npos) << what;
+        EXPECT_EQ(what.find("AutoSave"), std::string::npos) << what;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Stores, BadValue, ::testing::Values(testing::StoreKind::Registry, testing::StoreKind::File),
+                         [](const auto& info) { return info.param == testing::StoreKind::Registry ? "Registry" : "IniFile"; });
 
 TEST_F(RegistryError, ErrorIsARegistryException) {
     StoreWithBadDelayTime();
@@ -99,25 +131,6 @@ TEST_F(RegistryError, UnreadableListEntriesReadAsMissingOnesAndAreAllNamed) {
     ASSERT_EQ(store.GetCfg()->MacroList.Count(), 1u);
     EXPECT_EQ(store.GetCfg()->MacroList[0].FName, "m");
     EXPECT_TRUE(store.GetCfg()->MacroList[0].Empty());
-}
-
-TEST_F(RegistryError, MessageNamesTheFirstFewOfManyBadValues) {
-    ConfigStore saved;
-    saved.LoadSaveConfig(true, "");
-    for (const char* name : {"LastOptionsTab", "KeyComplete", "Language", "DelayTime", "AutoSave", "ExceedWordsMax",
-                             "WhenMouseOver"})
-        raw_.WriteString(name, "x");
-    ConfigStore store;
-    try {
-        store.LoadSaveConfig(false, "");
-        FAIL() << "no error raised";
-    } catch (const EConfigValueError& e) {
-        EXPECT_EQ(e.ValueNames().size(), 7u);
-        std::string what = e.what();
-        // Named in stored order; AutoSave and ExceedWordsMax come last.
-        EXPECT_NE(what.find("\"WhenMouseOver\" and 2 more"), std::string::npos) << what;
-        EXPECT_EQ(what.find("AutoSave"), std::string::npos) << what;
-    }
 }
 
 // A count of the wrong type counts as missing: the list stays as it is.

@@ -5,6 +5,7 @@
 
 #include "TempHome.h"
 #include "config/ConfigBackend.h"
+#include "config/ConfigError.h"
 #include "config/ConfigStore.h"
 #include "config/HexText.h"
 #include "platform/FileIO.h"
@@ -59,13 +60,24 @@ TEST_F(FileForms, MacroDataIsWrittenAsHexadecimalAndReadBack) {
     EXPECT_EQ(loaded.GetCfg()->MacroList[0].FData.Bytes(), std::string("\x00\xFF", 2));
 }
 
-TEST_F(FileForms, ValuesThatAreNotNumbersReadAsZero) {
+// Every numeric form (integer, Boolean, shortcut, a macro's shortcut) keeps
+// what it had when the file holds a word instead, and is named.
+TEST_F(FileForms, ValuesThatAreNotNumbersKeepTheirOptionsAndAreNamed) {
     Write("DelayTime=fast\r\nAllowSounds=yes\r\nShortcutEnglish=Ctrl+E\r\nMacrosCount=1\r\nMacro0Shortcut=x\r\n");
     ConfigStore store;
-    store.LoadSaveConfig(false, file_);
-    EXPECT_EQ(store.GetCfg()->DelayTime, 0);
-    EXPECT_FALSE(store.GetCfg()->AllowSounds);
-    EXPECT_EQ(store.GetCfg()->Shortcuts[ShortcutEnglish], 0u);
+    store.GetCfg()->AllowSounds = true;
+    const auto english = store.GetCfg()->Shortcuts[ShortcutEnglish];
+    try {
+        store.LoadSaveConfig(false, file_);
+        FAIL() << "no error raised";
+    } catch (const EConfigValueError& e) {
+        EXPECT_EQ(e.ValueNames(),
+                  (std::vector<std::string>{"DelayTime", "ShortcutEnglish", "AllowSounds", "Macro0Shortcut"}));
+    }
+    EXPECT_EQ(store.GetCfg()->DelayTime, 250);
+    EXPECT_TRUE(store.GetCfg()->AllowSounds);
+    EXPECT_EQ(store.GetCfg()->Shortcuts[ShortcutEnglish], english);
+    ASSERT_EQ(store.GetCfg()->MacroList.Count(), 1u);
     EXPECT_EQ(store.GetCfg()->MacroList[0].FShtcut, 0);
 }
 

@@ -250,6 +250,23 @@ TEST_F(EditorEditingTest, EnterKeepsTheIndentationOfTheLineAboveInColouredText) 
     }
 }
 
+// The line numbers stay whole however long the unit grows.
+TEST_F(EditorEditingTest, LineNumberMarginWidensWithTheHighestNumber) {
+    host.OpenText("Unit1.pas", "x");
+    EditorControl& editor = *host.Current().Control();
+    const int narrow = editor.marginWidth(0);
+    std::string lines;
+    for (int i = 0; i < 12000; ++i) lines += "x\r\n";
+    editor.SendScintilla(QsciScintillaBase::SCI_APPENDTEXT, static_cast<uintptr_t>(lines.size()), lines.data());
+    editor.grab();  // painted, as typing or a playback's progress would be
+    const int wide = editor.marginWidth(0);
+    EXPECT_GT(wide, narrow);
+    editor.LoadUtf8(lines + lines);
+    EXPECT_EQ(editor.marginWidth(0), wide);
+    editor.LoadUtf8("x");
+    EXPECT_EQ(editor.marginWidth(0), narrow);
+}
+
 TEST_F(EditPositionTest, BackspaceDeleteAndDeleteCountCharactersOfTheText) {
     host.OpenText("Unit1.pas", "ab\r\ncd|ef");
     ASSERT_TRUE(Pos().BackspaceDelete(4));

@@ -194,7 +194,9 @@ TEST_F(CompileTest, WithoutACompilerTheIdeSaysSo) {
 }
 
 TEST_F(CompileTest, MessagesLeadToTheirLines) {
-    InstallCompiler("echo 'Free Pascal Compiler version 3.2.2'\n"
+    InstallCompiler("echo 'Hint: Start of reading config file /etc/fpc.cfg'\n"
+                    "echo 'Hint: End of reading config file /etc/fpc.cfg'\n"
+                    "echo 'Free Pascal Compiler version 3.2.2'\n"
                     "echo \"Unit1.pas(3,5) Error: Identifier not found \\\"x\\\"\"\n"
                     "exit 1\n");
     OffscreenHost host;

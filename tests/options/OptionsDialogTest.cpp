@@ -320,12 +320,21 @@ TEST_F(OptionsDialogTest, RussianAndBackRelabelsEverythingAndKeepsFixedCaptions)
     EXPECT_EQ(which->Items().front(), QString::fromUtf8("Обе"));
     EXPECT_EQ(form->TabCaption(0), QString::fromUtf8("&Общие"));
     EXPECT_EQ(Get<QPushButton>("btnHelp")->text(), "?");  // help only: its caption stays
+    QStringList searchCaptions;
+    host->SetModalAnswerer([&](host::TForm& shown) {
+        searchCaptions = {shown.windowTitle(), shown.findChild<QPushButton*>("btnGo")->text()};
+        shown.findChild<QPushButton*>("btnCancel")->click();
+    });
+    Get<QPushButton>("btnSearch")->click();
+    EXPECT_EQ(searchCaptions, (QStringList{QString::fromUtf8("Поиск настройки"), QString::fromUtf8("Перейти")}));
     for (QGroupBox* group : form->findChildren<QGroupBox*>()) {
         if (group->title().isEmpty()) continue;
         EXPECT_TRUE(group->title().startsWith("  ") && group->title().endsWith("  ")) << group->objectName().toStdString();
     }
     language->setCurrentIndex(0);
     EXPECT_EQ(tips->text(), english);
+    Get<QPushButton>("btnSearch")->click();
+    EXPECT_EQ(searchCaptions, (QStringList{"Search an option", "Go"}));
     EXPECT_EQ(which->Items(), (QStringList{"Any", "Left only", "Right only"}));
     EXPECT_EQ(form->TabCaption(3), "R&ules");
     EXPECT_EQ(form->PageIndexOf("rules"), 3);

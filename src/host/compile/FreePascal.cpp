@@ -26,11 +26,16 @@ QStringList Arguments(const QFileInfo& unit, const QString& folder, const QStrin
 }
 
 // The compiler's lines with the temporary copy's path given as the unit's own.
+// The hints that it read its own configuration file (which -vh brings along
+// with the hints about the unit) say nothing about the unit.
 std::vector<std::string> OutputLines(const QByteArray& bytes, const QString& copy, const QFileInfo& unit) {
     std::vector<std::string> lines;
     const QString text = QString::fromLocal8Bit(bytes);
     for (QString line : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
         line.remove(QLatin1Char('\r'));
+        if (line.startsWith(QLatin1String("Hint: Start of reading config file ")) ||
+            line.startsWith(QLatin1String("Hint: End of reading config file ")))
+            continue;
         line.replace(copy, unit.absoluteFilePath());
         lines.push_back(line.toStdString());
     }

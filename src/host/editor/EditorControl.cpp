@@ -1,6 +1,9 @@
 // The editor control of one module: a QScintilla editor set up as the IDE's Pascal editor.
 #include "host/editor/EditorControl.h"
 
+#include <algorithm>
+#include <string>
+
 #include <Qsci/qscilexerpascal.h>
 
 #include <QFontDatabase>
@@ -50,7 +53,11 @@ EditorControl::EditorControl(QWidget* parent) : QsciScintilla(parent), index_(*t
     setLexer(lexer);
     setMarginsFont(font);
     setMarginType(0, NumberMargin);
-    setMarginWidth(0, QStringLiteral("00000"));
+    FitLineNumbers();
+    // The numbers of a unit past 9,999 lines (or one a long macro playback
+    // grew) would be cut at the left edge. Checked before each paint: the
+    // insertion notices that would tell of new lines are switched off above.
+    connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, &EditorControl::FitLineNumbers);
     setMarginWidth(1, 14);
     setMarginSensitivity(1, true);
 
@@ -62,6 +69,14 @@ EditorControl::EditorControl(QWidget* parent) : QsciScintilla(parent), index_(*t
     }
 }
 
+void EditorControl::FitLineNumbers() {
+    const int digits = static_cast<int>(std::to_string(std::max(lines(), 1)).size());
+    const int wanted = std::max(digits + 1, 5);
+    if (wanted == numberColumns_) return;
+    numberColumns_ = wanted;
+    setMarginWidth(0, QString(wanted, QLatin1Char('0')));
+}
+
 void EditorControl::LoadUtf8(std::string_view utf8) {
     const bool ro = isReadOnly();
     setReadOnly(false);
@@ -71,6 +86,7 @@ void EditorControl::LoadUtf8(std::string_view utf8) {
     SendScintilla(SCI_SETSAVEPOINT);
     SendScintilla(SCI_GOTOPOS, 0UL);
     setReadOnly(ro);
+    FitLineNumbers();
 }
 
 std::string EditorControl::Utf8Text() const {

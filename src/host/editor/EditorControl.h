@@ -45,7 +45,11 @@ public:
     int CaretLinear() const { return index_.LinearOf(CaretByte()); }
 
 private:
+    // The line-number margin as wide as the highest number needs.
+    void FitLineNumbers();
+
     TextIndex index_;
+    int numberColumns_ = 0;
 };
 
 // One undo step around several edits.

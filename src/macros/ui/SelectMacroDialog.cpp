@@ -69,7 +69,8 @@ TfmSelectMacro::TfmSelectMacro() : TDialogForm("TfmSelectMacro", "fmSelectMacro"
     SetButtonModalResult(btnCancel, host::mrCancel);
 
     Label1 = AddLabel("Label1", "Text at cursor:", QRect(8, 190, 120, 16));
-    chkCheckOnce = AddCheckBox("chkCheckOnce", "Check once", QRect(280, 189, 92, 17));
+    // Room for its caption in wider fonts than the dialog was laid out for.
+    chkCheckOnce = AddCheckBox("chkCheckOnce", "Check once", QRect(262, 189, 112, 17));
     chkCheckOnce->setEnabled(false);
     cbTextAtCursor = new QComboBox(this);
     SetControlClass(cbTextAtCursor, "cbTextAtCursor");

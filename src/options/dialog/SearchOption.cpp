@@ -3,6 +3,7 @@
 
 #include "options/SearchOption.h"
 #include "options/dialog/ControlHelp.h"
+#include "options/dialog/HintText.h"
 #include "options/dialog/OptionsForm.h"
 
 namespace skrivo {
@@ -18,6 +19,7 @@ bool RunOptionSearch(TfmOptions& form) {
         target.beepOnError = [&form] { return form.BeepOnErrorChecked(); };
         search = new TfmSearchOption(std::move(target));
     }
+    search->Localize(form.Language() == kRussian);
     form.SetSearchInHints(search->Execute(form.SearchInHints()));
     return search->ModalResult() == host::mrOk;
 }
