@@ -1,5 +1,7 @@
 // TSkrivoExpert::Suggest: the words for a request, found in the dictionaries and given to the list window.
 
+#include <utility>
+
 #include "bridge/Diagnostics.h"
 #include "bridge/QvNotifier.h"
 #include "completion/FixedDictionary.h"
@@ -97,7 +99,7 @@ void TSkrivoExpert::Suggest(std::string S) {
         return current ? &NotifierDictionary(current) : nullptr;
     };
     sources.unitFolded = [this](const StringList& words) { return UnitWordsFolded(words); };
-    const RankingResult result = RankSuggestions(S, sources, RankingOptionsOf(cfg, *FFrecency));
+    RankingResult result = RankSuggestions(S, sources, RankingOptionsOf(cfg, *FFrecency));
 
     TfmSuggest* list = GetSggList();
     if (result.decision == SuggestDecision::HideExceeded) {
@@ -108,7 +110,7 @@ void TSkrivoExpert::Suggest(std::string S) {
         if (cfg.HideWhenNoSuggestions && list->isVisible()) HideSuggestion(false);
         return;
     }
-    list->Fill(result.list);
+    list->Fill(std::move(result.list));
     FListState->FListFilled = true;
     list->SizeAndPlace(FListState->FCaretScreenPos, FListState->FLineHeight, HostSuggestScreen(*host));
     if (list->isVisible()) return;

@@ -42,30 +42,27 @@ private:
 
 QString ToScreenText(const std::string& ansi) { return QString::fromStdString(win::AnsiToUtf8(ansi, win::GetACP())); }
 
-// The items of the list; captions are converted for the screen once, when
-// the list is filled, not at every repaint.
+// The items of the list. Captions are converted for the screen when a row
+// is drawn or asked for, not when the list is filled: a fill of thousands of
+// words then costs what the rows in sight cost.
 class SuggestItemModel final : public QAbstractListModel {
 public:
     explicit SuggestItemModel(QObject* parent) : QAbstractListModel(parent) {}
 
-    void Reset(std::vector<SuggestionItem> items) {
+    void Reset(SuggestionListContent items) {
         beginResetModel();
         items_ = std::move(items);
-        captions_.clear();
-        captions_.reserve(static_cast<qsizetype>(items_.size()));
-        for (const SuggestionItem& item : items_) captions_.push_back(ToScreenText(item.text));
         endResetModel();
     }
-    int Count() const { return static_cast<int>(items_.size()); }
-    const SuggestionItem& Item(int index) const { return items_[static_cast<std::size_t>(index)]; }
-    const QString& ScreenCaption(int index) const { return captions_[index]; }
-    const QList<QString>& ScreenCaptions() const { return captions_; }
+    int Count() const { return static_cast<int>(items_.Count()); }
+    std::string Text(int index) const { return std::string(items_.Text(static_cast<std::size_t>(index))); }
+    int DictIndex(int index) const { return items_.DictIndex(static_cast<std::size_t>(index)); }
 
     int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : Count(); }
     QVariant data(const QModelIndex& index, int role) const override {
         if (!index.isValid() || index.row() >= Count()) return {};
-        if (role == Qt::DisplayRole) return captions_[index.row()];
-        if (role == Qt::UserRole) return Item(index.row()).dictIndex;
+        if (role == Qt::DisplayRole) return ToScreenText(Text(index.row()));
+        if (role == Qt::UserRole) return DictIndex(index.row());
         return {};
     }
     Qt::ItemFlags flags(const QModelIndex& index) const override {
@@ -73,8 +70,7 @@ public:
     }
 
 private:
-    std::vector<SuggestionItem> items_;
-    QList<QString> captions_;
+    SuggestionListContent items_;
 };
 
 // Owner drawing: every row is handed to OnDrawItem with its state.
@@ -145,7 +141,7 @@ TSuggestListView::~TSuggestListView() {
     verticalScrollBar()->setStyle(nullptr);
 }
 
-void TSuggestListView::SetItems(std::vector<SuggestionItem> items) {
+void TSuggestListView::SetItems(SuggestionListContent items) {
     setUpdatesEnabled(false);
     selected_ = -1;
     focused_ = -1;
@@ -156,13 +152,11 @@ void TSuggestListView::SetItems(std::vector<SuggestionItem> items) {
 
 int TSuggestListView::Count() const { return model_->Count(); }
 
-std::string TSuggestListView::Caption(int index) const { return Valid(index) ? model_->Item(index).text : std::string(); }
+std::string TSuggestListView::Caption(int index) const { return Valid(index) ? model_->Text(index) : std::string(); }
 
-int TSuggestListView::Data(int index) const { return Valid(index) ? model_->Item(index).dictIndex : 0; }
+int TSuggestListView::Data(int index) const { return Valid(index) ? model_->DictIndex(index) : 0; }
 
-QString TSuggestListView::ScreenCaption(int index) const { return Valid(index) ? model_->ScreenCaption(index) : QString(); }
-
-const QList<QString>& TSuggestListView::ScreenCaptions() const { return model_->ScreenCaptions(); }
+QString TSuggestListView::ScreenCaption(int index) const { return Valid(index) ? ToScreenText(model_->Text(index)) : QString(); }
 
 void TSuggestListView::UpdateRow(int index) {
     if (Valid(index)) viewport()->update(DrawnRowRect(visualRect(model_->index(index, 0))));

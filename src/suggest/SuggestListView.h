@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include <QList>
 #include <QString>
 #include <QTreeView>
 
@@ -44,14 +43,13 @@ public:
 
     // Replaces all items at once (one repaint); no selection, no focus mark,
     // scrolled to the top.
-    void SetItems(std::vector<SuggestionItem> items);
+    void SetItems(SuggestionListContent items);
     int Count() const;
     // Caption and number (the FDict index) of an item; empty and 0 outside.
     std::string Caption(int index) const;
     int Data(int index) const;
-    // The captions as the screen shows them.
+    // A caption as the screen shows it.
     QString ScreenCaption(int index) const;
-    const QList<QString>& ScreenCaptions() const;
 
     int Selected() const { return selected_; }
     // -1 clears the selection; selecting an item deselects the other.

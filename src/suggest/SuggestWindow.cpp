@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -70,13 +71,11 @@ void TfmSuggest::resizeEvent(QResizeEvent* event) {
     lvWords->setGeometry(rect());
 }
 
-void TfmSuggest::Fill(const SuggestionListContent& content) {
-    std::vector<SuggestionItem> items;
-    items.reserve(content.Count());
-    for (std::size_t i = 0; i < content.Count(); ++i) items.push_back(content.Item(i));
-    lvWords->SetItems(std::move(items));
-    lvWords->SetSelected(content.selected);
-    lvWords->SetItemFocused(content.focused);
+void TfmSuggest::Fill(SuggestionListContent content) {
+    const int selected = content.selected, focused = content.focused;
+    lvWords->SetItems(std::move(content));
+    lvWords->SetSelected(selected);
+    lvWords->SetItemFocused(focused);
 }
 
 // A caption's width is the sum of its characters' advances, as the system's

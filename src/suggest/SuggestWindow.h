@@ -47,7 +47,7 @@ public:
 
     // The list's content as the ranking made it: the items in display order,
     // then the selected item and the focus mark.
-    void Fill(const SuggestionListContent& content);
+    void Fill(SuggestionListContent content);
     // Width of a caption (ANSI) in the list's bold font.
     int CaptionWidth(const std::string& caption) const;
     int WidestCaptionWidth() const;

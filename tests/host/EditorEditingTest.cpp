@@ -376,6 +376,23 @@ TEST_F(EditPositionTest, ParameterHintShowsTheDeclaredParametersOfTheCall) {
     }
 }
 
+TEST_F(EditPositionTest, ParameterHintFollowsEditsOfTheHeadings) {
+    host.OpenText("Unit1.pas", "procedure Foo(a: Integer);\r\nprocedure Bar(b: string);\r\n  Foo(|");
+    IEditActions& actions = *host->EditorServices()->TopViewActions();
+    const auto hint = [&] {
+        actions.CodeCompletion(2);
+        return host.Current().Buffer()->Actions().LastHint();
+    };
+    EXPECT_EQ(hint(), "Foo(a: Integer)");
+    EditorControl& editor = *host.Current().Control();
+    editor.ReplaceAnsi(10, 3, "Baz");  // the first heading renamed
+    EXPECT_EQ(hint(), "");
+    editor.ReplaceAnsi(38, 3, "Foo");  // the second one takes the name
+    EXPECT_EQ(hint(), "Foo(b: string)");
+    editor.ReplaceAnsi(42, 0, "c: Char; ");
+    EXPECT_EQ(hint(), "Foo(c: Char; b: string)");
+}
+
 TEST(ParameterHints, HighlightFollowsTheArgumentBeingTyped) {
     const std::string sig = "Copy(S: string; Index, Count: Integer): string";
     const auto shown = [&](int argument) {

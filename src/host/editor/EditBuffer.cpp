@@ -260,6 +260,30 @@ int BufferOptions::TabWidth() { return source_.Control().tabWidth(); }
 
 // ---- EditActions ----
 
+EditActions::EditActions(SourceEditor& source)
+    : source_(source),
+      declarations_({[this] { return source_.Control().Index().ByteLength(); },
+                     [this](long from, long to) { return source_.Control().Index().ReadBytes(from, to); }}) {}
+
+// The unit's own heading first, then the library's: the index keeps where
+// the headings are, their parameters are read where they stand now.
+std::optional<std::string> EditActions::Signature(std::string_view name) {
+    const std::size_t dot = name.rfind('.');
+    const std::string_view routine = dot == std::string_view::npos ? name : name.substr(dot + 1);
+    if (routine.empty()) return std::nullopt;
+    const TextIndex& index = source_.Control().Index();
+    // A heading's parameter list is seldom longer; a longer one is read whole.
+    constexpr int kHeadingWindow = 2048;
+    for (const Declaration& d : declarations_.Named(LowerRoutineName(AnsiToEditorText(routine)))) {
+        const int nameAt = index.LinearOf(d.nameStart);
+        const int nameEnd = index.LinearOf(d.end);
+        std::string after = index.ReadAnsi(nameEnd, kHeadingWindow);
+        if (!HoldsWholeHeading(after)) after = index.ReadAnsi(nameEnd, index.Length() - nameEnd);
+        if (auto heading = HeadingAfterName(index.ReadAnsi(nameAt, nameEnd - nameAt), after)) return heading;
+    }
+    return LibrarySignature(LowerRoutineName(routine));
+}
+
 void EditActions::CodeCompletion(int style) {
     if (style != 2) return;
     EditorControl& editor = source_.Control();
@@ -269,18 +293,7 @@ void EditActions::CodeCompletion(int style) {
     const std::string before = index.ReadAnsi(lineStart, cursor - lineStart);
     lastHint_.clear();
     const std::optional<CallAtCursor> call = FindCallAtCursor(before);
-    std::optional<std::string> signature;
-    if (call) {
-        // Typing along one call keeps its hint; the unit is searched again
-        // only for another call.
-        const int callAt = lineStart + static_cast<int>(call->nameStart);
-        if (callAt != cachedCallAt_ || call->name != cachedName_) {
-            cachedCallAt_ = callAt;
-            cachedName_ = call->name;
-            cachedSignature_ = FindSignature(call->name, index.ReadAnsi(0, index.Length()));
-        }
-        signature = cachedSignature_;
-    }
+    const std::optional<std::string> signature = call ? Signature(call->name) : std::nullopt;
     if (!signature) {
         // Outside a call, or a routine nobody declared: the hint goes, as the IDE's does.
         editor.SendScintilla(Sci::SCI_CALLTIPCANCEL);

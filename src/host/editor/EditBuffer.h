@@ -8,6 +8,7 @@
 
 #include "host/api/EditorServices.h"
 #include "host/editor/BlockModel.h"
+#include "host/editor/DeclarationIndex.h"
 
 namespace skrivo::host {
 
@@ -85,16 +86,19 @@ private:
 // with the parameter being typed highlighted.
 class EditActions final : public IEditActions {
 public:
-    explicit EditActions(SourceEditor& source) : source_(source) {}
+    explicit EditActions(SourceEditor& source);
     void CodeCompletion(int style) override;
     const std::string& LastHint() const { return lastHint_; }
+    // The editor's modification notices, before the text changes.
+    void BeforeInsert(long byte, long length) { declarations_.BeforeInsert(byte, length); }
+    void BeforeDelete(long byte, long length) { declarations_.BeforeDelete(byte, length); }
 
 private:
+    std::optional<std::string> Signature(std::string_view name);
+
     SourceEditor& source_;
     std::string lastHint_;
-    int cachedCallAt_ = -1;
-    std::string cachedName_;
-    std::optional<std::string> cachedSignature_;
+    DeclarationIndex declarations_;
 };
 
 class EditBuffer final : public IEditBuffer {

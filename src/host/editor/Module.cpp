@@ -16,9 +16,15 @@ Module::Module(ModuleHost& host, EditNotifications& notifications, std::string f
     source_ = std::make_unique<SourceEditor>(editor, notifications, name);
     buffer_ = std::make_unique<EditBuffer>(*source_, name);
     changeConnection_ = QObject::connect(&editor, &QsciScintillaBase::SCN_MODIFIED, &editor,
-                                         [this](int, int type, const char*, int, int, int, int, int, int, int) {
-                                             if (!loading_ && (type & (QsciScintillaBase::SC_MOD_BEFOREINSERT | QsciScintillaBase::SC_MOD_BEFOREDELETE)))
-                                                 notifications_.MarkModified(*this);
+                                         [this](int position, int type, const char*, int length, int, int, int, int, int, int) {
+                                             if (!(type & (QsciScintillaBase::SC_MOD_BEFOREINSERT | QsciScintillaBase::SC_MOD_BEFOREDELETE))) return;
+                                             if (buffer_) {
+                                                 if (type & QsciScintillaBase::SC_MOD_BEFOREINSERT)
+                                                     buffer_->Actions().BeforeInsert(position, length);
+                                                 else
+                                                     buffer_->Actions().BeforeDelete(position, length);
+                                             }
+                                             if (!loading_) notifications_.MarkModified(*this);
                                          });
 }
 

@@ -1,6 +1,7 @@
 // Finding the call at the cursor and the declared parameters of the routine it calls.
 #include "host/editor/ParameterHints.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 
@@ -127,33 +128,76 @@ std::optional<CallAtCursor> FindCallAtCursor(std::string_view line) {
     return std::nullopt;
 }
 
+namespace {
+constexpr std::array<std::string_view, 4> kDeclarationKeywords = {"procedure", "function", "constructor", "destructor"};
+
+bool IsBlank(int c) { return c >= 0 && std::isspace(c); }
+int LowerByte(int c) { return c < 0 ? c : std::tolower(c); }
+}  // namespace
+
+std::string LowerRoutineName(std::string_view name) { return Lower(name); }
+
+void ScanDeclarations(const std::function<int(long)>& at, long from, long to, std::vector<Declaration>& out) {
+    for (long k = std::max(from, 0L); k <= to; ++k) {
+        const int first = LowerByte(at(k));
+        if (first < 0) return;
+        if (first != 'p' && first != 'f' && first != 'c' && first != 'd') continue;
+        if (k > 0 && at(k - 1) >= 0 && IsNameChar(static_cast<char>(at(k - 1)))) continue;
+        for (std::size_t kw = 0; kw < kDeclarationKeywords.size(); ++kw) {
+            const std::string_view keyword = kDeclarationKeywords[kw];
+            std::size_t n = 0;
+            while (n < keyword.size() && LowerByte(at(k + static_cast<long>(n))) == keyword[n]) ++n;
+            if (n < keyword.size()) continue;
+            long i = k + static_cast<long>(n);
+            if (!IsBlank(at(i))) break;
+            while (IsBlank(at(i))) ++i;
+            long end = i;
+            long lastStart = i;
+            for (int c = at(end); c >= 0 && (IsNameChar(static_cast<char>(c)) || c == '.'); c = at(++end))
+                if (c == '.') lastStart = end + 1;
+            Declaration d;
+            d.start = k;
+            d.nameStart = lastStart;
+            d.end = end;
+            d.keyword = static_cast<int>(kw);
+            for (long p = lastStart; p < end; ++p) d.name += static_cast<char>(LowerByte(at(p)));
+            out.push_back(std::move(d));
+            break;
+        }
+    }
+}
+
+std::optional<std::string> HeadingAfterName(std::string_view name, std::string_view text) { return HeadingAt(text, 0, name); }
+
+bool HoldsWholeHeading(std::string_view text) {
+    const std::size_t close = text.find(')');
+    return close != std::string_view::npos && text.find(';', close) != std::string_view::npos;
+}
+
+std::optional<std::string> LibrarySignature(std::string_view lowerName) {
+    for (const std::string_view entry : kLibrary) {
+        const std::size_t open = entry.find('(');
+        if (Lower(entry.substr(0, open)) == lowerName) return std::string(entry);
+    }
+    return std::nullopt;
+}
+
 std::optional<std::string> FindSignature(std::string_view name, std::string_view unitText) {
     const std::size_t dot = name.rfind('.');
     const std::string_view routine = dot == std::string_view::npos ? name : name.substr(dot + 1);
     if (routine.empty()) return std::nullopt;
     const std::string want = Lower(routine);
-    const std::string lower = Lower(unitText);
-    for (const std::string_view keyword : {"procedure", "function", "constructor", "destructor"}) {
-        for (std::size_t at = lower.find(keyword); at != std::string::npos; at = lower.find(keyword, at + 1)) {
-            if (at > 0 && IsNameChar(lower[at - 1])) continue;
-            std::size_t i = at + keyword.size();
-            if (i >= lower.size() || !std::isspace(static_cast<unsigned char>(lower[i]))) continue;
-            while (i < lower.size() && std::isspace(static_cast<unsigned char>(lower[i]))) ++i;
-            std::size_t end = i;
-            while (end < lower.size() && (IsNameChar(lower[end]) || lower[end] == '.')) ++end;
-            const std::string_view declared = std::string_view(lower).substr(i, end - i);
-            const std::size_t declaredDot = declared.rfind('.');
-            const std::string_view last = declaredDot == std::string_view::npos ? declared : declared.substr(declaredDot + 1);
-            if (last != want) continue;
-            const std::size_t nameStart = end - last.size();
-            if (auto heading = HeadingAt(unitText, end, unitText.substr(nameStart, last.size()))) return heading;
-        }
+    std::vector<Declaration> declarations;
+    const auto at = [&](long p) { return p >= 0 && p < static_cast<long>(unitText.size()) ? static_cast<unsigned char>(unitText[static_cast<std::size_t>(p)]) : -1; };
+    ScanDeclarations(at, 0, static_cast<long>(unitText.size()), declarations);
+    std::stable_sort(declarations.begin(), declarations.end(), [](const Declaration& a, const Declaration& b) { return a.keyword < b.keyword; });
+    for (const Declaration& d : declarations) {
+        if (d.name != want) continue;
+        const auto nameStart = static_cast<std::size_t>(d.nameStart);
+        if (auto heading = HeadingAt(unitText, static_cast<std::size_t>(d.end), unitText.substr(nameStart, d.name.size())))
+            return heading;
     }
-    for (const std::string_view entry : kLibrary) {
-        const std::size_t open = entry.find('(');
-        if (Lower(entry.substr(0, open)) == want) return std::string(entry);
-    }
-    return std::nullopt;
+    return LibrarySignature(want);
 }
 
 HintRange ParameterRange(std::string_view signature, int argument) {

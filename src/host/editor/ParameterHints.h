@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <functional>
+#include <vector>
 
 namespace skrivo::host {
 
@@ -16,6 +18,34 @@ struct CallAtCursor {
     int argument = 0;          // 0-based: the commas at the call's own level before the cursor
 };
 std::optional<CallAtCursor> FindCallAtCursor(std::string_view lineBeforeCursor);
+
+// A procedure, function, constructor or destructor heading's keyword and
+// the name after it, as byte positions of the text scanned. The keyword is
+// a whole word followed by blanks; the name may be dotted ("TForm1.Paint").
+struct Declaration {
+    long start = 0;     // the keyword's first character
+    long nameStart = 0; // the last part of the name
+    long end = 0;       // the first character after the name
+    int keyword = 0;    // 0 procedure, 1 function, 2 constructor, 3 destructor: the order they are looked up in
+    std::string name;   // the last part of the name, lower-cased
+};
+
+// Every declaration whose keyword starts in [from, to], in text order. at(p)
+// gives the byte at p, or -1 outside the text; the name may run past to.
+void ScanDeclarations(const std::function<int(long)>& at, long from, long to, std::vector<Declaration>& out);
+
+// A routine name as the declarations store it.
+std::string LowerRoutineName(std::string_view name);
+
+// The heading for a declaration whose name (as written) ends where text
+// begins: "Paint(Canvas: TCanvas; Full: Boolean)". Nothing when no "(", ":"
+// or ";" follows the name on its line.
+std::optional<std::string> HeadingAfterName(std::string_view name, std::string_view text);
+// Whether text certainly holds all that HeadingAfterName reads of it.
+bool HoldsWholeHeading(std::string_view text);
+
+// A library routine's hint by its lower-cased name.
+std::optional<std::string> LibrarySignature(std::string_view lowerName);
 
 // The routine's declaration as a hint, "Copy(S: string; Index, Count: Integer): string":
 // from the unit's own procedure and function headings first (the last part

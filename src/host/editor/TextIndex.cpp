@@ -121,6 +121,15 @@ std::string TextIndex::ReadAnsi(int pos, int count) const {
     return out;
 }
 
+long TextIndex::ByteLength() const { return sci_.SendScintilla(Sci::SCI_GETLENGTH); }
+
+std::string TextIndex::ReadBytes(long from, long to) const {
+    from = std::max(0L, from);
+    to = std::min(to, ByteLength());
+    const char* p = RangePointer(sci_, from, to - from);
+    return p ? std::string(p, static_cast<std::size_t>(to - from)) : std::string();
+}
+
 int TextIndex::TabWidth() const {
     const int w = static_cast<int>(sci_.SendScintilla(Sci::SCI_GETTABWIDTH));
     return w > 0 ? w : 8;

@@ -41,6 +41,10 @@ public:
 
     int TabWidth() const;
 
+    long ByteLength() const;
+    // The editor's bytes in [from, to), clamped to the text.
+    std::string ReadBytes(long from, long to) const;
+
 private:
     // The line's bytes without its line break (valid until the next edit).
     std::string_view LineBytes(int line0) const;

@@ -1,0 +1,51 @@
+// The routine headings of one editor's text, kept up to date edit by edit, so a parameter hint never reads the whole unit.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "host/editor/ParameterHints.h"
+
+namespace skrivo::host {
+
+// Byte positions throughout: the index is told of every insertion and
+// deletion before it happens (as the editor's modification notices come),
+// shifts what lies behind it and rescans only the text around the edits,
+// the next time it is asked. It is built on first use.
+class DeclarationIndex {
+public:
+    // The text's length in bytes and the bytes of a range of it.
+    struct Text {
+        std::function<long()> length;
+        std::function<std::string(long from, long to)> read;
+    };
+
+    explicit DeclarationIndex(Text text) : text_(std::move(text)) {}
+
+    void BeforeInsert(long pos, long length);
+    void BeforeDelete(long pos, long length);
+
+    // The declarations named so (lower-cased), in the order the hint tries
+    // them: by keyword, then by position.
+    std::vector<Declaration> Named(std::string_view lowerName);
+
+    bool Built() const { return built_; }
+
+private:
+    struct Range {
+        long from, to;  // changed bytes [from, to); to == from for a deletion
+    };
+    void Build();
+    void Rescan();
+    void AddDirty(Range r);
+
+    Text text_;
+    bool built_ = false;
+    std::vector<Declaration> declarations_;  // by position
+    std::vector<Range> dirty_;               // by position, apart from each other
+};
+
+}  // namespace skrivo::host
