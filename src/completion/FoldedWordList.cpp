@@ -42,6 +42,17 @@ const std::vector<FoldedWordList::Slot>& FoldedWordList::WordAfterSeparator(std:
     return it == wordAfterSeparatorPair_.end() ? kNoSlots : it->second;
 }
 
+std::size_t FoldedWordList::FindFolded(std::string_view lowText, std::string_view exact) const {
+    const std::vector<Slot>& slots = StartingWith(lowText);
+    for (std::size_t k = slots.size(); k-- > 0;) {
+        const Slot s = slots[k];
+        if (!Alive(s) || Folded(s) != lowText) continue;
+        if (!exact.empty() && Original(s) != exact) continue;
+        return Position(s);
+    }
+    return std::string_view::npos;
+}
+
 void FoldedWordList::Build(const StringList& list, win::CodePage cp) {
     codePage_ = cp;
     fold_ = CaseFold(cp);

@@ -47,6 +47,10 @@ public:
     bool Alive(Slot s) const { return (aliveBits_[s >> 6] >> (s & 63)) & 1; }
     std::string_view Folded(Slot s) const { return std::string_view(folded_).substr(starts_[s], Length(s)); }
     std::string_view Original(Slot s) const { return std::string_view(original_).substr(starts_[s], Length(s)); }
+    // The index of the top entry whose folded text is lowText (with exact,
+    // the top one whose text is exact itself), or npos. Entries too long
+    // to offer are not found.
+    std::size_t FindFolded(std::string_view lowText, std::string_view exact = {}) const;
     // The entry's index in the list (0 = top).
     std::size_t Position(Slot s) const { return live_ - AliveUpTo(s); }
     // No live entry follows it in the list.
@@ -157,6 +161,13 @@ private:
 class FoldedWordCache {
 public:
     const FoldedWordList& Get(const StringList& list, std::uint64_t version) const;
+    // The copy when it is up to date for the list at that version, without
+    // building one; nullptr otherwise.
+    const FoldedWordList* Current(const StringList& list, std::uint64_t version) const {
+        return built_ && builtVersion_ == version && folded_.CodePage() == win::GetACP() && folded_.Count() == list.Count()
+                   ? &folded_
+                   : nullptr;
+    }
 
     // The owner changed its list from version `before` to `after` in a way
     // `mirror` repeats on the copy; a copy not built for `before` is left to
