@@ -113,13 +113,13 @@ void CandidateSearch::SearchList(const FoldedWordList& list, bool fromSelfTeachi
     // separator part is only blanks, is searched for single words.
     const std::size_t separator = FindFirstSeparator(s_);
     if (separator == std::string::npos) {
-        SingleWordPhase(list, fromSelfTeaching);
+        SingleWordPhase(list, fromSelfTeaching, true);
         return;
     }
     const std::string rest = s_.substr(separator);
     if (IsBlankText(rest)) {
         SetRequest(rest);
-        SingleWordPhase(list, fromSelfTeaching);
+        SingleWordPhase(list, fromSelfTeaching, false);
         return;
     }
     SetRequest(Trim(rest));
@@ -196,7 +196,7 @@ bool CandidateSearch::PrefixPhase(const FoldedWordList& list, bool fromSelfTeach
 // restricting to words that start with the typed text is left to
 // OnlyWordsMatching1st, and with it only the words with the last word's
 // letters are read.
-void CandidateSearch::SingleWordPhase(const FoldedWordList& list, bool fromSelfTeaching) {
+void CandidateSearch::SingleWordPhase(const FoldedWordList& list, bool fromSelfTeaching, bool samePrefixPhaseRequest) {
     const bool mustStartWithLastWord = rules_.onlyWordsMatching1st && !lastWord_.empty();
     const std::vector<FoldedWordList::SingleWord>& words = list.SingleWords();
     const auto [first, last] =
@@ -214,6 +214,9 @@ void CandidateSearch::SingleWordPhase(const FoldedWordList& list, bool fromSelfT
         if (w.length < shortest) continue;
         const std::string_view d = list.Word(w);
         if (mustStartWithLastWord && !fold_.StartsWith(d, lowLastWord_)) continue;
+        // A word that is its entry, beginning with the request, was offered
+        // by the prefix phase of this list a moment ago.
+        if (samePrefixPhaseRequest && w.lead == 0 && fold_.StartsWith(d, lowS_)) continue;
         // Equal texts have equal sort prefixes, which rule out nearly all.
         if (dropItself && w.sortPrefix == itselfPrefix && d == lastWord_) continue;
         // The same word of a lower entry follows it: the top one was taken.
