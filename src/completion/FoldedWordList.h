@@ -60,6 +60,10 @@ public:
     // search for a text inside entries runs over the block at once.
     std::string_view Block() const { return folded_; }
     std::size_t Start(Slot s) const { return starts_[s]; }
+    void Prefetch(Slot s) const {
+        __builtin_prefetch(folded_.data() + starts_[s]);
+        __builtin_prefetch(original_.data() + starts_[s]);
+    }
     // How often the folded byte occurs in the block: a search looks for the
     // rarest byte of what it seeks.
     std::size_t ByteCount(unsigned char c) const { return byteCount_[c]; }
