@@ -126,6 +126,7 @@ struct Figures {
     std::vector<double> suggests;  // ms, one per ranked request
     std::vector<double> rankings;  // ms, the search and ranking alone of the same requests
     std::vector<std::string> requests;  // of the same requests
+    std::vector<std::string> keys;      // what each road's key was, and the line before the cursor after it
     double memchrPass = 0;
     std::size_t candidateBytes = 0;
 };
@@ -255,13 +256,16 @@ public:
 void Replay(Session& session, Figures& f) {
     std::mt19937 rng(42);
     auto chance = [&](unsigned percent) { return rng() % 100 < percent; };
-    auto key = [&](auto&& press) {
+    auto key = [&](auto&& press, std::string what) {
         const auto wall = Wall::now();
         const auto start = Clock::now();
         press();
         session.host.Advance(kPauseMs);
         f.roads.push_back(Ms(Clock::now() - start));
         f.wallRoads.push_back(Ms(Wall::now() - wall));
+        std::string line = session.expert->ReadText(-40);
+        if (const std::size_t lineStart = line.find_last_of("\r\n"); lineStart != std::string::npos) line.erase(0, lineStart + 1);
+        f.keys.push_back(what + " at <" + line + ">");
         if (auto request = session.RequestNow(); request && session.Ranks(*request)) {
             const auto begin = Clock::now();
             session.expert->Suggest(*request);
@@ -272,8 +276,8 @@ void Replay(Session& session, Figures& f) {
             f.requests.push_back(*request);
         }
     };
-    auto type = [&](char c) { key([&] { session.host.Type(std::string(1, c)); }); };
-    auto press = [&](win::WORD vk) { key([&] { session.host.Press(vk); }); };
+    auto type = [&](char c) { key([&] { session.host.Type(std::string(1, c)); }, std::string(1, c)); };
+    auto press = [&](win::WORD vk) { key([&] { session.host.Press(vk); }, "vk " + std::to_string(vk)); };
 
     for (const std::string& line : TracedLines()) {
         if (f.roads.size() >= kTraceKeys) break;
@@ -413,6 +417,13 @@ void PrintTable() {
             std::vector<std::size_t> order(f.rankings.size());
             for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
             std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return f.rankings[a] > f.rankings[b]; });
+            std::vector<std::size_t> roads(f.roads.size());
+            for (std::size_t i = 0; i < roads.size(); ++i) roads[i] = i;
+            std::sort(roads.begin(), roads.end(), [&](std::size_t a, std::size_t b) { return f.roads[a] > f.roads[b]; });
+            std::printf("slowest roads of %s:", r.name.c_str());
+            for (std::size_t i = 0; i < roads.size() && i < static_cast<std::size_t>(std::atoi(n)); ++i)
+                std::printf(" [%s] %.3f;", f.keys[roads[i]].c_str(), f.roads[roads[i]]);
+            std::printf("\n");
             std::printf("slowest of %s:", r.name.c_str());
             for (std::size_t i = 0; i < order.size() && i < static_cast<std::size_t>(std::atoi(n)); ++i)
                 std::printf(" [%s] %.3f (suggest %.3f);", f.requests[order[i]].c_str(), f.rankings[order[i]], f.suggests[order[i]]);

@@ -5,7 +5,9 @@
 #include <cstring>
 #include <functional>
 #include <string.h>  // memrchr
-#if defined(__SSE2__)
+#if defined(__x86_64__)
+#include <immintrin.h>
+#elif defined(__SSE2__)
 #include <emmintrin.h>
 #endif
 
@@ -28,7 +30,29 @@ bool SkippedAsContext(std::string_view entry, std::size_t requestLength) {
 // readable. A pair of bytes is far rarer in a word list than either byte, so
 // the context search verifies a few hits instead of one per common letter,
 // and sixteen positions are tried at once.
+#if defined(__x86_64__)
+__attribute__((target("avx2"))) const char* FindPairBackwardAvx2(const char* s, std::size_t len, char a, char b) {
+    std::size_t i = len;
+    const __m256i va = _mm256_set1_epi8(a), vb = _mm256_set1_epi8(b);
+    while (i >= 32) {
+        i -= 32;
+        const __m256i first = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + i));
+        const __m256i second = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + i + 1));
+        const auto mask = static_cast<unsigned>(
+            _mm256_movemask_epi8(_mm256_and_si256(_mm256_cmpeq_epi8(first, va), _mm256_cmpeq_epi8(second, vb))));
+        if (mask != 0) return s + i + (31 - __builtin_clz(mask));
+    }
+    while (i-- > 0)
+        if (s[i] == a && s[i + 1] == b) return s + i;
+    return nullptr;
+}
+#endif
+
 const char* FindPairBackward(const char* s, std::size_t len, char a, char b) {
+#if defined(__x86_64__)
+    static const bool avx2 = __builtin_cpu_supports("avx2");
+    if (avx2) return FindPairBackwardAvx2(s, len, a, b);
+#endif
     std::size_t i = len;
 #if defined(__SSE2__)
     const __m128i va = _mm_set1_epi8(a), vb = _mm_set1_epi8(b);
@@ -314,7 +338,18 @@ bool CandidateSearch::ContextPhase(const FoldedWordList& list, bool fromSelfTeac
         const void* found = pair ? FindPairBackward(base + k, top, lowS_[k], lowS_[k + 1]) : memrchr(base + k, lowS_[k], top);
         if (!found) break;
         const auto hit = static_cast<std::size_t>(static_cast<const char*>(found) - base) - k;
-        while (list.Start(s - 1) > hit) --s;
+        // Hits of a rare pair lie far apart: a step back is tried a few
+        // times, then the slot is searched for.
+        for (int steps = 0; list.Start(s - 1) > hit; --s)
+            if (++steps == 8) {
+                Slot low = 0, high = s - 1;  // Start(high) > hit, Start(0) == 0 <= hit
+                while (high - low > 1) {
+                    const Slot mid = low + (high - low) / 2;
+                    (list.Start(mid) > hit ? high : low) = mid;
+                }
+                s = high;
+                break;
+            }
         const Slot slot = s - 1;
         const std::string_view low = list.Folded(slot);
         const std::size_t entryStart = list.Start(slot);
