@@ -9,6 +9,7 @@
 #include "completion/DictionaryMerge.h"
 #include "completion/LocalDictionary.h"
 #include "completion/SelfTeachingDictionary.h"
+#include "completion/SmartRanking.h"
 #include "completion/SuggestionRanking.h"
 #include "platform/CodePage.h"
 #include "BenchIdentifiers.h"
@@ -156,6 +157,56 @@ BENCHMARK_CAPTURE(BM_RankWide, OneLetterEveryWord, "f", false);
 BENCHMARK_CAPTURE(BM_RankWide, TwoLettersEveryWord, "Fo", false);
 BENCHMARK_CAPTURE(BM_RankWide, AfterSeparatorEveryWord, "Self.", false);
 BENCHMARK_CAPTURE(BM_RankWide, RareWordEveryWord, "Fontz", false);
+
+// Smart ranking over the same lists, with its counts as full as a long
+// session makes them: a request of one letter ranks every word that begins
+// with it. range(0): WordsMaxInList, 1000 the most offered; "Plain" is the
+// same search and list without it.
+void RankSmart(benchmark::State& state, const char* request, bool smartOn) {
+    win::SetACP(win::CodePage::Cp1252);
+    static const RankingData data;
+    static const WordFrecency frecency = [] {
+        WordFrecency f;
+        IdentifierMaker ids(5);
+        std::vector<std::string> recent = {"x", ":=", "Self"};
+        for (std::size_t i = 0; i < WordFrecency::kMaxContexts / 2; ++i) {
+            const std::string word = ids.Next();
+            f.Use(word);
+            f.UseAfter({recent[0], recent[1], recent[2]}, word);
+            recent = {word, ids.Pick(2) ? "." : ":=", recent[0]};
+        }
+        return f;
+    }();
+    SuggestionSources sources;
+    sources.selfTeaching = &data.dict;
+    sources.fixed = &data.fixed;
+    sources.selfTeachingFolded = &data.dictFolded;
+    sources.fixedFolded = &data.fixedFolded;
+    sources.allUnits = [] {
+        std::vector<const StringList*> all;
+        for (const StringList& u : data.units) all.push_back(&u);
+        return all;
+    };
+    const SmartRequest smart{{".", "Form", "="}, {"Caption", "CaptionCount", "Count"}};
+    RankingOptions options;
+    options.wordsFromAllUnits = true;
+    if (smartOn) {
+        options.frecency = &frecency;
+        options.smart = &smart;
+    }
+    options.rules.wordsMaxInList = static_cast<int>(state.range(0));
+    std::size_t found = 0;
+    for (auto _ : state) {
+        const RankingResult r = RankSuggestions(request, sources, options);
+        found = r.found;
+        benchmark::DoNotOptimize(&r.list);
+    }
+    state.counters["candidates"] = static_cast<double>(found);
+}
+BENCHMARK_CAPTURE(RankSmart, OneLetter, "C", true)->Arg(100)->Arg(1000)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(RankSmart, OneLetterPlain, "C", false)->Arg(100)->Arg(1000)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(RankSmart, CommonPrefix, "Self.Cap", true)->Arg(100)->Arg(1000)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(RankSmart, CommonPrefixPlain, "Self.Cap", false)->Arg(100)->Arg(1000)->Unit(benchmark::kMicrosecond);
 
 // The ranking over learnt dictionaries of growing size (and fixed and unit
 // lists a tenth of it): a request that matches nothing reads the most, and

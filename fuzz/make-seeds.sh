@@ -11,6 +11,9 @@ seed() {  # seed TARGET NAME PRINTF-FORMAT
 seed fuzz_dictionary plain '\010\000 Caption\r\nbegin\r\nSelf.Caption\r\n Width\r\n'
 seed fuzz_dictionary mixed '\004\000a\rb\nc\r\nd\000hidden\r\n\r\n  x := y\r\n'
 seed fuzz_dictionary empty '\000\000'
+# The ranking file: a piece of text typed after loading (its length in front), then the file.
+seed fuzz_rank_file words '\030x := Self.Caption; y: s\nSkrivo word ranking 1\r\n2.5\tCaption\r\n1\t\003.\037Self\037\tCaption\r\n'
+seed fuzz_rank_file odd '\000Skrivo word ranking 1\r\nnan\tx\r\n1\t\003\tWord\r\n1\t\003a\037b\037c\037d\037\tW\r\n1\tx\ty\r\n1e308\tBig\r\n'
 # Configuration copies (".sk").
 seed fuzz_config_copy sample '[Skrivo configuration]\r\nDelayTime=750\r\nWordsListCount=2\r\nWord0=begin\r\nWord1=" I"\r\nSubstCount=1\r\nSubst0From=:i\r\nSubst0To=: Integer\r\nMacrosCount=1\r\nMacro0Name=m\r\nMacro0Shortcut=24581\r\nMacro0Data=00FF10\r\n'
 seed fuzz_config_copy odd '[skrivo CONFIGURATION]\nDirectory='"'"'/x'"'"'\nKeyComplete=0x1F\nWordsListCount=99999999\nMacro0Data=00ff1\n\000Word0=after\r\n'

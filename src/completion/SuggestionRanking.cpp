@@ -48,9 +48,10 @@ RankingResult RankSuggestions(std::string_view request, const SuggestionSources&
     } else {
         result.decision = SuggestDecision::Fill;
         const bool autoSelect = options.autoSelectBestWord;
-        result.list = options.frecency
-                          ? options.frecency->FillList(request, search.Candidates(), result.lastWord, autoSelect)
-                          : search.List(autoSelect);
+        static const SmartRequest nowhere;
+        result.list = options.frecency ? options.frecency->FillList(options.smart ? *options.smart : nowhere,
+                                                                    search.Candidates(), result.lastWord, autoSelect)
+                                       : search.List(autoSelect);
     }
     return result;
 }

@@ -18,6 +18,7 @@ namespace skrivo {
 enum TExceedWordsMax : int { ewmStopAndShow = 0, ewmDoNotSuggest = 1 };
 
 class WordFrecency;
+struct SmartRequest;
 
 struct RankingOptions {
     bool selfTeaching = true;
@@ -29,6 +30,8 @@ struct RankingOptions {
     CandidateRules rules;
     // Smart ranking: the list ordered and its best word chosen by use.
     const WordFrecency* frecency = nullptr;
+    // What smart ranking knows of the place the request comes from.
+    const SmartRequest* smart = nullptr;
 };
 
 // The word lists, most relevant first. Local dictionaries are built on first

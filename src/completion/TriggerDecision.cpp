@@ -44,7 +44,8 @@ const std::string* HideAfterWordAtEnd(std::string_view s, const TriggerOptions& 
         // line and so switch suggestions off altogether.
         if (word.empty()) continue;
         if (!EndsWithWord(s, word, options.wordsCaseSensitive)) continue;
-        if (options.smart && word.front() == ' ' && !AfterColon(s, word.size())) continue;
+        if (options.smart && word.front() == ' ' && (!options.useSubstitutions || !AfterColon(s, word.size())))
+            continue;
         return &word;
     }
     return nullptr;

@@ -20,8 +20,11 @@ struct TriggerOptions {
     bool hideAfterSemicolon = true;
     bool hideAfterSeparator = false;
     // Smart ranking: a word ending in a hide-after word is still learnt, and
-    // entries that begin with a blank (" S", " I") apply only after a colon.
+    // entries that begin with a blank (" S", " I") apply only after a colon,
+    // where they leave ": S" to the substitutions: without substitutions
+    // they do not apply at all.
     bool smart = false;
+    bool useSubstitutions = true;
 };
 
 enum class TriggerAction {

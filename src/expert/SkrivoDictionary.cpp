@@ -7,6 +7,7 @@
 #include "completion/FixedDictionary.h"
 #include "completion/LocalDictionary.h"
 #include "completion/SelfTeachingDictionary.h"
+#include "completion/PassedOverWords.h"
 #include "completion/SmartRanking.h"
 #include "config/ExpertConfig.h"
 #include "expert/SkrivoExpert.h"
@@ -24,6 +25,7 @@ void TSkrivoExpert::CreateDictionaries() {
     Rpt("FDict created");
     FFixedDict = std::make_unique<FixedDictionary>();
     FFrecency = std::make_unique<WordFrecency>();
+    FPassedOver = std::make_unique<PassedOverWords>();
 }
 
 // A dictionary file that cannot be read must not keep the IDE from starting;
@@ -56,6 +58,7 @@ void TSkrivoExpert::FreeDictionaries() {
     FDict.reset();
     FFixedDict.reset();
     FFrecency.reset();
+    FPassedOver.reset();
 }
 
 void TSkrivoExpert::Collect(const std::string& word) {

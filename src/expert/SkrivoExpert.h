@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "bridge/QvExpert.h"
@@ -25,6 +26,9 @@ class SelfTeachingDictionary;
 enum class SaveOccasion;
 class FixedDictionary;
 class WordFrecency;
+class PassedOverWords;
+struct SmartRequest;
+struct SuggestionListContent;
 class TfmSuggest;
 class TLayoutConverter;
 class TKeyboardMacros;
@@ -130,6 +134,13 @@ public:
 
     // Suggestion ranking (SkrivoSuggest.cpp).
     void Suggest(std::string S);
+    // Smart ranking's view of the cursor (SkrivoSmartRanking.cpp): the
+    // tokens before the word at the cursor and the words passed over while
+    // typing it, noting the list shown for it, and learning the word the
+    // cursor stands in (or after) as it is finished.
+    SmartRequest SmartRequestAtCursor();
+    void NoteOffered(const std::string& selectedWord);  // empty: nothing selected
+    void LearnFinishedWord(std::string_view word);
 
     // The suggestion list window (SkrivoSuggestList.cpp).
     TfmSuggest* GetSggList();
@@ -230,6 +241,7 @@ protected:
     std::unique_ptr<SelfTeachingDictionary> FDict;
     std::unique_ptr<FixedDictionary> FFixedDict;
     std::unique_ptr<WordFrecency> FFrecency;  // used with SmartRanking
+    std::unique_ptr<PassedOverWords> FPassedOver;
     std::unique_ptr<TfmSuggest> FSggList;
     std::unique_ptr<subst::SubstitutionEngine> FSubst;
     std::unique_ptr<TKeyboardMacros> FMacros;

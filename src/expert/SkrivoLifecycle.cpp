@@ -5,6 +5,7 @@
 #include "bridge/HostBoundary.h"
 #include "completion/FixedDictionary.h"
 #include "completion/SelfTeachingDictionary.h"
+#include "completion/PassedOverWords.h"
 #include "completion/SmartRanking.h"
 #include "config/ConfigStore.h"
 #include "suggest/SuggestWindow.h"

@@ -99,7 +99,13 @@ void TSkrivoExpert::Suggest(std::string S) {
         return current ? &NotifierDictionary(current) : nullptr;
     };
     sources.unitFolded = [this](const StringList& words) { return UnitWordsFolded(words); };
-    RankingResult result = RankSuggestions(S, sources, RankingOptionsOf(cfg, *FFrecency));
+    RankingOptions options = RankingOptionsOf(cfg, *FFrecency);
+    SmartRequest smart;
+    if (options.frecency) {
+        smart = SmartRequestAtCursor();
+        options.smart = &smart;
+    }
+    RankingResult result = RankSuggestions(S, sources, options);
 
     TfmSuggest* list = GetSggList();
     if (result.decision == SuggestDecision::HideExceeded) {
@@ -110,10 +116,17 @@ void TSkrivoExpert::Suggest(std::string S) {
         if (cfg.HideWhenNoSuggestions && list->isVisible()) HideSuggestion(false);
         return;
     }
+    // What smart ranking notes of a list the user sees: its selected word.
+    const std::string selectedWord = options.frecency && result.list.selected >= 0
+                                         ? std::string(result.list.Text(static_cast<std::size_t>(result.list.selected)))
+                                         : std::string();
     list->Fill(std::move(result.list));
     FListState->FListFilled = true;
     list->SizeAndPlace(FListState->FCaretScreenPos, FListState->FLineHeight, HostSuggestScreen(*host));
-    if (list->isVisible()) return;
+    if (list->isVisible()) {
+        if (options.frecency) NoteOffered(selectedWord);
+        return;
+    }
     // The IDE's own list is up: showing ours on top of it would hide the one
     // the user is looking at; the timer shows ours once it is gone.
     if (KibitzWindowVisible()) {
@@ -122,6 +135,8 @@ void TSkrivoExpert::Suggest(std::string S) {
     }
     ShowSggList();
     FListState->FHaveSuggestions = true;
+    // Only a list on screen can be typed past.
+    if (options.frecency && list->isVisible()) NoteOffered(selectedWord);
 }
 
 }  // namespace skrivo

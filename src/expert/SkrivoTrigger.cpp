@@ -3,6 +3,7 @@
 
 #include "bridge/Diagnostics.h"
 #include "bridge/QvNotifier.h"
+#include "completion/TokenContext.h"
 #include "completion/TriggerDecision.h"
 #include "config/ExpertConfig.h"
 #include "expert/SkrivoExpert.h"
@@ -30,6 +31,7 @@ TriggerOptions TriggerOptionsOf(const TExpertConfig& cfg) {
     options.hideAfterSemicolon = cfg.HideAfterSemicolon;
     options.hideAfterSeparator = cfg.HideAfterSeparator;
     options.smart = cfg.SmartRanking;
+    options.useSubstitutions = cfg.UseSubstitutions;
     return options;
 }
 
@@ -114,6 +116,9 @@ void TSkrivoExpert::Work(std::string S, bool DoSuggest) {
     if (d.reason == TriggerReason::Suggest || d.reason == TriggerReason::LastCharacter)
         Rpt("Last 2 words without spaces: <", d.lastTwoWords, "> (S = <", d.line, ">");
     for (const std::string& entry : d.collect) Collect(entry);
+    // Only the key that finishes a word teaches its context: a pause after
+    // the separator collects the same words again.
+    if (!DoSuggest && !d.collect.empty()) LearnFinishedWord(TrailingWordOf(d.line));
     if (d.action == TriggerAction::HideUntilNext) {
         Rpt("BECAUSE LAST=", d.detail, ", Suggest hidden!");
         HideSuggestion(true);

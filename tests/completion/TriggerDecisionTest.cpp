@@ -14,7 +14,7 @@ const StringList& DefaultHideWords() {
     return words;
 }
 
-enum Tweak { None, Smart, NoHideAtLineStart, CaseSensitive, ShortUsed, ShowAfterSpace };
+enum Tweak { None, Smart, SmartNoSubstitutions, NoHideAtLineStart, CaseSensitive, ShortUsed, ShowAfterSpace };
 
 struct Row {
     const char* line;
@@ -29,7 +29,8 @@ struct Row {
 TriggerOptions OptionsFor(Tweak tweak) {
     TriggerOptions o;
     o.hideWords = &DefaultHideWords();
-    o.smart = tweak == Smart;
+    o.smart = tweak == Smart || tweak == SmartNoSubstitutions;
+    o.useSubstitutions = tweak != SmartNoSubstitutions;
     o.hideAtTheBeginningOfLine = tweak != NoHideAtLineStart;
     o.wordsCaseSensitive = tweak == CaseSensitive;
     o.doNotShowForShorterUsed = tweak == ShortUsed;
@@ -91,7 +92,10 @@ INSTANTIATE_TEST_SUITE_P(
         Row{"x: S", true, Smart, A::Hide, R::HideAfterWord, {}, ""},
         Row{"x :  I", true, Smart, A::Hide, R::HideAfterWord, {}, ""},
         Row{"if S", true, Smart, A::Suggest, R::Suggest, {}, "if S"},
-        Row{"x := I", true, Smart, A::Suggest, R::Suggest, {}, "x := I"}));
+        Row{"x := I", true, Smart, A::Suggest, R::Suggest, {}, "x := I"},
+        // Without substitutions nothing else completes ": S".
+        Row{"x: S", true, SmartNoSubstitutions, A::Suggest, R::Suggest, {}, "x: S"},
+        Row{"if x then", true, SmartNoSubstitutions, A::Hide, R::HideAfterWord, {}, ""}));
 
 }  // namespace
 }  // namespace skrivo

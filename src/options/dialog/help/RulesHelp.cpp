@@ -40,15 +40,18 @@ const TControlHelp kHelp[] = {
      "Выделять наиболее вероятное слово при открытии списка, чтобы клавиша замены сразу приняла его.",
      "Автоматически выделять лучшее слово", "Autoselect the best word from a list"},
     {"chkSmartRanking",
-     "Orders the suggestions by how often and how lately you used each word (a word you used after the same word "
-     "comes first), keeps spellings that differ only in case apart, offers only whole words from the context search, "
-     "learns words after which the list stays hidden (begin, then, digits), and lets \" S\" and \" I\" hide the list "
-     "only after a colon. The counts are kept in Skrivo.rank beside the dictionary.",
-     "Упорядочивает подсказки по тому, как часто и как недавно вы использовали каждое слово (слово, уже "
-     "встречавшееся после того же слова, идёт первым), различает написания, отличающиеся только регистром, из поиска "
-     "по контексту предлагает только целые слова, запоминает слова, после которых список не показывается (begin, "
-     "then, цифры), а \" S\" и \" I\" скрывают список только после двоеточия. Счётчики хранятся в файле Skrivo.rank "
-     "рядом со словарём.",
+     "Orders the suggestions by how likely each word is after what you typed before it (a word you used after the "
+     "same words comes first) and by how often and how lately you used it; a word you saw selected and typed past "
+     "goes after the others at the next letter. Also keeps spellings that differ only in case apart, offers only "
+     "whole words from the context search, learns words after which the list stays hidden (begin, then, digits), and "
+     "lets \" S\" and \" I\" hide the list only after a colon while substitutions are on. The counts are kept in "
+     "Skrivo.rank beside the dictionary.",
+     "Упорядочивает подсказки по тому, насколько вероятно каждое слово после набранного перед ним (слово, уже "
+     "встречавшееся после тех же слов, идёт первым), и по тому, как часто и как недавно вы его использовали; слово, "
+     "которое было выделено, а вы продолжили набор, со следующей буквы идёт после остальных. Кроме того, различает "
+     "написания, отличающиеся только регистром, из поиска по контексту предлагает только целые слова, запоминает "
+     "слова, после которых список не показывается (begin, then, цифры), а \" S\" и \" I\" скрывают список только "
+     "после двоеточия и только при включённых подстановках. Счётчики хранятся в файле Skrivo.rank рядом со словарём.",
      "Умное ранжирование", "Smart ranking"},
 };
 
