@@ -31,6 +31,7 @@
 #include "config/ExpertConfig.h"
 #include "expert/SkrivoExpert.h"
 #include "expert/SkrivoPackage.h"
+#include "host/api/Host.h"
 #include "host/testing/OffscreenHost.h"
 #include "platform/FileIO.h"
 #include "platform/VirtualKeys.h"
@@ -127,6 +128,9 @@ struct Figures {
     std::vector<double> rankings;  // ms, the search and ranking alone of the same requests
     std::vector<std::string> requests;  // of the same requests
     std::vector<std::string> keys;      // what each road's key was, and the line before the cursor after it
+    std::vector<double> fills;     // ms, the ranked list put into the window, sized and placed
+    std::vector<double> keyParts;  // ms, the key's message, the editor and the notification
+    std::vector<double> tickParts; // ms, the pause: the timer's tick, Work, Suggest, the list shown
     double memchrPass = 0;
     std::size_t candidateBytes = 0;
 };
@@ -234,6 +238,18 @@ public:
         return !HidesForLastCharacter(request, {cfg.HideAfterSemicolon, cfg.HideAfterSpace, cfg.HideAfterSeparator});
     }
 
+    // The list window's share of a Suggest: the ranked items put in, sized
+    // and placed (the same content Suggest just gave it).
+    double FillList(SuggestionListContent content) {
+        TfmSuggest* list = expert->GetSggList();
+        constexpr int kLineHeight = 16;
+        const win::TRect bounds = list->BoundsRect();
+        const auto begin = Clock::now();
+        list->Fill(std::move(content));
+        list->SizeAndPlace({bounds.left, bounds.top - kLineHeight}, kLineHeight, HostSuggestScreen(*host::Host()));
+        return Ms(Clock::now() - begin);
+    }
+
     bool ListVisible() {
         TfmSuggest* list = expert->SggListIfCreated();
         return list && list->isVisible();
@@ -260,8 +276,12 @@ void Replay(Session& session, Figures& f) {
         const auto wall = Wall::now();
         const auto start = Clock::now();
         press();
+        const auto pressed = Clock::now();
         session.host.Advance(kPauseMs);
-        f.roads.push_back(Ms(Clock::now() - start));
+        const auto end = Clock::now();
+        f.roads.push_back(Ms(end - start));
+        f.keyParts.push_back(Ms(pressed - start));
+        f.tickParts.push_back(Ms(end - pressed));
         f.wallRoads.push_back(Ms(Wall::now() - wall));
         std::string line = session.expert->ReadText(-40);
         if (const std::size_t lineStart = line.find_last_of("\r\n"); lineStart != std::string::npos) line.erase(0, lineStart + 1);
@@ -271,9 +291,10 @@ void Replay(Session& session, Figures& f) {
             session.expert->Suggest(*request);
             f.suggests.push_back(Ms(Clock::now() - begin));
             const auto rankBegin = Clock::now();
-            benchmark::DoNotOptimize(session.Rank(*request).found);
+            RankingResult ranked = session.Rank(*request);
             f.rankings.push_back(Ms(Clock::now() - rankBegin));
             f.requests.push_back(*request);
+            if (ranked.decision == SuggestDecision::Fill) f.fills.push_back(session.FillList(std::move(ranked.list)));
         }
     };
     auto type = [&](char c) { key([&] { session.host.Type(std::string(1, c)); }, std::string(1, c)); };
@@ -385,15 +406,17 @@ BENCHMARK(BM_IdeStartWithoutSkrivo)->Iterations(1)->Unit(benchmark::kMillisecond
 
 void PrintTable() {
     std::printf("\nKeystroke latency (ms of CPU time; each key with the pause that brings its list)\n");
-    std::printf("%-34s %5s %7s %7s %7s %7s %7s %8s %7s %8s %7s\n", "configuration", "keys", "p50", "p90", "p99",
-                "max", "memchr", "suggest", "ratio", "rank99", "rankmax");
+    std::printf("%-34s %5s %7s %7s %7s %7s %7s %8s %7s %8s %7s %7s %7s %7s\n", "configuration", "keys", "p50", "p90",
+                "p99", "max", "memchr", "suggest", "ratio", "rank99", "rankmax", "fill99", "key99", "tick99");
     for (const Run& r : Runs()) {
         const Figures& f = r.figures;
         const double slowest = Percentile(f.suggests, 100);
-        std::printf("%-34s %5zu %7.3f %7.3f %7.3f %7.3f %7.3f %8.3f %7.1f %8.3f %7.3f\n", r.name.c_str(),
-                    f.roads.size(), Percentile(f.roads, 50), Percentile(f.roads, 90), Percentile(f.roads, 99),
-                    Percentile(f.roads, 100), f.memchrPass, slowest, f.memchrPass > 0 ? slowest / f.memchrPass : 0,
-                    Percentile(f.rankings, 99), Percentile(f.rankings, 100));
+        std::printf("%-34s %5zu %7.3f %7.3f %7.3f %7.3f %7.3f %8.3f %7.1f %8.3f %7.3f %7.3f %7.3f %7.3f\n",
+                    r.name.c_str(), f.roads.size(), Percentile(f.roads, 50), Percentile(f.roads, 90),
+                    Percentile(f.roads, 99), Percentile(f.roads, 100), f.memchrPass, slowest,
+                    f.memchrPass > 0 ? slowest / f.memchrPass : 0, Percentile(f.rankings, 99),
+                    Percentile(f.rankings, 100), Percentile(f.fills, 99), Percentile(f.keyParts, 99),
+                    Percentile(f.tickParts, 99));
     }
     if (!Runs().empty()) {
         const Run& r = Runs().front();
@@ -401,7 +424,10 @@ void PrintTable() {
                     Percentile(r.figures.wallRoads, 50), Percentile(r.figures.wallRoads, 99),
                     Percentile(r.figures.wallRoads, 100));
         std::printf("candidate bytes %zu; memchr: one pass over them; suggest: the slowest Suggest of the run;\n"
-                    "rank99, rankmax: the search and ranking alone (RankSuggestions), without the list window\n",
+                    "rank99, rankmax: the search and ranking alone (RankSuggestions), without the list window;\n"
+                    "fill99: the ranked list put into the window, sized and placed; key99: the key's message, the\n"
+                    "editor and the notification (a visible list is brought up to date there); tick99: the pause\n"
+                    "after it (the timer's tick, Work, Suggest, the list shown)\n",
                     r.figures.candidateBytes);
         std::printf("IDE start with %d units of %d lines, without Skrivo: %.1f ms, %.1f MB resident\n", kUnits,
                     kUnitLines, g_ideStartMs, static_cast<double>(g_ideStartBytes) / 1e6);

@@ -20,6 +20,8 @@ public:
     const StringList& Entries() const { return entries_; }
     // The entries lower-cased, rebuilt only after a load.
     const FoldedWordList& FoldedEntries() const { return folded_.Get(entries_, version_); }
+    // Moves on with every load.
+    std::uint64_t Version() const { return version_; }
     // Last-write time of the file when it was last loaded; 0 until then.
     FileTime FixedDictTime() const { return fixedDictTime_; }
 

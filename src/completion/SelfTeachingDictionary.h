@@ -113,6 +113,8 @@ public:
     const StringList& Entries() const { return entries_; }
     // The entries lower-cased, rebuilt only after a change.
     const FoldedWordList& FoldedEntries() const { return folded_.Get(entries_, version_); }
+    // Moves on with every change of the entries.
+    std::uint64_t Version() const { return version_; }
     FileTime DictTime() const { return dictTime_; }
     bool DictModified() const { return dictModified_; }
     std::uint32_t LastSaveTick() const { return lastSaveTick_; }

@@ -11,6 +11,7 @@
 #include "completion/SmartRanking.h"
 #include "config/ExpertConfig.h"
 #include "expert/SkrivoExpert.h"
+#include "expert/SuggestListState.h"
 #include "expert/StoreFailures.h"
 #include "host/api/Host.h"
 #include "host/api/Form.h"
@@ -65,6 +66,8 @@ void TSkrivoExpert::Collect(const std::string& word) {
     const TExpertConfig& cfg = *GetCfg();
     FDict->Collect(word, LearningOptions{cfg.SelfTeaching, cfg.DictionaryLimit, cfg.SmartRanking});
     if (cfg.SmartRanking && cfg.SelfTeaching) FFrecency->Use(word);
+    // The use counts order the list too, and they have no version of their own.
+    FListState->FFilledFor.reset();
 }
 
 void TSkrivoExpert::LoadfixedDic() { FFixedDict->LoadfixedDic(GetCfg()->Directory); }

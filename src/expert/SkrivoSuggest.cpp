@@ -1,5 +1,6 @@
 // TSkrivoExpert::Suggest: the words for a request, found in the dictionaries and given to the list window.
 
+#include <array>
 #include <utility>
 
 #include "bridge/Diagnostics.h"
@@ -39,6 +40,12 @@ RankingOptions RankingOptionsOf(const TExpertConfig& cfg, const WordFrecency& fr
         options.frecency = &frecency;
     }
     return options;
+}
+
+std::array<int, 12> RankingSwitchesOf(const TExpertConfig& cfg) {
+    return {cfg.SelfTeaching,        cfg.FixedDictionary,        cfg.WordsFromAllUnits,   cfg.WordsFromCurrentUnit,
+            cfg.ExceedWordsMax,      cfg.AutoSelectBestWord,     cfg.WordsMaxInList,      cfg.DoNotSuggestShorter,
+            cfg.DoNotListWordItself, cfg.OnlyWordsMatching1st,   cfg.DoNotSuggestSeparators, cfg.SmartRanking};
 }
 
 }  // namespace
@@ -81,6 +88,24 @@ void TSkrivoExpert::Suggest(std::string S) {
     host->Windows().ClientToScreen(FKeys->FLastKeyControl, FListState->FSuggestOrigin);
     FListState->FLineHeight = MeasureLineHeight();
 
+    // A visible list brought up to date when the key was applied is asked
+    // for again when the pause has passed; searching again would give what
+    // it shows, and would undo a selection made with the arrows meanwhile.
+    TSuggestFillKey key{S,
+                        GetCurrentNotifier(),
+                        GetNotifiers() ? GetNotifiers()->size() : 0,
+                        FDict->Version(),
+                        FFixedDict->Version(),
+                        FListState->FCaretScreenPos,
+                        FListState->FSuggestOrigin,
+                        FListState->FLineHeight,
+                        static_cast<int>(win::GetACP()),
+                        RankingSwitchesOf(cfg)};
+    if (FSggList && FSggList->isVisible() && FListState->FFilledFor == key) {
+        FListState->FListFilled = true;
+        return;
+    }
+
     SuggestionSources sources;
     // Read-only access: writable access would count as a change and throw the
     // folded copy away on every request.
@@ -108,6 +133,7 @@ void TSkrivoExpert::Suggest(std::string S) {
     RankingResult result = RankSuggestions(S, sources, options);
 
     TfmSuggest* list = GetSggList();
+    FListState->FFilledFor.reset();
     if (result.decision == SuggestDecision::HideExceeded) {
         if (list->isVisible()) HideSuggestion(false);
         return;
@@ -122,6 +148,7 @@ void TSkrivoExpert::Suggest(std::string S) {
                                          : std::string();
     list->Fill(std::move(result.list));
     FListState->FListFilled = true;
+    FListState->FFilledFor = std::move(key);
     list->SizeAndPlace(FListState->FCaretScreenPos, FListState->FLineHeight, HostSuggestScreen(*host));
     if (list->isVisible()) {
         if (options.frecency) NoteOffered(selectedWord);

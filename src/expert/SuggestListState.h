@@ -1,12 +1,32 @@
 // Where and when the suggestion list is shown: what the completion cycle leaves for the idle timer and the key dispatch.
 #pragma once
 
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
 #include <unordered_map>
 
 #include "completion/FoldedWordList.h"
 #include "platform/WinTypes.h"
 
 namespace skrivo {
+
+// Everything the list's content and place follow from: a request with the
+// same key gives the list it already shows.
+struct TSuggestFillKey {
+    std::string request;
+    const void* notifier = nullptr;  // the current one
+    std::size_t units = 0;
+    std::uint64_t dictVersion = 0;
+    std::uint64_t fixedVersion = 0;
+    win::TPoint caret;
+    win::TPoint origin;
+    int lineHeight = 0;
+    int codePage = 0;
+    std::array<int, 12> options{};
+    friend bool operator==(const TSuggestFillKey&, const TSuggestFillKey&) = default;
+};
 
 struct TSuggestListState {
     bool FHaveSuggestions = false;
@@ -15,6 +35,8 @@ struct TSuggestListState {
     bool FForceShow = false;
     bool FHaveWordsPlayed = false;
     bool FListFilled = false;  // set by Suggest whenever it fills the list
+    // What the list was last filled for.
+    std::optional<TSuggestFillKey> FFilledFor;
     int FLineHeight = 0;
     win::TPoint FCaretScreenPos;
     // Where the editor stood on the screen when the list was placed: the list

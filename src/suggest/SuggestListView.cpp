@@ -3,11 +3,9 @@
 
 #include <algorithm>
 
-#include <QAbstractItemDelegate>
-#include <QAbstractListModel>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QScrollBar>
@@ -42,78 +40,8 @@ private:
 
 QString ToScreenText(const std::string& ansi) { return QString::fromStdString(win::AnsiToUtf8(ansi, win::GetACP())); }
 
-// The items of the list. Captions are converted for the screen when a row
-// is drawn or asked for, not when the list is filled: a fill of thousands of
-// words then costs what the rows in sight cost.
-class SuggestItemModel final : public QAbstractListModel {
-public:
-    explicit SuggestItemModel(QObject* parent) : QAbstractListModel(parent) {}
-
-    void Reset(SuggestionListContent items) {
-        beginResetModel();
-        items_ = std::move(items);
-        endResetModel();
-    }
-    int Count() const { return static_cast<int>(items_.Count()); }
-    std::string Text(int index) const { return std::string(items_.Text(static_cast<std::size_t>(index))); }
-    int DictIndex(int index) const { return items_.DictIndex(static_cast<std::size_t>(index)); }
-
-    int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : Count(); }
-    QVariant data(const QModelIndex& index, int role) const override {
-        if (!index.isValid() || index.row() >= Count()) return {};
-        if (role == Qt::DisplayRole) return ToScreenText(Text(index.row()));
-        if (role == Qt::UserRole) return DictIndex(index.row());
-        return {};
-    }
-    Qt::ItemFlags flags(const QModelIndex& index) const override {
-        return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemNeverHasChildren : Qt::NoItemFlags;
-    }
-
-private:
-    SuggestionListContent items_;
-};
-
-// Owner drawing: every row is handed to OnDrawItem with its state.
-class TSuggestListView::Delegate final : public QAbstractItemDelegate {
-public:
-    explicit Delegate(TSuggestListView& view) : QAbstractItemDelegate(&view), view_(view) {}
-
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        // The sliver of a row cut off at the bottom is left blank: a clipped
-        // word reads as a different one.
-        if (!view_.OnDrawItem || !view_.RowFullyInView(option.rect)) return;
-        const int row = index.row();
-        const TOwnerDrawState state{row == view_.selected_, row == view_.focused_};
-        painter->save();
-        CallFromHost("the suggestion list's drawing", [&] { view_.OnDrawItem(*painter, row, view_.DrawnRowRect(option.rect), state); });
-        painter->restore();
-    }
-    QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override {
-        return {view_.ColumnWidth(), kSuggestRowHeight};
-    }
-
-private:
-    TSuggestListView& view_;
-};
-
-TSuggestListView::TSuggestListView(QWidget* parent) : QTreeView(parent) {
-    model_ = new SuggestItemModel(this);
-    delegate_ = new Delegate(*this);
-    setModel(model_);
-    setItemDelegate(delegate_);
-
-    setHeaderHidden(true);
-    header()->setStretchLastSection(false);
-    setRootIsDecorated(false);
-    setItemsExpandable(false);
-    setIndentation(0);
-    setUniformRowHeights(true);
-    setAllColumnsShowFocus(true);
-    setSortingEnabled(false);
-    // Selection and the focus mark are kept here, as a list view keeps them;
-    // Qt's own selection would follow Qt's rules for keys and clicks.
-    setSelectionMode(QAbstractItemView::NoSelection);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
+TSuggestListView::TSuggestListView(QWidget* parent) : QAbstractScrollArea(parent) {
+    // Selection and the focus mark are kept here, as a list view keeps them.
     setFocusPolicy(Qt::NoFocus);
     // A flat line around the list sets it off from the editor below it.
     setFrameShape(QFrame::Box);
@@ -121,9 +49,8 @@ TSuggestListView::TSuggestListView(QWidget* parent) : QTreeView(parent) {
     setLineWidth(kSuggestListBorder);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-    setAutoScroll(false);
-    setTextElideMode(Qt::ElideNone);
+    verticalScrollBar()->setSingleStep(1);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, viewport(), [this] { viewport()->update(); });
     setMouseTracking(true);
     viewport()->setMouseTracking(true);
 
@@ -141,25 +68,60 @@ TSuggestListView::~TSuggestListView() {
     verticalScrollBar()->setStyle(nullptr);
 }
 
-void TSuggestListView::SetItems(SuggestionListContent items) {
-    setUpdatesEnabled(false);
+void TSuggestListView::SetItems(std::vector<SuggestionItem> items) {
     selected_ = -1;
     focused_ = -1;
-    model_->Reset(std::move(items));
+    items_ = std::move(items);
+    UpdateScrollRange();
     verticalScrollBar()->setValue(0);
-    setUpdatesEnabled(true);
+    viewport()->update();
 }
 
-int TSuggestListView::Count() const { return model_->Count(); }
+int TSuggestListView::Count() const { return static_cast<int>(items_.size()); }
 
-std::string TSuggestListView::Caption(int index) const { return Valid(index) ? model_->Text(index) : std::string(); }
+const std::string& TSuggestListView::Caption(int index) const {
+    static const std::string none;
+    return Valid(index) ? items_[static_cast<std::size_t>(index)].text : none;
+}
 
-int TSuggestListView::Data(int index) const { return Valid(index) ? model_->DictIndex(index) : 0; }
+int TSuggestListView::Data(int index) const { return Valid(index) ? items_[static_cast<std::size_t>(index)].dictIndex : 0; }
 
-QString TSuggestListView::ScreenCaption(int index) const { return Valid(index) ? ToScreenText(model_->Text(index)) : QString(); }
+QString TSuggestListView::ScreenCaption(int index) const { return Valid(index) ? ToScreenText(Caption(index)) : QString(); }
+
+QRect TSuggestListView::RowRect(int index) const {
+    return {0, (index - TopIndex()) * kSuggestRowHeight, columnWidth_, kSuggestRowHeight};
+}
+
+void TSuggestListView::UpdateScrollRange() {
+    const int rows = VisibleRowCount();
+    verticalScrollBar()->setRange(0, std::max(0, Count() - std::max(rows, 1)));
+    verticalScrollBar()->setPageStep(std::max(rows, 1));
+}
+
+// Each row is handed to OnDrawItem with its state; the sliver of a row cut
+// off at the bottom is left blank, as a clipped word reads as a different one.
+void TSuggestListView::paintEvent(QPaintEvent* event) {
+    if (!OnDrawItem) return;
+    QPainter painter(viewport());
+    const int top = TopIndex();
+    const int last = std::min(Count() - 1, top + VisibleRowCount());
+    for (int row = top; row <= last; ++row) {
+        const QRect rect = RowRect(row);
+        if (!RowFullyInView(rect) || !rect.intersects(event->rect())) continue;
+        const TOwnerDrawState state{row == selected_, row == focused_};
+        painter.save();
+        CallFromHost("the suggestion list's drawing", [&] { OnDrawItem(painter, row, DrawnRowRect(rect), state); });
+        painter.restore();
+    }
+}
+
+void TSuggestListView::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    UpdateScrollRange();
+}
 
 void TSuggestListView::UpdateRow(int index) {
-    if (Valid(index)) viewport()->update(DrawnRowRect(visualRect(model_->index(index, 0))));
+    if (Valid(index)) viewport()->update(DrawnRowRect(RowRect(index)));
 }
 
 void TSuggestListView::MoveMark(int& mark, int index) {
@@ -201,6 +163,7 @@ QRect TSuggestListView::DrawnRowRect(const QRect& row) const {
 
 void TSuggestListView::MakeVisible(int index) {
     if (!Valid(index)) return;
+    UpdateScrollRange();
     const int rows = std::max(VisibleRowCount(), 1);
     const int top = TopIndex();
     if (index < top)
@@ -209,14 +172,18 @@ void TSuggestListView::MakeVisible(int index) {
         verticalScrollBar()->setValue(index - rows + 1);
 }
 
-int TSuggestListView::ColumnWidth() const { return columnWidth(0); }
+int TSuggestListView::ColumnWidth() const { return columnWidth_; }
 
-void TSuggestListView::SetColumnWidth(int width) { setColumnWidth(0, std::max(width, 0)); }
+void TSuggestListView::SetColumnWidth(int width) {
+    columnWidth_ = std::max(width, 0);
+    UpdateScrollRange();
+    viewport()->update();
+}
 
 int TSuggestListView::ItemAt(win::TPoint client) const {
-    if (client.x < 0 || client.x >= ColumnWidth()) return -1;
-    const QModelIndex index = indexAt(QPoint(client.x, client.y));
-    return index.isValid() && RowFullyInView(visualRect(index)) ? index.row() : -1;
+    if (client.x < 0 || client.x >= ColumnWidth() || client.y < 0) return -1;
+    const int row = TopIndex() + client.y / kSuggestRowHeight;
+    return Valid(row) && RowFullyInView(RowRect(row)) ? row : -1;
 }
 
 win::HWND TSuggestListView::Handle() { return host::HandleOfWidget(this); }

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include <QString>
-#include <QTreeView>
+#include <QAbstractScrollArea>
 
 #include "completion/SuggestionRanking.h"
 #include "platform/VirtualKeys.h"
@@ -28,25 +28,27 @@ struct TOwnerDrawState {
     bool focused = false;  // the focus mark: where the keys move from
 };
 
-class SuggestItemModel;
-
 // lvWords: a list view in report style with one column and no headers, whose
 // rows the form draws. It behaves as a single-selection Windows list view:
 // at most one selected item, and a separate focus mark; both may be absent.
 // It never takes the keyboard focus; the key dispatch moves it with Perform
 // while the editor keeps the focus. The item order is the one given (the
 // caller sorts); the list never re-sorts.
-class TSuggestListView final : public QTreeView {
+//
+// Rows are all of one height and only those in sight are ever looked at:
+// filling the list with thousands of words costs no more than the few that
+// are drawn, which an item view's per-item layout would not allow.
+class TSuggestListView final : public QAbstractScrollArea {
 public:
     explicit TSuggestListView(QWidget* parent);
     ~TSuggestListView() override;
 
     // Replaces all items at once (one repaint); no selection, no focus mark,
     // scrolled to the top.
-    void SetItems(SuggestionListContent items);
+    void SetItems(std::vector<SuggestionItem> items);
     int Count() const;
     // Caption and number (the FDict index) of an item; empty and 0 outside.
-    std::string Caption(int index) const;
+    const std::string& Caption(int index) const;
     int Data(int index) const;
     // A caption as the screen shows it.
     QString ScreenCaption(int index) const;
@@ -83,6 +85,8 @@ public:
     std::function<void(QPainter& canvas, int index, const QRect& rect, TOwnerDrawState state)> OnDrawItem;
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -90,10 +94,11 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    class Delegate;
-    friend class Delegate;
-
     void KeyDown(win::WORD vk);
+    // The scroll range for the items and the rows in view (one step a row).
+    void UpdateScrollRange();
+    // A row's rectangle in the viewport, whether in view or not.
+    QRect RowRect(int index) const;
     void SelectAndFocus(int index);
     void UpdateRow(int index);
     // Moves the selection or the focus mark, repainting the rows it leaves and reaches.
@@ -105,8 +110,8 @@ private:
     // too few for another row, so its highlight reaches the border.
     QRect DrawnRowRect(const QRect& row) const;
 
-    SuggestItemModel* model_ = nullptr;  // a child of the list, which owns it
-    Delegate* delegate_ = nullptr;       // likewise
+    std::vector<SuggestionItem> items_;
+    int columnWidth_ = 0;
     std::unique_ptr<QProxyStyle> scrollBarStyle_;
     int selected_ = -1;
     int focused_ = -1;

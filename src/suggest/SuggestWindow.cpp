@@ -72,10 +72,12 @@ void TfmSuggest::resizeEvent(QResizeEvent* event) {
 }
 
 void TfmSuggest::Fill(SuggestionListContent content) {
-    const int selected = content.selected, focused = content.focused;
-    lvWords->SetItems(std::move(content));
-    lvWords->SetSelected(selected);
-    lvWords->SetItemFocused(focused);
+    std::vector<SuggestionItem> items;
+    items.reserve(content.Count());
+    for (std::size_t i = 0; i < content.Count(); ++i) items.push_back(content.Item(i));
+    lvWords->SetItems(std::move(items));
+    lvWords->SetSelected(content.selected);
+    lvWords->SetItemFocused(content.focused);
 }
 
 // A caption's width is the sum of its characters' advances, as the system's
@@ -103,9 +105,29 @@ int TfmSuggest::CaptionWidth(const std::string& caption) const {
     return width;
 }
 
+// No caption is wider than its length times the widest character, nor
+// narrower than its length times the narrowest: measuring the longest ones
+// first, only those that could still be wider need measuring, a handful
+// where a list of thousands would otherwise be measured word by word.
 int TfmSuggest::WidestCaptionWidth() const {
+    const std::array<int, 256>& widths = CharWidths();
+    int widestChar = 0;
+    for (int c = 1; c < 256; ++c) widestChar = std::max(widestChar, widths[c]);
+    const int count = lvWords->Count();
+    std::size_t longest = 0;
+    for (int i = 0; i < count; ++i) longest = std::max(longest, lvWords->Caption(i).size());
     int widest = 0;
-    for (int i = 0; i < lvWords->Count(); ++i) widest = std::max(widest, CaptionWidth(lvWords->Caption(i)));
+    const auto measure = [&](const std::string& caption) {
+        int width = 0;
+        for (char c : caption) width += widths[static_cast<unsigned char>(c)];
+        widest = std::max(widest, width);
+    };
+    for (int i = 0; i < count; ++i)
+        if (lvWords->Caption(i).size() == longest) measure(lvWords->Caption(i));
+    for (int i = 0; i < count; ++i) {
+        const std::string& caption = lvWords->Caption(i);
+        if (static_cast<long long>(caption.size()) * widestChar > widest) measure(caption);
+    }
     return widest;
 }
 

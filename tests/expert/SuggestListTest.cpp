@@ -1,6 +1,8 @@
 // The list window through the expert: its size and place by the screen's edges, the mouse over it, showing on demand.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "TriggerTestHost.h"
 #include "completion/SuggestPlacement.h"
 #include "host/forms/EditWindow.h"
@@ -29,6 +31,42 @@ TEST_F(SuggestList, TwelveWordsScrollInEightRowsOneWordHasTheMinimumWidth) {
     const win::TRect r = List()->BoundsRect();
     EXPECT_EQ(r.bottom - r.top, kSuggestRowHeight + kSuggestHeightExtra);
     EXPECT_GE(r.right - r.left, kSuggestMinWidth);
+}
+
+// The list brought up to date as a key is applied is not searched again
+// when the pause has passed: a word the mouse chose meanwhile stays chosen.
+// Whatever the content depends on still counts at the pause.
+TEST_F(SuggestList, ThePauseAfterAKeyKeepsTheListAsTheKeyLeftIt) {
+    host.OpenText("Unit1.pas", "|");
+    Start();
+    Cfg().WhenMouseOver = 3;
+    Cfg().MouseClickNecessary = false;
+    Learn({"valley", "valour", "value", "valve"});
+    Type("va");
+    Pause();
+    ASSERT_EQ(Items(), (std::vector<std::string>{"valley", "valour", "value", "valve"}));
+    Type("l");
+    const win::TRect r = List()->BoundsRect();
+    host->MoveMouse(r.left + 10, r.top + 2 + kSuggestRowHeight);  // the second row
+    ASSERT_EQ(Selected(), "valour");
+    Pause();
+    EXPECT_EQ(Selected(), "valour");
+
+    struct Change {
+        const char* name;
+        std::function<void()> apply;
+        std::vector<std::string> items;
+    } changes[] = {
+        {"an option", [&] { Cfg().DoNotSuggestShorter = 6; }, {"valley", "valour"}},
+        {"a new word", [&] { Learn({"valiant"}); }, {"valiant", "valley", "valour"}},
+    };
+    for (const Change& change : changes) {
+        Type("l");
+        host.Press(win::VK_BACK);
+        change.apply();
+        Pause();
+        EXPECT_EQ(Items(), change.items) << change.name;
+    }
 }
 
 TEST_F(SuggestList, NearTheScreenEdgesTheListStaysOnScreenAboveTheCaret) {

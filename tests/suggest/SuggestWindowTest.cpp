@@ -142,6 +142,23 @@ TEST_F(SuggestWindowTest, WidthFollowsTheWidestCaptionInTheBoldFont) {
     EXPECT_EQ(list->lvWords->ColumnWidth(), bold + 8 - 2 - 1);
 }
 
+// Wide letters may make a shorter caption the widest: the width is that of
+// the widest caption whatever the lengths.
+TEST_F(SuggestWindowTest, WidestCaptionIsFoundAmongLongAndWideOnes) {
+    const std::vector<std::vector<std::string>> lists = {
+        {"illlllllll", "WMWMWMWM", "ll"},
+        {"WMWMWMWM", "iiiiiiiiii"},
+        {"a", "WMW", "iiiiii", "MWMW", "jjjjjjj"},
+        {"same", "Same", "SAME"},
+    };
+    for (const auto& words : lists) {
+        list->Fill(Words(words, 0, 0));
+        int widest = 0;
+        for (const std::string& w : words) widest = std::max(widest, list->CaptionWidth(w));
+        EXPECT_EQ(list->WidestCaptionWidth(), widest) << words.front();
+    }
+}
+
 TEST_F(SuggestWindowTest, PlacedBelowTheCaretLineOrFlushRightAndAboveNearTheScreenEdges) {
     Show(Numbered(3, 0, 0), {300, 400});
     EXPECT_EQ(list->BoundsRect().left, 300);

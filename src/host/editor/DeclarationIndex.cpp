@@ -122,7 +122,7 @@ void DeclarationIndex::Rescan() {
         while (from > 0 && IsBlankByte(at(from - 1))) --from;
         for (long word = 0; from > 0 && word < kLongestKeyword && IsWordByte(at(from - 1)); ++word) --from;
         std::vector<Declaration> found;
-        ScanDeclarations(std::ref(at), from, r.to, found);
+        ScanDeclarations(at, from, r.to, found);
         std::erase_if(declarations_, [&](const Declaration& d) { return d.start >= from && d.start <= r.to; });
         const auto place = std::lower_bound(declarations_.begin(), declarations_.end(), from,
                                             [](const Declaration& d, long p) { return d.start < p; });

@@ -9,14 +9,11 @@ namespace skrivo::host {
 
 namespace {
 
-bool IsNameChar(char c) {
-    const auto b = static_cast<unsigned char>(c);
-    return std::isalnum(b) || c == '_' || b >= 0x80;
-}
+using hints::IsNameChar;
 
 std::string Lower(std::string_view s) {
     std::string out(s);
-    for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (char& c : out) c = static_cast<char>(hints::LowerByte(static_cast<unsigned char>(c)));
     return out;
 }
 
@@ -128,44 +125,7 @@ std::optional<CallAtCursor> FindCallAtCursor(std::string_view line) {
     return std::nullopt;
 }
 
-namespace {
-constexpr std::array<std::string_view, 4> kDeclarationKeywords = {"procedure", "function", "constructor", "destructor"};
-
-bool IsBlank(int c) { return c >= 0 && std::isspace(c); }
-int LowerByte(int c) { return c < 0 ? c : std::tolower(c); }
-}  // namespace
-
 std::string LowerRoutineName(std::string_view name) { return Lower(name); }
-
-void ScanDeclarations(const std::function<int(long)>& at, long from, long to, std::vector<Declaration>& out) {
-    for (long k = std::max(from, 0L); k <= to; ++k) {
-        const int first = LowerByte(at(k));
-        if (first < 0) return;
-        if (first != 'p' && first != 'f' && first != 'c' && first != 'd') continue;
-        if (k > 0 && at(k - 1) >= 0 && IsNameChar(static_cast<char>(at(k - 1)))) continue;
-        for (std::size_t kw = 0; kw < kDeclarationKeywords.size(); ++kw) {
-            const std::string_view keyword = kDeclarationKeywords[kw];
-            std::size_t n = 0;
-            while (n < keyword.size() && LowerByte(at(k + static_cast<long>(n))) == keyword[n]) ++n;
-            if (n < keyword.size()) continue;
-            long i = k + static_cast<long>(n);
-            if (!IsBlank(at(i))) break;
-            while (IsBlank(at(i))) ++i;
-            long end = i;
-            long lastStart = i;
-            for (int c = at(end); c >= 0 && (IsNameChar(static_cast<char>(c)) || c == '.'); c = at(++end))
-                if (c == '.') lastStart = end + 1;
-            Declaration d;
-            d.start = k;
-            d.nameStart = lastStart;
-            d.end = end;
-            d.keyword = static_cast<int>(kw);
-            for (long p = lastStart; p < end; ++p) d.name += static_cast<char>(LowerByte(at(p)));
-            out.push_back(std::move(d));
-            break;
-        }
-    }
-}
 
 std::optional<std::string> HeadingAfterName(std::string_view name, std::string_view text) { return HeadingAt(text, 0, name); }
 
