@@ -201,7 +201,10 @@ void WordFrecency::Load(const std::string& directory) {
         if (end != number.c_str() + number.size() || !(score > 0) || !(score <= kMostScore)) continue;
         std::string_view key = std::string_view(line).substr(tab + 1);
         if (IsSingleWord(key)) {
-            if (words_.try_emplace(std::string(key), Entry{score, 0}).second) allWords_.score += score;
+            // A file this program wrote holds fewer: its words fade as fast
+            // as their contexts.
+            if (words_.size() < kMaxContexts && words_.try_emplace(std::string(key), Entry{score, 0}).second)
+                allWords_.score += score;
             continue;
         }
         // Pairs of an earlier version of this file are left out.

@@ -168,7 +168,7 @@ TEST_F(SmartRanking, TheFileRoundTripsAndSkipsWhatItCannotRead) {
 
     WriteFile(std::string(WordFrecency::kFileName),
               "Skrivo word ranking 1\r\n2.5\tGood\r\nnan\tBad\r\n-1\tNegative\r\n3\ttwo words\r\nnonsense\r\n"
-              "1x\tTrailing\r\n1\tx\tCaption\r\n1\t\x02:\tCaption\r\n"  // pairs of the earlier format
+              "1x\tTrailing\r\n1e300\tHuge\r\n1\tx\tCaption\r\n1\t\x02:\tCaption\r\n"  // pairs of the earlier format
               "1\t\x03.\x1f\tCaption\r\n1\t\x03.\x1f\tbad word\r\n1\t\x03no end\tWord\r\n1\t\x03\tWord\r\n"
               "1\t\x03" "a\x1f" "b\x1f" "c\x1f" "d\x1f\tFour\r\n1\t\x03" "ab\x1f\t\r\n");
     loaded.Load(folder);
