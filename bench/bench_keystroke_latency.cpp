@@ -292,6 +292,7 @@ void Replay(Session& session, Figures& f) {
             f.suggests.push_back(Ms(Clock::now() - begin));
             const auto rankBegin = Clock::now();
             RankingResult ranked = session.Rank(*request);
+            benchmark::DoNotOptimize(ranked.found);
             f.rankings.push_back(Ms(Clock::now() - rankBegin));
             f.requests.push_back(*request);
             if (ranked.decision == SuggestDecision::Fill) f.fills.push_back(session.FillList(std::move(ranked.list)));

@@ -68,7 +68,7 @@ TSuggestListView::~TSuggestListView() {
     verticalScrollBar()->setStyle(nullptr);
 }
 
-void TSuggestListView::SetItems(std::vector<SuggestionItem> items) {
+void TSuggestListView::SetItems(SuggestionListContent items) {
     selected_ = -1;
     focused_ = -1;
     items_ = std::move(items);
@@ -77,14 +77,15 @@ void TSuggestListView::SetItems(std::vector<SuggestionItem> items) {
     viewport()->update();
 }
 
-int TSuggestListView::Count() const { return static_cast<int>(items_.size()); }
+int TSuggestListView::Count() const { return static_cast<int>(items_.Count()); }
 
-const std::string& TSuggestListView::Caption(int index) const {
-    static const std::string none;
-    return Valid(index) ? items_[static_cast<std::size_t>(index)].text : none;
+std::string TSuggestListView::Caption(int index) const { return std::string(CaptionView(index)); }
+
+std::string_view TSuggestListView::CaptionView(int index) const {
+    return Valid(index) ? items_.Text(static_cast<std::size_t>(index)) : std::string_view();
 }
 
-int TSuggestListView::Data(int index) const { return Valid(index) ? items_[static_cast<std::size_t>(index)].dictIndex : 0; }
+int TSuggestListView::Data(int index) const { return Valid(index) ? items_.DictIndex(static_cast<std::size_t>(index)) : 0; }
 
 QString TSuggestListView::ScreenCaption(int index) const { return Valid(index) ? ToScreenText(Caption(index)) : QString(); }
 

@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <QString>
@@ -45,10 +46,14 @@ public:
 
     // Replaces all items at once (one repaint); no selection, no focus mark,
     // scrolled to the top.
-    void SetItems(std::vector<SuggestionItem> items);
+    // Replaces all items at once by the rows of content (its selection and
+    // focus are not taken: the list starts with neither).
+    void SetItems(SuggestionListContent content);
     int Count() const;
     // Caption and number (the FDict index) of an item; empty and 0 outside.
-    const std::string& Caption(int index) const;
+    std::string Caption(int index) const;
+    // The same without a copy, valid until the next fill.
+    std::string_view CaptionView(int index) const;
     int Data(int index) const;
     // A caption as the screen shows it.
     QString ScreenCaption(int index) const;
@@ -110,7 +115,7 @@ private:
     // too few for another row, so its highlight reaches the border.
     QRect DrawnRowRect(const QRect& row) const;
 
-    std::vector<SuggestionItem> items_;
+    SuggestionListContent items_;
     int columnWidth_ = 0;
     std::unique_ptr<QProxyStyle> scrollBarStyle_;
     int selected_ = -1;

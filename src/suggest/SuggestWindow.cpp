@@ -72,12 +72,11 @@ void TfmSuggest::resizeEvent(QResizeEvent* event) {
 }
 
 void TfmSuggest::Fill(SuggestionListContent content) {
-    std::vector<SuggestionItem> items;
-    items.reserve(content.Count());
-    for (std::size_t i = 0; i < content.Count(); ++i) items.push_back(content.Item(i));
-    lvWords->SetItems(std::move(items));
-    lvWords->SetSelected(content.selected);
-    lvWords->SetItemFocused(content.focused);
+    const int selected = content.selected;
+    const int focused = content.focused;
+    lvWords->SetItems(std::move(content));
+    lvWords->SetSelected(selected);
+    lvWords->SetItemFocused(focused);
 }
 
 // A caption's width is the sum of its characters' advances, as the system's
@@ -115,17 +114,17 @@ int TfmSuggest::WidestCaptionWidth() const {
     for (int c = 1; c < 256; ++c) widestChar = std::max(widestChar, widths[c]);
     const int count = lvWords->Count();
     std::size_t longest = 0;
-    for (int i = 0; i < count; ++i) longest = std::max(longest, lvWords->Caption(i).size());
+    for (int i = 0; i < count; ++i) longest = std::max(longest, lvWords->CaptionView(i).size());
     int widest = 0;
-    const auto measure = [&](const std::string& caption) {
+    const auto measure = [&](std::string_view caption) {
         int width = 0;
         for (char c : caption) width += widths[static_cast<unsigned char>(c)];
         widest = std::max(widest, width);
     };
     for (int i = 0; i < count; ++i)
-        if (lvWords->Caption(i).size() == longest) measure(lvWords->Caption(i));
+        if (lvWords->CaptionView(i).size() == longest) measure(lvWords->CaptionView(i));
     for (int i = 0; i < count; ++i) {
-        const std::string& caption = lvWords->Caption(i);
+        const std::string_view caption = lvWords->CaptionView(i);
         if (static_cast<long long>(caption.size()) * widestChar > widest) measure(caption);
     }
     return widest;
