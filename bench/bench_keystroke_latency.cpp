@@ -449,7 +449,8 @@ void PrintTable() {
             std::sort(roads.begin(), roads.end(), [&](std::size_t a, std::size_t b) { return f.roads[a] > f.roads[b]; });
             std::printf("slowest roads of %s:", r.name.c_str());
             for (std::size_t i = 0; i < roads.size() && i < static_cast<std::size_t>(std::atoi(n)); ++i)
-                std::printf(" [%s] %.3f;", f.keys[roads[i]].c_str(), f.roads[roads[i]]);
+                std::printf(" [%s] %.3f (key %.3f, pause %.3f);", f.keys[roads[i]].c_str(), f.roads[roads[i]],
+                            f.keyParts[roads[i]], f.tickParts[roads[i]]);
             std::printf("\n");
             std::printf("slowest of %s:", r.name.c_str());
             for (std::size_t i = 0; i < order.size() && i < static_cast<std::size_t>(std::atoi(n)); ++i)
