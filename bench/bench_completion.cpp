@@ -96,14 +96,18 @@ struct RankingData {
     std::vector<StringList> units;
     // The lower-cased copies the expert's dictionaries keep between requests.
     FoldedWordList dictFolded, fixedFolded;
+    std::vector<FoldedWordList> unitsFolded;
     RankingData() {
         for (unsigned u = 0; u < 20; ++u) units.push_back(BuildLocalDictionary(MakeUnitSource(5000 * 40, 100 + u, 20000)));
         dictFolded.Build(dict, win::CodePage::Cp1252);
         fixedFolded.Build(fixed, win::CodePage::Cp1252);
+        unitsFolded.resize(units.size());
+        for (std::size_t u = 0; u < units.size(); ++u) unitsFolded[u].Build(units[u], win::CodePage::Cp1252);
     }
 };
 
-void Rank(benchmark::State& state, const char* request) {
+void Rank(benchmark::State& state, const char* request, int wordsMaxInList = kDefaultWordsMaxInList,
+          bool onlyWordsMatching1st = true) {
     win::SetACP(win::CodePage::Cp1252);
     static const RankingData data;
     SuggestionSources sources;
@@ -116,8 +120,11 @@ void Rank(benchmark::State& state, const char* request) {
         for (const StringList& u : data.units) all.push_back(&u);
         return all;
     };
+    sources.unitFolded = [](const StringList& unit) { return &data.unitsFolded[static_cast<std::size_t>(&unit - data.units.data())]; };
     RankingOptions options;
     options.wordsFromAllUnits = true;
+    options.rules.wordsMaxInList = wordsMaxInList;
+    options.rules.onlyWordsMatching1st = onlyWordsMatching1st;
     std::size_t found = 0;
     for (auto _ : state) {
         const RankingResult r = RankSuggestions(request, sources, options);
@@ -137,6 +144,19 @@ BENCHMARK(BM_RankAssignment);
 // Many matches: the limit ends the search early and the list is sorted.
 void BM_RankCommonPrefix(benchmark::State& state) { Rank(state, "Cap"); }
 BENCHMARK(BM_RankCommonPrefix);
+
+// Single-word requests at the largest limit: one letter offers every word
+// with that letter; with first-character matching off every single word of
+// the learnt dictionary is listed.
+void BM_RankWide(benchmark::State& state, const char* request, bool onlyWordsMatching1st) {
+    Rank(state, request, 1000, onlyWordsMatching1st);
+}
+BENCHMARK_CAPTURE(BM_RankWide, OneLetter, "f", true);
+BENCHMARK_CAPTURE(BM_RankWide, TwoLetters, "Fo", true);
+BENCHMARK_CAPTURE(BM_RankWide, OneLetterEveryWord, "f", false);
+BENCHMARK_CAPTURE(BM_RankWide, TwoLettersEveryWord, "Fo", false);
+BENCHMARK_CAPTURE(BM_RankWide, AfterSeparatorEveryWord, "Self.", false);
+BENCHMARK_CAPTURE(BM_RankWide, RareWordEveryWord, "Fontz", false);
 
 // Smart ranking over the same lists, with its counts as full as a long
 // session makes them: a request of one letter ranks every word that begins

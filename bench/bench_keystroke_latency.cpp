@@ -13,6 +13,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <cstdlib>
 #include <ctime>
 #include <fstream>
 #include <map>
@@ -125,6 +126,8 @@ struct Figures {
     std::vector<double> wallRoads; // the same by the wall clock
     std::vector<double> suggests;  // ms, one per ranked request
     std::vector<double> rankings;  // ms, the search and ranking alone of the same requests
+    std::vector<std::string> requests;  // of the same requests
+    std::vector<std::string> keys;      // what each road's key was, and the line before the cursor after it
     std::vector<double> fills;     // ms, the ranked list put into the window, sized and placed
     std::vector<double> keyParts;  // ms, the key's message, the editor and the notification
     std::vector<double> tickParts; // ms, the pause: the timer's tick, Work, Suggest, the list shown
@@ -229,6 +232,12 @@ public:
         return RankSuggestions(request, sources, options);
     }
 
+    // Suggest searches only for a request its last character does not hide.
+    bool Ranks(const std::string& request) {
+        const TExpertConfig& cfg = *expert->GetCfg();
+        return !HidesForLastCharacter(request, {cfg.HideAfterSemicolon, cfg.HideAfterSpace, cfg.HideAfterSeparator});
+    }
+
     // The list window's share of a Suggest: the ranked items put in, sized
     // and placed (the same content Suggest just gave it).
     double FillList(SuggestionListContent content) {
@@ -263,7 +272,7 @@ public:
 void Replay(Session& session, Figures& f) {
     std::mt19937 rng(42);
     auto chance = [&](unsigned percent) { return rng() % 100 < percent; };
-    auto key = [&](auto&& press) {
+    auto key = [&](auto&& press, std::string what) {
         const auto wall = Wall::now();
         const auto start = Clock::now();
         press();
@@ -274,7 +283,10 @@ void Replay(Session& session, Figures& f) {
         f.keyParts.push_back(Ms(pressed - start));
         f.tickParts.push_back(Ms(end - pressed));
         f.wallRoads.push_back(Ms(Wall::now() - wall));
-        if (auto request = session.RequestNow()) {
+        std::string line = session.expert->ReadText(-40);
+        if (const std::size_t lineStart = line.find_last_of("\r\n"); lineStart != std::string::npos) line.erase(0, lineStart + 1);
+        f.keys.push_back(what + " at <" + line + ">");
+        if (auto request = session.RequestNow(); request && session.Ranks(*request)) {
             const auto begin = Clock::now();
             session.expert->Suggest(*request);
             f.suggests.push_back(Ms(Clock::now() - begin));
@@ -282,11 +294,12 @@ void Replay(Session& session, Figures& f) {
             RankingResult ranked = session.Rank(*request);
             benchmark::DoNotOptimize(ranked.found);
             f.rankings.push_back(Ms(Clock::now() - rankBegin));
+            f.requests.push_back(*request);
             if (ranked.decision == SuggestDecision::Fill) f.fills.push_back(session.FillList(std::move(ranked.list)));
         }
     };
-    auto type = [&](char c) { key([&] { session.host.Type(std::string(1, c)); }); };
-    auto press = [&](win::WORD vk) { key([&] { session.host.Press(vk); }); };
+    auto type = [&](char c) { key([&] { session.host.Type(std::string(1, c)); }, std::string(1, c)); };
+    auto press = [&](win::WORD vk) { key([&] { session.host.Press(vk); }, "vk " + std::to_string(vk)); };
 
     for (const std::string& line : TracedLines()) {
         if (f.roads.size() >= kTraceKeys) break;
@@ -352,6 +365,7 @@ void BM_TypingTrace(benchmark::State& state, int frontLines, bool onlyWordsMatch
         session.host.Advance(kPauseMs);
         run.workingBytes = ResidentBytes() - session.residentBeforeLoad;
         session.MeasureMemchr(run.figures);
+        session.Rank("x");  // the units' folded copies, as the expert made them on its first request
         state.ResumeTiming();
         Replay(session, run.figures);
         run.loadMs = session.loadMs;
@@ -423,6 +437,26 @@ void PrintTable() {
                     kLearntEntries, r.loadMs, static_cast<double>(r.loadBytes) / 1e6,
                     static_cast<double>(r.workingBytes) / 1e6);
     }
+    // SKRIVO_SLOWEST=n: the n slowest requests of each run, ranking alone.
+    if (const char* n = std::getenv("SKRIVO_SLOWEST"))
+        for (const Run& r : Runs()) {
+            const Figures& f = r.figures;
+            std::vector<std::size_t> order(f.rankings.size());
+            for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+            std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return f.rankings[a] > f.rankings[b]; });
+            std::vector<std::size_t> roads(f.roads.size());
+            for (std::size_t i = 0; i < roads.size(); ++i) roads[i] = i;
+            std::sort(roads.begin(), roads.end(), [&](std::size_t a, std::size_t b) { return f.roads[a] > f.roads[b]; });
+            std::printf("slowest roads of %s:", r.name.c_str());
+            for (std::size_t i = 0; i < roads.size() && i < static_cast<std::size_t>(std::atoi(n)); ++i)
+                std::printf(" [%s] %.3f (key %.3f, pause %.3f);", f.keys[roads[i]].c_str(), f.roads[roads[i]],
+                            f.keyParts[roads[i]], f.tickParts[roads[i]]);
+            std::printf("\n");
+            std::printf("slowest of %s:", r.name.c_str());
+            for (std::size_t i = 0; i < order.size() && i < static_cast<std::size_t>(std::atoi(n)); ++i)
+                std::printf(" [%s] %.3f (suggest %.3f);", f.requests[order[i]].c_str(), f.rankings[order[i]], f.suggests[order[i]]);
+            std::printf("\n");
+        }
     // The worst configuration with OnlyWordsMatching1st off: its p99 and
     // max, and its slowest Suggest against a memchr pass.
     for (const Run& r : Runs()) {

@@ -5,6 +5,11 @@
 #include <cstring>
 #include <functional>
 #include <string.h>  // memrchr
+#if defined(__x86_64__)
+#include <immintrin.h>
+#elif defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "completion/RequestText.h"
 #include "platform/AnsiSortKey.h"
@@ -19,6 +24,50 @@ namespace {
 // too long to be words.
 bool SkippedAsContext(std::string_view entry, std::size_t requestLength) {
     return entry.size() <= requestLength || TooLongToOffer(entry) || entry.front() == ' ' || IsBlankText(entry);
+}
+
+// The last i below len where s[i] is a and s[i + 1] is b; s[len] must be
+// readable. A pair of bytes is far rarer in a word list than either byte, so
+// the context search verifies a few hits instead of one per common letter,
+// and sixteen positions are tried at once.
+#if defined(__x86_64__)
+__attribute__((target("avx2"))) const char* FindPairBackwardAvx2(const char* s, std::size_t len, char a, char b) {
+    std::size_t i = len;
+    const __m256i va = _mm256_set1_epi8(a), vb = _mm256_set1_epi8(b);
+    while (i >= 32) {
+        i -= 32;
+        const __m256i first = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + i));
+        const __m256i second = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + i + 1));
+        const auto mask = static_cast<unsigned>(
+            _mm256_movemask_epi8(_mm256_and_si256(_mm256_cmpeq_epi8(first, va), _mm256_cmpeq_epi8(second, vb))));
+        if (mask != 0) return s + i + (31 - __builtin_clz(mask));
+    }
+    while (i-- > 0)
+        if (s[i] == a && s[i + 1] == b) return s + i;
+    return nullptr;
+}
+#endif
+
+const char* FindPairBackward(const char* s, std::size_t len, char a, char b) {
+#if defined(__x86_64__)
+    static const bool avx2 = __builtin_cpu_supports("avx2");
+    if (avx2) return FindPairBackwardAvx2(s, len, a, b);
+#endif
+    std::size_t i = len;
+#if defined(__SSE2__)
+    const __m128i va = _mm_set1_epi8(a), vb = _mm_set1_epi8(b);
+    while (i >= 16) {
+        i -= 16;
+        const __m128i first = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i));
+        const __m128i second = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i + 1));
+        const unsigned mask = static_cast<unsigned>(
+            _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(first, va), _mm_cmpeq_epi8(second, vb))));
+        if (mask != 0) return s + i + (31 - __builtin_clz(mask));
+    }
+#endif
+    while (i-- > 0)
+        if (s[i] == a && s[i + 1] == b) return s + i;
+    return nullptr;
 }
 
 }  // namespace
@@ -88,13 +137,13 @@ void CandidateSearch::SearchList(const FoldedWordList& list, bool fromSelfTeachi
     // separator part is only blanks, is searched for single words.
     const std::size_t separator = FindFirstSeparator(s_);
     if (separator == std::string::npos) {
-        SingleWordPhase(list, fromSelfTeaching);
+        SingleWordPhase(list, fromSelfTeaching, true);
         return;
     }
     const std::string rest = s_.substr(separator);
     if (IsBlankText(rest)) {
         SetRequest(rest);
-        SingleWordPhase(list, fromSelfTeaching);
+        SingleWordPhase(list, fromSelfTeaching, false);
         return;
     }
     SetRequest(Trim(rest));
@@ -132,8 +181,13 @@ bool FoldedStartsWith(std::string_view lowText, std::string_view lowPrefix) {
 // in both is visited once.
 template <typename Visit>
 void VisitTopDown(const FoldedWordList& list, const std::vector<FoldedWordList::Slot>& slots, Visit&& visit) {
-    for (std::size_t k = slots.size(); k-- > 0;)
+    // The entries of an index lie all over the list's text: asking for the
+    // ones a few steps ahead lets their reads overlap instead of queueing.
+    constexpr std::size_t kAhead = 8;
+    for (std::size_t k = slots.size(); k-- > 0;) {
+        if (k >= kAhead) list.Prefetch(slots[k - kAhead]);
         if (list.Alive(slots[k]) && !visit(slots[k])) return;
+    }
 }
 
 template <typename Visit>
@@ -171,7 +225,7 @@ bool CandidateSearch::PrefixPhase(const FoldedWordList& list, bool fromSelfTeach
 // restricting to words that start with the typed text is left to
 // OnlyWordsMatching1st, and with it only the words with the last word's
 // letters are read.
-void CandidateSearch::SingleWordPhase(const FoldedWordList& list, bool fromSelfTeaching) {
+void CandidateSearch::SingleWordPhase(const FoldedWordList& list, bool fromSelfTeaching, bool samePrefixPhaseRequest) {
     const bool mustStartWithLastWord = rules_.onlyWordsMatching1st && !lastWord_.empty();
     const std::vector<FoldedWordList::SingleWord>& words = list.SingleWords();
     const auto [first, last] =
@@ -179,16 +233,25 @@ void CandidateSearch::SingleWordPhase(const FoldedWordList& list, bool fromSelfT
     std::size_t shortest = s_.size() + 1;
     if (rules_.doNotSuggestShorter > 0) shortest = std::max(shortest, static_cast<std::size_t>(rules_.doNotSuggestShorter));
     std::vector<std::uint32_t> run;
+    run.reserve(last - first);
+    const std::uint64_t itselfPrefix = win::AnsiSortPrefix(lastWord_, win::GetACP());
+    const bool dropItself = rules_.doNotListWordItself && !lastWord_.empty();
     std::string_view previous;
+    std::uint64_t previousPrefix = 0;
     for (std::size_t i = first; i < last; ++i) {
         const FoldedWordList::SingleWord& w = words[i];
         if (w.length < shortest) continue;
         const std::string_view d = list.Word(w);
         if (mustStartWithLastWord && !fold_.StartsWith(d, lowLastWord_)) continue;
-        if (rules_.doNotListWordItself && d == lastWord_) continue;
+        // A word that is its entry, beginning with the request, was offered
+        // by the prefix phase of this list a moment ago.
+        if (samePrefixPhaseRequest && w.lead == 0 && fold_.StartsWith(d, lowS_)) continue;
+        // Equal texts have equal sort prefixes, which rule out nearly all.
+        if (dropItself && w.sortPrefix == itselfPrefix && d == lastWord_) continue;
         // The same word of a lower entry follows it: the top one was taken.
-        if (!run.empty() && d == previous) continue;
+        if (!run.empty() && w.sortPrefix == previousPrefix && d == previous) continue;
         previous = d;
+        previousPrefix = w.sortPrefix;
         run.push_back(static_cast<std::uint32_t>(i));
     }
 
@@ -237,22 +300,56 @@ bool CandidateSearch::ContextPhase(const FoldedWordList& list, bool fromSelfTeac
         });
         return goOn;
     }
+    // Separators and then a word: only entries with that word after a
+    // separator can hold it.
+    if (!IsWordChar(s_.front())) {
+        const std::size_t word = FindFirstWordCharacter(s_);
+        if (word != std::string::npos) {
+            bool goOn = true;
+            VisitTopDown(list, list.WordAfterSeparator(std::string_view(lowS_).substr(word)), [&](Slot slot) {
+                const std::string_view low = list.Folded(slot);
+                if (low.size() <= n) return true;
+                const std::string_view e = list.Original(slot);
+                std::size_t at = low.find(lowS_);
+                while (at != std::string_view::npos && InsideWord(e, at)) at = low.find(lowS_, at + 1);
+                if (at == std::string_view::npos || offer(slot, at)) return true;
+                goOn = list.IsLast(slot);
+                return false;
+            });
+            return goOn;
+        }
+    }
     const std::string_view block = list.Block();
     const char* const base = block.data();
-    // The scan looks for the text's rarest byte, k characters into it: a
-    // separator like ":" sits in a third of all learnt entries.
+    // The scan looks for the text's rarest byte, k characters into it (a
+    // separator like ":" sits in a third of all learnt entries), together
+    // with the byte after it when there is one.
+    auto count = [&](std::size_t i) { return static_cast<double>(list.ByteCount(static_cast<unsigned char>(lowS_[i]))); };
+    const bool pair = n >= 2;
     std::size_t k = 0;
-    for (std::size_t i = 1; i < n; ++i)
-        if (list.ByteCount(static_cast<unsigned char>(lowS_[i])) < list.ByteCount(static_cast<unsigned char>(lowS_[k])))
-            k = i;
+    if (pair) {
+        for (std::size_t i = 1; i + 1 < n; ++i)
+            if (count(i) * count(i + 1) < count(k) * count(k + 1)) k = i;
+    }
     // Matches are looked for at the positions before top.
     std::size_t top = block.size() >= n ? block.size() - n + 1 : 0;
     Slot s = list.SlotEnd();  // one past the slot holding the last match, from above
     while (top > 0) {
-        const void* found = memrchr(base + k, lowS_[k], top);
+        const void* found = pair ? FindPairBackward(base + k, top, lowS_[k], lowS_[k + 1]) : memrchr(base + k, lowS_[k], top);
         if (!found) break;
         const auto hit = static_cast<std::size_t>(static_cast<const char*>(found) - base) - k;
-        while (list.Start(s - 1) > hit) --s;
+        // Hits of a rare pair lie far apart: a step back is tried a few
+        // times, then the slot is searched for.
+        for (int steps = 0; list.Start(s - 1) > hit; --s)
+            if (++steps == 8) {
+                Slot low = 0, high = s - 1;  // Start(high) > hit, Start(0) == 0 <= hit
+                while (high - low > 1) {
+                    const Slot mid = low + (high - low) / 2;
+                    (list.Start(mid) > hit ? high : low) = mid;
+                }
+                s = high;
+                break;
+            }
         const Slot slot = s - 1;
         const std::string_view low = list.Folded(slot);
         const std::size_t entryStart = list.Start(slot);
@@ -418,7 +515,9 @@ std::vector<Candidate> CandidateSearch::Candidates() const {
 }
 
 SuggestionListContent CandidateSearch::List(bool autoSelectBestWord) const {
-    const std::vector<Row> rows = merged_.empty() ? FoundInDisplayOrder() : merged_;
+    std::vector<Row> sorted;
+    if (merged_.empty()) sorted = FoundInDisplayOrder();
+    const std::vector<Row>& rows = merged_.empty() ? sorted : merged_;
     const std::vector<FoldedWordList::SingleWord>* words = runList_ ? &runList_->SingleWords() : nullptr;
 
     // The earliest found; the run's words were found after every other
@@ -434,7 +533,10 @@ SuggestionListContent CandidateSearch::List(bool autoSelectBestWord) const {
         for (const Row& row : rows) {
             if (!row.fromRun) continue;
             const FoldedWordList::SingleWord& w = (*words)[run_[row.index]];
-            if ((!best.fromRun || w.slot > top) && runList_->Word(w).starts_with(lastWord_)) {
+            if (best.fromRun && w.slot < top) continue;
+            const std::string_view word = runList_->Word(w);
+            if (!lastWord_.empty() && word.front() != lastWord_.front()) continue;
+            if (word.starts_with(lastWord_)) {
                 best = row;
                 top = w.slot;
             }
@@ -444,17 +546,19 @@ SuggestionListContent CandidateSearch::List(bool autoSelectBestWord) const {
     SuggestionListContent content;
     std::size_t bytes = 0;
     for (const Row& row : rows) bytes += row.fromRun ? (*words)[run_[row.index]].length : found_[row.index].text.size();
-    content.Reserve(rows.size(), bytes);
+    SuggestionListContent::Writer writer(content, rows.size(), bytes);
     int bestRow = -1;
-    for (const Row& row : rows) {
-        if (row.fromRun == best.fromRun && row.index == best.index) bestRow = static_cast<int>(content.Count());
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const Row& row = rows[r];
+        if (row.fromRun == best.fromRun && row.index == best.index) bestRow = static_cast<int>(r);
         if (!row.fromRun) {
-            content.Add(found_[row.index].text, found_[row.index].dictIndex);
+            writer.Add(found_[row.index].text, found_[row.index].dictIndex);
             continue;
         }
         const FoldedWordList::SingleWord& w = (*words)[run_[row.index]];
-        content.Add(runList_->Word(w), runFromSelfTeaching_ ? static_cast<int>(runList_->Position(w.slot)) : 0);
+        writer.Add(runList_->Word(w), runFromSelfTeaching_ ? static_cast<int>(runList_->Position(w.slot)) : 0);
     }
+    writer.Finish();
     if (bestRow >= 0) content.bestWord = std::string(content.Text(static_cast<std::size_t>(bestRow)));
     MarkBestWord(content, bestRow, autoSelectBestWord);
     return content;

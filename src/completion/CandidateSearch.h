@@ -107,7 +107,9 @@ private:
     // order, a word already found counted once.
     std::vector<Row> MergeWithRun(const FoldedWordList& list, const std::vector<std::uint32_t>& run) const;
     bool PrefixPhase(const FoldedWordList& list, bool fromSelfTeaching);
-    void SingleWordPhase(const FoldedWordList& list, bool fromSelfTeaching);
+    // samePrefixPhaseRequest: the request is still the one the prefix phase
+    // of this list searched for.
+    void SingleWordPhase(const FoldedWordList& list, bool fromSelfTeaching, bool samePrefixPhaseRequest);
     bool ContextPhase(const FoldedWordList& list, bool fromSelfTeaching);
     void LastWordPhase(const FoldedWordList& list, bool fromSelfTeaching);
     // The entry's position is looked up only for a candidate that is kept.

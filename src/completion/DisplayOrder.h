@@ -1,12 +1,14 @@
 // The list window's order of texts, and which row it marks.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
-#include <functional>
 #include <string_view>
 #include <vector>
 
 #include "completion/SuggestionListContent.h"
+#include "platform/AnsiSortKey.h"
+#include "platform/CodePage.h"
 
 namespace skrivo {
 
@@ -17,8 +19,15 @@ struct DisplayOrderKey {
 };
 
 // Sorts by the locale-aware comparison of the active code page (distinct
-// texts never tie).
-void SortForDisplay(std::vector<DisplayOrderKey>& keys, const std::function<std::string_view(std::uint32_t)>& textOf);
+// texts never tie); textOf gives the text of an index.
+template <typename TextOf>
+void SortForDisplay(std::vector<DisplayOrderKey>& keys, TextOf&& textOf) {
+    const win::CodePage cp = win::GetACP();
+    std::sort(keys.begin(), keys.end(), [&](const DisplayOrderKey& a, const DisplayOrderKey& b) {
+        if (a.prefix != b.prefix) return a.prefix < b.prefix;
+        return win::AnsiCompareText(textOf(a.index), textOf(b.index), cp) < 0;
+    });
+}
 
 // Selects (or only focuses, without AutoSelectBestWord) the best word's row,
 // else the first row; a selected row has the focus mark too.

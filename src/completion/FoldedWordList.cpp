@@ -36,6 +36,23 @@ const std::vector<FoldedWordList::Slot>& FoldedWordList::BlankThen(std::string_v
     return it == blankThenPair_.end() ? kNoSlots : it->second;
 }
 
+const std::vector<FoldedWordList::Slot>& FoldedWordList::WordAfterSeparator(std::string_view lowWord) const {
+    if (lowWord.size() < 2) return lowWord.empty() ? kNoSlots : wordAfterSeparator_[static_cast<unsigned char>(lowWord[0])];
+    const auto it = wordAfterSeparatorPair_.find(PairOf(lowWord));
+    return it == wordAfterSeparatorPair_.end() ? kNoSlots : it->second;
+}
+
+std::size_t FoldedWordList::FindFolded(std::string_view lowText, std::string_view exact) const {
+    const std::vector<Slot>& slots = StartingWith(lowText);
+    for (std::size_t k = slots.size(); k-- > 0;) {
+        const Slot s = slots[k];
+        if (!Alive(s) || Folded(s) != lowText) continue;
+        if (!exact.empty() && Original(s) != exact) continue;
+        return Position(s);
+    }
+    return std::string_view::npos;
+}
+
 void FoldedWordList::Build(const StringList& list, win::CodePage cp) {
     codePage_ = cp;
     fold_ = CaseFold(cp);
@@ -71,6 +88,8 @@ void FoldedWordList::Assign(const OldestFirst& entries, std::size_t count) {
     liveBefore_.clear();
     for (auto& bucket : startingWith_) bucket.clear();
     for (auto& bucket : blankThen_) bucket.clear();
+    for (auto& bucket : wordAfterSeparator_) bucket.clear();
+    wordAfterSeparatorPair_.clear();
     startingWithPair_.clear();
     blankThenPair_.clear();
     singleWords_.clear();
@@ -81,8 +100,14 @@ void FoldedWordList::Assign(const OldestFirst& entries, std::size_t count) {
     singleWords_.reserve(count / 2);
     for (std::size_t i = 0; i < count; ++i) Append(entries[i]);
     bulk_ = false;
-    std::sort(singleWords_.begin(), singleWords_.end(),
-              [this](const SingleWord& a, const SingleWord& b) { return DisplayOrder(a, b); });
+    std::sort(singleWords_.begin(), singleWords_.end(), [this](const SingleWord& a, const SingleWord& b) {
+        return DisplayOrder(a, EntryWord(a), b, EntryWord(b));
+    });
+    singleText_.clear();
+    for (SingleWord& w : singleWords_) {
+        w.textAt = static_cast<std::uint32_t>(singleText_.size());
+        singleText_.append(EntryWord(w));
+    }
 }
 
 bool FoldedWordList::SingleWordOf(std::string_view entry, Slot s, SingleWord& out) const {
@@ -94,16 +119,24 @@ bool FoldedWordList::SingleWordOf(std::string_view entry, Slot s, SingleWord& ou
     for (std::size_t i = lead; i < entry.size(); ++i)
         if (!wordChars_[static_cast<unsigned char>(entry[i])]) return false;
     const std::string_view word = entry.substr(lead);
-    out = {win::AnsiSortPrefix(word, codePage_), s, static_cast<std::uint16_t>(lead),
+    out = {win::AnsiSortPrefix(word, codePage_), s, 0, static_cast<std::uint16_t>(lead),
            static_cast<std::uint16_t>(word.size())};
     return true;
 }
 
-bool FoldedWordList::DisplayOrder(const SingleWord& a, const SingleWord& b) const {
+bool FoldedWordList::DisplayOrder(const SingleWord& a, std::string_view aText, const SingleWord& b,
+                                  std::string_view bText) const {
     if (a.sortPrefix != b.sortPrefix) return a.sortPrefix < b.sortPrefix;
     if (a.slot == b.slot) return false;
-    const int c = win::AnsiCompareText(Word(a), Word(b), codePage_);
+    const int c = win::AnsiCompareText(aText, bText, codePage_);
     return c != 0 ? c < 0 : a.slot > b.slot;
+}
+
+std::size_t FoldedWordList::SingleWordIndex(const SingleWord& w, std::string_view text) const {
+    return static_cast<std::size_t>(
+        std::partition_point(singleWords_.begin(), singleWords_.end(),
+                             [&](const SingleWord& x) { return DisplayOrder(x, Word(x), w, text); }) -
+        singleWords_.begin());
 }
 
 void FoldedWordList::AddSingleWord(Slot s) {
@@ -113,17 +146,22 @@ void FoldedWordList::AddSingleWord(Slot s) {
         singleWords_.push_back(w);
         return;
     }
-    const auto at = std::lower_bound(singleWords_.begin(), singleWords_.end(), w,
-                                     [this](const SingleWord& a, const SingleWord& b) { return DisplayOrder(a, b); });
-    singleWords_.insert(at, w);
+    const std::string_view text = EntryWord(w);
+    const std::size_t i = SingleWordIndex(w, text);
+    w.textAt = i < singleWords_.size() ? singleWords_[i].textAt : static_cast<std::uint32_t>(singleText_.size());
+    singleText_.insert(w.textAt, text);
+    for (std::size_t j = i; j < singleWords_.size(); ++j) singleWords_[j].textAt += w.length;
+    singleWords_.insert(singleWords_.begin() + static_cast<std::ptrdiff_t>(i), w);
 }
 
 void FoldedWordList::RemoveSingleWord(Slot s) {
     SingleWord w;
     if (!SingleWordOf(Original(s), s, w)) return;
-    const auto at = std::lower_bound(singleWords_.begin(), singleWords_.end(), w,
-                                     [this](const SingleWord& a, const SingleWord& b) { return DisplayOrder(a, b); });
-    if (at != singleWords_.end() && at->slot == s) singleWords_.erase(at);
+    const std::size_t i = SingleWordIndex(w, EntryWord(w));
+    if (i >= singleWords_.size() || singleWords_[i].slot != s) return;
+    singleText_.erase(singleWords_[i].textAt, w.length);
+    singleWords_.erase(singleWords_.begin() + static_cast<std::ptrdiff_t>(i));
+    for (std::size_t j = i; j < singleWords_.size(); ++j) singleWords_[j].textAt -= w.length;
 }
 
 std::pair<std::size_t, std::size_t> FoldedWordList::SingleWordsStartingWith(std::string_view lowPrefix) const {
@@ -164,6 +202,14 @@ void FoldedWordList::Append(std::string_view entry) {
     if (low.size() > 1) startingWithPair_[PairOf(low)].push_back(s);
     if (low.size() > 1 && low[0] == ' ') blankThen_[static_cast<unsigned char>(low[1])].push_back(s);
     if (low.size() > 2 && low[0] == ' ') blankThenPair_[PairOf(low.substr(1))].push_back(s);
+    for (std::size_t q = 1; q < entry.size(); ++q) {
+        if (wordChars_[static_cast<unsigned char>(entry[q - 1])] || !wordChars_[static_cast<unsigned char>(entry[q])]) continue;
+        auto once = [s](std::vector<Slot>& slots) {
+            if (slots.empty() || slots.back() != s) slots.push_back(s);
+        };
+        once(wordAfterSeparator_[static_cast<unsigned char>(low[q])]);
+        if (q + 1 < low.size()) once(wordAfterSeparatorPair_[PairOf(low.substr(q))]);
+    }
     AddSingleWord(s);
 }
 
@@ -200,12 +246,6 @@ void FoldedWordList::Pack() {
     Assign(entries, entries.size());
 }
 
-std::size_t FoldedWordList::AliveUpTo(Slot s) const {
-    const std::uint64_t upTo = (s & 63) == 63 ? ~std::uint64_t{0} : (std::uint64_t{1} << ((s & 63) + 1)) - 1;
-    return liveBefore_[s >> 6] + static_cast<std::size_t>(std::popcount(aliveBits_[s >> 6] & upTo));
-}
-
-std::size_t FoldedWordList::Position(Slot s) const { return live_ - AliveUpTo(s); }
 
 FoldedWordList::Slot FoldedWordList::SlotOfRank(std::size_t rank) const {
     // The last word of slots with fewer live ones before it than rank holds

@@ -47,8 +47,12 @@ public:
     bool Alive(Slot s) const { return (aliveBits_[s >> 6] >> (s & 63)) & 1; }
     std::string_view Folded(Slot s) const { return std::string_view(folded_).substr(starts_[s], Length(s)); }
     std::string_view Original(Slot s) const { return std::string_view(original_).substr(starts_[s], Length(s)); }
+    // The index of the top entry whose folded text is lowText (with exact,
+    // the top one whose text is exact itself), or npos. Entries too long
+    // to offer are not found.
+    std::size_t FindFolded(std::string_view lowText, std::string_view exact = {}) const;
     // The entry's index in the list (0 = top).
-    std::size_t Position(Slot s) const;
+    std::size_t Position(Slot s) const { return live_ - AliveUpTo(s); }
     // No live entry follows it in the list.
     bool IsLast(Slot s) const { return s == oldest_; }
 
@@ -56,6 +60,10 @@ public:
     // search for a text inside entries runs over the block at once.
     std::string_view Block() const { return folded_; }
     std::size_t Start(Slot s) const { return starts_[s]; }
+    void Prefetch(Slot s) const {
+        __builtin_prefetch(folded_.data() + starts_[s]);
+        __builtin_prefetch(original_.data() + starts_[s]);
+    }
     // How often the folded byte occurs in the block: a search looks for the
     // rarest byte of what it seeks.
     std::size_t ByteCount(unsigned char c) const { return byteCount_[c]; }
@@ -69,6 +77,10 @@ public:
     // than the first character's.
     const std::vector<Slot>& StartingWith(std::string_view lowPrefix) const;
     const std::vector<Slot>& BlankThen(std::string_view lowPrefix) const;
+    // Entries with a word that follows a non-word character and starts with
+    // the first characters of lowWord (one or two of them): every entry
+    // holding separators and then that word is among them.
+    const std::vector<Slot>& WordAfterSeparator(std::string_view lowWord) const;
 
     // Entries that are one word after blanks or control characters, in the
     // list window's order of that word; the same word from several entries
@@ -77,11 +89,15 @@ public:
     struct SingleWord {
         std::uint64_t sortPrefix;  // AnsiSortPrefix of the word
         Slot slot;
-        std::uint16_t lead;        // characters before the word
+        std::uint32_t textAt;      // where the word is in the words' text
+        std::uint16_t lead;        // characters of the entry before the word
         std::uint16_t length;      // of the word
     };
     const std::vector<SingleWord>& SingleWords() const { return singleWords_; }
-    std::string_view Word(const SingleWord& w) const { return Original(w.slot).substr(w.lead, w.length); }
+    // The words' texts are kept end to end in the same order: a list of
+    // thousands of them is then copied front to back, not gathered from all
+    // over the entries.
+    std::string_view Word(const SingleWord& w) const { return std::string_view(singleText_).substr(w.textAt, w.length); }
     // The run of SingleWords() that holds every word whose folded text starts
     // with lowPrefix (and perhaps others with the same letters but other
     // accents), as [first, last).
@@ -96,11 +112,23 @@ private:
     void Kill(Slot s);
     void Pack();
     bool SingleWordOf(std::string_view entry, Slot s, SingleWord& out) const;
-    bool DisplayOrder(const SingleWord& a, const SingleWord& b) const;
+    std::string_view EntryWord(const SingleWord& w) const { return Original(w.slot).substr(w.lead, w.length); }
+    // a before b; the texts are given, as a word being inserted is not in
+    // the words' text yet.
+    bool DisplayOrder(const SingleWord& a, std::string_view aText, const SingleWord& b, std::string_view bText) const;
+    std::size_t SingleWordIndex(const SingleWord& w, std::string_view text) const;
     void AddSingleWord(Slot s);
     void RemoveSingleWord(Slot s);
-    // Live slots up to and including s.
-    std::size_t AliveUpTo(Slot s) const;
+    // Live slots up to and including s; inline with its own bit count, as
+    // a list of thousands of learnt words asks it for each of them.
+    std::size_t AliveUpTo(Slot s) const {
+        const std::uint64_t upTo = (s & 63) == 63 ? ~std::uint64_t{0} : (std::uint64_t{1} << ((s & 63) + 1)) - 1;
+        std::uint64_t x = aliveBits_[s >> 6] & upTo;
+        x = x - ((x >> 1) & 0x5555555555555555ULL);
+        x = (x & 0x3333333333333333ULL) + ((x >> 2) & 0x3333333333333333ULL);
+        x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
+        return liveBefore_[s >> 6] + static_cast<std::size_t>((x * 0x0101010101010101ULL) >> 56);
+    }
     // The live slot with `rank` live slots up to and including it (1-based).
     Slot SlotOfRank(std::size_t rank) const;
 
@@ -125,7 +153,10 @@ private:
     std::array<std::vector<Slot>, 256> blankThen_;
     std::unordered_map<std::uint16_t, std::vector<Slot>> startingWithPair_;
     std::unordered_map<std::uint16_t, std::vector<Slot>> blankThenPair_;
+    std::array<std::vector<Slot>, 256> wordAfterSeparator_;
+    std::unordered_map<std::uint16_t, std::vector<Slot>> wordAfterSeparatorPair_;
     std::vector<SingleWord> singleWords_;
+    std::string singleText_;
 };
 
 // The folded copy of a list, rebuilt only when the owner's version number or
@@ -134,6 +165,13 @@ private:
 class FoldedWordCache {
 public:
     const FoldedWordList& Get(const StringList& list, std::uint64_t version) const;
+    // The copy when it is up to date for the list at that version, without
+    // building one; nullptr otherwise.
+    const FoldedWordList* Current(const StringList& list, std::uint64_t version) const {
+        return built_ && builtVersion_ == version && folded_.CodePage() == win::GetACP() && folded_.Count() == list.Count()
+                   ? &folded_
+                   : nullptr;
+    }
 
     // The owner changed its list from version `before` to `after` in a way
     // `mirror` repeats on the copy; a copy not built for `before` is left to

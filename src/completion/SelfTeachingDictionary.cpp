@@ -88,12 +88,19 @@ bool SelfTeachingDictionary::Collect(std::string_view word, const LearningOption
     if (!options.selfTeaching || word.empty() || CannotBeStoredAsOneLine(word)) return false;
     auto& entries = entries_.Lines();
     const CaseFold& fold = Fold();
-    // Lengths first: most entries differ in length, and this scan runs over
-    // up to the whole dictionary for every finished word.
-    const auto found = std::find_if(entries.begin(), entries.end(), [&](const std::string& e) {
-        if (options.keepCaseApart) return e == word;
-        return e.size() == word.size() && fold.Lower(e[0]) == fold.Lower(word[0]) && fold.Equal(e, word);
-    });
+    auto found = entries.end();
+    // Learning happens at every finished word: the folded copy, when it is
+    // up to date, names the few entries that begin like the word.
+    if (const FoldedWordList* folded = folded_.Current(entries_, version_); folded && !TooLongToOffer(word)) {
+        const std::size_t at = folded->FindFolded(fold.Lower(word), options.keepCaseApart ? word : std::string_view{});
+        if (at != std::string_view::npos) found = entries.begin() + static_cast<std::ptrdiff_t>(at);
+    } else {
+        // Lengths first: most entries differ in length.
+        found = std::find_if(entries.begin(), entries.end(), [&](const std::string& e) {
+            if (options.keepCaseApart) return e == word;
+            return e.size() == word.size() && fold.Lower(e[0]) == fold.Lower(word[0]) && fold.Equal(e, word);
+        });
+    }
     if (found != entries.end() && found == entries.begin() && *found == word) return false;
     // Copied before the entries move: word may be one of them.
     std::string learnt(word);

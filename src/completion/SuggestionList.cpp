@@ -10,14 +10,6 @@
 
 namespace skrivo {
 
-void SortForDisplay(std::vector<DisplayOrderKey>& keys, const std::function<std::string_view(std::uint32_t)>& textOf) {
-    const win::CodePage cp = win::GetACP();
-    std::sort(keys.begin(), keys.end(), [&](const DisplayOrderKey& a, const DisplayOrderKey& b) {
-        if (a.prefix != b.prefix) return a.prefix < b.prefix;
-        return win::AnsiCompareText(textOf(a.index), textOf(b.index), cp) < 0;
-    });
-}
-
 void MarkBestWord(SuggestionListContent& content, int bestRow, bool autoSelectBestWord) {
     auto mark = [&](int row) {
         if (autoSelectBestWord)

@@ -41,6 +41,31 @@ public:
         text_.append(text);
     }
 
+    // Fills an empty content with a known number of rows and text bytes,
+    // without growing either on the way.
+    class Writer {
+    public:
+        Writer(SuggestionListContent& content, std::size_t rows, std::size_t textBytes) : content_(content) {
+            content_.rows_.resize(rows);
+            content_.text_.resize(textBytes);
+        }
+        void Add(std::string_view text, int dictIndex) {
+            content_.rows_[row_++] = {static_cast<std::uint32_t>(at_), static_cast<std::uint32_t>(text.size()), dictIndex};
+            char* out = content_.text_.data() + at_;
+            for (char c : text) *out++ = c;  // words are short: a call per word would cost more
+            at_ += text.size();
+        }
+        void Finish() {
+            content_.rows_.resize(row_);
+            content_.text_.resize(at_);
+        }
+
+    private:
+        SuggestionListContent& content_;
+        std::size_t row_ = 0;
+        std::size_t at_ = 0;
+    };
+
     std::optional<std::string> bestWord;
     int selected = -1;  // rows, -1 for none
     int focused = -1;

@@ -1,4 +1,5 @@
 // The sort order of ANSI texts: letters regardless of case first, then accents, then lower case before upper.
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -129,27 +130,41 @@ int AnsiCompareText(std::string_view a, std::string_view b, CodePage cp) {
     return r < 0 ? -1 : (r > 0 ? 1 : 0);
 }
 
+namespace {
+
+// Each primary weight's rank among those of the code page, from 1: a byte
+// each, so eight characters fit one number.
+using PrimaryRanks = std::array<std::uint8_t, 256>;
+
+PrimaryRanks BuildPrimaryRanks(const WeightTable& w) {
+    std::array<std::uint16_t, 256> sorted{};
+    for (int b = 0; b < 256; ++b) sorted[b] = w[b].primary;
+    std::sort(sorted.begin(), sorted.end());
+    PrimaryRanks ranks{};
+    for (int b = 0; b < 256; ++b) {
+        const auto rank = std::lower_bound(sorted.begin(), sorted.end(), w[b].primary) - sorted.begin();
+        // Ties of weights give ties of ranks, and so do the few ranks past
+        // 255 clipped: a tie is settled by the whole comparison, never misordered.
+        ranks[b] = static_cast<std::uint8_t>(std::min<long>(rank + 1, 255));
+    }
+    return ranks;
+}
+
+const PrimaryRanks& Ranks(CodePage cp) {
+    static const PrimaryRanks cp1251 = BuildPrimaryRanks(Weights(CodePage::Cp1251));
+    static const PrimaryRanks cp1252 = BuildPrimaryRanks(Weights(CodePage::Cp1252));
+    return cp == CodePage::Cp1251 ? cp1251 : cp1252;
+}
+
+}  // namespace
+
 std::uint64_t AnsiSortPrefix(std::string_view s, CodePage cp) {
-    const WeightTable& w = Weights(cp);
-    // The key's bytes as AnsiSortKey lays them out, up to eight.
+    const PrimaryRanks& ranks = Ranks(cp);
     std::uint64_t prefix = 0;
-    int bytes = 0;
-    auto put = [&](std::uint8_t b) {
-        if (bytes < 8) {
-            prefix = prefix << 8 | b;
-            ++bytes;
-        }
-    };
-    auto put16 = [&](std::uint16_t v) {
-        put(static_cast<std::uint8_t>(v >> 8));
-        put(static_cast<std::uint8_t>(v & 0xFF));
-    };
-    for (std::size_t i = 0; i < s.size() && bytes < 8; ++i) put16(w[static_cast<unsigned char>(s[i])].primary);
-    put16(0);
-    for (std::size_t i = 0; i < s.size() && bytes < 8; ++i) put16(w[static_cast<unsigned char>(s[i])].secondary);
-    for (std::size_t i = 0; i < s.size() && bytes < 8; ++i) put(w[static_cast<unsigned char>(s[i])].tertiary);
-    for (std::size_t i = 0; i < s.size() && bytes < 8; ++i) put(static_cast<std::uint8_t>(s[i]));
-    return prefix << (8 * (8 - bytes));
+    const std::size_t n = s.size() < 8 ? s.size() : 8;
+    for (std::size_t i = 0; i < n; ++i) prefix = prefix << 8 | ranks[static_cast<unsigned char>(s[i])];
+    // A shorter text ends in zeros: before every longer one it begins.
+    return n == 0 ? 0 : prefix << (8 * (8 - n));
 }
 
 int AnsiComparePrimaryPrefix(std::string_view text, std::string_view prefix, CodePage cp) {

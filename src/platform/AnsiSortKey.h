@@ -14,8 +14,9 @@ namespace skrivo::win {
 // every comparison.
 std::string AnsiSortKey(std::string_view s);
 
-// The first eight bytes of the key as a number, built without the key: most
-// texts of a list differ there, so a sort compares the numbers and asks
+// The letters of the first eight characters as one number (regardless of
+// case and accents, a byte each): where two texts' numbers differ they order
+// them as their keys do, so a sort compares the numbers and asks
 // AnsiCompareText only on a tie.
 std::uint64_t AnsiSortPrefix(std::string_view s, CodePage cp);
 

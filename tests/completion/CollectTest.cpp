@@ -1,7 +1,9 @@
 // The learning rule: move to top, add to top, trimming to the limit, and the forms fed by the trigger.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "completion/SelfTeachingDictionary.h"
@@ -139,6 +141,38 @@ TEST_F(Collect, BlanksAreKeptAndCompared) {
     Fill({"Caption", " Caption"});
     dict.Collect(" caption", options);
     EXPECT_EQ(Entries(), (Words{" caption", "Caption"}));
+}
+
+}  // namespace
+}  // namespace skrivo
+
+namespace skrivo {
+namespace {
+
+// Learning looks the word up in the folded copy when one is in use: the
+// entries must come out as the plain scan leaves them, duplicates in the
+// file (the top one moves), both case rules, words of every length.
+TEST(CollectWithFoldedCopy, LeavesTheEntriesAsThePlainScanDoes) {
+    win::SetACP(win::CodePage::Cp1252);
+    std::mt19937 rng(99);
+    auto word = [&] {
+        std::string w;
+        for (std::size_t i = 0, n = 1 + rng() % 4; i < n; ++i) w += "aAbB. "[rng() % 6];
+        return w;
+    };
+    for (const bool keepCaseApart : {false, true}) {
+        SelfTeachingDictionary indexed, plain;
+        const Words start = {"ab", "AB", "a", "ab", " b", "B.a"};
+        indexed.Entries().Lines() = start;
+        plain.Entries().Lines() = start;
+        const LearningOptions options{true, 40, keepCaseApart};
+        for (int i = 0; i < 2000; ++i) {
+            (void)std::as_const(indexed).FoldedEntries();
+            const std::string w = word();
+            EXPECT_EQ(indexed.Collect(w, options), plain.Collect(w, options)) << w;
+            ASSERT_EQ(std::as_const(indexed).Entries().Lines(), std::as_const(plain).Entries().Lines()) << "after " << w;
+        }
+    }
 }
 
 }  // namespace
