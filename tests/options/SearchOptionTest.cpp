@@ -82,8 +82,14 @@ protected:
     }
     int Beeps() { return host->WindowsImpl().MessageBeepCount(); }
 
+    static TOptionSearchTarget Over(QWidget* dialog) {
+        TOptionSearchTarget target;  // the rest by default
+        target.dialog = dialog;
+        return target;
+    }
+
     PagedDialog dialog;
-    TfmSearchOption search{TOptionSearchTarget{&dialog, {}, {}}};
+    TfmSearchOption search{Over(&dialog)};
 };
 
 TEST_F(SearchOptionTest, CaptionsFindVisibleControlsOnEveryPageAndHintsOnlyWhenAsked) {
