@@ -104,23 +104,30 @@ struct RankingData {
         unitsFolded.resize(units.size());
         for (std::size_t u = 0; u < units.size(); ++u) unitsFolded[u].Build(units[u], win::CodePage::Cp1252);
     }
+    // Every list with its lower-cased copy, all units searched as the expert searches them.
+    SuggestionSources Sources() const {
+        SuggestionSources sources;
+        sources.selfTeaching = &dict;
+        sources.fixed = &fixed;
+        sources.selfTeachingFolded = &dictFolded;
+        sources.fixedFolded = &fixedFolded;
+        sources.allUnits = [this] {
+            std::vector<const StringList*> all;
+            for (const StringList& u : units) all.push_back(&u);
+            return all;
+        };
+        sources.unitFolded = [this](const StringList& unit) {
+            return &unitsFolded[static_cast<std::size_t>(&unit - units.data())];
+        };
+        return sources;
+    }
 };
 
 void Rank(benchmark::State& state, const char* request, int wordsMaxInList = kDefaultWordsMaxInList,
           bool onlyWordsMatching1st = true) {
     win::SetACP(win::CodePage::Cp1252);
     static const RankingData data;
-    SuggestionSources sources;
-    sources.selfTeaching = &data.dict;
-    sources.fixed = &data.fixed;
-    sources.selfTeachingFolded = &data.dictFolded;
-    sources.fixedFolded = &data.fixedFolded;
-    sources.allUnits = [] {
-        std::vector<const StringList*> all;
-        for (const StringList& u : data.units) all.push_back(&u);
-        return all;
-    };
-    sources.unitFolded = [](const StringList& unit) { return &data.unitsFolded[static_cast<std::size_t>(&unit - data.units.data())]; };
+    const SuggestionSources sources = data.Sources();
     RankingOptions options;
     options.wordsFromAllUnits = true;
     options.rules.wordsMaxInList = wordsMaxInList;
@@ -177,16 +184,7 @@ void RankSmart(benchmark::State& state, const char* request, bool smartOn) {
         }
         return f;
     }();
-    SuggestionSources sources;
-    sources.selfTeaching = &data.dict;
-    sources.fixed = &data.fixed;
-    sources.selfTeachingFolded = &data.dictFolded;
-    sources.fixedFolded = &data.fixedFolded;
-    sources.allUnits = [] {
-        std::vector<const StringList*> all;
-        for (const StringList& u : data.units) all.push_back(&u);
-        return all;
-    };
+    const SuggestionSources sources = data.Sources();
     const SmartRequest smart{{".", "Form", "="}, {"Caption", "CaptionCount", "Count"}};
     RankingOptions options;
     options.wordsFromAllUnits = true;
