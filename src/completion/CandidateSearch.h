@@ -28,6 +28,7 @@ struct CandidateRules {
     // The context search takes a hit only where a word begins, so that the
     // tail of a longer word ("fter" of "after") is never offered.
     bool wholeWordsOnly = false;
+    friend bool operator==(const CandidateRules&, const CandidateRules&) = default;
 };
 
 // A limit below 1 (only a hand-edited configuration gives one) would end every

@@ -32,6 +32,7 @@ struct RankingOptions {
     const WordFrecency* frecency = nullptr;
     // What smart ranking knows of the place the request comes from.
     const SmartRequest* smart = nullptr;
+    friend bool operator==(const RankingOptions&, const RankingOptions&) = default;
 };
 
 // The word lists, most relevant first. Local dictionaries are built on first

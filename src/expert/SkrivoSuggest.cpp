@@ -1,6 +1,5 @@
 // TSkrivoExpert::Suggest: the words for a request, found in the dictionaries and given to the list window.
 
-#include <array>
 #include <utility>
 
 #include "bridge/Diagnostics.h"
@@ -40,12 +39,6 @@ RankingOptions RankingOptionsOf(const TExpertConfig& cfg, const WordFrecency& fr
         options.frecency = &frecency;
     }
     return options;
-}
-
-std::array<int, 12> RankingSwitchesOf(const TExpertConfig& cfg) {
-    return {cfg.SelfTeaching,        cfg.FixedDictionary,        cfg.WordsFromAllUnits,   cfg.WordsFromCurrentUnit,
-            cfg.ExceedWordsMax,      cfg.AutoSelectBestWord,     cfg.WordsMaxInList,      cfg.DoNotSuggestShorter,
-            cfg.DoNotListWordItself, cfg.OnlyWordsMatching1st,   cfg.DoNotSuggestSeparators, cfg.SmartRanking};
 }
 
 }  // namespace
@@ -91,6 +84,7 @@ void TSkrivoExpert::Suggest(std::string S) {
     // A visible list brought up to date when the key was applied is asked
     // for again when the pause has passed; searching again would give what
     // it shows, and would undo a selection made with the arrows meanwhile.
+    RankingOptions options = RankingOptionsOf(cfg, *FFrecency);
     TSuggestFillKey key{S,
                         GetCurrentNotifier(),
                         GetNotifiers() ? GetNotifiers()->size() : 0,
@@ -100,7 +94,7 @@ void TSkrivoExpert::Suggest(std::string S) {
                         FListState->FSuggestOrigin,
                         FListState->FLineHeight,
                         static_cast<int>(win::GetACP()),
-                        RankingSwitchesOf(cfg)};
+                        options};
     if (FSggList && FSggList->isVisible() && FListState->FFilledFor == key) {
         FListState->FListFilled = true;
         return;
@@ -124,7 +118,6 @@ void TSkrivoExpert::Suggest(std::string S) {
         return current ? &NotifierDictionary(current) : nullptr;
     };
     sources.unitFolded = [this](const StringList& words) { return UnitWordsFolded(words); };
-    RankingOptions options = RankingOptionsOf(cfg, *FFrecency);
     SmartRequest smart;
     if (options.frecency) {
         smart = SmartRequestAtCursor();

@@ -1,13 +1,13 @@
 // Where and when the suggestion list is shown: what the completion cycle leaves for the idle timer and the key dispatch.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <unordered_map>
 
 #include "completion/FoldedWordList.h"
+#include "completion/SuggestionRanking.h"
 #include "platform/WinTypes.h"
 
 namespace skrivo {
@@ -24,7 +24,7 @@ struct TSuggestFillKey {
     win::TPoint origin;
     int lineHeight = 0;
     int codePage = 0;
-    std::array<int, 12> options{};
+    RankingOptions options;  // before smart ranking's view of the cursor is added
     friend bool operator==(const TSuggestFillKey&, const TSuggestFillKey&) = default;
 };
 
