@@ -195,6 +195,9 @@ private:
     struct KnownFile {
         FileStamp stamp;
         std::string text;  // as its lines joined with CR LF
+        // The entries' version when they were last found to be this text;
+        // seenFileText_ holds the text as long as it is current.
+        std::optional<std::uint64_t> joinedVersion;
     };
     std::optional<KnownFile> knownFile_;
 
