@@ -21,6 +21,7 @@
 #include "sounds/SoundPlayer.h"
 #include "bookmarks/BookmarkPersistence.h"
 #include "macros/PressedKeyHistory.h"
+#include "tips/TipWindow.h"
 #include "tips/TipsWizard.h"
 #include "subst/SubstitutionEngine.h"
 
@@ -141,6 +142,7 @@ void TSkrivoExpert::FreeOwnedLists() {
 void TSkrivoExpert::PrepareAfterStart() {
     FPrepareTimer->SetEnabled(false);
     GetSggList()->CaptionWidth({});
+    if (GetCfg()->ShowTips) PrepareTipWindows();
 }
 
 void TSkrivoExpert::MenuClick(host::IMenuItem*) { DoShowOptions(); }
