@@ -167,6 +167,15 @@ void EditorControl::PlaceCaret(long byte, int virtualSpace) {
         SendScintilla(SCI_SETSELECTIONNANCHORVIRTUALSPACE, 0UL, static_cast<long>(virtualSpace));
     }
     SendScintilla(SCI_CHOOSECARETX);
+    // Scintilla colours the text from where its colouring stopped up to a
+    // line it lays out. A caret placed far into text never shown (a unit
+    // opened at a remembered place, a jump) left all that colouring to the
+    // next key that lays a line out: an arrow key then coloured megabytes.
+    // On a display the paint after this does the same work.
+    const long line = SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(byte));
+    const long lineEnd = SendScintilla(SCI_GETLINEENDPOSITION, static_cast<unsigned long>(line));
+    if (const long styled = SendScintilla(SCI_GETENDSTYLED); styled < lineEnd)
+        SendScintilla(SCI_COLOURISE, static_cast<unsigned long>(styled), lineEnd);
 }
 
 int EditorControl::ColumnWidth() const {
