@@ -84,7 +84,7 @@ void SelfTeachingDictionary::LoadAtStart(const std::string& directory) {
     seenFileText_ = entries_.Text();
     // Without it the first periodic check reads the whole file again, in a
     // tick the user may be typing through.
-    if (stamp) knownFile_ = KnownFile{*stamp, *seenFileText_, version_};
+    if (stamp) knownFile_ = KnownFile{*stamp, {}, version_, true};
     else knownFile_.reset();
     loadFailed_ = false;
     dictTime_ = SystemClock().Now();
@@ -182,7 +182,7 @@ SaveResult SelfTeachingDictionary::SaveDictionary(const std::string& directory, 
     dictModified_ = false;
     loadFailed_ = false;
     if (const auto stamp = StampOf(path))
-        knownFile_ = KnownFile{*stamp, text, version_};
+        knownFile_ = KnownFile{*stamp, {}, version_, true};
     else
         knownFile_.reset();
     seenFileText_ = std::move(text);
@@ -210,13 +210,13 @@ CheckResult SelfTeachingDictionary::CheckDicChanged(const std::string& directory
             StringList onDisk;
             onDisk.LoadFromFile(*path);
             writeTime = GetFileWriteTime(*path);
-            knownFile_ = KnownFile{stamp.value_or(FileStamp{}), onDisk.Text(), std::nullopt};
+            knownFile_ = KnownFile{stamp.value_or(FileStamp{}), onDisk.Text(), std::nullopt, false};
             // Without a stamp the text cannot be recognised next time.
             if (!stamp) knownFile_->stamp.size = kUnknownSize;
         } else {
             writeTime = stamp->time;
         }
-        const std::string& diskText = knownFile_->text;
+        const std::string& diskText = knownFile_->textIsSeen ? *seenFileText_ : knownFile_->text;
         // Entries that joined to this very text and have not changed since
         // still do: an idle user's checks need not compare a megabyte each.
         if (knownFile_->joinedVersion == version_) {
