@@ -141,7 +141,11 @@ void TSkrivoExpert::FreeOwnedLists() {
 // than in the pause after the first key that brings a list.
 void TSkrivoExpert::PrepareAfterStart() {
     FPrepareTimer->SetEnabled(false);
-    GetSggList()->CaptionWidth({});
+    TfmSuggest* list = GetSggList();
+    list->CaptionWidth({});
+    // Its window made and its style applied now, the first showing only shows.
+    list->ensurePolished();
+    (void)list->winId();
     if (GetCfg()->ShowTips) PrepareTipWindows();
 }
 
