@@ -168,14 +168,21 @@ void EditorControl::PlaceCaret(long byte, int virtualSpace) {
     }
     SendScintilla(SCI_CHOOSECARETX);
     // Scintilla colours the text from where its colouring stopped up to a
-    // line it lays out. A caret placed far into text never shown (a unit
-    // opened at a remembered place, a jump) left all that colouring to the
-    // next key that lays a line out: an arrow key then coloured megabytes.
-    // On a display the paint after this does the same work.
+    // line it lays out. A caret placed into text never shown (a unit opened
+    // at a remembered place, a jump) left all that colouring to the next key
+    // that lays a line out: an arrow key then coloured megabytes. It is done
+    // when the event loop is next idle, as a display's paint would do it.
     const long line = SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(byte));
-    const long lineEnd = SendScintilla(SCI_GETLINEENDPOSITION, static_cast<unsigned long>(line));
-    if (const long styled = SendScintilla(SCI_GETENDSTYLED); styled < lineEnd)
-        SendScintilla(SCI_COLOURISE, static_cast<unsigned long>(styled), lineEnd);
+    if (colouringQueued_ || SendScintilla(SCI_GETENDSTYLED) >= SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line)))
+        return;
+    colouringQueued_ = true;
+    QMetaObject::invokeMethod(this, [this] {
+        colouringQueued_ = false;
+        const long caretLine = SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(CaretByte()));
+        const long lineEnd = SendScintilla(SCI_GETLINEENDPOSITION, static_cast<unsigned long>(caretLine));
+        if (const long styled = SendScintilla(SCI_GETENDSTYLED); styled < lineEnd)
+            SendScintilla(SCI_COLOURISE, static_cast<unsigned long>(styled), lineEnd);
+    }, Qt::QueuedConnection);
 }
 
 int EditorControl::ColumnWidth() const {

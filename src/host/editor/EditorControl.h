@@ -63,6 +63,7 @@ private:
     TextIndex index_;
     int numberColumns_ = 0;
     bool mayHoldLoneLineFeed_ = false;
+    bool colouringQueued_ = false;
     struct ByteRange {
         long from, to;
     };
