@@ -165,6 +165,20 @@ BENCHMARK_CAPTURE(BM_RankWide, TwoLettersEveryWord, "Fo", false);
 BENCHMARK_CAPTURE(BM_RankWide, AfterSeparatorEveryWord, "Self.", false);
 BENCHMARK_CAPTURE(BM_RankWide, RareWordEveryWord, "Fontz", false);
 
+// The requests the typing trace ranks slowest: a word or two after a blank
+// or a bracket, found nowhere or in few entries, so every list is searched
+// to its end. range(0): OnlyWordsMatching1st.
+void BM_RankTraceRequest(benchmark::State& state, const char* request) {
+    Rank(state, request, 1000, state.range(0) != 0);
+}
+BENCHMARK_CAPTURE(BM_RankTraceRequest, WordAfterBlank, "Routines fol")->Arg(1)->Arg(0);
+BENCHMARK_CAPTURE(BM_RankTraceRequest, ShortWordAfterLetter, "B the")->Arg(1)->Arg(0);
+BENCHMARK_CAPTURE(BM_RankTraceRequest, ShortWordAfterNumber, "0 the")->Arg(1)->Arg(0);
+BENCHMARK_CAPTURE(BM_RankTraceRequest, OneLetterAfterBlank, "do b")->Arg(1)->Arg(0);
+BENCHMARK_CAPTURE(BM_RankTraceRequest, WordAfterComparison, "I > Cou")->Arg(1)->Arg(0);
+BENCHMARK_CAPTURE(BM_RankTraceRequest, WordAfterBracket, "Items[Count")->Arg(1)->Arg(0);
+BENCHMARK_CAPTURE(BM_RankTraceRequest, KnownWordAfterBlank, "0 ButtonHeight")->Arg(1)->Arg(0);
+
 // Smart ranking over the same lists, with its counts as full as a long
 // session makes them: a request of one letter ranks every word that begins
 // with it. range(0): WordsMaxInList, 1000 the most offered; "Plain" is the

@@ -2,6 +2,7 @@
 #include "completion/CandidateSearch.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <functional>
 #include <string.h>  // memrchr
@@ -176,17 +177,18 @@ bool FoldedStartsWith(std::string_view lowText, std::string_view lowPrefix) {
     return std::memcmp(lowText.data(), lowPrefix.data(), lowPrefix.size()) == 0;
 }
 
-// Visits the live slots of ascending lists from the top of the list down
-// (highest slot first) until visit returns false. With two lists a slot
-// in both is visited once.
+// Visits the live slots of an ascending list from the top of the list down
+// (highest slot first) until visit returns false, skipping the slots the
+// filter rules out.
 template <typename Visit>
-void VisitTopDown(const FoldedWordList& list, const std::vector<FoldedWordList::Slot>& slots, Visit&& visit) {
+void VisitTopDown(const FoldedWordList& list, const std::vector<FoldedWordList::Slot>& slots,
+                  const FoldedWordList::GramFilter& filter, Visit&& visit) {
     // The entries of an index lie all over the list's text: asking for the
     // ones a few steps ahead lets their reads overlap instead of queueing.
     constexpr std::size_t kAhead = 8;
     for (std::size_t k = slots.size(); k-- > 0;) {
-        if (k >= kAhead) list.Prefetch(slots[k - kAhead]);
-        if (list.Alive(slots[k]) && !visit(slots[k])) return;
+        if (k >= kAhead && filter.MayHold(slots[k - kAhead])) list.Prefetch(slots[k - kAhead]);
+        if (filter.MayHold(slots[k]) && list.Alive(slots[k]) && !visit(slots[k])) return;
     }
 }
 
@@ -216,7 +218,7 @@ bool CandidateSearch::PrefixPhase(const FoldedWordList& list, bool fromSelfTeach
     if (lowS_.empty())
         VisitAllTopDown(list, visit);
     else
-        VisitTopDown(list, list.StartingWith(lowS_), visit);
+        VisitTopDown(list, list.StartingWith(lowS_), list.GroupsThatMayHold(lowS_), visit);
     return goOn;
 }
 
@@ -306,7 +308,8 @@ bool CandidateSearch::ContextPhase(const FoldedWordList& list, bool fromSelfTeac
         const std::size_t word = FindFirstWordCharacter(s_);
         if (word != std::string::npos) {
             bool goOn = true;
-            VisitTopDown(list, list.WordAfterSeparator(std::string_view(lowS_).substr(word)), [&](Slot slot) {
+            const FoldedWordList::GramFilter filter = list.GroupsThatMayHold(lowS_);
+            VisitTopDown(list, list.WordAfterSeparator(std::string_view(lowS_).substr(word)), filter, [&](Slot slot) {
                 const std::string_view low = list.Folded(slot);
                 if (low.size() <= n) return true;
                 const std::string_view e = list.Original(slot);
@@ -331,42 +334,84 @@ bool CandidateSearch::ContextPhase(const FoldedWordList& list, bool fromSelfTeac
         for (std::size_t i = 1; i + 1 < n; ++i)
             if (count(i) * count(i + 1) < count(k) * count(k + 1)) k = i;
     }
-    // Matches are looked for at the positions before top.
-    std::size_t top = block.size() >= n ? block.size() - n + 1 : 0;
-    Slot s = list.SlotEnd();  // one past the slot holding the last match, from above
-    while (top > 0) {
-        const void* found = pair ? FindPairBackward(base + k, top, lowS_[k], lowS_[k + 1]) : memrchr(base + k, lowS_[k], top);
-        if (!found) break;
-        const auto hit = static_cast<std::size_t>(static_cast<const char*>(found) - base) - k;
-        // Hits of a rare pair lie far apart: a step back is tried a few
-        // times, then the slot is searched for.
-        for (int steps = 0; list.Start(s - 1) > hit; --s)
-            if (++steps == 8) {
-                Slot low = 0, high = s - 1;  // Start(high) > hit, Start(0) == 0 <= hit
-                while (high - low > 1) {
-                    const Slot mid = low + (high - low) / 2;
-                    (list.Start(mid) > hit ? high : low) = mid;
+    // The slots [first, end) are scanned from the top down; false when the
+    // limit ended the search, with goOn telling whether the list's search
+    // goes on.
+    bool goOn = true;
+    auto scan = [&](Slot first, Slot end) {
+        const std::size_t bottom = list.Start(first);
+        const std::size_t rangeEnd = list.Start(end);
+        if (rangeEnd < bottom + n) return true;
+        // Matches are looked for at the positions from bottom up to before top.
+        std::size_t top = rangeEnd - n + 1;
+        Slot s = end;  // one past the slot holding the last match, from above
+        while (top > bottom) {
+            const char* const from = base + bottom + k;
+            const void* found = pair ? FindPairBackward(from, top - bottom, lowS_[k], lowS_[k + 1])
+                                     : memrchr(from, lowS_[k], top - bottom);
+            if (!found) break;
+            const auto hit = static_cast<std::size_t>(static_cast<const char*>(found) - base) - k;
+            // Hits of a rare pair lie far apart: a step back is tried a few
+            // times, then the slot is searched for.
+            for (int steps = 0; list.Start(s - 1) > hit; --s)
+                if (++steps == 8) {
+                    Slot low = first, high = s - 1;  // Start(high) > hit, Start(first) <= hit
+                    while (high - low > 1) {
+                        const Slot mid = low + (high - low) / 2;
+                        (list.Start(mid) > hit ? high : low) = mid;
+                    }
+                    s = high;
+                    break;
                 }
-                s = high;
-                break;
+            const Slot slot = s - 1;
+            const std::string_view low = list.Folded(slot);
+            const std::size_t entryStart = list.Start(slot);
+            if (hit + n > entryStart + low.size() || std::memcmp(base + hit, lowS_.data(), n) != 0) {
+                top = hit;
+                continue;
             }
-        const Slot slot = s - 1;
-        const std::string_view low = list.Folded(slot);
-        const std::size_t entryStart = list.Start(slot);
-        if (hit + n > entryStart + low.size() || std::memcmp(base + hit, lowS_.data(), n) != 0) {
-            top = hit;
-            continue;
+            top = entryStart;
+            if (!list.Alive(slot) || low.size() <= n) continue;
+            // With whole words only, the first occurrence that starts a word.
+            const std::string_view e = list.Original(slot);
+            std::size_t at = low.find(lowS_);
+            while (at != std::string_view::npos && InsideWord(e, at)) at = low.find(lowS_, at + 1);
+            if (at == std::string_view::npos) continue;
+            if (!offer(slot, at)) {
+                goOn = list.IsLast(slot);
+                return false;
+            }
         }
-        top = entryStart;
-        if (!list.Alive(slot) || low.size() <= n) continue;
-        // With whole words only, the first occurrence that starts a word.
-        const std::string_view e = list.Original(slot);
-        std::size_t at = low.find(lowS_);
-        while (at != std::string_view::npos && InsideWord(e, at)) at = low.find(lowS_, at + 1);
-        if (at == std::string_view::npos) continue;
-        if (!offer(slot, at)) return list.IsLast(slot);
+        return true;
+    };
+    const FoldedWordList::GramFilter filter = list.GroupsThatMayHold(lowS_);
+    if (!filter.Filters()) {
+        scan(0, list.SlotEnd());
+        return goOn;
     }
-    return true;
+    // Only the groups whose entries have every run of three characters of
+    // the text can hold it; neighbouring ones are scanned as one.
+    const std::vector<std::uint64_t>& groups = filter.Groups();
+    const Slot slotEnd = list.SlotEnd();
+    constexpr Slot kGroup = FoldedWordList::kGramGroup;
+    Slot runEnd = 0;  // one past the run's last group; 0 for no run
+    Slot runFirst = 0;
+    for (std::size_t w = groups.size(); w-- > 0;) {
+        for (std::uint64_t bits = groups[w]; bits != 0;) {
+            const int bit = 63 - std::countl_zero(bits);
+            bits &= ~(std::uint64_t{1} << bit);
+            const auto group = static_cast<Slot>(w * 64 + static_cast<std::size_t>(bit));
+            if (runEnd != 0 && group + 1 == runFirst) {
+                runFirst = group;
+                continue;
+            }
+            if (runEnd != 0 && !scan(runFirst * kGroup, std::min(runEnd * kGroup, slotEnd))) return goOn;
+            runFirst = group;
+            runEnd = group + 1;
+        }
+    }
+    if (runEnd != 0) scan(runFirst * kGroup, std::min(runEnd * kGroup, slotEnd));
+    return goOn;
 }
 
 // Entries beginning with the last word (after a leading blank, for single
@@ -397,6 +442,7 @@ void CandidateSearch::LastWordPhase(const FoldedWordList& list, bool fromSelfTea
     // a blank and then those, can match: the two indexes merged.
     const std::vector<Slot>& direct = list.StartingWith(lowS_);
     const std::vector<Slot>& afterBlank = list.BlankThen(lowS_);
+    const FoldedWordList::GramFilter filter = list.GroupsThatMayHold(lowS_);
     std::size_t a = direct.size(), b = afterBlank.size();
     while (a > 0 || b > 0) {
         Slot s;
@@ -408,7 +454,7 @@ void CandidateSearch::LastWordPhase(const FoldedWordList& list, bool fromSelfTea
             s = direct[--a];
             --b;
         }
-        if (list.Alive(s) && !visit(s)) return;
+        if (filter.MayHold(s) && list.Alive(s) && !visit(s)) return;
     }
 }
 

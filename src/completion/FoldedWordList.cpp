@@ -94,6 +94,8 @@ void FoldedWordList::Assign(const OldestFirst& entries, std::size_t count) {
     blankThenPair_.clear();
     singleWords_.clear();
     byteCount_.fill(0);
+    gramStride_ = (count / kGramGroup + 1 + 63) / 64;
+    gramBits_.assign(kGramRows * gramStride_, 0);
     live_ = 0;
     oldest_ = 0;
     bulk_ = true;
@@ -175,6 +177,46 @@ std::pair<std::size_t, std::size_t> FoldedWordList::SingleWordsStartingWith(std:
     return {static_cast<std::size_t>(first - singleWords_.begin()), static_cast<std::size_t>(last - singleWords_.begin())};
 }
 
+std::size_t FoldedWordList::GramRow(std::string_view three) {
+    const std::uint32_t key = static_cast<std::uint32_t>(static_cast<unsigned char>(three[0])) << 16 |
+                              static_cast<std::uint32_t>(static_cast<unsigned char>(three[1])) << 8 |
+                              static_cast<unsigned char>(three[2]);
+    return (key * 2654435761u) >> (32 - kGramRowBits);
+}
+
+void FoldedWordList::AddGrams(Slot s, std::string_view low) {
+    const std::size_t group = s / kGramGroup;
+    if (group / 64 >= gramStride_) {
+        // A quarter more room each time: the learnt dictionary grows a group
+        // at a time, and twice its size would be memory spent for nothing.
+        const std::size_t stride = group / 64 + 1 + gramStride_ / 4;
+        std::vector<std::uint64_t> wider(kGramRows * stride, 0);
+        for (std::size_t r = 0; r < kGramRows && gramStride_ > 0; ++r)
+            std::copy_n(gramBits_.begin() + static_cast<std::ptrdiff_t>(r * gramStride_), gramStride_,
+                        wider.begin() + static_cast<std::ptrdiff_t>(r * stride));
+        gramBits_ = std::move(wider);
+        gramStride_ = stride;
+    }
+    const std::uint64_t bit = std::uint64_t{1} << (group & 63);
+    for (std::size_t q = 0; q + 3 <= low.size(); ++q) gramBits_[GramRow(low.substr(q, 3)) * gramStride_ + group / 64] |= bit;
+}
+
+FoldedWordList::GramFilter FoldedWordList::GroupsThatMayHold(std::string_view lowText) const {
+    GramFilter filter;
+    if (lowText.size() < 3) return filter;
+    // At least one word, so that a filter of an empty list filters.
+    const std::size_t words = (GramGroups() + 63) / 64;
+    std::vector<std::uint64_t>& groups = filter.groups_;
+    groups.assign(std::max<std::size_t>(words, 1), 0);
+    if (words == 0) return filter;
+    std::copy_n(gramBits_.data() + GramRow(lowText.substr(0, 3)) * gramStride_, words, groups.begin());
+    for (std::size_t q = 1; q + 3 <= lowText.size(); ++q) {
+        const std::uint64_t* row = gramBits_.data() + GramRow(lowText.substr(q, 3)) * gramStride_;
+        for (std::size_t w = 0; w < words; ++w) groups[w] &= row[w];
+    }
+    return filter;
+}
+
 void FoldedWordList::Append(std::string_view entry) {
     if (SlotEnd() + 1 >= slotCapacity_) Pack();
     if (TooLongToOffer(entry)) entry = {};
@@ -197,6 +239,7 @@ void FoldedWordList::Append(std::string_view entry) {
     if (live_ == 1) oldest_ = s;
 
     const std::string_view low = std::string_view(folded_).substr(at);
+    AddGrams(s, low);
     if (low.empty()) return;
     startingWith_[static_cast<unsigned char>(low[0])].push_back(s);
     if (low.size() > 1) startingWithPair_[PairOf(low)].push_back(s);

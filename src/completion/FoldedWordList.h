@@ -82,6 +82,28 @@ public:
     // holding separators and then that word is among them.
     const std::vector<Slot>& WordAfterSeparator(std::string_view lowWord) const;
 
+    // Which groups of kGramGroup slots may hold a folded text of three or
+    // more characters: a group whose entries lack one of the text's
+    // three-character runs cannot hold it. A search for a word inside
+    // entries reads only the groups that pass, instead of every entry.
+    static constexpr std::size_t kGramGroup = 32;
+    std::size_t GramGroups() const { return (starts_.size() - 1 + kGramGroup - 1) / kGramGroup; }
+    // The groups that may hold one text; every group may hold a text of
+    // fewer than three characters.
+    class GramFilter {
+    public:
+        bool Filters() const { return !groups_.empty(); }
+        bool MayHoldGroup(std::size_t group) const { return (groups_[group >> 6] >> (group & 63)) & 1; }
+        bool MayHold(Slot s) const { return groups_.empty() || MayHoldGroup(s / kGramGroup); }
+        // One word per 64 groups, bit g for group g.
+        const std::vector<std::uint64_t>& Groups() const { return groups_; }
+
+    private:
+        friend class FoldedWordList;
+        std::vector<std::uint64_t> groups_;
+    };
+    GramFilter GroupsThatMayHold(std::string_view lowText) const;
+
     // Entries that are one word after blanks or control characters, in the
     // list window's order of that word; the same word from several entries
     // comes top entry first. An entry ending in a blank is not among them:
@@ -157,6 +179,17 @@ private:
     std::unordered_map<std::uint16_t, std::vector<Slot>> wordAfterSeparatorPair_;
     std::vector<SingleWord> singleWords_;
     std::string singleText_;
+    // The groups' runs of three folded characters, hashed to kGramRows
+    // rows of one bit per group: a row is gramStride_ words, so a search
+    // ANDs a few short rows instead of visiting every group. Dead slots
+    // leave their bits set until the copy is packed; a group's bits only
+    // ever have to be a superset of its entries' runs.
+    static constexpr std::size_t kGramRowBits = 10;
+    static constexpr std::size_t kGramRows = std::size_t{1} << kGramRowBits;
+    static std::size_t GramRow(std::string_view three);
+    void AddGrams(Slot s, std::string_view low);
+    std::vector<std::uint64_t> gramBits_;
+    std::size_t gramStride_ = 0;
 };
 
 // The folded copy of a list, rebuilt only when the owner's version number or
