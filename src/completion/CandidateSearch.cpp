@@ -478,11 +478,33 @@ void CandidateSearch::Add(std::string_view text, int dictIndex) {
     if (!known_.Insert(found_, static_cast<std::uint32_t>(found_.size() - 1))) found_.pop_back();
 }
 
+namespace {
+
+// Candidates are short words: a few multiplications over their bytes spread
+// them well enough, and cost less than the library's hash of a string.
+std::size_t HashOfWord(std::string_view text) {
+    std::uint64_t h = 0x9E3779B97F4A7C15ULL ^ text.size();
+    const char* p = text.data();
+    std::size_t left = text.size();
+    for (; left >= 8; p += 8, left -= 8) {
+        std::uint64_t chunk;
+        std::memcpy(&chunk, p, 8);
+        h = (h ^ chunk) * 0xBF58476D1CE4E5B9ULL;
+        h ^= h >> 29;
+    }
+    std::uint64_t tail = 0;
+    std::memcpy(&tail, p, left);
+    h = (h ^ tail) * 0x94D049BB133111EBULL;
+    return static_cast<std::size_t>(h ^ (h >> 32));
+}
+
+}  // namespace
+
 bool CandidateSearch::FoundSet::Insert(const std::vector<Found>& found, std::uint32_t index) {
     if ((used_ + 1) * 2 > table_.size()) Grow(found);
     const std::string_view text = found[index].text;
     const std::size_t mask = table_.size() - 1;
-    for (std::size_t at = std::hash<std::string_view>{}(text) & mask;; at = (at + 1) & mask) {
+    for (std::size_t at = HashOfWord(text) & mask;; at = (at + 1) & mask) {
         if (table_[at] == 0) {
             table_[at] = index + 1;
             ++used_;
@@ -498,7 +520,7 @@ void CandidateSearch::FoundSet::Grow(const std::vector<Found>& found) {
     const std::size_t mask = table_.size() - 1;
     for (std::uint32_t entry : old) {
         if (entry == 0) continue;
-        std::size_t at = std::hash<std::string_view>{}(found[entry - 1].text) & mask;
+        std::size_t at = HashOfWord(found[entry - 1].text) & mask;
         while (table_[at] != 0) at = (at + 1) & mask;
         table_[at] = entry;
     }
@@ -508,7 +530,7 @@ std::vector<DisplayOrderKey> CandidateSearch::FoundKeysInDisplayOrder() const {
     const win::CodePage cp = win::GetACP();
     std::vector<DisplayOrderKey> keys(found_.size());
     for (std::size_t i = 0; i < found_.size(); ++i)
-        keys[i] = {win::AnsiSortPrefix(found_[i].text, cp), static_cast<std::uint32_t>(i)};
+        keys[i] = DisplayOrderKeyOf(found_[i].text, static_cast<std::uint32_t>(i), cp);
     SortForDisplay(keys, [&](std::uint32_t i) { return found_[i].text; });
     return keys;
 }
@@ -532,8 +554,12 @@ std::vector<CandidateSearch::Row> CandidateSearch::MergeWithRun(const FoldedWord
     while (f < found.size() && r < run.size()) {
         const DisplayOrderKey& a = found[f];
         const FoldedWordList::SingleWord& b = words[run[r]];
-        const int c = a.prefix != b.sortPrefix ? (a.prefix < b.sortPrefix ? -1 : 1)
-                                               : win::AnsiCompareText(found_[a.index].text, list.Word(b), cp);
+        int c = a.prefix != b.sortPrefix ? (a.prefix < b.sortPrefix ? -1 : 1) : 0;
+        if (c == 0) {
+            const std::string_view word = list.Word(b);
+            const std::uint64_t next = word.size() > 8 ? win::AnsiSortPrefix(word.substr(8), cp) : 0;
+            c = a.next != next ? (a.next < next ? -1 : 1) : win::AnsiCompareText(found_[a.index].text, word, cp);
+        }
         if (c <= 0) rows.push_back({false, found[f++].index});
         if (c >= 0) {
             if (c > 0) rows.push_back({true, static_cast<std::uint32_t>(r)});
