@@ -113,6 +113,11 @@ CandidateSearch::CandidateSearch(std::string_view request, const CandidateRules&
     EnsureLetterTable();
     for (int c = 0; c < 256; ++c) wordChars_[c] = IsAlphaDigit(static_cast<char>(c));
     SetRequest(request);
+    // Most searches that cost anything fill the list: growing to the limit
+    // step by step would hash every candidate several times.
+    const std::size_t expected = std::min<std::size_t>(limit_, 4096);
+    found_.reserve(expected);
+    known_.Reserve(expected);
 }
 
 void CandidateSearch::SetRequest(std::string_view s) {
@@ -351,18 +356,24 @@ bool CandidateSearch::ContextPhase(const FoldedWordList& list, bool fromSelfTeac
                                      : memrchr(from, lowS_[k], top - bottom);
             if (!found) break;
             const auto hit = static_cast<std::size_t>(static_cast<const char*>(found) - base) - k;
-            // Hits of a rare pair lie far apart: a step back is tried a few
-            // times, then the slot is searched for.
-            for (int steps = 0; list.Start(s - 1) > hit; --s)
-                if (++steps == 8) {
-                    Slot low = first, high = s - 1;  // Start(high) > hit, Start(first) <= hit
-                    while (high - low > 1) {
-                        const Slot mid = low + (high - low) / 2;
-                        (list.Start(mid) > hit ? high : low) = mid;
+            // The slot holding the hit: hits lie from one entry to thousands
+            // apart, so the steps back double until they pass it, and the
+            // last of them is halved.
+            if (list.Start(s - 1) > hit) {
+                Slot high = s - 1, low = first;  // Start(high) > hit, Start(low) <= hit
+                for (Slot step = 1; high - first > step; step *= 2) {
+                    if (list.Start(high - step) <= hit) {
+                        low = high - step;
+                        break;
                     }
-                    s = high;
-                    break;
+                    high -= step;
                 }
+                while (high - low > 1) {
+                    const Slot mid = low + (high - low) / 2;
+                    (list.Start(mid) > hit ? high : low) = mid;
+                }
+                s = high;
+            }
             const Slot slot = s - 1;
             const std::string_view low = list.Folded(slot);
             const std::size_t entryStart = list.Start(slot);
@@ -512,6 +523,11 @@ bool CandidateSearch::FoundSet::Insert(const std::vector<Found>& found, std::uin
         }
         if (found[table_[at] - 1].text == text) return false;
     }
+}
+
+void CandidateSearch::FoundSet::Reserve(std::size_t texts) {
+    if (used_ != 0) return;
+    table_.assign(std::max<std::size_t>(64, std::bit_ceil(2 * texts + 2)), 0);
 }
 
 void CandidateSearch::FoundSet::Grow(const std::vector<Found>& found) {

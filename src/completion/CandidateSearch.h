@@ -95,6 +95,8 @@ private:
     public:
         // False when the text is there already.
         bool Insert(const std::vector<Found>& found, std::uint32_t index);
+        // Room for this many texts without growing.
+        void Reserve(std::size_t texts);
 
     private:
         void Grow(const std::vector<Found>& found);

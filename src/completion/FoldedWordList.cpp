@@ -181,7 +181,7 @@ std::size_t FoldedWordList::GramRow(std::string_view three) {
     const std::uint32_t key = static_cast<std::uint32_t>(static_cast<unsigned char>(three[0])) << 16 |
                               static_cast<std::uint32_t>(static_cast<unsigned char>(three[1])) << 8 |
                               static_cast<unsigned char>(three[2]);
-    return (key * 2654435761u) >> (32 - kGramRowBits);
+    return (key * 2654435761u) >> (32 - kTripleRowBits);
 }
 
 void FoldedWordList::AddGrams(Slot s, std::string_view low) {
@@ -198,21 +198,32 @@ void FoldedWordList::AddGrams(Slot s, std::string_view low) {
         gramStride_ = stride;
     }
     const std::uint64_t bit = std::uint64_t{1} << (group & 63);
-    for (std::size_t q = 0; q + 3 <= low.size(); ++q) gramBits_[GramRow(low.substr(q, 3)) * gramStride_ + group / 64] |= bit;
+    std::uint64_t* const column = gramBits_.data() + group / 64;
+    for (std::size_t q = 0; q + 3 <= low.size(); ++q) column[GramRow(low.substr(q, 3)) * gramStride_] |= bit;
+    for (char c : low) column[CharacterRow(c) * gramStride_] |= bit;
 }
 
 FoldedWordList::GramFilter FoldedWordList::GroupsThatMayHold(std::string_view lowText) const {
     GramFilter filter;
-    if (lowText.size() < 3) return filter;
+    if (lowText.empty()) return filter;
     // At least one word, so that a filter of an empty list filters.
     const std::size_t words = (GramGroups() + 63) / 64;
     std::vector<std::uint64_t>& groups = filter.groups_;
     groups.assign(std::max<std::size_t>(words, 1), 0);
     if (words == 0) return filter;
-    std::copy_n(gramBits_.data() + GramRow(lowText.substr(0, 3)) * gramStride_, words, groups.begin());
-    for (std::size_t q = 1; q + 3 <= lowText.size(); ++q) {
-        const std::uint64_t* row = gramBits_.data() + GramRow(lowText.substr(q, 3)) * gramStride_;
-        for (std::size_t w = 0; w < words; ++w) groups[w] &= row[w];
+    bool first = true;
+    auto keep = [&](std::size_t row) {
+        const std::uint64_t* bits = gramBits_.data() + row * gramStride_;
+        if (first)
+            std::copy_n(bits, words, groups.begin());
+        else
+            for (std::size_t w = 0; w < words; ++w) groups[w] &= bits[w];
+        first = false;
+    };
+    if (lowText.size() >= 3) {
+        for (std::size_t q = 0; q + 3 <= lowText.size(); ++q) keep(GramRow(lowText.substr(q, 3)));
+    } else {
+        for (char c : lowText) keep(CharacterRow(c));
     }
     return filter;
 }

@@ -82,14 +82,13 @@ public:
     // holding separators and then that word is among them.
     const std::vector<Slot>& WordAfterSeparator(std::string_view lowWord) const;
 
-    // Which groups of kGramGroup slots may hold a folded text of three or
-    // more characters: a group whose entries lack one of the text's
-    // three-character runs cannot hold it. A search for a word inside
-    // entries reads only the groups that pass, instead of every entry.
+    // Which groups of kGramGroup slots may hold a folded text: a group whose
+    // entries lack one of the text's runs of three characters (of a shorter
+    // text, one of its characters) cannot hold it. A search for a text
+    // inside entries reads only the groups that pass, instead of every entry.
     static constexpr std::size_t kGramGroup = 32;
     std::size_t GramGroups() const { return (starts_.size() - 1 + kGramGroup - 1) / kGramGroup; }
-    // The groups that may hold one text; every group may hold a text of
-    // fewer than three characters.
+    // The groups that may hold one text; every group may hold the empty text.
     class GramFilter {
     public:
         bool Filters() const { return !groups_.empty(); }
@@ -179,14 +178,17 @@ private:
     std::unordered_map<std::uint16_t, std::vector<Slot>> wordAfterSeparatorPair_;
     std::vector<SingleWord> singleWords_;
     std::string singleText_;
-    // The groups' runs of three folded characters, hashed to kGramRows
-    // rows of one bit per group: a row is gramStride_ words, so a search
-    // ANDs a few short rows instead of visiting every group. Dead slots
-    // leave their bits set until the copy is packed; a group's bits only
-    // ever have to be a superset of its entries' runs.
-    static constexpr std::size_t kGramRowBits = 10;
-    static constexpr std::size_t kGramRows = std::size_t{1} << kGramRowBits;
+    // The groups' runs of three folded characters, hashed to kTripleRows
+    // rows of one bit per group, and their characters, a row each: a row is
+    // gramStride_ words, so a search ANDs a few short rows instead of
+    // visiting every group. Dead slots leave their bits set until the copy
+    // is packed; a group's bits only ever have to be a superset of its
+    // entries' runs.
+    static constexpr std::size_t kTripleRowBits = 10;
+    static constexpr std::size_t kTripleRows = std::size_t{1} << kTripleRowBits;
+    static constexpr std::size_t kGramRows = kTripleRows + 256;
     static std::size_t GramRow(std::string_view three);
+    static std::size_t CharacterRow(char c) { return kTripleRows + static_cast<unsigned char>(c); }
     void AddGrams(Slot s, std::string_view low);
     std::vector<std::uint64_t> gramBits_;
     std::size_t gramStride_ = 0;
