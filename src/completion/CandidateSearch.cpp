@@ -280,6 +280,8 @@ void CandidateSearch::SingleWordPhase(const FoldedWordList& list, bool fromSelfT
     }
     runList_ = &list;
     runFromSelfTeaching_ = fromSelfTeaching;
+    runBytes_ = 0;
+    for (std::uint32_t i : run) runBytes_ += words[i].length;
     run_ = std::move(run);
     merged_ = std::move(merged);
 }
@@ -607,6 +609,9 @@ SuggestionListContent CandidateSearch::List(bool autoSelectBestWord) const {
     if (merged_.empty()) sorted = FoundInDisplayOrder();
     const std::vector<Row>& rows = merged_.empty() ? sorted : merged_;
     const std::vector<FoldedWordList::SingleWord>* words = runList_ ? &runList_->SingleWords() : nullptr;
+    auto textOf = [&](const Row& row) {
+        return row.fromRun ? runList_->Word((*words)[run_[row.index]]) : found_[row.index].text;
+    };
 
     // The earliest found; the run's words were found after every other
     // candidate, top entry first.
@@ -617,25 +622,43 @@ SuggestionListContent CandidateSearch::List(bool autoSelectBestWord) const {
             break;
         }
     if (best.index == found_.size() && words) {
+        // The display order sorts by the letters first, so the rows that
+        // begin with the last word's letters stand together: only they are
+        // read, not the thousands of a run.
+        const win::CodePage cp = win::GetACP();
+        auto it = std::partition_point(rows.begin(), rows.end(), [&](const Row& row) {
+            return win::AnsiComparePrimaryPrefix(textOf(row), lastWord_, cp) < 0;
+        });
         Slot top = 0;
-        for (const Row& row : rows) {
-            if (!row.fromRun) continue;
-            const FoldedWordList::SingleWord& w = (*words)[run_[row.index]];
+        for (; it != rows.end() && win::AnsiComparePrimaryPrefix(textOf(*it), lastWord_, cp) == 0; ++it) {
+            if (!it->fromRun) continue;
+            const FoldedWordList::SingleWord& w = (*words)[run_[it->index]];
             if (best.fromRun && w.slot < top) continue;
-            const std::string_view word = runList_->Word(w);
-            if (!lastWord_.empty() && word.front() != lastWord_.front()) continue;
-            if (word.starts_with(lastWord_)) {
-                best = row;
+            if (runList_->Word(w).starts_with(lastWord_)) {
+                best = *it;
                 top = w.slot;
             }
         }
     }
 
     SuggestionListContent content;
-    std::size_t bytes = 0;
-    for (const Row& row : rows) bytes += row.fromRun ? (*words)[run_[row.index]].length : found_[row.index].text.size();
+    // At most the found texts and the run's: the writer gives back what the
+    // words already found leave over.
+    std::size_t bytes = runBytes_;
+    for (const Found& f : found_) bytes += f.text.size();
+    // The run's learnt words' indexes, in row order, all at once.
+    std::vector<int> positions;
+    if (runFromSelfTeaching_) {
+        std::vector<Slot> slots;
+        slots.reserve(rows.size());
+        for (const Row& row : rows)
+            if (row.fromRun) slots.push_back((*words)[run_[row.index]].slot);
+        positions.resize(slots.size());
+        runList_->Positions(slots.data(), slots.size(), positions.data());
+    }
     SuggestionListContent::Writer writer(content, rows.size(), bytes);
     int bestRow = -1;
+    std::size_t runRow = 0;
     for (std::size_t r = 0; r < rows.size(); ++r) {
         const Row& row = rows[r];
         if (row.fromRun == best.fromRun && row.index == best.index) bestRow = static_cast<int>(r);
@@ -643,8 +666,7 @@ SuggestionListContent CandidateSearch::List(bool autoSelectBestWord) const {
             writer.Add(found_[row.index].text, found_[row.index].dictIndex);
             continue;
         }
-        const FoldedWordList::SingleWord& w = (*words)[run_[row.index]];
-        writer.Add(runList_->Word(w), runFromSelfTeaching_ ? static_cast<int>(runList_->Position(w.slot)) : 0);
+        writer.Add(runList_->Word((*words)[run_[row.index]]), runFromSelfTeaching_ ? positions[runRow++] : 0);
     }
     writer.Finish();
     if (bestRow >= 0) content.bestWord = std::string(content.Text(static_cast<std::size_t>(bestRow)));

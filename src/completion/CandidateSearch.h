@@ -144,6 +144,7 @@ private:
     const FoldedWordList* runList_ = nullptr;
     bool runFromSelfTeaching_ = false;
     std::vector<std::uint32_t> run_;
+    std::size_t runBytes_ = 0;
     std::vector<Row> merged_;
     // Lists folded for this search alone: the candidates point into them.
     std::vector<std::unique_ptr<FoldedWordList>> ownFolded_;
