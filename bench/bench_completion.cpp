@@ -253,6 +253,20 @@ BENCHMARK_CAPTURE(BM_RankBySize, NothingMatches, "Self.Cq")->RangeMultiplier(4)-
 BENCHMARK_CAPTURE(BM_RankBySize, SingleWord, "Fontz")->RangeMultiplier(4)->Range(1 << 10, 1 << 16)->Complexity();
 BENCHMARK_CAPTURE(BM_RankBySize, CommonPrefix, "x := Ca")->RangeMultiplier(4)->Range(1 << 10, 1 << 16)->Complexity();
 
+// A unit's words folded and indexed: done again for the unit being typed
+// in whenever its words change.
+void BM_FoldUnitWords(benchmark::State& state) {
+    win::SetACP(win::CodePage::Cp1252);
+    const StringList words = BuildLocalDictionary(MakeUnitSource(5000 * 40, 100, 20000));
+    for (auto _ : state) {
+        FoldedWordList folded;
+        folded.Build(words, win::CodePage::Cp1252);
+        benchmark::DoNotOptimize(folded.Count());
+    }
+    state.counters["words"] = static_cast<double>(words.Count());
+}
+BENCHMARK(BM_FoldUnitWords)->Unit(benchmark::kMicrosecond);
+
 // Learning a word into a full dictionary whose folded copy is in use: the
 // copy follows the change instead of being folded again.
 void BM_CollectThenRank(benchmark::State& state) {

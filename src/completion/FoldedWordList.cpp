@@ -168,12 +168,20 @@ void FoldedWordList::RemoveSingleWord(Slot s) {
 
 std::pair<std::size_t, std::size_t> FoldedWordList::SingleWordsStartingWith(std::string_view lowPrefix) const {
     if (lowPrefix.empty() || !primaryFollowsFold_) return {0, singleWords_.size()};
-    const auto first = std::partition_point(singleWords_.begin(), singleWords_.end(), [&](const SingleWord& w) {
-        return win::AnsiComparePrimaryPrefix(Word(w), lowPrefix, codePage_) < 0;
-    });
-    const auto last = std::partition_point(first, singleWords_.end(), [&](const SingleWord& w) {
-        return win::AnsiComparePrimaryPrefix(Word(w), lowPrefix, codePage_) == 0;
-    });
+    // The words' sort prefixes hold the letters of their first eight
+    // characters, in order: the letters are compared there, without reading
+    // the words, which lie all over the words' text. A longer prefix gets
+    // the run of its first eight letters.
+    const std::size_t known = std::min<std::size_t>(lowPrefix.size(), 8);
+    const std::uint64_t mask = ~std::uint64_t{0} << (8 * (8 - known));
+    const std::uint64_t letters = win::AnsiSortPrefix(lowPrefix, codePage_) & mask;
+    auto compare = [&](const SingleWord& w) {
+        const std::uint64_t own = w.sortPrefix & mask;
+        return own == letters ? 0 : (own < letters ? -1 : 1);
+    };
+    const auto first = std::partition_point(singleWords_.begin(), singleWords_.end(),
+                                            [&](const SingleWord& w) { return compare(w) < 0; });
+    const auto last = std::partition_point(first, singleWords_.end(), [&](const SingleWord& w) { return compare(w) == 0; });
     return {static_cast<std::size_t>(first - singleWords_.begin()), static_cast<std::size_t>(last - singleWords_.begin())};
 }
 

@@ -124,7 +124,7 @@ public:
     std::string_view Word(const SingleWord& w) const { return std::string_view(singleText_).substr(w.textAt, w.length); }
     // The run of SingleWords() that holds every word whose folded text starts
     // with lowPrefix (and perhaps others with the same letters but other
-    // accents), as [first, last).
+    // accents, or beyond eight characters other letters), as [first, last).
     std::pair<std::size_t, std::size_t> SingleWordsStartingWith(std::string_view lowPrefix) const;
 
 private:

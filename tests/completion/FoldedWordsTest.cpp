@@ -263,7 +263,7 @@ TEST(FoldedSearchRandom, EqualsThePlainWalkWhereRunsOfThreeLettersRuleEntriesOut
         options.rules.doNotSuggestSeparators = next(2) == 0;
         options.rules.wholeWordsOnly = next(2) == 0;
         for (const std::string& request : {word() + " " + piece(), "x " + word(), piece(), word() + " := " + piece(),
-                                           "(" + piece(), word() + "." + piece()})
+                                           "(" + piece(), word() + "." + piece(), word() + word()})
             ExpectSameAsPlainWalk(request, std::as_const(dict).Entries(), std::as_const(dict).FoldedEntries(), fixed,
                                   units, options);
     }
