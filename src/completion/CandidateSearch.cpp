@@ -516,31 +516,36 @@ std::size_t HashOfWord(std::string_view text) {
 bool CandidateSearch::FoundSet::Insert(const std::vector<Found>& found, std::uint32_t index) {
     if ((used_ + 1) * 2 > table_.size()) Grow(found);
     const std::string_view text = found[index].text;
+    const std::size_t hash = HashOfWord(text);
+    const auto tag = static_cast<std::uint32_t>(hash >> 32);
     const std::size_t mask = table_.size() - 1;
-    for (std::size_t at = HashOfWord(text) & mask;; at = (at + 1) & mask) {
-        if (table_[at] == 0) {
-            table_[at] = index + 1;
+    for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
+        Cell& cell = table_[at];
+        if (cell.entry == 0) {
+            cell = {index + 1, tag};
             ++used_;
             return true;
         }
-        if (found[table_[at] - 1].text == text) return false;
+        if (cell.hash == tag && found[cell.entry - 1].text == text) return false;
     }
 }
 
 void CandidateSearch::FoundSet::Reserve(std::size_t texts) {
     if (used_ != 0) return;
-    table_.assign(std::max<std::size_t>(64, std::bit_ceil(2 * texts + 2)), 0);
+    table_.assign(std::max<std::size_t>(64, std::bit_ceil(2 * texts + 2)), Cell{0, 0});
 }
 
 void CandidateSearch::FoundSet::Grow(const std::vector<Found>& found) {
-    std::vector<std::uint32_t> old = std::move(table_);
-    table_.assign(std::max<std::size_t>(64, old.size() * 2), 0);
+    std::vector<Cell> old = std::move(table_);
+    table_.assign(std::max<std::size_t>(64, old.size() * 2), Cell{0, 0});
     const std::size_t mask = table_.size() - 1;
-    for (std::uint32_t entry : old) {
-        if (entry == 0) continue;
-        std::size_t at = HashOfWord(found[entry - 1].text) & mask;
-        while (table_[at] != 0) at = (at + 1) & mask;
-        table_[at] = entry;
+    for (const Cell& cell : old) {
+        if (cell.entry == 0) continue;
+        // The tag is the hash's high half and the slot comes from its low
+        // half: the text is hashed again to place it.
+        std::size_t at = HashOfWord(found[cell.entry - 1].text) & mask;
+        while (table_[at].entry != 0) at = (at + 1) & mask;
+        table_[at] = cell;
     }
 }
 

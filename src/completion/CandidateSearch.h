@@ -99,8 +99,15 @@ private:
         void Reserve(std::size_t texts);
 
     private:
+        // The text's hash is kept beside its index: most probes and most
+        // texts found again (a word of several units) are settled without
+        // reading a text.
+        struct Cell {
+            std::uint32_t entry;  // index + 1, 0 for empty
+            std::uint32_t hash;
+        };
         void Grow(const std::vector<Found>& found);
-        std::vector<std::uint32_t> table_;  // index + 1, 0 for empty
+        std::vector<Cell> table_;
         std::size_t used_ = 0;
     };
     void Add(std::string_view text, int dictIndex);
