@@ -185,16 +185,22 @@ bool FoldedStartsWith(std::string_view lowText, std::string_view lowPrefix) {
 // Visits the live slots of an ascending list from the top of the list down
 // (highest slot first) until visit returns false, skipping the slots the
 // filter rules out.
-template <typename Visit>
-void VisitTopDown(const FoldedWordList& list, const std::vector<FoldedWordList::Slot>& slots,
-                  const FoldedWordList::GramFilter& filter, Visit&& visit) {
+template <typename Visit, typename MayHold>
+void VisitTopDown(const FoldedWordList& list, const std::vector<FoldedWordList::Slot>& slots, MayHold&& mayHold,
+                  Visit&& visit) {
     // The entries of an index lie all over the list's text: asking for the
     // ones a few steps ahead lets their reads overlap instead of queueing.
     constexpr std::size_t kAhead = 8;
     for (std::size_t k = slots.size(); k-- > 0;) {
-        if (k >= kAhead && filter.MayHold(slots[k - kAhead])) list.Prefetch(slots[k - kAhead]);
-        if (filter.MayHold(slots[k]) && list.Alive(slots[k]) && !visit(slots[k])) return;
+        if (k >= kAhead && mayHold(k - kAhead)) list.Prefetch(slots[k - kAhead]);
+        if (mayHold(k) && list.Alive(slots[k]) && !visit(slots[k])) return;
     }
+}
+
+// The text after a prefix's first two characters, which the pair indexes
+// compare with the characters they keep.
+std::string_view AfterPair(std::string_view lowPrefix) {
+    return lowPrefix.size() > 2 ? lowPrefix.substr(2) : std::string_view{};
 }
 
 template <typename Visit>
@@ -220,10 +226,15 @@ bool CandidateSearch::PrefixPhase(const FoldedWordList& list, bool fromSelfTeach
         if (Full()) goOn = list.IsLast(s);
         return !Full();
     };
-    if (lowS_.empty())
+    if (lowS_.empty()) {
         VisitAllTopDown(list, visit);
-    else
-        VisitTopDown(list, list.StartingWith(lowS_), list.GroupsThatMayHold(lowS_), visit);
+        return goOn;
+    }
+    const FoldedWordList::PrefixSlots starting = list.StartingWithPrefix(lowS_);
+    const FoldedWordList::GramFilter filter = list.GroupsThatMayHold(lowS_);
+    const std::string_view rest = AfterPair(lowS_);
+    VisitTopDown(list, starting.bySlot,
+                 [&](std::size_t k) { return starting.MayGoOn(k, rest) && filter.MayHold(starting.bySlot[k]); }, visit);
     return goOn;
 }
 
@@ -316,7 +327,8 @@ bool CandidateSearch::ContextPhase(const FoldedWordList& list, bool fromSelfTeac
         if (word != std::string::npos) {
             bool goOn = true;
             const FoldedWordList::GramFilter filter = list.GroupsThatMayHold(lowS_);
-            VisitTopDown(list, list.WordAfterSeparator(std::string_view(lowS_).substr(word)), filter, [&](Slot slot) {
+            const std::vector<Slot>& slots = list.WordAfterSeparator(std::string_view(lowS_).substr(word));
+            VisitTopDown(list, slots, [&](std::size_t k) { return filter.MayHold(slots[k]); }, [&](Slot slot) {
                 const std::string_view low = list.Folded(slot);
                 if (low.size() <= n) return true;
                 const std::string_view e = list.Original(slot);
@@ -453,21 +465,34 @@ void CandidateSearch::LastWordPhase(const FoldedWordList& list, bool fromSelfTea
     }
     // Only entries starting with the last word's first characters, or with
     // a blank and then those, can match: the two indexes merged.
-    const std::vector<Slot>& direct = list.StartingWith(lowS_);
-    const std::vector<Slot>& afterBlank = list.BlankThen(lowS_);
+    const FoldedWordList::PrefixSlots startingWith = list.StartingWithPrefix(lowS_);
+    const FoldedWordList::PrefixSlots blankThen = list.BlankThenPrefix(lowS_);
+    const std::vector<Slot>& direct = startingWith.bySlot;
+    const std::vector<Slot>& afterBlank = blankThen.bySlot;
     const FoldedWordList::GramFilter filter = list.GroupsThatMayHold(lowS_);
+    const std::string_view rest = AfterPair(lowS_);
+    auto directMay = [&](std::size_t k) { return startingWith.MayGoOn(k, rest) && filter.MayHold(direct[k]); };
+    auto afterBlankMay = [&](std::size_t k) { return blankThen.MayGoOn(k, rest) && filter.MayHold(afterBlank[k]); };
     std::size_t a = direct.size(), b = afterBlank.size();
+    constexpr std::size_t kAhead = 8;
     while (a > 0 || b > 0) {
+        if (a > kAhead && directMay(a - kAhead)) list.Prefetch(direct[a - kAhead]);
+        if (b > kAhead && afterBlankMay(b - kAhead)) list.Prefetch(afterBlank[b - kAhead]);
+        // A slot in both indexes (" x" after a blank) may match either way.
         Slot s;
+        bool may;
         if (b == 0 || (a > 0 && direct[a - 1] > afterBlank[b - 1])) {
-            s = direct[--a];
+            may = directMay(--a);
+            s = direct[a];
         } else if (a == 0 || afterBlank[b - 1] > direct[a - 1]) {
-            s = afterBlank[--b];
+            may = afterBlankMay(--b);
+            s = afterBlank[b];
         } else {
-            s = direct[--a];
-            --b;
+            const bool asDirect = directMay(--a);
+            may = afterBlankMay(--b) || asDirect;
+            s = direct[a];
         }
-        if (filter.MayHold(s) && list.Alive(s) && !visit(s)) return;
+        if (may && list.Alive(s) && !visit(s)) return;
     }
 }
 

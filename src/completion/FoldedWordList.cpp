@@ -24,16 +24,27 @@ const std::vector<FoldedWordList::Slot> kNoSlots;
 
 }  // namespace
 
-const std::vector<FoldedWordList::Slot>& FoldedWordList::StartingWith(std::string_view lowPrefix) const {
-    if (lowPrefix.size() < 2) return lowPrefix.empty() ? kNoSlots : startingWith_[static_cast<unsigned char>(lowPrefix[0])];
+FoldedWordList::PrefixSlots FoldedWordList::StartingWithPrefix(std::string_view lowPrefix) const {
+    if (lowPrefix.size() < 2)
+        return {lowPrefix.empty() ? kNoSlots : startingWith_[static_cast<unsigned char>(lowPrefix[0])], nullptr};
     const auto it = startingWithPair_.find(PairOf(lowPrefix));
-    return it == startingWithPair_.end() ? kNoSlots : it->second;
+    if (it == startingWithPair_.end()) return {kNoSlots, nullptr};
+    return {it->second.bySlot, &it->second.next};
 }
 
-const std::vector<FoldedWordList::Slot>& FoldedWordList::BlankThen(std::string_view lowPrefix) const {
-    if (lowPrefix.size() < 2) return lowPrefix.empty() ? kNoSlots : blankThen_[static_cast<unsigned char>(lowPrefix[0])];
+FoldedWordList::PrefixSlots FoldedWordList::BlankThenPrefix(std::string_view lowPrefix) const {
+    if (lowPrefix.size() < 2)
+        return {lowPrefix.empty() ? kNoSlots : blankThen_[static_cast<unsigned char>(lowPrefix[0])], nullptr};
     const auto it = blankThenPair_.find(PairOf(lowPrefix));
-    return it == blankThenPair_.end() ? kNoSlots : it->second;
+    if (it == blankThenPair_.end()) return {kNoSlots, nullptr};
+    return {it->second.bySlot, &it->second.next};
+}
+
+void FoldedWordList::PairSlots::Add(Slot s, std::string_view afterPair) {
+    bySlot.push_back(s);
+    const unsigned first = afterPair.size() > 0 ? static_cast<unsigned char>(afterPair[0]) : 0;
+    const unsigned second = afterPair.size() > 1 ? static_cast<unsigned char>(afterPair[1]) : 0;
+    next.push_back(static_cast<std::uint16_t>(first << 8 | second));
 }
 
 const std::vector<FoldedWordList::Slot>& FoldedWordList::WordAfterSeparator(std::string_view lowWord) const {
@@ -43,9 +54,11 @@ const std::vector<FoldedWordList::Slot>& FoldedWordList::WordAfterSeparator(std:
 }
 
 std::size_t FoldedWordList::FindFolded(std::string_view lowText, std::string_view exact) const {
-    const std::vector<Slot>& slots = StartingWith(lowText);
-    for (std::size_t k = slots.size(); k-- > 0;) {
-        const Slot s = slots[k];
+    const PrefixSlots candidates = StartingWithPrefix(lowText);
+    const std::string_view rest = lowText.size() > 2 ? lowText.substr(2) : std::string_view{};
+    for (std::size_t k = candidates.bySlot.size(); k-- > 0;) {
+        if (!candidates.MayGoOn(k, rest)) continue;
+        const Slot s = candidates.bySlot[k];
         if (!Alive(s) || Folded(s) != lowText) continue;
         if (!exact.empty() && Original(s) != exact) continue;
         return Position(s);
@@ -261,9 +274,9 @@ void FoldedWordList::Append(std::string_view entry) {
     AddGrams(s, low);
     if (low.empty()) return;
     startingWith_[static_cast<unsigned char>(low[0])].push_back(s);
-    if (low.size() > 1) startingWithPair_[PairOf(low)].push_back(s);
+    if (low.size() > 1) startingWithPair_[PairOf(low)].Add(s, low.substr(2));
     if (low.size() > 1 && low[0] == ' ') blankThen_[static_cast<unsigned char>(low[1])].push_back(s);
-    if (low.size() > 2 && low[0] == ' ') blankThenPair_[PairOf(low.substr(1))].push_back(s);
+    if (low.size() > 2 && low[0] == ' ') blankThenPair_[PairOf(low.substr(1))].Add(s, low.substr(3));
     for (std::size_t q = 1; q < entry.size(); ++q) {
         if (wordChars_[static_cast<unsigned char>(entry[q - 1])] || !wordChars_[static_cast<unsigned char>(entry[q])]) continue;
         auto once = [s](std::vector<Slot>& slots) {

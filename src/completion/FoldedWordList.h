@@ -55,7 +55,7 @@ public:
     std::size_t Position(Slot s) const { return live_ - AliveUpTo(s); }
     // Position() of many slots at once, as a list of thousands of learnt
     // words needs: with the processor's own bit count where it has one.
-    void Positions(const Slot* slots, std::size_t count, int* out) const;
+    void Positions(const Slot* which, std::size_t count, int* out) const;
     // No live entry follows it in the list.
     bool IsLast(Slot s) const { return s == oldest_; }
 
@@ -78,8 +78,25 @@ public:
     // The same by the first two characters of a folded prefix (one when it
     // is shorter): a superset of the entries starting with it, far smaller
     // than the first character's.
-    const std::vector<Slot>& StartingWith(std::string_view lowPrefix) const;
-    const std::vector<Slot>& BlankThen(std::string_view lowPrefix) const;
+    const std::vector<Slot>& StartingWith(std::string_view lowPrefix) const { return StartingWithPrefix(lowPrefix).bySlot; }
+    const std::vector<Slot>& BlankThen(std::string_view lowPrefix) const { return BlankThenPrefix(lowPrefix).bySlot; }
+    // The same slots with, for a prefix of two characters or more, the two
+    // folded characters that follow those two in each entry: an entry is
+    // ruled out without reading it when they differ from the prefix's next.
+    struct PrefixSlots {
+        const std::vector<Slot>& bySlot;
+        const std::vector<std::uint16_t>* next;  // nullptr: not kept
+        // Whether the k-th slot's entry may go on with lowRest, the prefix's
+        // characters after its first two.
+        bool MayGoOn(std::size_t k, std::string_view lowRest) const {
+            if (!next || lowRest.empty()) return true;
+            const std::uint16_t following = (*next)[k];
+            if (static_cast<unsigned char>(lowRest[0]) != following >> 8) return false;
+            return lowRest.size() < 2 || static_cast<unsigned char>(lowRest[1]) == (following & 0xFF);
+        }
+    };
+    PrefixSlots StartingWithPrefix(std::string_view lowPrefix) const;
+    PrefixSlots BlankThenPrefix(std::string_view lowPrefix) const;
     // Entries with a word that follows a non-word character and starts with
     // the first characters of lowWord (one or two of them): every entry
     // holding separators and then that word is among them.
@@ -175,8 +192,13 @@ private:
     Slot oldest_ = 0;
     std::array<std::vector<Slot>, 256> startingWith_;
     std::array<std::vector<Slot>, 256> blankThen_;
-    std::unordered_map<std::uint16_t, std::vector<Slot>> startingWithPair_;
-    std::unordered_map<std::uint16_t, std::vector<Slot>> blankThenPair_;
+    struct PairSlots {
+        std::vector<Slot> bySlot;
+        std::vector<std::uint16_t> next;  // the two characters after the pair, 0 past the end
+        void Add(Slot s, std::string_view afterPair);
+    };
+    std::unordered_map<std::uint16_t, PairSlots> startingWithPair_;
+    std::unordered_map<std::uint16_t, PairSlots> blankThenPair_;
     std::array<std::vector<Slot>, 256> wordAfterSeparator_;
     std::unordered_map<std::uint16_t, std::vector<Slot>> wordAfterSeparatorPair_;
     std::vector<SingleWord> singleWords_;
