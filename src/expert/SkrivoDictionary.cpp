@@ -67,7 +67,7 @@ void TSkrivoExpert::Collect(const std::string& word) {
     FDict->Collect(word, LearningOptions{cfg.SelfTeaching, cfg.DictionaryLimit, cfg.SmartRanking});
     if (cfg.SmartRanking && cfg.SelfTeaching) FFrecency->Use(word);
     // The use counts order the list too, and they have no version of their own.
-    FListState->FFilledFor.reset();
+    FListState->FSearchedFor.reset();
 }
 
 void TSkrivoExpert::LoadfixedDic() { FFixedDict->LoadfixedDic(GetCfg()->Directory); }

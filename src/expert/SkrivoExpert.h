@@ -24,6 +24,7 @@ struct TExpertConfig;
 class ConfigStore;
 class SelfTeachingDictionary;
 enum class SaveOccasion;
+enum class SuggestDecision;
 class FixedDictionary;
 class WordFrecency;
 class PassedOverWords;
@@ -370,6 +371,8 @@ private:
     // The lower-cased copy of a unit's word list, built on first use and
     // dropped with the list (a unit's words never change while it is open).
     const FoldedWordList* UnitWordsFolded(const StringList& words);
+    // What a search that found too many words or none does to the list.
+    void ShowNothingFound(SuggestDecision decision);
 };
 
 }  // namespace skrivo
