@@ -12,6 +12,8 @@
 #include "host/sound/PcmTrack.h"
 #include "platform/FileIO.h"
 #include "platform/VirtualKeys.h"
+#include "tips/TipTexts.h"
+#include "tips/TipWindow.h"
 
 namespace {
 
@@ -83,6 +85,22 @@ void BM_KeystrokeWithSoundsOnEveryEvent(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * 2);
 }
 BENCHMARK(BM_KeystrokeWithSoundsOnEveryEvent)->Unit(benchmark::kMicrosecond);
+
+// The tip window as the "=" of a ":=" typed by hand opens it: built on that
+// key, shown a second later. The first of a session is not counted.
+void BM_TipWindowOpens(benchmark::State& state) {
+    Workbench bench(false);
+    const std::string text = skrivo::TipRichText(1);
+    skrivo::CreateTipWindow(text, false, {});
+    for (auto _ : state) {
+        auto window = skrivo::CreateTipWindow(text, false, {});
+        benchmark::DoNotOptimize(window.get());
+        state.PauseTiming();
+        window.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_TipWindowOpens)->Unit(benchmark::kMicrosecond);
 
 // The same keys without Skrivo: what the IDE costs by itself.
 void BM_KeystrokeWithoutSkrivo(benchmark::State& state) {

@@ -66,7 +66,7 @@ private:
         int lines = 0;
         int height = 0;
     };
-    TextExtent MeasureText() const;
+    TextExtent MeasureText(const std::string& richText) const;
 
     TipWindowCallbacks callbacks_;
     std::unique_ptr<host::ITimer> timer_;
