@@ -351,6 +351,9 @@ private:
     bool AutoCloseQuote(char ch, const std::string& fillBlanks);
     // The current line after the cursor.
     std::string RestOfLine();
+    // The text after the cursor up to the first of the stop characters, read
+    // at most count characters far.
+    std::string ReadAheadUntil(int count, std::string_view stops);
     bool StepsOverAutoCloser(TQvNotifier* notifier, char ch);
     void RecordOwnInsertion(TQvNotifier* notifier, const std::string& inserted);
 
