@@ -125,6 +125,9 @@ public:
 
     // Dictionaries (SkrivoDictionary.cpp).
     void Collect(const std::string& word);
+    // Learns the words in order, unless that would only put them back where
+    // they stand.
+    void CollectAll(const std::vector<std::string>& words);
     void LoadfixedDic();
     void SaveDictionary();
     void CheckDicChanged();
