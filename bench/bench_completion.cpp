@@ -165,6 +165,20 @@ BENCHMARK_CAPTURE(BM_RankWide, TwoLettersEveryWord, "Fo", false);
 BENCHMARK_CAPTURE(BM_RankWide, AfterSeparatorEveryWord, "Self.", false);
 BENCHMARK_CAPTURE(BM_RankWide, RareWordEveryWord, "Fontz", false);
 
+// The requests the typing trace ranks slowest: a word or two after a blank
+// or a bracket, found nowhere or in few entries, so every list is searched
+// to its end. range(0): OnlyWordsMatching1st.
+void BM_RankTraceRequest(benchmark::State& state, const char* request) {
+    Rank(state, request, 1000, state.range(0) != 0);
+}
+BENCHMARK_CAPTURE(BM_RankTraceRequest, WordAfterBlank, "Routines fol")->Arg(1)->Arg(0);
+BENCHMARK_CAPTURE(BM_RankTraceRequest, ShortWordAfterLetter, "B the")->Arg(1)->Arg(0);
+BENCHMARK_CAPTURE(BM_RankTraceRequest, ShortWordAfterNumber, "0 the")->Arg(1)->Arg(0);
+BENCHMARK_CAPTURE(BM_RankTraceRequest, OneLetterAfterBlank, "do b")->Arg(1)->Arg(0);
+BENCHMARK_CAPTURE(BM_RankTraceRequest, WordAfterComparison, "I > Cou")->Arg(1)->Arg(0);
+BENCHMARK_CAPTURE(BM_RankTraceRequest, WordAfterBracket, "Items[Count")->Arg(1)->Arg(0);
+BENCHMARK_CAPTURE(BM_RankTraceRequest, KnownWordAfterBlank, "0 ButtonHeight")->Arg(1)->Arg(0);
+
 // Smart ranking over the same lists, with its counts as full as a long
 // session makes them: a request of one letter ranks every word that begins
 // with it. range(0): WordsMaxInList, 1000 the most offered; "Plain" is the
@@ -238,6 +252,20 @@ void BM_RankBySize(benchmark::State& state, const char* request) {
 BENCHMARK_CAPTURE(BM_RankBySize, NothingMatches, "Self.Cq")->RangeMultiplier(4)->Range(1 << 10, 1 << 16)->Complexity();
 BENCHMARK_CAPTURE(BM_RankBySize, SingleWord, "Fontz")->RangeMultiplier(4)->Range(1 << 10, 1 << 16)->Complexity();
 BENCHMARK_CAPTURE(BM_RankBySize, CommonPrefix, "x := Ca")->RangeMultiplier(4)->Range(1 << 10, 1 << 16)->Complexity();
+
+// A unit's words folded and indexed: done again for the unit being typed
+// in whenever its words change.
+void BM_FoldUnitWords(benchmark::State& state) {
+    win::SetACP(win::CodePage::Cp1252);
+    const StringList words = BuildLocalDictionary(MakeUnitSource(5000 * 40, 100, 20000));
+    for (auto _ : state) {
+        FoldedWordList folded;
+        folded.Build(words, win::CodePage::Cp1252);
+        benchmark::DoNotOptimize(folded.Count());
+    }
+    state.counters["words"] = static_cast<double>(words.Count());
+}
+BENCHMARK(BM_FoldUnitWords)->Unit(benchmark::kMicrosecond);
 
 // Learning a word into a full dictionary whose folded copy is in use: the
 // copy follows the change instead of being folded again.

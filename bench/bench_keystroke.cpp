@@ -38,8 +38,8 @@ std::string PascalUnit(int lines) {
 }
 
 struct Workbench {
-    explicit Workbench(bool loadSkrivo) {
-        const std::string text = PascalUnit(5000);
+    explicit Workbench(bool loadSkrivo, int lines = 5000) {
+        const std::string text = PascalUnit(lines);
         host.OpenText("Big.pas", text);
         // The middle of the unit, far from both ends.
         host.SetCursorPosition(static_cast<int>(text.size() / 2));
@@ -142,6 +142,23 @@ void BM_KeystrokeThenReadLine(benchmark::State& state) {
     state.SetLabel(state.range(0) ? "fast read" : "notifier read");
 }
 BENCHMARK(BM_KeystrokeThenReadLine)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// A key, then the cursor placed by its linear position (as a jump to a
+// placeholder or a restored replacement places it), in a 5,000-line and a
+// 5 MB unit: the cost may not grow with the unit.
+void BM_KeyThenCursorPlaced(benchmark::State& state) {
+    Workbench bench(false, static_cast<int>(state.range(0)));
+    auto expert = skrivo::TQvExpert::Create<BenchExpert>();
+    expert->SetReady(true);
+    skrivo::TQvNotifier* notifier = expert->GetCurrentNotifier();
+    for (auto _ : state) {
+        bench.host->TypeChar('a');
+        notifier->SetPosition(notifier->GetPosition() - 1);
+        bench.host->PressKey(skrivo::win::VK_DELETE);
+    }
+    state.SetItemsProcessed(state.iterations() * 2);
+}
+BENCHMARK(BM_KeyThenCursorPlaced)->Arg(5000)->Arg(150000)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -2,6 +2,7 @@
 #include "completion/CandidateSearch.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <functional>
 #include <string.h>  // memrchr
@@ -112,6 +113,11 @@ CandidateSearch::CandidateSearch(std::string_view request, const CandidateRules&
     EnsureLetterTable();
     for (int c = 0; c < 256; ++c) wordChars_[c] = IsAlphaDigit(static_cast<char>(c));
     SetRequest(request);
+    // Most searches that cost anything fill the list: growing to the limit
+    // step by step would hash every candidate several times.
+    const std::size_t expected = std::min<std::size_t>(limit_, 4096);
+    found_.reserve(expected);
+    known_.Reserve(expected);
 }
 
 void CandidateSearch::SetRequest(std::string_view s) {
@@ -176,18 +182,25 @@ bool FoldedStartsWith(std::string_view lowText, std::string_view lowPrefix) {
     return std::memcmp(lowText.data(), lowPrefix.data(), lowPrefix.size()) == 0;
 }
 
-// Visits the live slots of ascending lists from the top of the list down
-// (highest slot first) until visit returns false. With two lists a slot
-// in both is visited once.
-template <typename Visit>
-void VisitTopDown(const FoldedWordList& list, const std::vector<FoldedWordList::Slot>& slots, Visit&& visit) {
+// Visits the live slots of an ascending list from the top of the list down
+// (highest slot first) until visit returns false, skipping the slots the
+// filter rules out.
+template <typename Visit, typename MayHold>
+void VisitTopDown(const FoldedWordList& list, const std::vector<FoldedWordList::Slot>& slots, MayHold&& mayHold,
+                  Visit&& visit) {
     // The entries of an index lie all over the list's text: asking for the
     // ones a few steps ahead lets their reads overlap instead of queueing.
     constexpr std::size_t kAhead = 8;
     for (std::size_t k = slots.size(); k-- > 0;) {
-        if (k >= kAhead) list.Prefetch(slots[k - kAhead]);
-        if (list.Alive(slots[k]) && !visit(slots[k])) return;
+        if (k >= kAhead && mayHold(k - kAhead)) list.Prefetch(slots[k - kAhead]);
+        if (mayHold(k) && list.Alive(slots[k]) && !visit(slots[k])) return;
     }
+}
+
+// The text after a prefix's first two characters, which the pair indexes
+// compare with the characters they keep.
+std::string_view AfterPair(std::string_view lowPrefix) {
+    return lowPrefix.size() > 2 ? lowPrefix.substr(2) : std::string_view{};
 }
 
 template <typename Visit>
@@ -213,10 +226,15 @@ bool CandidateSearch::PrefixPhase(const FoldedWordList& list, bool fromSelfTeach
         if (Full()) goOn = list.IsLast(s);
         return !Full();
     };
-    if (lowS_.empty())
+    if (lowS_.empty()) {
         VisitAllTopDown(list, visit);
-    else
-        VisitTopDown(list, list.StartingWith(lowS_), visit);
+        return goOn;
+    }
+    const FoldedWordList::PrefixSlots starting = list.StartingWithPrefix(lowS_);
+    const FoldedWordList::GramFilter filter = list.GroupsThatMayHold(lowS_);
+    const std::string_view rest = AfterPair(lowS_);
+    VisitTopDown(list, starting.bySlot,
+                 [&](std::size_t k) { return starting.MayGoOn(k, rest) && filter.MayHold(starting.bySlot[k]); }, visit);
     return goOn;
 }
 
@@ -273,6 +291,8 @@ void CandidateSearch::SingleWordPhase(const FoldedWordList& list, bool fromSelfT
     }
     runList_ = &list;
     runFromSelfTeaching_ = fromSelfTeaching;
+    runBytes_ = 0;
+    for (std::uint32_t i : run) runBytes_ += words[i].length;
     run_ = std::move(run);
     merged_ = std::move(merged);
 }
@@ -306,7 +326,9 @@ bool CandidateSearch::ContextPhase(const FoldedWordList& list, bool fromSelfTeac
         const std::size_t word = FindFirstWordCharacter(s_);
         if (word != std::string::npos) {
             bool goOn = true;
-            VisitTopDown(list, list.WordAfterSeparator(std::string_view(lowS_).substr(word)), [&](Slot slot) {
+            const FoldedWordList::GramFilter filter = list.GroupsThatMayHold(lowS_);
+            const std::vector<Slot>& slots = list.WordAfterSeparator(std::string_view(lowS_).substr(word));
+            VisitTopDown(list, slots, [&](std::size_t k) { return filter.MayHold(slots[k]); }, [&](Slot slot) {
                 const std::string_view low = list.Folded(slot);
                 if (low.size() <= n) return true;
                 const std::string_view e = list.Original(slot);
@@ -331,42 +353,90 @@ bool CandidateSearch::ContextPhase(const FoldedWordList& list, bool fromSelfTeac
         for (std::size_t i = 1; i + 1 < n; ++i)
             if (count(i) * count(i + 1) < count(k) * count(k + 1)) k = i;
     }
-    // Matches are looked for at the positions before top.
-    std::size_t top = block.size() >= n ? block.size() - n + 1 : 0;
-    Slot s = list.SlotEnd();  // one past the slot holding the last match, from above
-    while (top > 0) {
-        const void* found = pair ? FindPairBackward(base + k, top, lowS_[k], lowS_[k + 1]) : memrchr(base + k, lowS_[k], top);
-        if (!found) break;
-        const auto hit = static_cast<std::size_t>(static_cast<const char*>(found) - base) - k;
-        // Hits of a rare pair lie far apart: a step back is tried a few
-        // times, then the slot is searched for.
-        for (int steps = 0; list.Start(s - 1) > hit; --s)
-            if (++steps == 8) {
-                Slot low = 0, high = s - 1;  // Start(high) > hit, Start(0) == 0 <= hit
+    // The slots [first, end) are scanned from the top down; false when the
+    // limit ended the search, with goOn telling whether the list's search
+    // goes on.
+    bool goOn = true;
+    auto scan = [&](Slot first, Slot end) {
+        const std::size_t bottom = list.Start(first);
+        const std::size_t rangeEnd = list.Start(end);
+        if (rangeEnd < bottom + n) return true;
+        // Matches are looked for at the positions from bottom up to before top.
+        std::size_t top = rangeEnd - n + 1;
+        Slot s = end;  // one past the slot holding the last match, from above
+        while (top > bottom) {
+            const char* const from = base + bottom + k;
+            const void* found = pair ? FindPairBackward(from, top - bottom, lowS_[k], lowS_[k + 1])
+                                     : memrchr(from, lowS_[k], top - bottom);
+            if (!found) break;
+            const auto hit = static_cast<std::size_t>(static_cast<const char*>(found) - base) - k;
+            // The slot holding the hit: hits lie from one entry to thousands
+            // apart, so the steps back double until they pass it, and the
+            // last of them is halved.
+            if (list.Start(s - 1) > hit) {
+                Slot high = s - 1, low = first;  // Start(high) > hit, Start(low) <= hit
+                for (Slot step = 1; high - first > step; step *= 2) {
+                    if (list.Start(high - step) <= hit) {
+                        low = high - step;
+                        break;
+                    }
+                    high -= step;
+                }
                 while (high - low > 1) {
                     const Slot mid = low + (high - low) / 2;
                     (list.Start(mid) > hit ? high : low) = mid;
                 }
                 s = high;
-                break;
             }
-        const Slot slot = s - 1;
-        const std::string_view low = list.Folded(slot);
-        const std::size_t entryStart = list.Start(slot);
-        if (hit + n > entryStart + low.size() || std::memcmp(base + hit, lowS_.data(), n) != 0) {
-            top = hit;
-            continue;
+            const Slot slot = s - 1;
+            const std::string_view low = list.Folded(slot);
+            const std::size_t entryStart = list.Start(slot);
+            if (hit + n > entryStart + low.size() || std::memcmp(base + hit, lowS_.data(), n) != 0) {
+                top = hit;
+                continue;
+            }
+            top = entryStart;
+            if (!list.Alive(slot) || low.size() <= n) continue;
+            // With whole words only, the first occurrence that starts a word.
+            const std::string_view e = list.Original(slot);
+            std::size_t at = low.find(lowS_);
+            while (at != std::string_view::npos && InsideWord(e, at)) at = low.find(lowS_, at + 1);
+            if (at == std::string_view::npos) continue;
+            if (!offer(slot, at)) {
+                goOn = list.IsLast(slot);
+                return false;
+            }
         }
-        top = entryStart;
-        if (!list.Alive(slot) || low.size() <= n) continue;
-        // With whole words only, the first occurrence that starts a word.
-        const std::string_view e = list.Original(slot);
-        std::size_t at = low.find(lowS_);
-        while (at != std::string_view::npos && InsideWord(e, at)) at = low.find(lowS_, at + 1);
-        if (at == std::string_view::npos) continue;
-        if (!offer(slot, at)) return list.IsLast(slot);
+        return true;
+    };
+    const FoldedWordList::GramFilter filter = list.GroupsThatMayHold(lowS_);
+    if (!filter.Filters()) {
+        scan(0, list.SlotEnd());
+        return goOn;
     }
-    return true;
+    // Only the groups whose entries have every run of three characters of
+    // the text can hold it; neighbouring ones are scanned as one.
+    const std::vector<std::uint64_t>& groups = filter.Groups();
+    const Slot slotEnd = list.SlotEnd();
+    constexpr Slot kGroup = FoldedWordList::kGramGroup;
+    Slot runEnd = 0;  // one past the run's last group; 0 for no run
+    Slot runFirst = 0;
+    for (std::size_t w = groups.size(); w-- > 0;) {
+        for (std::uint64_t bits = groups[w]; bits != 0;) {
+            const int bit = 63 - std::countl_zero(bits);
+            bits &= ~(std::uint64_t{1} << bit);
+            const auto group = static_cast<Slot>(w * 64 + static_cast<std::size_t>(bit));
+            if (runEnd != 0 && group + 1 == runFirst) {
+                runFirst = group;
+                continue;
+            }
+            if (runEnd != 0 && !scan(runFirst * kGroup, std::min(runEnd * kGroup, slotEnd))) return goOn;
+            runFirst = group;
+            runEnd = group + 1;
+        }
+    }
+    if (runEnd != 0) scan(runFirst * kGroup, std::min(runEnd * kGroup, slotEnd));
+    return goOn;
 }
 
 // Entries beginning with the last word (after a leading blank, for single
@@ -395,20 +465,34 @@ void CandidateSearch::LastWordPhase(const FoldedWordList& list, bool fromSelfTea
     }
     // Only entries starting with the last word's first characters, or with
     // a blank and then those, can match: the two indexes merged.
-    const std::vector<Slot>& direct = list.StartingWith(lowS_);
-    const std::vector<Slot>& afterBlank = list.BlankThen(lowS_);
+    const FoldedWordList::PrefixSlots startingWith = list.StartingWithPrefix(lowS_);
+    const FoldedWordList::PrefixSlots blankThen = list.BlankThenPrefix(lowS_);
+    const std::vector<Slot>& direct = startingWith.bySlot;
+    const std::vector<Slot>& afterBlank = blankThen.bySlot;
+    const FoldedWordList::GramFilter filter = list.GroupsThatMayHold(lowS_);
+    const std::string_view rest = AfterPair(lowS_);
+    auto directMay = [&](std::size_t k) { return startingWith.MayGoOn(k, rest) && filter.MayHold(direct[k]); };
+    auto afterBlankMay = [&](std::size_t k) { return blankThen.MayGoOn(k, rest) && filter.MayHold(afterBlank[k]); };
     std::size_t a = direct.size(), b = afterBlank.size();
+    constexpr std::size_t kAhead = 8;
     while (a > 0 || b > 0) {
+        if (a > kAhead && directMay(a - kAhead)) list.Prefetch(direct[a - kAhead]);
+        if (b > kAhead && afterBlankMay(b - kAhead)) list.Prefetch(afterBlank[b - kAhead]);
+        // A slot in both indexes (" x" after a blank) may match either way.
         Slot s;
+        bool may;
         if (b == 0 || (a > 0 && direct[a - 1] > afterBlank[b - 1])) {
-            s = direct[--a];
+            may = directMay(--a);
+            s = direct[a];
         } else if (a == 0 || afterBlank[b - 1] > direct[a - 1]) {
-            s = afterBlank[--b];
+            may = afterBlankMay(--b);
+            s = afterBlank[b];
         } else {
-            s = direct[--a];
-            --b;
+            const bool asDirect = directMay(--a);
+            may = afterBlankMay(--b) || asDirect;
+            s = direct[a];
         }
-        if (list.Alive(s) && !visit(s)) return;
+        if (may && list.Alive(s) && !visit(s)) return;
     }
 }
 
@@ -432,29 +516,61 @@ void CandidateSearch::Add(std::string_view text, int dictIndex) {
     if (!known_.Insert(found_, static_cast<std::uint32_t>(found_.size() - 1))) found_.pop_back();
 }
 
+namespace {
+
+// Candidates are short words: a few multiplications over their bytes spread
+// them well enough, and cost less than the library's hash of a string.
+std::size_t HashOfWord(std::string_view text) {
+    std::uint64_t h = 0x9E3779B97F4A7C15ULL ^ text.size();
+    const char* p = text.data();
+    std::size_t left = text.size();
+    for (; left >= 8; p += 8, left -= 8) {
+        std::uint64_t chunk;
+        std::memcpy(&chunk, p, 8);
+        h = (h ^ chunk) * 0xBF58476D1CE4E5B9ULL;
+        h ^= h >> 29;
+    }
+    std::uint64_t tail = 0;
+    std::memcpy(&tail, p, left);
+    h = (h ^ tail) * 0x94D049BB133111EBULL;
+    return static_cast<std::size_t>(h ^ (h >> 32));
+}
+
+}  // namespace
+
 bool CandidateSearch::FoundSet::Insert(const std::vector<Found>& found, std::uint32_t index) {
     if ((used_ + 1) * 2 > table_.size()) Grow(found);
     const std::string_view text = found[index].text;
+    const std::size_t hash = HashOfWord(text);
+    const auto tag = static_cast<std::uint32_t>(hash >> 32);
     const std::size_t mask = table_.size() - 1;
-    for (std::size_t at = std::hash<std::string_view>{}(text) & mask;; at = (at + 1) & mask) {
-        if (table_[at] == 0) {
-            table_[at] = index + 1;
+    for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
+        Cell& cell = table_[at];
+        if (cell.entry == 0) {
+            cell = {index + 1, tag};
             ++used_;
             return true;
         }
-        if (found[table_[at] - 1].text == text) return false;
+        if (cell.hash == tag && found[cell.entry - 1].text == text) return false;
     }
 }
 
+void CandidateSearch::FoundSet::Reserve(std::size_t texts) {
+    if (used_ != 0) return;
+    table_.assign(std::max<std::size_t>(64, std::bit_ceil(2 * texts + 2)), Cell{0, 0});
+}
+
 void CandidateSearch::FoundSet::Grow(const std::vector<Found>& found) {
-    std::vector<std::uint32_t> old = std::move(table_);
-    table_.assign(std::max<std::size_t>(64, old.size() * 2), 0);
+    std::vector<Cell> old = std::move(table_);
+    table_.assign(std::max<std::size_t>(64, old.size() * 2), Cell{0, 0});
     const std::size_t mask = table_.size() - 1;
-    for (std::uint32_t entry : old) {
-        if (entry == 0) continue;
-        std::size_t at = std::hash<std::string_view>{}(found[entry - 1].text) & mask;
-        while (table_[at] != 0) at = (at + 1) & mask;
-        table_[at] = entry;
+    for (const Cell& cell : old) {
+        if (cell.entry == 0) continue;
+        // The tag is the hash's high half and the slot comes from its low
+        // half: the text is hashed again to place it.
+        std::size_t at = HashOfWord(found[cell.entry - 1].text) & mask;
+        while (table_[at].entry != 0) at = (at + 1) & mask;
+        table_[at] = cell;
     }
 }
 
@@ -462,7 +578,7 @@ std::vector<DisplayOrderKey> CandidateSearch::FoundKeysInDisplayOrder() const {
     const win::CodePage cp = win::GetACP();
     std::vector<DisplayOrderKey> keys(found_.size());
     for (std::size_t i = 0; i < found_.size(); ++i)
-        keys[i] = {win::AnsiSortPrefix(found_[i].text, cp), static_cast<std::uint32_t>(i)};
+        keys[i] = DisplayOrderKeyOf(found_[i].text, static_cast<std::uint32_t>(i), cp);
     SortForDisplay(keys, [&](std::uint32_t i) { return found_[i].text; });
     return keys;
 }
@@ -486,8 +602,12 @@ std::vector<CandidateSearch::Row> CandidateSearch::MergeWithRun(const FoldedWord
     while (f < found.size() && r < run.size()) {
         const DisplayOrderKey& a = found[f];
         const FoldedWordList::SingleWord& b = words[run[r]];
-        const int c = a.prefix != b.sortPrefix ? (a.prefix < b.sortPrefix ? -1 : 1)
-                                               : win::AnsiCompareText(found_[a.index].text, list.Word(b), cp);
+        int c = a.prefix != b.sortPrefix ? (a.prefix < b.sortPrefix ? -1 : 1) : 0;
+        if (c == 0) {
+            const std::string_view word = list.Word(b);
+            const std::uint64_t next = word.size() > 8 ? win::AnsiSortPrefix(word.substr(8), cp) : 0;
+            c = a.next != next ? (a.next < next ? -1 : 1) : win::AnsiCompareText(found_[a.index].text, word, cp);
+        }
         if (c <= 0) rows.push_back({false, found[f++].index});
         if (c >= 0) {
             if (c > 0) rows.push_back({true, static_cast<std::uint32_t>(r)});
@@ -519,6 +639,9 @@ SuggestionListContent CandidateSearch::List(bool autoSelectBestWord) const {
     if (merged_.empty()) sorted = FoundInDisplayOrder();
     const std::vector<Row>& rows = merged_.empty() ? sorted : merged_;
     const std::vector<FoldedWordList::SingleWord>* words = runList_ ? &runList_->SingleWords() : nullptr;
+    auto textOf = [&](const Row& row) {
+        return row.fromRun ? runList_->Word((*words)[run_[row.index]]) : found_[row.index].text;
+    };
 
     // The earliest found; the run's words were found after every other
     // candidate, top entry first.
@@ -529,25 +652,43 @@ SuggestionListContent CandidateSearch::List(bool autoSelectBestWord) const {
             break;
         }
     if (best.index == found_.size() && words) {
+        // The display order sorts by the letters first, so the rows that
+        // begin with the last word's letters stand together: only they are
+        // read, not the thousands of a run.
+        const win::CodePage cp = win::GetACP();
+        auto it = std::partition_point(rows.begin(), rows.end(), [&](const Row& row) {
+            return win::AnsiComparePrimaryPrefix(textOf(row), lastWord_, cp) < 0;
+        });
         Slot top = 0;
-        for (const Row& row : rows) {
-            if (!row.fromRun) continue;
-            const FoldedWordList::SingleWord& w = (*words)[run_[row.index]];
+        for (; it != rows.end() && win::AnsiComparePrimaryPrefix(textOf(*it), lastWord_, cp) == 0; ++it) {
+            if (!it->fromRun) continue;
+            const FoldedWordList::SingleWord& w = (*words)[run_[it->index]];
             if (best.fromRun && w.slot < top) continue;
-            const std::string_view word = runList_->Word(w);
-            if (!lastWord_.empty() && word.front() != lastWord_.front()) continue;
-            if (word.starts_with(lastWord_)) {
-                best = row;
+            if (runList_->Word(w).starts_with(lastWord_)) {
+                best = *it;
                 top = w.slot;
             }
         }
     }
 
     SuggestionListContent content;
-    std::size_t bytes = 0;
-    for (const Row& row : rows) bytes += row.fromRun ? (*words)[run_[row.index]].length : found_[row.index].text.size();
+    // At most the found texts and the run's: the writer gives back what the
+    // words already found leave over.
+    std::size_t bytes = runBytes_;
+    for (const Found& f : found_) bytes += f.text.size();
+    // The run's learnt words' indexes, in row order, all at once.
+    std::vector<int> positions;
+    if (runFromSelfTeaching_) {
+        std::vector<Slot> slots;
+        slots.reserve(rows.size());
+        for (const Row& row : rows)
+            if (row.fromRun) slots.push_back((*words)[run_[row.index]].slot);
+        positions.resize(slots.size());
+        runList_->Positions(slots.data(), slots.size(), positions.data());
+    }
     SuggestionListContent::Writer writer(content, rows.size(), bytes);
     int bestRow = -1;
+    std::size_t runRow = 0;
     for (std::size_t r = 0; r < rows.size(); ++r) {
         const Row& row = rows[r];
         if (row.fromRun == best.fromRun && row.index == best.index) bestRow = static_cast<int>(r);
@@ -555,8 +696,7 @@ SuggestionListContent CandidateSearch::List(bool autoSelectBestWord) const {
             writer.Add(found_[row.index].text, found_[row.index].dictIndex);
             continue;
         }
-        const FoldedWordList::SingleWord& w = (*words)[run_[row.index]];
-        writer.Add(runList_->Word(w), runFromSelfTeaching_ ? static_cast<int>(runList_->Position(w.slot)) : 0);
+        writer.Add(runList_->Word((*words)[run_[row.index]]), runFromSelfTeaching_ ? positions[runRow++] : 0);
     }
     writer.Finish();
     if (bestRow >= 0) content.bestWord = std::string(content.Text(static_cast<std::size_t>(bestRow)));

@@ -95,10 +95,19 @@ private:
     public:
         // False when the text is there already.
         bool Insert(const std::vector<Found>& found, std::uint32_t index);
+        // Room for this many texts without growing.
+        void Reserve(std::size_t texts);
 
     private:
+        // The text's hash is kept beside its index: most probes and most
+        // texts found again (a word of several units) are settled without
+        // reading a text.
+        struct Cell {
+            std::uint32_t entry;  // index + 1, 0 for empty
+            std::uint32_t hash;
+        };
         void Grow(const std::vector<Found>& found);
-        std::vector<std::uint32_t> table_;  // index + 1, 0 for empty
+        std::vector<Cell> table_;
         std::size_t used_ = 0;
     };
     void Add(std::string_view text, int dictIndex);
@@ -142,6 +151,7 @@ private:
     const FoldedWordList* runList_ = nullptr;
     bool runFromSelfTeaching_ = false;
     std::vector<std::uint32_t> run_;
+    std::size_t runBytes_ = 0;
     std::vector<Row> merged_;
     // Lists folded for this search alone: the candidates point into them.
     std::vector<std::unique_ptr<FoldedWordList>> ownFolded_;

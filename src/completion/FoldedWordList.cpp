@@ -24,16 +24,27 @@ const std::vector<FoldedWordList::Slot> kNoSlots;
 
 }  // namespace
 
-const std::vector<FoldedWordList::Slot>& FoldedWordList::StartingWith(std::string_view lowPrefix) const {
-    if (lowPrefix.size() < 2) return lowPrefix.empty() ? kNoSlots : startingWith_[static_cast<unsigned char>(lowPrefix[0])];
+FoldedWordList::PrefixSlots FoldedWordList::StartingWithPrefix(std::string_view lowPrefix) const {
+    if (lowPrefix.size() < 2)
+        return {lowPrefix.empty() ? kNoSlots : startingWith_[static_cast<unsigned char>(lowPrefix[0])], nullptr};
     const auto it = startingWithPair_.find(PairOf(lowPrefix));
-    return it == startingWithPair_.end() ? kNoSlots : it->second;
+    if (it == startingWithPair_.end()) return {kNoSlots, nullptr};
+    return {it->second.bySlot, &it->second.next};
 }
 
-const std::vector<FoldedWordList::Slot>& FoldedWordList::BlankThen(std::string_view lowPrefix) const {
-    if (lowPrefix.size() < 2) return lowPrefix.empty() ? kNoSlots : blankThen_[static_cast<unsigned char>(lowPrefix[0])];
+FoldedWordList::PrefixSlots FoldedWordList::BlankThenPrefix(std::string_view lowPrefix) const {
+    if (lowPrefix.size() < 2)
+        return {lowPrefix.empty() ? kNoSlots : blankThen_[static_cast<unsigned char>(lowPrefix[0])], nullptr};
     const auto it = blankThenPair_.find(PairOf(lowPrefix));
-    return it == blankThenPair_.end() ? kNoSlots : it->second;
+    if (it == blankThenPair_.end()) return {kNoSlots, nullptr};
+    return {it->second.bySlot, &it->second.next};
+}
+
+void FoldedWordList::PairSlots::Add(Slot s, std::string_view afterPair) {
+    bySlot.push_back(s);
+    const unsigned first = afterPair.size() > 0 ? static_cast<unsigned char>(afterPair[0]) : 0;
+    const unsigned second = afterPair.size() > 1 ? static_cast<unsigned char>(afterPair[1]) : 0;
+    next.push_back(static_cast<std::uint16_t>(first << 8 | second));
 }
 
 const std::vector<FoldedWordList::Slot>& FoldedWordList::WordAfterSeparator(std::string_view lowWord) const {
@@ -43,9 +54,11 @@ const std::vector<FoldedWordList::Slot>& FoldedWordList::WordAfterSeparator(std:
 }
 
 std::size_t FoldedWordList::FindFolded(std::string_view lowText, std::string_view exact) const {
-    const std::vector<Slot>& slots = StartingWith(lowText);
-    for (std::size_t k = slots.size(); k-- > 0;) {
-        const Slot s = slots[k];
+    const PrefixSlots candidates = StartingWithPrefix(lowText);
+    const std::string_view rest = lowText.size() > 2 ? lowText.substr(2) : std::string_view{};
+    for (std::size_t k = candidates.bySlot.size(); k-- > 0;) {
+        if (!candidates.MayGoOn(k, rest)) continue;
+        const Slot s = candidates.bySlot[k];
         if (!Alive(s) || Folded(s) != lowText) continue;
         if (!exact.empty() && Original(s) != exact) continue;
         return Position(s);
@@ -94,6 +107,8 @@ void FoldedWordList::Assign(const OldestFirst& entries, std::size_t count) {
     blankThenPair_.clear();
     singleWords_.clear();
     byteCount_.fill(0);
+    gramStride_ = (count / kGramGroup + 1 + 63) / 64;
+    gramBits_.assign(kGramRows * gramStride_, 0);
     live_ = 0;
     oldest_ = 0;
     bulk_ = true;
@@ -166,13 +181,72 @@ void FoldedWordList::RemoveSingleWord(Slot s) {
 
 std::pair<std::size_t, std::size_t> FoldedWordList::SingleWordsStartingWith(std::string_view lowPrefix) const {
     if (lowPrefix.empty() || !primaryFollowsFold_) return {0, singleWords_.size()};
-    const auto first = std::partition_point(singleWords_.begin(), singleWords_.end(), [&](const SingleWord& w) {
-        return win::AnsiComparePrimaryPrefix(Word(w), lowPrefix, codePage_) < 0;
-    });
-    const auto last = std::partition_point(first, singleWords_.end(), [&](const SingleWord& w) {
-        return win::AnsiComparePrimaryPrefix(Word(w), lowPrefix, codePage_) == 0;
-    });
+    // The words' sort prefixes hold the letters of their first eight
+    // characters, in order: the letters are compared there, without reading
+    // the words, which lie all over the words' text. A longer prefix gets
+    // the run of its first eight letters.
+    const std::size_t known = std::min<std::size_t>(lowPrefix.size(), 8);
+    const std::uint64_t mask = ~std::uint64_t{0} << (8 * (8 - known));
+    const std::uint64_t letters = win::AnsiSortPrefix(lowPrefix, codePage_) & mask;
+    auto compare = [&](const SingleWord& w) {
+        const std::uint64_t own = w.sortPrefix & mask;
+        return own == letters ? 0 : (own < letters ? -1 : 1);
+    };
+    const auto first = std::partition_point(singleWords_.begin(), singleWords_.end(),
+                                            [&](const SingleWord& w) { return compare(w) < 0; });
+    const auto last = std::partition_point(first, singleWords_.end(), [&](const SingleWord& w) { return compare(w) == 0; });
     return {static_cast<std::size_t>(first - singleWords_.begin()), static_cast<std::size_t>(last - singleWords_.begin())};
+}
+
+std::size_t FoldedWordList::GramRow(std::string_view three) {
+    const std::uint32_t key = static_cast<std::uint32_t>(static_cast<unsigned char>(three[0])) << 16 |
+                              static_cast<std::uint32_t>(static_cast<unsigned char>(three[1])) << 8 |
+                              static_cast<unsigned char>(three[2]);
+    return (key * 2654435761u) >> (32 - kTripleRowBits);
+}
+
+void FoldedWordList::AddGrams(Slot s, std::string_view low) {
+    const std::size_t group = s / kGramGroup;
+    if (group / 64 >= gramStride_) {
+        // A quarter more room each time: the learnt dictionary grows a group
+        // at a time, and twice its size would be memory spent for nothing.
+        const std::size_t stride = group / 64 + 1 + gramStride_ / 4;
+        std::vector<std::uint64_t> wider(kGramRows * stride, 0);
+        for (std::size_t r = 0; r < kGramRows && gramStride_ > 0; ++r)
+            std::copy_n(gramBits_.begin() + static_cast<std::ptrdiff_t>(r * gramStride_), gramStride_,
+                        wider.begin() + static_cast<std::ptrdiff_t>(r * stride));
+        gramBits_ = std::move(wider);
+        gramStride_ = stride;
+    }
+    const std::uint64_t bit = std::uint64_t{1} << (group & 63);
+    std::uint64_t* const column = gramBits_.data() + group / 64;
+    for (std::size_t q = 0; q + 3 <= low.size(); ++q) column[GramRow(low.substr(q, 3)) * gramStride_] |= bit;
+    for (char c : low) column[CharacterRow(c) * gramStride_] |= bit;
+}
+
+FoldedWordList::GramFilter FoldedWordList::GroupsThatMayHold(std::string_view lowText) const {
+    GramFilter filter;
+    if (lowText.empty()) return filter;
+    // At least one word, so that a filter of an empty list filters.
+    const std::size_t words = (GramGroups() + 63) / 64;
+    std::vector<std::uint64_t>& groups = filter.groups_;
+    groups.assign(std::max<std::size_t>(words, 1), 0);
+    if (words == 0) return filter;
+    bool first = true;
+    auto keep = [&](std::size_t row) {
+        const std::uint64_t* bits = gramBits_.data() + row * gramStride_;
+        if (first)
+            std::copy_n(bits, words, groups.begin());
+        else
+            for (std::size_t w = 0; w < words; ++w) groups[w] &= bits[w];
+        first = false;
+    };
+    if (lowText.size() >= 3) {
+        for (std::size_t q = 0; q + 3 <= lowText.size(); ++q) keep(GramRow(lowText.substr(q, 3)));
+    } else {
+        for (char c : lowText) keep(CharacterRow(c));
+    }
+    return filter;
 }
 
 void FoldedWordList::Append(std::string_view entry) {
@@ -197,11 +271,12 @@ void FoldedWordList::Append(std::string_view entry) {
     if (live_ == 1) oldest_ = s;
 
     const std::string_view low = std::string_view(folded_).substr(at);
+    AddGrams(s, low);
     if (low.empty()) return;
     startingWith_[static_cast<unsigned char>(low[0])].push_back(s);
-    if (low.size() > 1) startingWithPair_[PairOf(low)].push_back(s);
+    if (low.size() > 1) startingWithPair_[PairOf(low)].Add(s, low.substr(2));
     if (low.size() > 1 && low[0] == ' ') blankThen_[static_cast<unsigned char>(low[1])].push_back(s);
-    if (low.size() > 2 && low[0] == ' ') blankThenPair_[PairOf(low.substr(1))].push_back(s);
+    if (low.size() > 2 && low[0] == ' ') blankThenPair_[PairOf(low.substr(1))].Add(s, low.substr(3));
     for (std::size_t q = 1; q < entry.size(); ++q) {
         if (wordChars_[static_cast<unsigned char>(entry[q - 1])] || !wordChars_[static_cast<unsigned char>(entry[q])]) continue;
         auto once = [s](std::vector<Slot>& slots) {
@@ -246,6 +321,40 @@ void FoldedWordList::Pack() {
     Assign(entries, entries.size());
 }
 
+
+namespace {
+
+// The positions' loop, compiled twice: the plain build counts bits with a
+// dozen instructions, where a processor with popcnt needs one.
+inline void PositionsLoop(const std::uint64_t* alive, const std::uint32_t* before, std::size_t live,
+                          const FoldedWordList::Slot* slots, std::size_t count, int* out) {
+    for (std::size_t i = 0; i < count; ++i) {
+        const FoldedWordList::Slot s = slots[i];
+        const std::uint64_t upTo = (s & 63) == 63 ? ~std::uint64_t{0} : (std::uint64_t{1} << ((s & 63) + 1)) - 1;
+        out[i] = static_cast<int>(live - before[s >> 6] - static_cast<std::size_t>(std::popcount(alive[s >> 6] & upTo)));
+    }
+}
+
+#if defined(__x86_64__)
+__attribute__((target("popcnt"))) void PositionsWithPopcnt(const std::uint64_t* alive, const std::uint32_t* before,
+                                                          std::size_t live, const FoldedWordList::Slot* slots,
+                                                          std::size_t count, int* out) {
+    PositionsLoop(alive, before, live, slots, count, out);
+}
+#endif
+
+}  // namespace
+
+void FoldedWordList::Positions(const Slot* slots, std::size_t count, int* out) const {
+#if defined(__x86_64__)
+    static const bool popcnt = __builtin_cpu_supports("popcnt");
+    if (popcnt) {
+        PositionsWithPopcnt(aliveBits_.data(), liveBefore_.data(), live_, slots, count, out);
+        return;
+    }
+#endif
+    PositionsLoop(aliveBits_.data(), liveBefore_.data(), live_, slots, count, out);
+}
 
 FoldedWordList::Slot FoldedWordList::SlotOfRank(std::size_t rank) const {
     // The last word of slots with fewer live ones before it than rank holds

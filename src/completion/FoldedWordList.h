@@ -53,6 +53,9 @@ public:
     std::size_t FindFolded(std::string_view lowText, std::string_view exact = {}) const;
     // The entry's index in the list (0 = top).
     std::size_t Position(Slot s) const { return live_ - AliveUpTo(s); }
+    // Position() of many slots at once, as a list of thousands of learnt
+    // words needs: with the processor's own bit count where it has one.
+    void Positions(const Slot* which, std::size_t count, int* out) const;
     // No live entry follows it in the list.
     bool IsLast(Slot s) const { return s == oldest_; }
 
@@ -75,12 +78,50 @@ public:
     // The same by the first two characters of a folded prefix (one when it
     // is shorter): a superset of the entries starting with it, far smaller
     // than the first character's.
-    const std::vector<Slot>& StartingWith(std::string_view lowPrefix) const;
-    const std::vector<Slot>& BlankThen(std::string_view lowPrefix) const;
+    const std::vector<Slot>& StartingWith(std::string_view lowPrefix) const { return StartingWithPrefix(lowPrefix).bySlot; }
+    const std::vector<Slot>& BlankThen(std::string_view lowPrefix) const { return BlankThenPrefix(lowPrefix).bySlot; }
+    // The same slots with, for a prefix of two characters or more, the two
+    // folded characters that follow those two in each entry: an entry is
+    // ruled out without reading it when they differ from the prefix's next.
+    struct PrefixSlots {
+        const std::vector<Slot>& bySlot;
+        const std::vector<std::uint16_t>* next;  // nullptr: not kept
+        // Whether the k-th slot's entry may go on with lowRest, the prefix's
+        // characters after its first two.
+        bool MayGoOn(std::size_t k, std::string_view lowRest) const {
+            if (!next || lowRest.empty()) return true;
+            const std::uint16_t following = (*next)[k];
+            if (static_cast<unsigned char>(lowRest[0]) != following >> 8) return false;
+            return lowRest.size() < 2 || static_cast<unsigned char>(lowRest[1]) == (following & 0xFF);
+        }
+    };
+    PrefixSlots StartingWithPrefix(std::string_view lowPrefix) const;
+    PrefixSlots BlankThenPrefix(std::string_view lowPrefix) const;
     // Entries with a word that follows a non-word character and starts with
     // the first characters of lowWord (one or two of them): every entry
     // holding separators and then that word is among them.
     const std::vector<Slot>& WordAfterSeparator(std::string_view lowWord) const;
+
+    // Which groups of kGramGroup slots may hold a folded text: a group whose
+    // entries lack one of the text's runs of three characters (of a shorter
+    // text, one of its characters) cannot hold it. A search for a text
+    // inside entries reads only the groups that pass, instead of every entry.
+    static constexpr std::size_t kGramGroup = 32;
+    std::size_t GramGroups() const { return (starts_.size() - 1 + kGramGroup - 1) / kGramGroup; }
+    // The groups that may hold one text; every group may hold the empty text.
+    class GramFilter {
+    public:
+        bool Filters() const { return !groups_.empty(); }
+        bool MayHoldGroup(std::size_t group) const { return (groups_[group >> 6] >> (group & 63)) & 1; }
+        bool MayHold(Slot s) const { return groups_.empty() || MayHoldGroup(s / kGramGroup); }
+        // One word per 64 groups, bit g for group g.
+        const std::vector<std::uint64_t>& Groups() const { return groups_; }
+
+    private:
+        friend class FoldedWordList;
+        std::vector<std::uint64_t> groups_;
+    };
+    GramFilter GroupsThatMayHold(std::string_view lowText) const;
 
     // Entries that are one word after blanks or control characters, in the
     // list window's order of that word; the same word from several entries
@@ -100,7 +141,7 @@ public:
     std::string_view Word(const SingleWord& w) const { return std::string_view(singleText_).substr(w.textAt, w.length); }
     // The run of SingleWords() that holds every word whose folded text starts
     // with lowPrefix (and perhaps others with the same letters but other
-    // accents), as [first, last).
+    // accents, or beyond eight characters other letters), as [first, last).
     std::pair<std::size_t, std::size_t> SingleWordsStartingWith(std::string_view lowPrefix) const;
 
 private:
@@ -151,12 +192,31 @@ private:
     Slot oldest_ = 0;
     std::array<std::vector<Slot>, 256> startingWith_;
     std::array<std::vector<Slot>, 256> blankThen_;
-    std::unordered_map<std::uint16_t, std::vector<Slot>> startingWithPair_;
-    std::unordered_map<std::uint16_t, std::vector<Slot>> blankThenPair_;
+    struct PairSlots {
+        std::vector<Slot> bySlot;
+        std::vector<std::uint16_t> next;  // the two characters after the pair, 0 past the end
+        void Add(Slot s, std::string_view afterPair);
+    };
+    std::unordered_map<std::uint16_t, PairSlots> startingWithPair_;
+    std::unordered_map<std::uint16_t, PairSlots> blankThenPair_;
     std::array<std::vector<Slot>, 256> wordAfterSeparator_;
     std::unordered_map<std::uint16_t, std::vector<Slot>> wordAfterSeparatorPair_;
     std::vector<SingleWord> singleWords_;
     std::string singleText_;
+    // The groups' runs of three folded characters, hashed to kTripleRows
+    // rows of one bit per group, and their characters, a row each: a row is
+    // gramStride_ words, so a search ANDs a few short rows instead of
+    // visiting every group. Dead slots leave their bits set until the copy
+    // is packed; a group's bits only ever have to be a superset of its
+    // entries' runs.
+    static constexpr std::size_t kTripleRowBits = 10;
+    static constexpr std::size_t kTripleRows = std::size_t{1} << kTripleRowBits;
+    static constexpr std::size_t kGramRows = kTripleRows + 256;
+    static std::size_t GramRow(std::string_view three);
+    static std::size_t CharacterRow(char c) { return kTripleRows + static_cast<unsigned char>(c); }
+    void AddGrams(Slot s, std::string_view low);
+    std::vector<std::uint64_t> gramBits_;
+    std::size_t gramStride_ = 0;
 };
 
 // The folded copy of a list, rebuilt only when the owner's version number or

@@ -37,7 +37,7 @@ SuggestionListContent FillSuggestionList(const std::vector<Candidate>& candidate
     std::vector<DisplayOrderKey> keys(candidates.size());
     std::size_t bytes = 0;
     for (std::size_t i = 0; i < candidates.size(); ++i) {
-        keys[i] = {win::AnsiSortPrefix(candidates[i].text, cp), static_cast<std::uint32_t>(i)};
+        keys[i] = DisplayOrderKeyOf(candidates[i].text, static_cast<std::uint32_t>(i), cp);
         bytes += candidates[i].text.size();
     }
     SortForDisplay(keys, [&](std::uint32_t i) { return std::string_view(candidates[i].text); });

@@ -147,6 +147,9 @@ StringList& TSkrivoExpert::NotifierDictionary(TQvNotifier* notifier) {
     if (!notifier->FWords) {
         notifier->FWords = std::make_unique<StringList>(BuildLocalDictionary(notifier->GetSource()));
         Rpt("Local dictionary of ", notifier->UnitName(), ": ", std::to_string(notifier->FWords->Count()), " words");
+        // Folded with the words: a request that first reaches the units'
+        // lists (one the dictionaries cannot fill) would fold all of them.
+        UnitWordsFolded(*notifier->FWords);
     }
     return *notifier->FWords;
 }

@@ -212,6 +212,8 @@ public:
     // The idle timer (SkrivoTimer.cpp).
     void ResetTimer();
     void TimerTick();
+    // Once, when the IDE is first idle after start (SkrivoLifecycle.cpp).
+    void PrepareAfterStart();
 
 protected:
     friend class TQvExpert;  // Create builds the expert
@@ -221,6 +223,7 @@ protected:
     host::TMessageEvent FOldOnMessage;
     bool FOnMessageSaved = false;
     std::unique_ptr<host::ITimer> FTimer;
+    std::unique_ptr<host::ITimer> FPrepareTimer;
     std::unique_ptr<TIdleTimerState> FTimerState;
     bool FBusy = false;
 

@@ -16,6 +16,7 @@
 #include <QTextLayout>
 
 #include "host/api/Host.h"
+#include "tips/TipTexts.h"
 #include "platform/VirtualKeys.h"
 
 namespace skrivo {
@@ -173,6 +174,10 @@ TfmTip::TextExtent TfmTip::MeasureText(const std::string& richText) const {
         if (block.layout()) extent.lines += std::max(block.layout()->lineCount(), 1);
     measured.emplace(richText, extent);
     return extent;
+}
+
+void PrepareTipWindows() {
+    for (int tip = 1; tip <= kTipCount; ++tip) TfmTip window(TipRichText(tip), false, {});
 }
 
 void TfmTip::TimerTick() {

@@ -75,6 +75,9 @@ private:
     bool closed_ = false;
 };
 
+// Measures every tip's text once, so that the first tip a key opens does not.
+void PrepareTipWindows();
+
 // The factory the wizard is given.
 std::unique_ptr<ITipWindow> CreateTipWindow(const std::string& richText, bool showAcknowledge,
                                             TipWindowCallbacks callbacks);

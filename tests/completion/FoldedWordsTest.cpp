@@ -220,6 +220,55 @@ TEST(FoldedSearchRandom, EqualsThePlainWalkAtTheOfferedLimits) {
     }
 }
 
+// Words of syllables, so that most runs of three letters are rare and most
+// groups of entries are ruled out for a longer request; requests of a word
+// or a piece of one after a blank, a separator or nothing, while the
+// learnt dictionary grows by whole groups.
+TEST(FoldedSearchRandom, EqualsThePlainWalkWhereRunsOfThreeLettersRuleEntriesOut) {
+    std::mt19937 rng(4242);
+    auto next = [&rng](std::uint32_t n) { return static_cast<std::uint32_t>(rng() % n); };
+    const char* const syllables[] = {"ka", "lo", "mi", "Nu", "pe", "RA", "so", "tu", "ve", "zi", "_x", "9"};
+    auto word = [&] {
+        std::string w;
+        for (std::uint32_t i = 0, n = 1 + next(4); i < n; ++i) w += syllables[next(12)];
+        return w;
+    };
+    auto entry = [&] {
+        switch (next(4)) {
+            case 0: return " " + word();
+            case 1: return word() + "." + word();
+            case 2: return word() + " := " + word();
+            default: return word();
+        }
+    };
+    SelfTeachingDictionary dict;
+    const LearningOptions learning{true, 2500};
+    for (int i = 0; i < 2500; ++i) dict.Collect(entry(), learning);
+    std::vector<StringList> units(3);
+    for (StringList& u : units)
+        for (int i = 0; i < 300; ++i) u.Add(word());
+    const StringList fixed = units[0];
+    auto piece = [&] {
+        const std::string w = word() + word();
+        const std::size_t from = next(static_cast<std::uint32_t>(w.size()));
+        return w.substr(from, 3 + next(4));
+    };
+    for (int round = 0; round < 40; ++round) {
+        SCOPED_TRACE("round " + std::to_string(round));
+        for (std::uint32_t k = next(150); k-- > 0;) dict.Collect(entry(), learning);
+        RankingOptions options;
+        options.rules.wordsMaxInList = next(3) == 0 ? 5 : 1000;
+        options.rules.onlyWordsMatching1st = next(2) == 0;
+        options.rules.doNotListWordItself = next(2) == 0;
+        options.rules.doNotSuggestSeparators = next(2) == 0;
+        options.rules.wholeWordsOnly = next(2) == 0;
+        for (const std::string& request : {word() + " " + piece(), "x " + word(), piece(), word() + " := " + piece(),
+                                           "(" + piece(), word() + "." + piece(), word() + word()})
+            ExpectSameAsPlainWalk(request, std::as_const(dict).Entries(), std::as_const(dict).FoldedEntries(), fixed,
+                                  units, options);
+    }
+}
+
 class FoldedDictionary : public test::DictionaryFolderTest {
 protected:
     Words Suggested(const std::string& request) {

@@ -1,7 +1,11 @@
 // The list's content: the best word chosen before sorting, the display order, selection and focus.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+
 #include "completion/SuggestionRanking.h"
+#include "platform/AnsiSortKey.h"
 #include "platform/CodePage.h"
 
 namespace skrivo {
@@ -80,6 +84,28 @@ TEST_F(SuggestionList, ItemsKeepTheirDictionaryIndexThroughTheSort) {
     for (std::size_t i = 0; i < content.Count(); ++i) items.push_back(content.Item(i));
     EXPECT_EQ(items, (std::vector<SuggestionItem>{{"Align", 3}, {"Height", 0}, {"Width", 7}}));
     EXPECT_EQ(content.selected, 2);
+}
+
+// Long words sharing their first letters, differing further on in letters,
+// accents, case or length: the display order is the full comparison's, in
+// both code pages.
+TEST_F(SuggestionList, LongWordsSortAsTheFullComparisonOrdersThem) {
+    std::mt19937 rng(99);
+    const std::string letters = "aAbB\xE0\xC0\xE9_1";
+    for (const win::CodePage cp : {win::CodePage::Cp1252, win::CodePage::Cp1251}) {
+        win::SetACP(cp);
+        Words words;
+        while (words.size() < 300) {
+            std::string w = "ButtonHe";
+            for (std::size_t i = 0, n = rng() % 12; i < n; ++i) w += letters[rng() % letters.size()];
+            if (std::find(words.begin(), words.end(), w) == words.end()) words.push_back(w);
+        }
+        Words expected = words;
+        std::sort(expected.begin(), expected.end(),
+                  [&](const std::string& a, const std::string& b) { return win::AnsiCompareText(a, b, cp) < 0; });
+        EXPECT_EQ(Texts(FillSuggestionList(CandidatesOf(words), "", true)), expected);
+    }
+    win::SetACP(win::CodePage::Cp1252);
 }
 
 }  // namespace
