@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "BenchIdentifiers.h"
 #include "bridge/QvNotifier.h"
 #include "expert/SkrivoExpert.h"
 #include "expert/SkrivoPackage.h"
@@ -12,6 +13,7 @@
 #include "host/sound/PcmTrack.h"
 #include "platform/FileIO.h"
 #include "platform/VirtualKeys.h"
+#include "suggest/SuggestWindow.h"
 #include "tips/TipTexts.h"
 #include "tips/TipWindow.h"
 
@@ -101,6 +103,19 @@ void BM_TipWindowOpens(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_TipWindowOpens)->Unit(benchmark::kMicrosecond);
+
+// The list's width when it holds every single word (OnlyWordsMatching1st
+// off): found on every key such a list is filled.
+void BM_ListWidthOfEveryWord(benchmark::State& state) {
+    Workbench bench(false);
+    skrivo::bench::IdentifierMaker ids(3);
+    skrivo::SuggestionListContent content;
+    for (int i = 0; i < 16000; ++i) content.Add(ids.Next(), 0);
+    skrivo::TfmSuggest list;
+    list.Fill(std::move(content));
+    for (auto _ : state) benchmark::DoNotOptimize(list.WidestCaptionWidth());
+}
+BENCHMARK(BM_ListWidthOfEveryWord)->Unit(benchmark::kMicrosecond);
 
 // The same keys without Skrivo: what the IDE costs by itself.
 void BM_KeystrokeWithoutSkrivo(benchmark::State& state) {
