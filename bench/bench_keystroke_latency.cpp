@@ -204,6 +204,9 @@ public:
         host::Module& frontModule = host.OpenText("Front.pas", front.substr(0, middle) + "|\r\n" + front.substr(middle));
         frontModule.AddNotifier(&keyParts.opening);
 
+        // What the IDE queued for its first idle turn after opening the units
+        // (their heading indexes) is the IDE's, not Skrivo's.
+        host.Advance(0);
         residentBeforeLoad = ResidentBytes();
         const auto start = Clock::now();
         host->LoadPackage("SkrivoPackage.bpl", &Register, &Unregister);

@@ -42,11 +42,15 @@ host::IEditView* TQvNotifier::View() const {
 }
 
 const std::string& TQvNotifier::GetSource() {
-    if (!FSource.empty()) return FSource;
+    if (FSource.empty()) FSource = ReadSource();
+    return FSource;
+}
+
+std::string TQvNotifier::ReadSource() const {
     host::IEditorInterface* editor = Editor();
-    if (!editor) return FSource;
+    if (!editor) return {};
     std::unique_ptr<host::IEditReader> reader = editor->CreateReader();
-    if (!reader) return FSource;
+    if (!reader) return {};
     std::string text;
     for (;;) {
         const std::size_t have = text.size();
@@ -61,8 +65,7 @@ const std::string& TQvNotifier::GetSource() {
         }
         if (got < kSourceChunk) break;
     }
-    FSource = std::move(text);
-    return FSource;
+    return text;
 }
 
 const std::string& TQvNotifier::GetTokens() {

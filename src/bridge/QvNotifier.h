@@ -26,8 +26,11 @@ public:
     TQvNotifier(const TQvNotifier&) = delete;
     TQvNotifier& operator=(const TQvNotifier&) = delete;
 
-    // Reading (the module's own editor).
+    // Reading (the module's own editor). GetSource keeps what it read until
+    // the text changes; ReadSource reads it afresh and keeps nothing.
     const std::string& GetSource();
+    std::string ReadSource() const;
+    bool HoldsSource() const { return !FSource.empty(); }
     const std::string& GetTokens();
     static std::string RemoveComments(std::string_view text);
     std::string ReadChars(int pos, int count);

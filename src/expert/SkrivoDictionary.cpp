@@ -145,7 +145,10 @@ void TSkrivoExpert::MergeDictionary() {
 
 StringList& TSkrivoExpert::NotifierDictionary(TQvNotifier* notifier) {
     if (!notifier->FWords) {
-        notifier->FWords = std::make_unique<StringList>(BuildLocalDictionary(notifier->GetSource()));
+        // A unit read only for its words keeps no copy of its text: with
+        // twenty units open the copies alone would be megabytes no key reads.
+        notifier->FWords = std::make_unique<StringList>(BuildLocalDictionary(
+            notifier->HoldsSource() ? notifier->GetSource() : notifier->ReadSource()));
         Rpt("Local dictionary of ", notifier->UnitName(), ": ", std::to_string(notifier->FWords->Count()), " words");
         // Folded with the words: a request that first reaches the units'
         // lists (one the dictionaries cannot fill) would fold all of them.

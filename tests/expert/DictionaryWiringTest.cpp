@@ -5,6 +5,7 @@
 
 #include <sys/stat.h>
 
+#include "bridge/QvNotifier.h"
 #include "completion/FixedDictionary.h"
 #include "completion/SelfTeachingDictionary.h"
 #include "config/ExpertConfig.h"
@@ -143,6 +144,7 @@ TEST_F(DictionaryWiring, LocalDictionaryIsBuiltOnceFromTheUnit) {
     ASSERT_NE(notifier, nullptr);
     StringList& words = expert->NotifierDictionary(notifier);
     EXPECT_EQ(words, (StringList{"x_yz", "Caption", "caption", "lives"}));
+    EXPECT_FALSE(notifier->HoldsSource());  // read for the words, not kept beside them
     host.Type(" Another");
     EXPECT_EQ(&expert->NotifierDictionary(notifier), &words);  // built once, not rebuilt
     EXPECT_EQ(words.Count(), 4u);
