@@ -1,0 +1,106 @@
+// The learnt entries in slots: putting on top, moving up, dropping the oldest, and positions.
+#include "completion/LearntEntryLog.h"
+
+#include <bit>
+#include <utility>
+
+namespace skrivo {
+
+namespace {
+
+std::size_t RoomFor(std::size_t live) { return live + live / 2 + 1024; }
+
+}  // namespace
+
+void LearntEntryLog::Assign(std::vector<std::string>&& topFirst) {
+    std::vector<std::string> oldestFirst;
+    oldestFirst.reserve(RoomFor(topFirst.size()));
+    for (std::size_t i = topFirst.size(); i-- > 0;) oldestFirst.push_back(std::move(topFirst[i]));
+    topFirst.clear();
+    slots_ = std::move(oldestFirst);
+    alive_.assign(slots_.size(), 1);
+    Pack(RoomFor(slots_.size()));
+}
+
+void LearntEntryLog::Pack(std::size_t room) {
+    std::size_t kept = 0;
+    for (std::size_t s = 0; s < slots_.size(); ++s)
+        if (alive_[s]) {
+            if (kept != s) slots_[kept] = std::move(slots_[s]);
+            ++kept;
+        }
+    slots_.resize(kept);
+    capacity_ = room;
+    slots_.reserve(capacity_);
+    alive_.assign(kept, 1);
+    alive_.reserve(capacity_);
+    topBit_ = std::bit_floor(capacity_);
+    // Each node counts the slots of its range; built bottom up in one pass.
+    counts_.assign(capacity_ + 1, 0);
+    for (std::size_t i = 1; i <= capacity_; ++i) {
+        if (i <= kept) counts_[i] += 1;
+        const std::size_t parent = i + (i & (~i + 1));
+        if (parent <= capacity_) counts_[parent] += counts_[i];
+    }
+    live_ = kept;
+    oldest_ = 0;
+}
+
+std::size_t LearntEntryLog::SlotAt(std::size_t position) const {
+    // The slot with (live - position) live slots up to and including it.
+    std::size_t left = live_ - position;
+    std::size_t at = 0;
+    for (std::size_t step = topBit_; step > 0; step >>= 1)
+        if (at + step <= capacity_ && counts_[at + step] < left) {
+            at += step;
+            left -= counts_[at];
+        }
+    return at;
+}
+
+void LearntEntryLog::Append(std::string entry) {
+    if (slots_.size() == capacity_) Pack(RoomFor(live_ + 1));
+    const std::size_t s = slots_.size();
+    slots_.push_back(std::move(entry));
+    alive_.push_back(1);
+    for (std::size_t i = s + 1; i <= capacity_; i += i & (~i + 1)) ++counts_[i];
+    if (live_++ == 0) oldest_ = s;
+}
+
+void LearntEntryLog::Kill(std::size_t s) {
+    alive_[s] = 0;
+    std::string().swap(slots_[s]);
+    for (std::size_t i = s + 1; i <= capacity_; i += i & (~i + 1)) --counts_[i];
+    --live_;
+    if (s == oldest_ && live_ > 0)
+        while (!alive_[oldest_]) ++oldest_;
+}
+
+void LearntEntryLog::PutOnTop(std::string entry) { Append(std::move(entry)); }
+
+void LearntEntryLog::MoveToTop(std::size_t position) {
+    const std::size_t s = SlotAt(position);
+    std::string text = std::move(slots_[s]);
+    Kill(s);
+    Append(std::move(text));
+}
+
+void LearntEntryLog::MoveToTop(std::size_t position, std::string spelling) {
+    Kill(SlotAt(position));
+    Append(std::move(spelling));
+}
+
+void LearntEntryLog::KeepFirst(std::size_t count) {
+    while (live_ > count) Kill(oldest_);
+}
+
+void LearntEntryLog::CopyTo(std::vector<std::string>& topFirst) const {
+    topFirst.resize(live_);
+    std::size_t i = 0;
+    EachFromTop([&](const std::string& e) {
+        topFirst[i++] = e;
+        return true;
+    });
+}
+
+}  // namespace skrivo
