@@ -69,10 +69,12 @@ void BM_CollectNewWord(benchmark::State& state) {
     dict.Entries() = MakeSelfTeaching(50000);
     (void)std::as_const(dict).FoldedEntries();
     const LearningOptions options{true, 50000};
+    // Entries of the shapes learning makes, each new: put on top, the oldest dropped.
+    const StringList shapes = MakeSelfTeaching(4096);
     std::size_t n = 0;
     for (auto _ : state) {
-        // Not yet in the dictionary: put on top, the oldest dropped.
-        dict.Collect("Fresh" + std::to_string(n++), options);
+        std::string word = shapes[n % shapes.Count()];
+        dict.Collect(word.append("n").append(std::to_string(n++)), options);
     }
 }
 BENCHMARK(BM_CollectNewWord);

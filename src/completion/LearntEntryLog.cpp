@@ -8,7 +8,10 @@ namespace skrivo {
 
 namespace {
 
-std::size_t RoomFor(std::size_t live) { return live + live / 2 + 1024; }
+// Room for a quarter as many new words again before the dead slots are
+// packed away: a packing moves every entry once, so it comes at most once
+// per that many words, and each slot of room costs a string's own bytes.
+std::size_t RoomFor(std::size_t live) { return live + live / 4 + 1024; }
 
 }  // namespace
 

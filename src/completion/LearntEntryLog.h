@@ -44,8 +44,7 @@ private:
     std::size_t SlotAt(std::size_t position) const;
     void Append(std::string entry);
     void Kill(std::size_t slot);
-    // Slots end to end again, with room for as many new ones as half the
-    // live entries before the next packing.
+    // The live slots end to end again, room slots in all.
     void Pack(std::size_t room);
 
     std::vector<std::string> slots_;
