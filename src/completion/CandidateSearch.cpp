@@ -353,6 +353,8 @@ bool CandidateSearch::ContextPhase(const FoldedWordList& list, bool fromSelfTeac
         for (std::size_t i = 1; i + 1 < n; ++i)
             if (count(i) * count(i + 1) < count(k) * count(k + 1)) k = i;
     }
+    // A text of one or two characters is all the scan looks for.
+    const bool foundWhole = n <= (pair ? 2 : 1);
     // The slots [first, end) are scanned from the top down; false when the
     // limit ended the search, with goOn telling whether the list's search
     // goes on.
@@ -391,7 +393,7 @@ bool CandidateSearch::ContextPhase(const FoldedWordList& list, bool fromSelfTeac
             const Slot slot = s - 1;
             const std::string_view low = list.Folded(slot);
             const std::size_t entryStart = list.Start(slot);
-            if (hit + n > entryStart + low.size() || std::memcmp(base + hit, lowS_.data(), n) != 0) {
+            if (hit + n > entryStart + low.size() || (!foundWhole && std::memcmp(base + hit, lowS_.data(), n) != 0)) {
                 top = hit;
                 continue;
             }
