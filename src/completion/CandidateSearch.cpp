@@ -401,7 +401,7 @@ bool CandidateSearch::ContextPhase(const FoldedWordList& list, bool fromSelfTeac
             if (!list.Alive(slot) || low.size() <= n) continue;
             // With whole words only, the first occurrence that starts a word.
             const std::string_view e = list.Original(slot);
-            std::size_t at = low.find(lowS_);
+            std::size_t at = n == 1 ? low.find(lowS_[0]) : low.find(lowS_);
             while (at != std::string_view::npos && InsideWord(e, at)) at = low.find(lowS_, at + 1);
             if (at == std::string_view::npos) continue;
             if (!offer(slot, at)) {
