@@ -12,6 +12,8 @@
 #include "host/sound/PcmTrack.h"
 #include "platform/FileIO.h"
 #include "platform/VirtualKeys.h"
+#include "tips/TipTexts.h"
+#include "tips/TipWindow.h"
 
 namespace {
 
@@ -34,8 +36,8 @@ std::string PascalUnit(int lines) {
 }
 
 struct Workbench {
-    explicit Workbench(bool loadSkrivo) {
-        const std::string text = PascalUnit(5000);
+    explicit Workbench(bool loadSkrivo, int lines = 5000) {
+        const std::string text = PascalUnit(lines);
         host.OpenText("Big.pas", text);
         // The middle of the unit, far from both ends.
         host.SetCursorPosition(static_cast<int>(text.size() / 2));
@@ -84,6 +86,22 @@ void BM_KeystrokeWithSoundsOnEveryEvent(benchmark::State& state) {
 }
 BENCHMARK(BM_KeystrokeWithSoundsOnEveryEvent)->Unit(benchmark::kMicrosecond);
 
+// The tip window as the "=" of a ":=" typed by hand opens it: built on that
+// key, shown a second later. The first of a session is not counted.
+void BM_TipWindowOpens(benchmark::State& state) {
+    Workbench bench(false);
+    const std::string text = skrivo::TipRichText(1);
+    skrivo::CreateTipWindow(text, false, {});
+    for (auto _ : state) {
+        auto window = skrivo::CreateTipWindow(text, false, {});
+        benchmark::DoNotOptimize(window.get());
+        state.PauseTiming();
+        window.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_TipWindowOpens)->Unit(benchmark::kMicrosecond);
+
 // The same keys without Skrivo: what the IDE costs by itself.
 void BM_KeystrokeWithoutSkrivo(benchmark::State& state) {
     Workbench bench(false);
@@ -109,6 +127,23 @@ void BM_KeystrokeThenReadLine(benchmark::State& state) {
     state.SetLabel(state.range(0) ? "fast read" : "notifier read");
 }
 BENCHMARK(BM_KeystrokeThenReadLine)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// A key, then the cursor placed by its linear position (as a jump to a
+// placeholder or a restored replacement places it), in a 5,000-line and a
+// 5 MB unit: the cost may not grow with the unit.
+void BM_KeyThenCursorPlaced(benchmark::State& state) {
+    Workbench bench(false, static_cast<int>(state.range(0)));
+    auto expert = skrivo::TQvExpert::Create<BenchExpert>();
+    expert->SetReady(true);
+    skrivo::TQvNotifier* notifier = expert->GetCurrentNotifier();
+    for (auto _ : state) {
+        bench.host->TypeChar('a');
+        notifier->SetPosition(notifier->GetPosition() - 1);
+        bench.host->PressKey(skrivo::win::VK_DELETE);
+    }
+    state.SetItemsProcessed(state.iterations() * 2);
+}
+BENCHMARK(BM_KeyThenCursorPlaced)->Arg(5000)->Arg(150000)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

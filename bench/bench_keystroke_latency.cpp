@@ -131,8 +131,60 @@ struct Figures {
     std::vector<double> fills;     // ms, the ranked list put into the window, sized and placed
     std::vector<double> keyParts;  // ms, the key's message, the editor and the notification
     std::vector<double> tickParts; // ms, the pause: the timer's tick, Work, Suggest, the list shown
+    // The key's part split: Skrivo's message hook, Skrivo's handling of the
+    // notification, and what is left, the host's own (the editor, Qt).
+    std::vector<double> hookParts;
+    std::vector<double> notifyParts;
+    std::vector<double> hostParts;
     double memchrPass = 0;
     std::size_t candidateBytes = 0;
+};
+
+// Sums the CPU time spent inside Skrivo's message hook and inside its
+// handling of the front module's notifications: the first is wrapped around
+// the hook Skrivo installs, the second bracketed by a notifier added before
+// Skrivo's and one added after it (notifiers are told in the order added;
+// Skrivo's own edits notify again from inside, hence the depth).
+class KeyPartMeter {
+public:
+    class Edge final : public host::IModuleNotifier {
+    public:
+        Edge(KeyPartMeter& meter, bool opens) : meter_(meter), opens_(opens) {}
+        void Notify(host::TNotifyCode code) override {
+            if (code != host::ncEditorModified) return;
+            if (opens_) {
+                if (meter_.depth_++ == 0) meter_.notifyStart_ = Clock::now();
+            } else if (meter_.depth_ > 0 && --meter_.depth_ == 0) {
+                meter_.notify_ += Clock::now() - meter_.notifyStart_;
+            }
+        }
+        void ComponentRenamed(void*, const std::string&, const std::string&) override {}
+
+    private:
+        KeyPartMeter& meter_;
+        bool opens_;
+    };
+
+    void WrapHook(host::IApplication& app) {
+        host::TMessageEvent inner = app.OnMessage();
+        app.SetOnMessage([this, inner](win::TMsg& msg, bool& handled) {
+            const auto start = Clock::now();
+            if (inner) inner(msg, handled);
+            hook_ += Clock::now() - start;
+        });
+    }
+    void Clear() { hook_ = notify_ = {}; }
+    Clock::duration Hook() const { return hook_; }
+    Clock::duration Notified() const { return notify_; }
+
+    Edge opening{*this, true};
+    Edge closing{*this, false};
+
+private:
+    Clock::duration hook_{};
+    Clock::duration notify_{};
+    Clock::time_point notifyStart_{};
+    int depth_ = 0;
 };
 
 // Everything that is open and loaded for one run.
@@ -149,7 +201,8 @@ public:
         // Typing goes into the middle of the front unit, on a line of its own.
         const std::string front = UnitSource(frontLines, 99);
         std::size_t middle = front.find("\r\n", front.size() / 2) + 2;
-        host.OpenText("Front.pas", front.substr(0, middle) + "|\r\n" + front.substr(middle));
+        host::Module& frontModule = host.OpenText("Front.pas", front.substr(0, middle) + "|\r\n" + front.substr(middle));
+        frontModule.AddNotifier(&keyParts.opening);
 
         residentBeforeLoad = ResidentBytes();
         const auto start = Clock::now();
@@ -157,6 +210,8 @@ public:
         loadMs = Ms(Clock::now() - start);
         loadBytes = ResidentBytes() - residentBeforeLoad;
         expert = RegisteredExpert();
+        frontModule.AddNotifier(&keyParts.closing);
+        keyParts.WrapHook(host->Application());
     }
 
     void Configure(bool onlyWordsMatching1st) {
@@ -266,6 +321,7 @@ public:
     std::size_t loadBytes = 0;
     std::size_t residentBeforeLoad = 0;
     std::map<const StringList*, FoldedWordList> unitsFolded;
+    KeyPartMeter keyParts;
 };
 
 // Replays the trace; every key is timed with the pause that follows it.
@@ -274,14 +330,19 @@ void Replay(Session& session, Figures& f) {
     auto chance = [&](unsigned percent) { return rng() % 100 < percent; };
     auto key = [&](auto&& press, std::string what) {
         const auto wall = Wall::now();
+        session.keyParts.Clear();
         const auto start = Clock::now();
         press();
         const auto pressed = Clock::now();
+        const double hook = Ms(session.keyParts.Hook()), notified = Ms(session.keyParts.Notified());
         session.host.Advance(kPauseMs);
         const auto end = Clock::now();
         f.roads.push_back(Ms(end - start));
         f.keyParts.push_back(Ms(pressed - start));
         f.tickParts.push_back(Ms(end - pressed));
+        f.hookParts.push_back(hook);
+        f.notifyParts.push_back(notified);
+        f.hostParts.push_back(Ms(pressed - start) - hook - notified);
         f.wallRoads.push_back(Ms(Wall::now() - wall));
         std::string line = session.expert->ReadText(-40);
         if (const std::size_t lineStart = line.find_last_of("\r\n"); lineStart != std::string::npos) line.erase(0, lineStart + 1);
@@ -419,6 +480,16 @@ void PrintTable() {
                     Percentile(f.rankings, 100), Percentile(f.fills, 99), Percentile(f.keyParts, 99),
                     Percentile(f.tickParts, 99));
     }
+    // The key's part split: Skrivo's hook, Skrivo's notification handling and
+    // the host's rest (editor, Qt); the host's rest of a key is its floor.
+    std::printf("\n%-34s %9s %9s %9s %9s %9s %9s\n", "key part", "hook50", "hook99", "notify50", "notify99", "host50",
+                "host99");
+    for (const Run& r : Runs()) {
+        const Figures& f = r.figures;
+        std::printf("%-34s %9.3f %9.3f %9.3f %9.3f %9.3f %9.3f\n", r.name.c_str(), Percentile(f.hookParts, 50),
+                    Percentile(f.hookParts, 99), Percentile(f.notifyParts, 50), Percentile(f.notifyParts, 99),
+                    Percentile(f.hostParts, 50), Percentile(f.hostParts, 99));
+    }
     if (!Runs().empty()) {
         const Run& r = Runs().front();
         std::printf("by the wall clock (%s): p50 %.3f, p99 %.3f, max %.3f ms\n", r.name.c_str(),
@@ -449,8 +520,9 @@ void PrintTable() {
             std::sort(roads.begin(), roads.end(), [&](std::size_t a, std::size_t b) { return f.roads[a] > f.roads[b]; });
             std::printf("slowest roads of %s:", r.name.c_str());
             for (std::size_t i = 0; i < roads.size() && i < static_cast<std::size_t>(std::atoi(n)); ++i)
-                std::printf(" [%s] %.3f (key %.3f, pause %.3f);", f.keys[roads[i]].c_str(), f.roads[roads[i]],
-                            f.keyParts[roads[i]], f.tickParts[roads[i]]);
+                std::printf(" [%s] %.3f (key %.3f: hook %.3f, notify %.3f; pause %.3f);", f.keys[roads[i]].c_str(),
+                        f.roads[roads[i]], f.keyParts[roads[i]], f.hookParts[roads[i]], f.notifyParts[roads[i]],
+                        f.tickParts[roads[i]]);
             std::printf("\n");
             std::printf("slowest of %s:", r.name.c_str());
             for (std::size_t i = 0; i < order.size() && i < static_cast<std::size_t>(std::atoi(n)); ++i)

@@ -56,6 +56,18 @@ int TQvNotifier::EditPos2Position(host::TEditPos pos) {
 }
 
 host::TEditPos TQvNotifier::Pos2EditPosition(int pos) {
+    host::IEditView* fast = pos >= 0 ? View() : nullptr;
+    if (host::TCharPos charPos; fast && fast->PosToCharPos(pos, charPos)) {
+        host::TEditPos result;
+        result.Col = static_cast<std::int16_t>(static_cast<std::uint16_t>(charPos.CharIndex + 1));
+        result.Line = charPos.Line;
+        host::TCharPos lineStart;
+        lineStart.CharIndex = 0;
+        lineStart.Line = charPos.Line;
+        const int start = fast->CharPosToPos(lineStart);
+        if (start < pos && TabBeforeOnLine(ReadChars(start, pos - start), pos - start)) result = CharToEdit(*fast, charPos);
+        return result;
+    }
     const std::string& source = GetSource();
     const host::TCharPos charPos = LineScan(source, pos);
     host::TEditPos result;
@@ -111,7 +123,13 @@ void TQvNotifier::SetPosition(int pos) {
     host::IEditView* view = View();
     if (!view) return;
     host::TEditPos target;  // (0, 0) for an empty module: the editor clamps it
-    if (const std::string& source = GetSource(); !source.empty()) target = CharToEdit(*view, LineScan(source, pos));
+    // The view converts at once where it can; the whole source is read only
+    // where it cannot.
+    if (host::TCharPos charPos; view->PosToCharPos(pos, charPos)) {
+        if (!ReadChars(0, 1).empty()) target = CharToEdit(*view, charPos);
+    } else if (const std::string& source = GetSource(); !source.empty()) {
+        target = CharToEdit(*view, LineScan(source, pos));
+    }
     view->SetPos(0, target);
 
     const host::TEditPos cursor = view->GetPos(0);

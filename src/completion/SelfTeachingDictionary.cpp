@@ -71,6 +71,8 @@ void SelfTeachingDictionary::LoadAtStart(const std::string& directory) {
     entries_.Clear();
     const auto path = FindDictionaryFile(directory, kSelfTeachingDictionaryName);
     if (!path) return;
+    // Stamped before the read: a change made after it shows at the next check.
+    const auto stamp = StampOf(*path);
     std::string bytes;
     try {
         bytes = ReadFileBytes(*path);
@@ -80,6 +82,10 @@ void SelfTeachingDictionary::LoadAtStart(const std::string& directory) {
     }
     entries_.SetText(bytes);
     seenFileText_ = entries_.Text();
+    // Without it the first periodic check reads the whole file again, in a
+    // tick the user may be typing through.
+    if (stamp) knownFile_ = KnownFile{*stamp, {}, version_, true};
+    else knownFile_.reset();
     loadFailed_ = false;
     dictTime_ = SystemClock().Now();
 }
@@ -110,7 +116,9 @@ bool SelfTeachingDictionary::Collect(std::string_view word, const LearningOption
     // again at the next request: learning happens at every finished word.
     if (found != entries.end()) {
         const auto position = static_cast<std::size_t>(found - entries.begin());
-        std::rotate(entries.begin(), found, found + 1);
+        // Each entry above moves down once; a rotation would swap each,
+        // three moves apiece, over up to the whole dictionary at every word.
+        std::move_backward(entries.begin(), found, found + 1);
         entries.front() = std::move(learnt);
         folded_.Follow(before, version_, [&](FoldedWordList& f) { f.MoveToTop(position, entries.front()); });
         return true;
@@ -176,7 +184,7 @@ SaveResult SelfTeachingDictionary::SaveDictionary(const std::string& directory, 
     dictModified_ = false;
     loadFailed_ = false;
     if (const auto stamp = StampOf(path))
-        knownFile_ = KnownFile{*stamp, text};
+        knownFile_ = KnownFile{*stamp, {}, version_, true};
     else
         knownFile_.reset();
     seenFileText_ = std::move(text);
@@ -204,16 +212,21 @@ CheckResult SelfTeachingDictionary::CheckDicChanged(const std::string& directory
             StringList onDisk;
             onDisk.LoadFromFile(*path);
             writeTime = GetFileWriteTime(*path);
-            knownFile_ = KnownFile{stamp.value_or(FileStamp{}), onDisk.Text()};
+            knownFile_ = KnownFile{stamp.value_or(FileStamp{}), onDisk.Text(), std::nullopt, false};
             // Without a stamp the text cannot be recognised next time.
             if (!stamp) knownFile_->stamp.size = kUnknownSize;
         } else {
             writeTime = stamp->time;
         }
-        const std::string& diskText = knownFile_->text;
-        if (JoinsTo(entries_, diskText)) {
+        const std::string& diskText = knownFile_->textIsSeen ? *seenFileText_ : knownFile_->text;
+        // Entries that joined to this very text and have not changed since
+        // still do: an idle user's checks need not compare a megabyte each.
+        if (knownFile_->joinedVersion == version_) {
+            result.dictionary = DictionaryCheck::Unchanged;
+        } else if (JoinsTo(entries_, diskText)) {
             result.dictionary = DictionaryCheck::Unchanged;
             seenFileText_ = diskText;
+            knownFile_->joinedVersion = version_;
         } else if (!writeTime || !WrittenLater(*writeTime, dictTime_)) {
             result.dictionary = DictionaryCheck::NotNewer;
         } else {

@@ -195,6 +195,12 @@ private:
     struct KnownFile {
         FileStamp stamp;
         std::string text;  // as its lines joined with CR LF
+        // The entries' version when they were last found to be this text;
+        // seenFileText_ holds the text as long as it is current.
+        std::optional<std::uint64_t> joinedVersion;
+        // The text is seenFileText_'s (read or written just now): a
+        // megabyte-size dictionary is not held twice.
+        bool textIsSeen = false;
     };
     std::optional<KnownFile> knownFile_;
 

@@ -28,6 +28,8 @@ public:
     }
     // The length of a row's text, without building a view of it.
     std::size_t Length(std::size_t row) const { return rows_[row].length; }
+    // Every row's text end to end, in row order.
+    std::string_view AllText() const { return text_; }
     // The entry's index in the self-teaching dictionary, 0 for other lists.
     int DictIndex(std::size_t row) const { return rows_[row].dictIndex; }
     SuggestionItem Item(std::size_t row) const { return {std::string(Text(row)), DictIndex(row)}; }

@@ -1,4 +1,6 @@
 // TSkrivoExpert's single-key typing aids: brackets and quotes closed as they open, mirrored blanks, Enter at the line end, the parameter hint.
+#include <algorithm>
+
 #include "bridge/Diagnostics.h"
 #include "bridge/QvNotifier.h"
 #include "config/ExpertConfig.h"
@@ -24,7 +26,8 @@ host::IEditorServices* Editors() {
 std::string TSkrivoExpert::MirroredBlanks(char ch) {
     if (!GetCfg()->SpacesBetweenAutoBrackets) return {};
     const std::string next = ReadText(1);
-    if (next.empty()) return {};
+    // Most keys: the line before the cursor is not read at all.
+    if (next.empty() || !subst::MayMirrorBlanks(next[0], ch)) return {};
     const std::size_t count = subst::MirroredBlanks(ReadText(-100), next[0], ch);
     if (count == 0) return {};
     std::string blanks(count, ' ');
@@ -73,9 +76,19 @@ bool TSkrivoExpert::AutoCloseBracket(char ch, const std::string& fillBlanks) {
 
 std::string TSkrivoExpert::RestOfLine() {
     // Enough for any line typed by hand; a longer one compares by its start.
-    std::string rest = ReadText(1000);
-    if (const std::size_t end = rest.find_first_of("\r\n"); end != std::string::npos) rest.resize(end);
-    return rest;
+    return ReadAheadUntil(1000, "\r\n");
+}
+
+std::string TSkrivoExpert::ReadAheadUntil(int count, std::string_view stops) {
+    // Lines are short: a first short read mostly holds the stop already,
+    // and the rest of a long read would be converted only to be cut off.
+    constexpr int kFirstRead = 128;
+    const int first = std::min(count, kFirstRead);
+    std::string text = ReadText(first);
+    if (text.find_first_of(stops) == std::string::npos && static_cast<int>(text.size()) == first && count > first)
+        text = ReadText(count);
+    if (const std::size_t end = text.find_first_of(stops); end != std::string::npos) text.resize(end);
+    return text;
 }
 
 bool TSkrivoExpert::StepsOverAutoCloser(TQvNotifier* notifier, char ch) {

@@ -67,7 +67,20 @@ void TSkrivoExpert::Collect(const std::string& word) {
     FDict->Collect(word, LearningOptions{cfg.SelfTeaching, cfg.DictionaryLimit, cfg.SmartRanking});
     if (cfg.SmartRanking && cfg.SelfTeaching) FFrecency->Use(word);
     // The use counts order the list too, and they have no version of their own.
-    FListState->FFilledFor.reset();
+    FListState->FSearchedFor.reset();
+}
+
+// The pause after a separator learns again what its key learnt: the same
+// words, on top already in the order learning them gives. Learning them
+// again would shuffle them back into that order and count as a change of
+// the dictionary, so the list the key found would be searched for again.
+void TSkrivoExpert::CollectAll(const std::vector<std::string>& words) {
+    const SelfTeachingDictionary& dict = *FDict;
+    const StringList& entries = dict.Entries();
+    bool onTop = !GetCfg()->SmartRanking && dict.DictModified() && words.size() <= entries.Count();
+    for (std::size_t i = 0; onTop && i < words.size(); ++i) onTop = entries[words.size() - 1 - i] == words[i];
+    if (onTop) return;
+    for (const std::string& word : words) Collect(word);
 }
 
 void TSkrivoExpert::LoadfixedDic() { FFixedDict->LoadfixedDic(GetCfg()->Directory); }
@@ -134,6 +147,9 @@ StringList& TSkrivoExpert::NotifierDictionary(TQvNotifier* notifier) {
     if (!notifier->FWords) {
         notifier->FWords = std::make_unique<StringList>(BuildLocalDictionary(notifier->GetSource()));
         Rpt("Local dictionary of ", notifier->UnitName(), ": ", std::to_string(notifier->FWords->Count()), " words");
+        // Folded with the words: a request that first reaches the units'
+        // lists (one the dictionaries cannot fill) would fold all of them.
+        UnitWordsFolded(*notifier->FWords);
     }
     return *notifier->FWords;
 }

@@ -24,6 +24,7 @@ struct TExpertConfig;
 class ConfigStore;
 class SelfTeachingDictionary;
 enum class SaveOccasion;
+enum class SuggestDecision;
 class FixedDictionary;
 class WordFrecency;
 class PassedOverWords;
@@ -124,6 +125,9 @@ public:
 
     // Dictionaries (SkrivoDictionary.cpp).
     void Collect(const std::string& word);
+    // Learns the words in order, unless that would only put them back where
+    // they stand.
+    void CollectAll(const std::vector<std::string>& words);
     void LoadfixedDic();
     void SaveDictionary();
     void CheckDicChanged();
@@ -208,6 +212,8 @@ public:
     // The idle timer (SkrivoTimer.cpp).
     void ResetTimer();
     void TimerTick();
+    // Once, when the IDE is first idle after start (SkrivoLifecycle.cpp).
+    void PrepareAfterStart();
 
 protected:
     friend class TQvExpert;  // Create builds the expert
@@ -217,6 +223,7 @@ protected:
     host::TMessageEvent FOldOnMessage;
     bool FOnMessageSaved = false;
     std::unique_ptr<host::ITimer> FTimer;
+    std::unique_ptr<host::ITimer> FPrepareTimer;
     std::unique_ptr<TIdleTimerState> FTimerState;
     bool FBusy = false;
 
@@ -350,6 +357,9 @@ private:
     bool AutoCloseQuote(char ch, const std::string& fillBlanks);
     // The current line after the cursor.
     std::string RestOfLine();
+    // The text after the cursor up to the first of the stop characters, read
+    // at most count characters far.
+    std::string ReadAheadUntil(int count, std::string_view stops);
     bool StepsOverAutoCloser(TQvNotifier* notifier, char ch);
     void RecordOwnInsertion(TQvNotifier* notifier, const std::string& inserted);
 
@@ -370,6 +380,8 @@ private:
     // The lower-cased copy of a unit's word list, built on first use and
     // dropped with the list (a unit's words never change while it is open).
     const FoldedWordList* UnitWordsFolded(const StringList& words);
+    // What a search that found too many words or none does to the list.
+    void ShowNothingFound(SuggestDecision decision);
 };
 
 }  // namespace skrivo

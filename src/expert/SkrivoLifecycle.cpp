@@ -21,6 +21,7 @@
 #include "sounds/SoundPlayer.h"
 #include "bookmarks/BookmarkPersistence.h"
 #include "macros/PressedKeyHistory.h"
+#include "tips/TipWindow.h"
 #include "tips/TipsWizard.h"
 #include "subst/SubstitutionEngine.h"
 
@@ -60,6 +61,13 @@ void TSkrivoExpert::Init() {
         FTimer->SetEnabled(true);
         Rpt("Timer enabled");
 
+        // A timer fires only from the message loop: this one runs once the
+        // IDE has started and waits for its user.
+        FPrepareTimer = host->CreateTimer();
+        FPrepareTimer->SetInterval(1);
+        FPrepareTimer->SetOnTimer([this] { CallFromHost("PrepareAfterStart", [this] { PrepareAfterStart(); }); });
+        FPrepareTimer->SetEnabled(true);
+
         host::IApplication& app = host->Application();
         FOldOnMessage = app.OnMessage();
         FOnMessageSaved = true;
@@ -90,6 +98,7 @@ TSkrivoExpert::~TSkrivoExpert() {
         FTimer->SetEnabled(false);
         Rpt("Timer disabled");
     }
+    if (FPrepareTimer) FPrepareTimer->SetEnabled(false);
 
     host::IHost* host = host::Host();
     if (!host) {
@@ -105,6 +114,7 @@ TSkrivoExpert::~TSkrivoExpert() {
 
     FreeSuggestionList();
     FTimer.reset();
+    FPrepareTimer.reset();
     if (FConfig) SaveCfgAtClose();
     if (FDict && !FDict->Entries().Empty()) SaveDictionaryAtClose();
 
@@ -124,6 +134,15 @@ void TSkrivoExpert::FreeOwnedLists() {
     FreeTipsWizard();
     FSounds.reset();
     FBookmarks.reset();
+}
+
+// The list window's first measure of its font (the font's fallbacks looked
+// up, every character's glyph loaded) takes milliseconds: paid here rather
+// than in the pause after the first key that brings a list.
+void TSkrivoExpert::PrepareAfterStart() {
+    FPrepareTimer->SetEnabled(false);
+    GetSggList()->CaptionWidth({});
+    if (GetCfg()->ShowTips) PrepareTipWindows();
 }
 
 void TSkrivoExpert::MenuClick(host::IMenuItem*) { DoShowOptions(); }

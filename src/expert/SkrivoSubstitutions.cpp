@@ -22,11 +22,6 @@ namespace {
 // How far DoSubstitutions looks after the cursor; the line ends earlier.
 constexpr int kAfterCursorRead = 1000;
 
-std::string UpToLineEnd(std::string text) {
-    if (const auto cr = text.find('\r'); cr != std::string::npos) text.erase(cr);
-    return text;
-}
-
 }  // namespace
 
 bool TSkrivoExpert::DoSubstitutions(TQvNotifier* notifier) {
@@ -46,7 +41,7 @@ bool TSkrivoExpert::DoSubstitutions(TQvNotifier* notifier) {
     Rpt("Subst");
     try {
         const std::string before = ReadText(-100);
-        const std::string after = UpToLineEnd(ReadText(kAfterCursorRead));
+        const std::string after = ReadAheadUntil(kAfterCursorRead, "\r");
         Rpt("ADVANCED READ TEXT: <", before, "||", after, ">");
         const std::optional<subst::SubstitutionFit> fit = FSubst->FindFit(cfg.SubstList, before, after);
         if (!fit) return false;

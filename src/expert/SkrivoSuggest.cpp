@@ -55,6 +55,14 @@ const FoldedWordList* TSkrivoExpert::UnitWordsFolded(const StringList& words) {
     return &folded;
 }
 
+// Too many words, or none: a visible list goes (with no words only when so
+// configured; otherwise it keeps what it shows).
+void TSkrivoExpert::ShowNothingFound(SuggestDecision decision) {
+    TfmSuggest* list = SggListIfCreated();
+    if (!list || !list->isVisible()) return;
+    if (decision == SuggestDecision::HideExceeded || GetCfg()->HideWhenNoSuggestions) HideSuggestion(false);
+}
+
 void TSkrivoExpert::Suggest(std::string S) {
     FListState->FShowPending = false;
     host::IHost* host = host::Host();
@@ -95,9 +103,18 @@ void TSkrivoExpert::Suggest(std::string S) {
                         FListState->FLineHeight,
                         static_cast<int>(win::GetACP()),
                         options};
-    if (FSggList && FSggList->isVisible() && FListState->FFilledFor == key) {
-        FListState->FListFilled = true;
-        return;
+    if (FListState->FSearchedFor == key) {
+        if (FListState->FSearchDecision == SuggestDecision::Fill) {
+            if (FSggList && FSggList->isVisible()) {
+                FListState->FListFilled = true;
+                return;
+            }
+        } else {
+            // A key whose list found nothing has hidden it already; its
+            // pause would search again only to find nothing again.
+            ShowNothingFound(FListState->FSearchDecision);
+            return;
+        }
     }
 
     SuggestionSources sources;
@@ -126,13 +143,10 @@ void TSkrivoExpert::Suggest(std::string S) {
     RankingResult result = RankSuggestions(S, sources, options);
 
     TfmSuggest* list = GetSggList();
-    FListState->FFilledFor.reset();
-    if (result.decision == SuggestDecision::HideExceeded) {
-        if (list->isVisible()) HideSuggestion(false);
-        return;
-    }
-    if (result.decision == SuggestDecision::NothingFound) {
-        if (cfg.HideWhenNoSuggestions && list->isVisible()) HideSuggestion(false);
+    FListState->FSearchedFor = std::move(key);
+    FListState->FSearchDecision = result.decision;
+    if (result.decision != SuggestDecision::Fill) {
+        ShowNothingFound(result.decision);
         return;
     }
     // What smart ranking notes of a list the user sees: its selected word.
@@ -141,7 +155,6 @@ void TSkrivoExpert::Suggest(std::string S) {
                                          : std::string();
     list->Fill(std::move(result.list));
     FListState->FListFilled = true;
-    FListState->FFilledFor = std::move(key);
     list->SizeAndPlace(FListState->FCaretScreenPos, FListState->FLineHeight, HostSuggestScreen(*host));
     if (list->isVisible()) {
         if (options.frecency) NoteOffered(selectedWord);

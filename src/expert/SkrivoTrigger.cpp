@@ -115,7 +115,7 @@ void TSkrivoExpert::Work(std::string S, bool DoSuggest) {
     }
     if (d.reason == TriggerReason::Suggest || d.reason == TriggerReason::LastCharacter)
         Rpt("Last 2 words without spaces: <", d.lastTwoWords, "> (S = <", d.line, ">");
-    for (const std::string& entry : d.collect) Collect(entry);
+    CollectAll(d.collect);
     // Only the key that finishes a word teaches its context: a pause after
     // the separator collects the same words again.
     if (!DoSuggest && !d.collect.empty()) LearnFinishedWord(TrailingWordOf(d.line));

@@ -35,8 +35,10 @@ struct TSuggestListState {
     bool FForceShow = false;
     bool FHaveWordsPlayed = false;
     bool FListFilled = false;  // set by Suggest whenever it fills the list
-    // What the list was last filled for.
-    std::optional<TSuggestFillKey> FFilledFor;
+    // What the last search was for and what it decided: the list it filled,
+    // or that there was nothing to show.
+    std::optional<TSuggestFillKey> FSearchedFor;
+    SuggestDecision FSearchDecision = SuggestDecision::Fill;
     int FLineHeight = 0;
     win::TPoint FCaretScreenPos;
     // Where the editor stood on the screen when the list was placed: the list

@@ -5,8 +5,10 @@
 
 namespace skrivo::subst {
 
+bool MayMirrorBlanks(char nextChar, char ch) { return ch != ' ' && (nextChar == ')' || nextChar == ']'); }
+
 std::size_t MirroredBlanks(std::string_view lineBefore, char nextChar, char ch) {
-    if (ch == ' ' || (nextChar != ')' && nextChar != ']')) return 0;
+    if (!MayMirrorBlanks(nextChar, ch)) return 0;
     if (lineBefore.empty() || lineBefore.back() != ' ') return 0;
     std::size_t blanks = 0;
     while (blanks < lineBefore.size() && lineBefore[lineBefore.size() - 1 - blanks] == ' ') ++blanks;

@@ -13,6 +13,9 @@ namespace skrivo::subst {
 // directly follow the matching opening bracket, when only blanks stand
 // between it and the cursor. 0 for a blank typed, or anything else.
 std::size_t MirroredBlanks(std::string_view lineBefore, char nextChar, char ch);
+// False when MirroredBlanks gives 0 whatever the line before: the line need
+// not be read then.
+bool MayMirrorBlanks(char nextChar, char ch);
 
 // The pair an opening bracket gets ("()", "[]", "{}"); empty for any other character.
 std::string_view BracketPair(char ch);

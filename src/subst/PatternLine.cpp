@@ -34,6 +34,10 @@ CursorPattern::CursorPattern(std::string_view pattern) {
         before_.emplace(beforeText_, PatternSide::BeforeCursor);
         after_.emplace(pattern.substr(k + 1), PatternSide::AfterCursor);
     }
+    if (before_ && !beforeText_.empty()) {
+        const char last = beforeText_.back();
+        if (last != '*' && last != '?' && last != ' ') lastBeforeLiteral_ = static_cast<unsigned char>(last);
+    }
 }
 
 bool CursorPattern::Matches(MatchText& before, MatchText& after, TextEdge edge) const {

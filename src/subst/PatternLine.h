@@ -22,9 +22,14 @@ public:
     bool Matches(MatchText& before, MatchText& after, TextEdge edge) const;
     // The part matched against the text before the cursor ("" when none).
     const std::string& BeforePart() const { return beforeText_; }
+    // The character the text before the cursor must end with (line feeds
+    // aside) for the pattern to match: the last of the part before the
+    // cursor when it stands for itself; -1 when there is none.
+    int LastBeforeLiteral() const { return lastBeforeLiteral_; }
 
 private:
     std::string beforeText_;
+    int lastBeforeLiteral_ = -1;
     std::optional<PatternSide> before_;
     std::optional<PatternSide> after_;
 };
@@ -64,6 +69,12 @@ public:
     explicit PatternLine(std::string_view line);
     bool CanFit() const { return main_.has_value(); }
     bool Fits(MatchText& before, MatchText& after, TextEdge edge) const;
+    // False when the line cannot fit a text before the cursor whose last
+    // character (line feeds aside) is lastBefore, -1 for none; most lines
+    // are told apart by the character just typed, before any matching.
+    bool MayFit(int lastBefore) const {
+        return main_ && (main_->LastBeforeLiteral() < 0 || main_->LastBeforeLiteral() == lastBefore);
+    }
     // How many characters before the cursor the typed tail took in a fitting
     // match (a blank of the tail takes its whole run; line feeds count).
     std::size_t TailExtent(MatchText& before, TextEdge edge) const;

@@ -22,9 +22,12 @@ std::optional<SubstitutionFit> SubstitutionEngine::FindFit(const StringList& lis
     Refresh(list);
     StringMatchText beforeText(before, StringMatchText::Backward);
     StringMatchText afterText(after, StringMatchText::Forward);
+    const std::size_t last = before.find_last_not_of('\n');
+    const int lastBefore = last == std::string::npos ? -1 : static_cast<unsigned char>(before[last]);
     for (std::size_t pair = 0; pair < patterns_.size(); ++pair) {
         const PatternLine* pattern = patterns_[pair].get();
-        if (!pattern || !pattern->Fits(beforeText, afterText, TextEdge::LineEdge)) continue;
+        if (!pattern || !pattern->MayFit(lastBefore) || !pattern->Fits(beforeText, afterText, TextEdge::LineEdge))
+            continue;
         SubstitutionFit fit;
         fit.pair = pair;
         fit.replacement = lines_[2 * pair + 1];

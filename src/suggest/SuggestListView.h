@@ -56,6 +56,7 @@ public:
     std::string_view CaptionView(int index) const;
     // Its length in characters (index valid).
     std::size_t CaptionLength(int index) const { return items_.Length(static_cast<std::size_t>(index)); }
+    const SuggestionListContent& Items() const { return items_; }
     int Data(int index) const;
     // A caption as the screen shows it.
     QString ScreenCaption(int index) const;

@@ -2,6 +2,8 @@
 #include "suggest/SuggestWindow.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <optional>
 #include <utility>
 
@@ -14,6 +16,22 @@
 namespace skrivo {
 
 namespace {
+
+// Whether the text holds a tab or a byte above 127, read eight bytes at a time.
+bool HoldsTabOrHighByte(std::string_view text) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+    constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+    std::size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        std::uint64_t bytes;
+        std::memcpy(&bytes, text.data() + i, 8);
+        const std::uint64_t tabsZeroed = bytes ^ (kOnes * '\t');
+        if ((bytes & kHighBits) != 0 || ((tabsZeroed - kOnes) & ~tabsZeroed & kHighBits) != 0) return true;
+    }
+    for (; i < text.size(); ++i)
+        if (text[i] == '\t' || static_cast<unsigned char>(text[i]) >= 0x80) return true;
+    return false;
+}
 
 // Form metrics the window starts with before the first fill sizes it.
 constexpr int kInitialLeft = 385;
@@ -90,6 +108,10 @@ const std::array<int, 256>& TfmSuggest::CharWidths() const {
         const QFontMetrics metrics(font);
         for (int c = 0; c < 256; ++c)
             charWidths_[c] = c == 0 ? 0 : metrics.horizontalAdvance(ToScreenText(std::string(1, static_cast<char>(c))));
+        widestChar_ = *std::max_element(charWidths_.begin() + 1, charWidths_.end());
+        widestPlainChar_ = 0;
+        for (int c = 1; c < 128; ++c)
+            if (c != '\t') widestPlainChar_ = std::max(widestPlainChar_, charWidths_[c]);
         charWidthsFont_ = font;
         charWidthsCodePage_ = cp;
         charWidthsValid_ = true;
@@ -104,27 +126,29 @@ int TfmSuggest::CaptionWidth(const std::string& caption) const {
     return width;
 }
 
-// No caption is wider than its length times the widest character, nor
-// narrower than its length times the narrowest: measuring the longest ones
-// first, only those that could still be wider need measuring, a handful
-// where a list of thousands would otherwise be measured word by word.
+// No caption is wider than its length times the widest character: measuring
+// the longest ones first, only those that could still be wider need
+// measuring, a handful where a list of thousands would otherwise be measured
+// word by word. The widest character is that of the characters the captions
+// hold: a tab is ten times as wide as a letter, and the captions' characters
+// are looked through once, eight at a time, to find whether one is there.
 int TfmSuggest::WidestCaptionWidth() const {
     const std::array<int, 256>& widths = CharWidths();
-    int widestChar = 0;
-    for (int c = 1; c < 256; ++c) widestChar = std::max(widestChar, widths[c]);
-    const int count = lvWords->Count();
+    const SuggestionListContent& items = lvWords->Items();
+    const int widestChar = HoldsTabOrHighByte(items.AllText()) ? widestChar_ : widestPlainChar_;
+    const std::size_t count = items.Count();
     std::size_t longest = 0;
-    for (int i = 0; i < count; ++i) longest = std::max(longest, lvWords->CaptionLength(i));
+    for (std::size_t i = 0; i < count; ++i) longest = std::max(longest, items.Length(i));
     int widest = 0;
     const auto measure = [&](std::string_view caption) {
         int width = 0;
         for (char c : caption) width += widths[static_cast<unsigned char>(c)];
         widest = std::max(widest, width);
     };
-    for (int i = 0; i < count; ++i)
-        if (lvWords->CaptionLength(i) == longest) measure(lvWords->CaptionView(i));
-    for (int i = 0; i < count; ++i)
-        if (static_cast<long long>(lvWords->CaptionLength(i)) * widestChar > widest) measure(lvWords->CaptionView(i));
+    for (std::size_t i = 0; i < count; ++i)
+        if (items.Length(i) == longest) measure(items.Text(i));
+    for (std::size_t i = 0; i < count; ++i)
+        if (static_cast<long long>(items.Length(i)) * widestChar > widest) measure(items.Text(i));
     return widest;
 }
 

@@ -77,6 +77,9 @@ private:
     mutable QFont charWidthsFont_;
     mutable win::CodePage charWidthsCodePage_ = win::CodePage::Cp1252;
     mutable bool charWidthsValid_ = false;
+    // The widest of all characters, and of those below 128 but the tab.
+    mutable int widestChar_ = 0;
+    mutable int widestPlainChar_ = 0;
 };
 
 // The screen as the placement needs it, from the running host.

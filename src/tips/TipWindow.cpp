@@ -2,6 +2,7 @@
 #include "tips/TipWindow.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include <QCheckBox>
 #include <QFrame>
@@ -15,6 +16,7 @@
 #include <QTextLayout>
 
 #include "host/api/Host.h"
+#include "tips/TipTexts.h"
 #include "platform/VirtualKeys.h"
 
 namespace skrivo {
@@ -130,7 +132,7 @@ TfmTip::TfmTip(const std::string& richText, bool showAcknowledge, TipWindowCallb
     btnChangeConfig->hide();
 
     // A line of air below the text, and never less than the text needs.
-    const TextExtent text = MeasureText();
+    const TextExtent text = MeasureText(richText);
     const int textHeight = std::max(kLinePixels * text.lines + kLinePixels, text.height + 4);
     const int height = kTitleHeight + textHeight + kButtonRowHeight;
     resize(kWidth, height);
@@ -156,7 +158,12 @@ TfmTip::~TfmTip() {
 bool TfmTip::ShowTipsChecked() { return chkShowTips->isChecked(); }
 
 // Lines as the text area breaks them at its width, and the height they take.
-TfmTip::TextExtent TfmTip::MeasureText() const {
+// Laying a tip out costs as much as building the rest of the window, and it
+// is built on the key that calls for it: each text is measured once (the
+// font and width are the window's own and do not change).
+TfmTip::TextExtent TfmTip::MeasureText(const std::string& richText) const {
+    static std::unordered_map<std::string, TextExtent> measured;
+    if (const auto known = measured.find(richText); known != measured.end()) return known->second;
     QTextDocument document;
     document.setDefaultFont(reTip->font());
     document.setHtml(reTip->toHtml());
@@ -165,7 +172,12 @@ TfmTip::TextExtent TfmTip::MeasureText() const {
     extent.height = static_cast<int>(document.size().height());
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
         if (block.layout()) extent.lines += std::max(block.layout()->lineCount(), 1);
+    measured.emplace(richText, extent);
     return extent;
+}
+
+void PrepareTipWindows() {
+    for (int tip = 1; tip <= kTipCount; ++tip) TfmTip window(TipRichText(tip), false, {});
 }
 
 void TfmTip::TimerTick() {

@@ -66,7 +66,7 @@ private:
         int lines = 0;
         int height = 0;
     };
-    TextExtent MeasureText() const;
+    TextExtent MeasureText(const std::string& richText) const;
 
     TipWindowCallbacks callbacks_;
     std::unique_ptr<host::ITimer> timer_;
@@ -74,6 +74,9 @@ private:
     bool closing_ = false;
     bool closed_ = false;
 };
+
+// Measures every tip's text once, so that the first tip a key opens does not.
+void PrepareTipWindows();
 
 // The factory the wizard is given.
 std::unique_ptr<ITipWindow> CreateTipWindow(const std::string& richText, bool showAcknowledge,

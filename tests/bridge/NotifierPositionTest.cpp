@@ -1,6 +1,11 @@
 // Positions through the notifier: linear, character and editor positions, and where SetPosition scrolls.
 #include "BridgeFixture.h"
 
+#include <random>
+#include <string_view>
+
+#include "bridge/LineScan.h"
+
 namespace skrivo::testing {
 namespace {
 
@@ -118,6 +123,51 @@ TEST_F(NotifierPositions, ModuleWithoutEditorGivesNeutralResults) {
     EXPECT_FALSE(orphan.Replace(0, 1, "x"));
     EXPECT_EQ(orphan.FFileName, "");
     orphan.SetPosition(1);  // no effect, no crash
+}
+
+// The view answers a position's line at once where it can; wherever it
+// answers, it must agree with the scan of the text the notifier reads, also
+// after edits bring lone CRs, lone LFs, NULs and broken CR LF pairs in.
+TEST_F(NotifierPositions, TheViewsQuickLineAgreesWithTheScanOfTheText) {
+    host.OpenText("Unit1.pas", "unit A;\r\n\r\nbegin\r\n  X;\r\nend.\r\n");
+    StartExpert();
+    TQvNotifier& n = Current();
+    host::IEditView& view = View();
+    std::mt19937 rng(7);
+    const std::vector<std::string> pieces = {"ab", "\r\n", "\r", "\n", "\t", std::string(1, '\0'), "x\r\ny"};
+    int answered = 0;
+    for (int edit = 0; edit < 300; ++edit) {
+        const int length = static_cast<int>(host.Text().size());
+        const int at = static_cast<int>(rng() % static_cast<unsigned>(length + 1));
+        if (rng() % 3 == 0 && at < length)
+            n.Replace(at, 1 + static_cast<int>(rng() % 2), {});
+        else
+            n.Replace(at, 0, pieces[rng() % pieces.size()]);
+        const std::string text = host.Text();
+        const std::string_view asRead(text.c_str());  // the notifier's reading stops at a NUL
+        for (int probe = 0; probe < 5; ++probe) {
+            const int pos = static_cast<int>(rng() % (text.size() + 3));
+            host::TCharPos quick{};
+            if (!view.PosToCharPos(pos, quick)) continue;
+            ++answered;
+            EXPECT_EQ(quick, LineScan(asRead, pos)) << "edit " << edit << " at " << pos;
+            EXPECT_EQ(n.Pos2EditPosition(pos), [&] {
+                host::TEditPos e;
+                host::TCharPos c = LineScan(asRead, pos);
+                e.Col = static_cast<std::int16_t>(c.CharIndex + 1);
+                e.Line = c.Line;
+                if (TabBeforeOnLine(asRead, pos)) view.ConvertPos(false, e, c);
+                return e;
+            }()) << "edit " << edit << " at " << pos << " text " << ::testing::PrintToString(text);
+        }
+        // A reloaded unit has CR LF breaks only: the view answers again.
+        if (edit % 15 == 14) {
+            host.Current().LoadAnsi(std::string(asRead));
+            host::TCharPos start{};
+            EXPECT_TRUE(view.PosToCharPos(0, start));
+        }
+    }
+    EXPECT_GT(answered, 100);
 }
 
 }  // namespace

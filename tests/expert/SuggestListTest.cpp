@@ -69,6 +69,37 @@ TEST_F(SuggestList, ThePauseAfterAKeyKeepsTheListAsTheKeyLeftIt) {
     }
 }
 
+// A key whose words are all gone hides the list, and the pause after it
+// does not search for the same text again; it still does when something the
+// words depend on changed meanwhile.
+TEST_F(SuggestList, AListAKeyFoundEmptyComesBackAtThePauseOnlyForAChange) {
+    host.OpenText("Unit1.pas", "|");
+    Start();
+    struct Change {
+        const char* name;
+        std::function<void()> apply;
+        std::vector<std::string> items;
+    } changes[] = {
+        {"nothing", [] {}, {}},
+        {"an option", [&] { Cfg().OnlyWordsMatching1st = false; }, {"value", "valve"}},
+        {"a new word", [&] { Learn({"vaquero"}); }, {"vaquero"}},
+    };
+    for (const Change& change : changes) {
+        Cfg().OnlyWordsMatching1st = true;
+        Learn({"value", "valve"});
+        Type("va");
+        Pause();
+        ASSERT_TRUE(ListVisible()) << change.name;
+        Type("q");
+        ASSERT_FALSE(ListVisible()) << change.name;
+        change.apply();
+        Pause();
+        EXPECT_EQ(ListVisible() ? Items() : std::vector<std::string>{}, change.items) << change.name;
+        host.Press(win::VK_ESCAPE);
+        Type("\r");
+    }
+}
+
 TEST_F(SuggestList, NearTheScreenEdgesTheListStaysOnScreenAboveTheCaret) {
     host.OpenText("Unit1.pas", "|");
     Start();

@@ -164,6 +164,32 @@ TEST_F(Trigger, BlankAfterAWordLearnsAndHides) {
     EXPECT_EQ(E().Dict().Entries()[0], "x := Form");
 }
 
+// The pause after a separator learns again what its key learnt; words
+// already on top in the order learning gives are left as they stand, and
+// only then: the dictionary always ends as learning them one by one leaves it.
+TEST_F(Trigger, LearningWordsAgainEndsAsLearningThemOneByOne) {
+    host.OpenText("Unit1.pas", "|");
+    Start();
+    const std::vector<std::string> words = {" S", "then S"};
+    const struct {
+        const char* name;
+        std::vector<std::string> top;
+    } cases[] = {
+        {"on top in that order", {"then S", " S"}},
+        {"on top the other way", {" S", "then S"}},
+        {"one of them lower", {"then S", "x", " S"}},
+        {"in another case", {"then s", " S"}},
+    };
+    for (const auto& c : cases) {
+        Learn(c.top);
+        SelfTeachingDictionary oneByOne;
+        oneByOne.Entries() = E().Dict().Entries();
+        for (const std::string& w : words) oneByOne.Collect(w, LearningOptions{true, Cfg().DictionaryLimit});
+        E().CollectAll(words);
+        EXPECT_EQ(E().Dict().Entries().Lines(), oneByOne.Entries().Lines()) << c.name;
+    }
+}
+
 TEST_F(Trigger, OwnEditsAndOtherModulesAreNotHandedOver) {
     host.OpenText("Back.pas", "|");
     host.OpenText("Front.pas", "|");

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "subst/MatchText.h"
+#include "subst/PatternLine.h"
 #include "subst/PatternMatcher.h"
 #include "subst/ReferenceMatcher.h"
 
@@ -46,6 +47,29 @@ TEST(PatternMatcher, AgreesWithBacktrackingOnRandomPatternsAndTexts) {
     // Both answers must occur often, or the comparison proves little.
     EXPECT_GT(fits, 5000);
     EXPECT_LT(fits, 55000);
+}
+
+// Lines are turned away by the character typed before any matching; never
+// one that fits.
+TEST(PatternLine, TheCharacterTypedTurnsAwayOnlyLinesThatCannotFit) {
+    std::mt19937 rng(20261209);
+    int fits = 0, turnedAway = 0;
+    for (int i = 0; i < 20000; ++i) {
+        const std::string line = Random(rng, "ab *?|^{}", 9);
+        const std::string before = Random(rng, "ab \n\t", 6);
+        const std::string after = Random(rng, "ab ", 3);
+        const PatternLine pattern(line);
+        const std::size_t last = before.find_last_not_of('\n');
+        const bool mayFit = pattern.MayFit(last == std::string::npos ? -1 : static_cast<unsigned char>(before[last]));
+        turnedAway += mayFit ? 0 : 1;
+        StringMatchText b(before, StringMatchText::Backward);
+        StringMatchText a(after, StringMatchText::Forward);
+        if (!pattern.Fits(b, a, TextEdge::LineEdge)) continue;
+        ++fits;
+        EXPECT_TRUE(mayFit) << Shown(line) << " before " << Shown(before) << " after " << Shown(after);
+    }
+    EXPECT_GT(fits, 150);
+    EXPECT_GT(turnedAway, 500);
 }
 
 TEST(PatternMatcher, LongPatternsCrossWordBoundaries) {

@@ -150,6 +150,11 @@ TEST_F(SuggestWindowTest, WidestCaptionIsFoundAmongLongAndWideOnes) {
         {"WMWMWMWM", "iiiiiiiiii"},
         {"a", "WMW", "iiiiii", "MWMW", "jjjjjjj"},
         {"same", "Same", "SAME"},
+        // A tab is many letters wide; where it stands in the list's text
+        // (first eight bytes, later ones, the last few) must not matter.
+        {"abcdefghijkl", "a\t\tb"},
+        {"abcdefghijklmnopq", "xyz", "a\t\tb"},
+        {"abcdefghijklmnop", "xy", "\x89\x89\x89\x89\x89"},
     };
     for (const auto& words : lists) {
         list->Fill(Words(words, 0, 0));

@@ -45,6 +45,12 @@ public:
     virtual void SetPos(int index, TEditPos pos) = 0;
     virtual TViewSize GetViewSize() = 0;
     virtual int CharPosToPos(TCharPos pos) = 0;
+    // The character position of linear position pos, lines counted as only
+    // CR starts one (an LF after it belongs to the break; a lone LF starts
+    // no line); CharIndex keeps the low 16 bits. False when the view cannot
+    // tell without reading the whole text: a lone LF may stand in it, or a
+    // NUL (where a reader taking the text as a C string stops).
+    virtual bool PosToCharPos(int pos, TCharPos& charPos) = 0;
     // editPosToCharPos true: edit -> char; false: char -> edit.
     virtual void ConvertPos(bool editPosToCharPos, TEditPos& editPos, TCharPos& charPos) = 0;
     // Bookmarks 0..9: the character position (Line 0 when not set); record

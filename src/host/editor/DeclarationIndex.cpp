@@ -131,11 +131,15 @@ void DeclarationIndex::Rescan() {
     dirty_.clear();
 }
 
-std::vector<Declaration> DeclarationIndex::Named(std::string_view lowerName) {
+void DeclarationIndex::Prepare() {
     if (!built_)
         Build();
     else if (!dirty_.empty())
         Rescan();
+}
+
+std::vector<Declaration> DeclarationIndex::Named(std::string_view lowerName) {
+    Prepare();
     std::vector<Declaration> named;
     for (const Declaration& d : declarations_)
         if (d.name == lowerName) named.push_back(d);

@@ -14,7 +14,8 @@ namespace skrivo::host {
 // Byte positions throughout: the index is told of every insertion and
 // deletion before it happens (as the editor's modification notices come),
 // shifts what lies behind it and rescans only the text around the edits,
-// the next time it is asked. It is built on first use.
+// the next time it is asked. It is built on first use,
+// or when its editor asks for it at idle time after the text is loaded.
 class DeclarationIndex {
 public:
     // The text's length in bytes and the bytes of a range of it.
@@ -33,6 +34,8 @@ public:
     std::vector<Declaration> Named(std::string_view lowerName);
 
     bool Built() const { return built_; }
+    // Brings the index up to date now (built, or rescanned where edited).
+    void Prepare();
 
 private:
     struct Range {

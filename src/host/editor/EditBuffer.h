@@ -92,6 +92,7 @@ public:
     // The editor's modification notices, before the text changes.
     void BeforeInsert(long byte, long length) { declarations_.BeforeInsert(byte, length); }
     void BeforeDelete(long byte, long length) { declarations_.BeforeDelete(byte, length); }
+    void PrepareDeclarations() { declarations_.Prepare(); }
 
 private:
     std::optional<std::string> Signature(std::string_view name);

@@ -71,6 +71,17 @@ int EditView::CharPosToPos(TCharPos pos) {
     return index.LineStart(line0) + std::clamp<int>(pos.CharIndex, 0, index.LineLength(line0));
 }
 
+// Without a lone LF the editor's lines are the ones only CR starts: the
+// line index answers at once, wherever in the unit the position lies.
+bool EditView::PosToCharPos(int pos, TCharPos& charPos) {
+    if (editor_.MayHoldLoneLineFeed()) return false;
+    const TextIndex& index = editor_.Index();
+    const int line0 = index.LineOfLinear(pos);
+    charPos.Line = line0 + 1;
+    charPos.CharIndex = static_cast<std::int16_t>(static_cast<std::uint16_t>(pos - index.LineStart(line0)));
+    return true;
+}
+
 void EditView::ConvertPos(bool editPosToCharPos, TEditPos& editPos, TCharPos& charPos) {
     const TextIndex& index = editor_.Index();
     if (editPosToCharPos) {

@@ -20,6 +20,7 @@ public:
     void SetPos(int index, TEditPos pos) override;
     TViewSize GetViewSize() override;
     int CharPosToPos(TCharPos pos) override;
+    bool PosToCharPos(int pos, TCharPos& charPos) override;
     void ConvertPos(bool editPosToCharPos, TEditPos& editPos, TCharPos& charPos) override;
     TCharPos GetBookmarkPos(int id) override;
     void BookmarkRecord(int id) override;

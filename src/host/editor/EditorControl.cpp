@@ -12,6 +12,17 @@
 
 namespace skrivo::host {
 
+namespace {
+constexpr std::size_t kTypingRoom = 64 * 1024;
+
+bool HasLoneLineFeed(std::string_view text) {
+    if (text.find('\0') != std::string_view::npos) return true;
+    for (std::size_t at = text.find('\n'); at != std::string_view::npos; at = text.find('\n', at + 1))
+        if (at == 0 || text[at - 1] != '\r') return true;
+    return false;
+}
+}  // namespace
+
 EditorControl::EditorControl(QWidget* parent) : QsciScintilla(parent), index_(*this) {
     setUtf8(true);
     SendScintilla(SCI_ALLOCATELINECHARACTERINDEX, static_cast<unsigned long>(SC_LINECHARACTERINDEX_UTF32));
@@ -58,6 +69,10 @@ EditorControl::EditorControl(QWidget* parent) : QsciScintilla(parent), index_(*t
     // grew) would be cut at the left edge. Checked before each paint: the
     // insertion notices that would tell of new lines are switched off above.
     connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, &EditorControl::FitLineNumbers);
+    connect(this, &QsciScintillaBase::SCN_MODIFIED, this,
+            [this](int position, int type, const char* text, int length, int, int, int, int, int, int) {
+                NoteChange(position, type, text, length);
+            });
     setMarginWidth(1, 14);
     setMarginSensitivity(1, true);
 
@@ -81,12 +96,55 @@ void EditorControl::LoadUtf8(std::string_view utf8) {
     const bool ro = isReadOnly();
     setReadOnly(false);
     SendScintilla(SCI_CLEARALL);
+    // Scintilla sizes its buffers for exactly the text appended into an
+    // empty document; the first few keys typed afterwards would make it copy
+    // the whole unit into larger ones (8 ms for 5 MB). Room for typing is
+    // made while the buffers are still empty.
+    SendScintilla(SCI_ALLOCATE, static_cast<unsigned long>(utf8.size() + utf8.size() / 4 + kTypingRoom));
     if (!utf8.empty()) SendScintilla(SCI_APPENDTEXT, static_cast<uintptr_t>(utf8.size()), utf8.data());
     SendScintilla(SCI_EMPTYUNDOBUFFER);
     SendScintilla(SCI_SETSAVEPOINT);
     SendScintilla(SCI_GOTOPOS, 0UL);
     setReadOnly(ro);
     FitLineNumbers();
+    inserted_.reset();
+    mayHoldLoneLineFeed_ = HasLoneLineFeed(utf8);
+}
+
+// Told before the text changes. Scintilla names the inserted text only
+// after the insertion, so an insertion's bytes are looked at when the next
+// change comes or the question is asked; a deletion is judged at once.
+void EditorControl::NoteChange(int byte, int type, const char* /*text*/, int length) {
+    CheckInserted();
+    if (mayHoldLoneLineFeed_ || length <= 0) return;
+    if (type & SC_MOD_BEFOREINSERT) {
+        inserted_ = {byte, static_cast<long>(byte) + length};
+    } else if (type & SC_MOD_BEFOREDELETE) {
+        const auto charAt = [this](long at) {
+            return at < 0 ? '\0' : static_cast<char>(SendScintilla(SCI_GETCHARAT, static_cast<unsigned long>(at)));
+        };
+        if (charAt(static_cast<long>(byte) + length) == '\n' && charAt(byte - 1) != '\r') mayHoldLoneLineFeed_ = true;
+    }
+}
+
+// The inserted bytes and the byte after them: an LF no CR stands before
+// (also one the insertion parted from its CR), or a NUL. The byte before
+// them only tells whether the first is an LF after a CR.
+void EditorControl::CheckInserted() {
+    if (!inserted_) return;
+    const ByteRange range = *inserted_;
+    inserted_.reset();
+    if (mayHoldLoneLineFeed_) return;
+    const long from = std::max(range.from - 1, 0L);
+    const long to = std::min(range.to + 1, index_.ByteLength());
+    if (to <= range.from) return;
+    const std::string bytes = index_.ReadBytes(from, to);
+    for (auto i = static_cast<std::size_t>(range.from - from); i < bytes.size(); ++i) {
+        if (bytes[i] == '\0' || (bytes[i] == '\n' && (i == 0 || bytes[i - 1] != '\r'))) {
+            mayHoldLoneLineFeed_ = true;
+            return;
+        }
+    }
 }
 
 std::string EditorControl::Utf8Text() const {
@@ -109,6 +167,15 @@ void EditorControl::PlaceCaret(long byte, int virtualSpace) {
         SendScintilla(SCI_SETSELECTIONNANCHORVIRTUALSPACE, 0UL, static_cast<long>(virtualSpace));
     }
     SendScintilla(SCI_CHOOSECARETX);
+    // Scintilla colours the text from where its colouring stopped up to a
+    // line it lays out. A caret placed far into text never shown (a unit
+    // opened at a remembered place, a jump) left all that colouring to the
+    // next key that lays a line out: an arrow key then coloured megabytes.
+    // On a display the paint after this does the same work.
+    const long line = SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(byte));
+    const long lineEnd = SendScintilla(SCI_GETLINEENDPOSITION, static_cast<unsigned long>(line));
+    if (const long styled = SendScintilla(SCI_GETENDSTYLED); styled < lineEnd)
+        SendScintilla(SCI_COLOURISE, static_cast<unsigned long>(styled), lineEnd);
 }
 
 int EditorControl::ColumnWidth() const {

@@ -3,6 +3,7 @@
 
 #include <Qsci/qsciscintilla.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -44,12 +45,28 @@ public:
     void ReplaceAnsi(int start, int count, std::string_view ansi);
     int CaretLinear() const { return index_.LinearOf(CaretByte()); }
 
+    // Whether an LF without a CR before it, or a NUL, may stand in the text.
+    // Units are loaded with CR LF breaks; only an edit can bring a lone LF
+    // in, and every edit that might is noted (a lone LF breaks Scintilla's
+    // lines, not a line as the expert's text knows it).
+    bool MayHoldLoneLineFeed() {
+        CheckInserted();
+        return mayHoldLoneLineFeed_;
+    }
+
 private:
+    void NoteChange(int byte, int type, const char* text, int length);
+    void CheckInserted();
     // The line-number margin as wide as the highest number needs.
     void FitLineNumbers();
 
     TextIndex index_;
     int numberColumns_ = 0;
+    bool mayHoldLoneLineFeed_ = false;
+    struct ByteRange {
+        long from, to;
+    };
+    std::optional<ByteRange> inserted_;  // the last insertion, not looked at yet
 };
 
 // One undo step around several edits.

@@ -57,6 +57,11 @@ void Module::LoadAnsi(std::string_view ansi) {
     control_->LoadUtf8(AnsiToEditorText(WithLineBreaks(ansi, LineBreak::CrLf)));
     loading_ = false;
     if (source_) source_->Block().AcceptEditorSelection();
+    // The routine headings a parameter hint looks up are found when the
+    // event loop is next idle, not by the first "(" typed into the unit.
+    QMetaObject::invokeMethod(&idleContext_, [this] {
+        if (buffer_) buffer_->Actions().PrepareDeclarations();
+    }, Qt::QueuedConnection);
 }
 
 std::string Module::FileText(bool* lossy) const {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include <QMetaObject>
+#include <QObject>
 #include <QPointer>
 
 #include "host/api/Editor.h"
@@ -84,6 +85,9 @@ private:
     bool untitled_ = false;
     bool loading_ = false;
     LineBreak lineBreak_ = LineBreak::CrLf;
+    // Work queued for the event loop's next turn; going with the module, it
+    // takes what is still queued along.
+    QObject idleContext_;
 };
 
 }  // namespace skrivo::host
