@@ -411,9 +411,32 @@ bool CandidateSearch::ContextPhase(const FoldedWordList& list, bool fromSelfTeac
         }
         return true;
     };
+    // A single character sits in most entries that are not ruled out: each
+    // is read once, from the front, which gives its first occurrence at
+    // once, instead of a search back to the hit and a second search forward.
+    auto scanEntries = [&](Slot first, Slot end) {
+        for (Slot slot = end; slot-- > first;) {
+            if (!list.Alive(slot)) continue;
+            const std::string_view low = list.Folded(slot);
+            if (low.size() <= n) continue;
+            const std::string_view e = list.Original(slot);
+            std::size_t at = low.find(lowS_[0]);
+            while (at != std::string_view::npos && InsideWord(e, at)) at = low.find(lowS_[0], at + 1);
+            if (at == std::string_view::npos) continue;
+            if (!offer(slot, at)) {
+                goOn = list.IsLast(slot);
+                return false;
+            }
+        }
+        return true;
+    };
+    // Where the character is rarer than one an entry, searching for it
+    // skips more entries than reading each costs.
+    const bool eachEntry = n == 1 && list.ByteCount(static_cast<unsigned char>(lowS_[0])) >= list.Count();
+    auto scanRange = [&](Slot first, Slot end) { return eachEntry ? scanEntries(first, end) : scan(first, end); };
     const FoldedWordList::GramFilter filter = list.GroupsThatMayHold(lowS_);
     if (!filter.Filters()) {
-        scan(0, list.SlotEnd());
+        scanRange(0, list.SlotEnd());
         return goOn;
     }
     // Only the groups whose entries have every run of three characters of
@@ -432,12 +455,12 @@ bool CandidateSearch::ContextPhase(const FoldedWordList& list, bool fromSelfTeac
                 runFirst = group;
                 continue;
             }
-            if (runEnd != 0 && !scan(runFirst * kGroup, std::min(runEnd * kGroup, slotEnd))) return goOn;
+            if (runEnd != 0 && !scanRange(runFirst * kGroup, std::min(runEnd * kGroup, slotEnd))) return goOn;
             runFirst = group;
             runEnd = group + 1;
         }
     }
-    if (runEnd != 0) scan(runFirst * kGroup, std::min(runEnd * kGroup, slotEnd));
+    if (runEnd != 0) scanRange(runFirst * kGroup, std::min(runEnd * kGroup, slotEnd));
     return goOn;
 }
 
