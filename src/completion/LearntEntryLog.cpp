@@ -48,6 +48,60 @@ void LearntEntryLog::Pack(std::size_t room) {
     }
     live_ = kept;
     oldest_ = 0;
+    Rehash();
+}
+
+void LearntEntryLog::FoldWith(win::CodePage cp) {
+    if (cp == foldedFor_) return;
+    fold_ = CaseFold(cp);
+    foldedFor_ = cp;
+    Rehash();
+}
+
+std::uint64_t LearntEntryLog::Hash(std::string_view text) const {
+    std::uint64_t h = 14695981039346656037ULL;
+    for (char c : text) h = (h ^ fold_.Lower(c)) * 1099511628211ULL;
+    return h ^ (h >> 29);
+}
+
+void LearntEntryLog::Rehash() {
+    table_.assign(std::bit_ceil(capacity_ + capacity_ / 2 + 1), 0);
+    for (std::size_t s = 0; s < slots_.size(); ++s)
+        if (alive_[s]) HashIn(s);
+}
+
+void LearntEntryLog::HashIn(std::size_t slot) {
+    const std::size_t mask = table_.size() - 1;
+    std::size_t i = Hash(slots_[slot]) & mask;
+    while (table_[i] > 1) i = (i + 1) & mask;
+    table_[i] = static_cast<std::uint32_t>(slot + 2);
+}
+
+void LearntEntryLog::HashOut(std::size_t slot) {
+    const std::size_t mask = table_.size() - 1;
+    for (std::size_t i = Hash(slots_[slot]) & mask; table_[i] != 0; i = (i + 1) & mask)
+        if (table_[i] == slot + 2) {
+            table_[i] = 1;
+            return;
+        }
+}
+
+std::size_t LearntEntryLog::Find(std::string_view text, bool exact) const {
+    if (table_.empty()) return std::string_view::npos;
+    const std::size_t mask = table_.size() - 1;
+    std::size_t top = 0;  // the newest slot found, plus 1
+    for (std::size_t i = Hash(text) & mask; table_[i] != 0; i = (i + 1) & mask) {
+        if (table_[i] == 1 || table_[i] - 1 <= top) continue;
+        const std::string& e = slots_[table_[i] - 2];
+        if (exact ? e == text : fold_.Equal(e, text)) top = table_[i] - 1;
+    }
+    return top == 0 ? std::string_view::npos : PositionOf(top - 1);
+}
+
+std::size_t LearntEntryLog::PositionOf(std::size_t slot) const {
+    std::size_t upTo = 0;  // live slots up to and including slot
+    for (std::size_t i = slot + 1; i > 0; i -= i & (~i + 1)) upTo += counts_[i];
+    return live_ - upTo;
 }
 
 std::size_t LearntEntryLog::SlotAt(std::size_t position) const {
@@ -67,27 +121,25 @@ void LearntEntryLog::Append(std::string entry) {
     const std::size_t s = slots_.size();
     slots_.push_back(std::move(entry));
     alive_.push_back(1);
+    HashIn(s);
     for (std::size_t i = s + 1; i <= capacity_; i += i & (~i + 1)) ++counts_[i];
     if (live_++ == 0) oldest_ = s;
 }
 
-void LearntEntryLog::Kill(std::size_t s) {
+std::string LearntEntryLog::Kill(std::size_t s) {
+    HashOut(s);
     alive_[s] = 0;
-    std::string().swap(slots_[s]);
+    std::string text = std::move(slots_[s]);
     for (std::size_t i = s + 1; i <= capacity_; i += i & (~i + 1)) --counts_[i];
     --live_;
     if (s == oldest_ && live_ > 0)
         while (!alive_[oldest_]) ++oldest_;
+    return text;
 }
 
 void LearntEntryLog::PutOnTop(std::string entry) { Append(std::move(entry)); }
 
-void LearntEntryLog::MoveToTop(std::size_t position) {
-    const std::size_t s = SlotAt(position);
-    std::string text = std::move(slots_[s]);
-    Kill(s);
-    Append(std::move(text));
-}
+void LearntEntryLog::MoveToTop(std::size_t position) { Append(Kill(SlotAt(position))); }
 
 void LearntEntryLog::MoveToTop(std::size_t position, std::string spelling) {
     Kill(SlotAt(position));

@@ -150,20 +150,8 @@ const FoldedWordList& SelfTeachingDictionary::FoldedEntries() const {
 
 int SelfTeachingDictionary::IndexOf(std::string_view text) const {
     if (!logCurrent_) return entries_.IndexOf(text);
-    // An accepted word is looked up at every accept: the folded copy, when
-    // it is up to date, names the few entries that begin like it.
-    if (!text.empty() && !TooLongToOffer(text))
-        if (const FoldedWordList* folded = folded_.Current(log_.Count(), version_)) {
-            const std::size_t at = folded->FindFolded(Fold().Lower(text), text);
-            return at == std::string_view::npos ? -1 : static_cast<int>(at);
-        }
-    int index = 0;
-    const bool found = !EachFromTop([&](const std::string& e) {
-        if (e == text) return false;
-        ++index;
-        return true;
-    });
-    return found ? index : -1;
+    const std::size_t at = log_.Find(text, true);
+    return at == std::string_view::npos ? -1 : static_cast<int>(at);
 }
 
 bool SelfTeachingDictionary::Collect(std::string_view word, const LearningOptions& options) {
@@ -173,25 +161,8 @@ bool SelfTeachingDictionary::Collect(std::string_view word, const LearningOption
     std::string learnt(word);
     word = learnt;
     SettleInLog();
-    const CaseFold& fold = Fold();
-    std::size_t found = std::string_view::npos;
-    // Learning happens at every finished word: the folded copy, when it is
-    // up to date, names the few entries that begin like the word.
-    if (const FoldedWordList* folded = folded_.Current(log_.Count(), version_); folded && !TooLongToOffer(word)) {
-        found = folded->FindFolded(fold.Lower(word), options.keepCaseApart ? word : std::string_view{});
-    } else {
-        std::size_t index = 0;
-        // Lengths first: most entries differ in length.
-        const bool hit = !log_.EachFromTop([&](const std::string& e) {
-            const bool same = options.keepCaseApart
-                                  ? e == word
-                                  : e.size() == word.size() && fold.Lower(e[0]) == fold.Lower(word[0]) && fold.Equal(e, word);
-            if (same) return false;
-            ++index;
-            return true;
-        });
-        if (hit) found = index;
-    }
+    log_.FoldWith(static_cast<win::CodePage>(win::GetACP()));
+    const std::size_t found = log_.Find(word, options.keepCaseApart);
     if (found == 0 && log_.At(0) == word) return false;
     const std::uint64_t before = version_++;
     dictModified_ = true;
