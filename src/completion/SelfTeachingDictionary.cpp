@@ -38,7 +38,7 @@ std::optional<SelfTeachingDictionary::FileStamp> SelfTeachingDictionary::StampOf
     return FileStamp{*time, size};
 }
 
-const CaseFold& SelfTeachingDictionary::Fold() const {
+const CaseFold& SelfTeachingDictionary::Fold() {
     const auto cp = static_cast<unsigned>(win::GetACP());
     if (!fold_ || foldCodePage_ != cp) {
         fold_.emplace(static_cast<win::CodePage>(cp));

@@ -111,6 +111,7 @@ public:
     // The entries as a list, put together again after learning changed them:
     // for saving, merging and showing, not for every key.
     const StringList& Entries() const { return List(); }
+    // The count and an entry (0 = top), without putting the list together.
     std::size_t Count() const { return logCurrent_ ? log_.Count() : entries_.Count(); }
     const std::string& At(std::size_t index) const { return logCurrent_ ? log_.At(index) : entries_[index]; }
     // The index of the top entry spelled exactly text, or -1, as the list's
@@ -172,7 +173,7 @@ public:
     MergeOutcome MergeDictionary(const std::string& directory, const DictionaryMergeHooks& hooks);
 
 private:
-    const CaseFold& Fold() const;
+    const CaseFold& Fold();
     // The entries kept as a list are current: put together from the log
     // when they are not.
     const StringList& List() const;
@@ -234,8 +235,8 @@ private:
     std::uint64_t version_ = 0;
     FoldedWordCache folded_;
 
-    mutable std::optional<CaseFold> fold_;
-    mutable unsigned foldCodePage_ = 0;
+    std::optional<CaseFold> fold_;
+    unsigned foldCodePage_ = 0;
 };
 
 }  // namespace skrivo
