@@ -146,7 +146,7 @@ void TSkrivoExpert::PrepareAfterStart() {
     // Its window made and its style applied now, the first showing only shows.
     list->ensurePolished();
     (void)list->winId();
-    if (GetCfg()->ShowTips) PrepareTipWindows();
+    if (FTipsWizard && GetCfg()->ShowTips) FTipsWizard->PrepareWindows();
 }
 
 void TSkrivoExpert::MenuClick(host::IMenuItem*) { DoShowOptions(); }

@@ -176,10 +176,6 @@ TfmTip::TextExtent TfmTip::MeasureText(const std::string& richText) const {
     return extent;
 }
 
-void PrepareTipWindows() {
-    for (int tip = 1; tip <= kTipCount; ++tip) TfmTip window(TipRichText(tip), false, {});
-}
-
 void TfmTip::TimerTick() {
     if (closed_ || closing_) return;
     if (!isVisible()) {
@@ -243,6 +239,27 @@ void TfmTip::CloseTip() {
     hide();
     if (callbacks_.onClose) callbacks_.onClose();
     closed_ = true;
+}
+
+void TfmTip::Retire() {
+    if (timer_) timer_->SetEnabled(false);
+    if (closeDelay_) closeDelay_->SetEnabled(false);
+    hide();
+    closing_ = false;
+    closed_ = true;  // a close posted before it was retired finds it closed
+}
+
+void TfmTip::Reopen(bool showAcknowledge, TipWindowCallbacks callbacks) {
+    Retire();
+    callbacks_ = std::move(callbacks);
+    btnAcknowledge->setVisible(showAcknowledge);
+    chkShowTips->setChecked(true);
+    pnClose->setFrameShadow(QFrame::Raised);
+    closed_ = false;
+    if (timer_) {
+        timer_->SetInterval(kShowDelayMs);
+        timer_->SetEnabled(true);
+    }
 }
 
 std::unique_ptr<ITipWindow> CreateTipWindow(const std::string& richText, bool showAcknowledge,

@@ -41,6 +41,8 @@ public:
     bool ShowTipsChecked() override;
     win::TRect BoundsRect() override { return host::TForm::BoundsRect(); }
     void SetBoundsRect(const win::TRect& bounds) override { host::TForm::SetBoundsRect(bounds); }
+    void Retire() override;
+    void Reopen(bool showAcknowledge, TipWindowCallbacks callbacks) override;
 
     win::LRESULT WndProc(win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) override;
 
@@ -74,9 +76,6 @@ private:
     bool closing_ = false;
     bool closed_ = false;
 };
-
-// Measures every tip's text once, so that the first tip a key opens does not.
-void PrepareTipWindows();
 
 // The factory the wizard is given.
 std::unique_ptr<ITipWindow> CreateTipWindow(const std::string& richText, bool showAcknowledge,

@@ -99,7 +99,13 @@ void TTipsWizard::ShowTip(const std::string& richText) {
     callbacks.onAcknowledge = [this] { Acknowledge(); };
     callbacks.onShow = [this] { RepositionTipWnd(); };
     const bool showAcknowledge = FCounters[static_cast<std::size_t>(FTipIndex)] != 0;
-    FWindow = FFactory ? FFactory(richText, showAcknowledge, std::move(callbacks)) : nullptr;
+    if (auto& spare = FSpare[static_cast<std::size_t>(FTipIndex)]) {
+        FWindow = std::move(spare);
+        FWindow->Reopen(showAcknowledge, std::move(callbacks));
+    } else {
+        FWindow = FFactory ? FFactory(richText, showAcknowledge, std::move(callbacks)) : nullptr;
+    }
+    FWindowTip = FTipIndex;
     FTimeStamp = win::GetTickCount();
 }
 
@@ -129,7 +135,7 @@ void TTipsWizard::TipClose() {
 void TTipsWizard::Away() {
     if (!TipWindow()) return;
     TipClose();
-    FWindow.reset();
+    RetireWindow();
 }
 
 ITipWindow* TTipsWizard::TipWindow() {
@@ -144,7 +150,23 @@ std::uint8_t TTipsWizard::Acknowledged(int tip) const {
 // The window closes itself from inside its own handlers; it is freed here,
 // the next time the wizard looks at it, never while it is still on the stack.
 void TTipsWizard::DropClosedWindow() {
-    if (FWindow && FWindow->Closed()) FWindow.reset();
+    if (FWindow && FWindow->Closed()) RetireWindow();
+}
+
+void TTipsWizard::PrepareWindows() {
+    if (!FFactory) return;
+    for (int tip = 1; tip <= kTipCount; ++tip) {
+        auto& spare = FSpare[static_cast<std::size_t>(tip)];
+        if (spare || (FWindow && FWindowTip == tip)) continue;
+        spare = FFactory(TipRichText(tip), false, {});
+        if (spare) spare->Retire();
+    }
+}
+
+void TTipsWizard::RetireWindow() {
+    if (!FWindow) return;
+    FWindow->Retire();
+    FSpare[static_cast<std::size_t>(FWindowTip)] = std::move(FWindow);
 }
 
 }  // namespace skrivo

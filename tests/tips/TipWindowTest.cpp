@@ -69,5 +69,35 @@ TEST_F(TipWindowTest, AcknowledgeAndTheCloseBoxCloseItThroughTheMessageLoop) {
     EXPECT_EQ(closed, 2);
 }
 
+// Kept for the next showing of its tip: reopened, it starts over as a new
+// window would, whatever state it was retired in.
+TEST_F(TipWindowTest, ARetiredWindowReopensAsANewOne) {
+    host.OpenText("Unit1.pas", "begin|");
+    auto window = Open(false);
+    host.Advance(1000);
+    Tip(window).chkShowTips->setChecked(false);
+    Tip(window).FindComponent("pbClose")->Click();  // retired while its close is still pending
+    window->Retire();
+    EXPECT_FALSE(window->Visible());
+    host.Advance(1000);
+    EXPECT_EQ(closed, 0);
+
+    int reshown = 0;
+    TipWindowCallbacks callbacks;
+    callbacks.onShow = [&] { ++reshown; };
+    window->Reopen(true, std::move(callbacks));
+    EXPECT_FALSE(window->Closed());
+    EXPECT_TRUE(window->ShowTipsChecked());
+    host.Advance(999);
+    EXPECT_FALSE(window->Visible());
+    host.Advance(1);
+    EXPECT_TRUE(window->Visible());
+    EXPECT_EQ(reshown, 1);
+    EXPECT_EQ(shown, 1);  // the old callbacks are gone
+    EXPECT_TRUE(Tip(window).btnAcknowledge->isVisible());
+    host.Advance(15000);
+    EXPECT_TRUE(window->Closed());
+}
+
 }  // namespace
 }  // namespace skrivo

@@ -1,6 +1,7 @@
 // TTipsWizard over a scripted history and window: when tips show, how often, and what switches them off.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 #include "macros/PressedKeyHistory.h"
@@ -21,18 +22,36 @@ struct FakeWindow final : ITipWindow {
     bool ShowTipsChecked() override { return checked; }
     win::TRect BoundsRect() override { return bounds; }
     void SetBoundsRect(const win::TRect& r) override { bounds = r; }
+    void Retire() override {
+        visible = false;
+        closed = true;
+    }
+    void Reopen(bool acknowledge, TipWindowCallbacks cb) override {
+        closed = false;
+        checked = true;
+        shownAgain(*this, acknowledge, std::move(cb));
+    }
+    std::string text;
+    std::function<void(FakeWindow&, bool, TipWindowCallbacks)> shownAgain;
 };
 
 class TipsWizardTest : public ::testing::Test, public ITipsHost {
 protected:
     TipsWizardTest() : wizard_(*this, [this](const std::string& text, bool acknowledge, TipWindowCallbacks cb) {
         auto window = std::make_unique<FakeWindow>();
-        window_ = window.get();
-        shownTexts_.push_back(text);
-        acknowledgeShown_.push_back(acknowledge);
-        callbacks_ = std::move(cb);
+        window->text = text;
+        window->shownAgain = [this](FakeWindow& w, bool again, TipWindowCallbacks more) { Shown(w, again, std::move(more)); };
+        ++built_;
+        Shown(*window, acknowledge, std::move(cb));
         return window;
     }) {}
+
+    void Shown(FakeWindow& window, bool acknowledge, TipWindowCallbacks cb) {
+        window_ = &window;
+        shownTexts_.push_back(window.text);
+        acknowledgeShown_.push_back(acknowledge);
+        callbacks_ = std::move(cb);
+    }
 
     // ITipsHost
     bool ShowTips() override { return showTips_; }
@@ -79,6 +98,7 @@ protected:
     std::vector<std::string> shownTexts_;
     std::vector<bool> acknowledgeShown_;
     FakeWindow* window_ = nullptr;
+    int built_ = 0;
     TipWindowCallbacks callbacks_;
     TTipsWizard wizard_;
 };
@@ -115,6 +135,7 @@ TEST_F(TipsWizardTest, AcknowledgeFromTheSecondShowingAndPressedItStopsTheTip) {
         CloseWindow();
     }
     EXPECT_EQ(acknowledgeShown_, (std::vector<bool>{false, true}));
+    EXPECT_EQ(built_, 1);  // the second showing reopened the first window
     EXPECT_EQ(wizard_.Acknowledged(1), 2);
     Wait(1500);
     EXPECT_FALSE(TypeAssign());
@@ -179,6 +200,16 @@ TEST_F(TipsWizardTest, EscapeTakesTheWindowAwayAndRestartsTheQuietSecond) {
     EXPECT_EQ(wizard_.TipWindow(), nullptr);
     Wait(500);
     EXPECT_FALSE(TypeAssign());
+}
+
+TEST_F(TipsWizardTest, WindowsPreparedAheadAreTheOnesShown) {
+    wizard_.PrepareWindows();
+    EXPECT_EQ(built_, kTipCount);
+    Wait(1000);
+    ASSERT_TRUE(TypeAssign());
+    EXPECT_EQ(built_, kTipCount);
+    EXPECT_FALSE(window_->Closed());
+    EXPECT_EQ(wizard_.TipWindow(), window_);
 }
 
 TEST(PressedKeyHistoryTest, KeepsTheLast255KeysWithTheirModifiers) {
