@@ -8,6 +8,7 @@
 #include "bridge/QvNotifier.h"
 #include "expert/SkrivoExpert.h"
 #include "expert/SkrivoPackage.h"
+#include "host/editor/Module.h"
 #include "host/testing/OffscreenHost.h"
 #include "config/ExpertConfig.h"
 #include "host/sound/PcmTrack.h"
@@ -116,6 +117,32 @@ void BM_ListWidthOfEveryWord(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(list.WidestCaptionWidth());
 }
 BENCHMARK(BM_ListWidthOfEveryWord)->Unit(benchmark::kMicrosecond);
+
+// "(" typed after a routine's name in a 5,000-line unit: the bracket closed
+// and the routine's parameter hint shown, on the key itself. The routine is
+// declared in the unit ("Step") or only known to the library ("Format").
+void BM_ParameterHintOnBracket(benchmark::State& state) {
+    const std::string name = state.range(0) ? "Step" : "Format";
+    std::string text = PascalUnit(5000);
+    text.insert(text.find("implementation\r\n") + 16, "procedure TForm1.Step(const S: string; var X: Integer);\r\n");
+    // The end of a line in the middle of the unit.
+    text.insert(text.find("\r\n", text.size() / 2), "\r\n  " + name + "|");
+    OffscreenHost host;
+    host.OpenText("Big.pas", text);
+    host->LoadPackage("SkrivoPackage.bpl", &skrivo::Register, &skrivo::Unregister);
+    skrivo::RegisteredExpert()->GetCfg()->AutoCloseBrackets = true;
+    const std::string& hint = host.Current().Buffer()->Actions().LastHint();
+    for (auto _ : state) {
+        host->TypeChar('(');
+        state.PauseTiming();
+        if (hint.empty()) state.SkipWithError("no hint shown");
+        host->PressKey(skrivo::win::VK_DELETE);
+        host->PressKey(skrivo::win::VK_BACK);
+        state.ResumeTiming();
+    }
+    state.SetLabel(name);
+}
+BENCHMARK(BM_ParameterHintOnBracket)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // The same keys without Skrivo: what the IDE costs by itself.
 void BM_KeystrokeWithoutSkrivo(benchmark::State& state) {
