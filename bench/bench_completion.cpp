@@ -175,6 +175,7 @@ BENCHMARK_CAPTURE(BM_RankTraceRequest, WordAfterBlank, "Routines fol")->Arg(1)->
 BENCHMARK_CAPTURE(BM_RankTraceRequest, ShortWordAfterLetter, "B the")->Arg(1)->Arg(0);
 BENCHMARK_CAPTURE(BM_RankTraceRequest, ShortWordAfterNumber, "0 the")->Arg(1)->Arg(0);
 BENCHMARK_CAPTURE(BM_RankTraceRequest, OneLetterAfterBlank, "do b")->Arg(1)->Arg(0);
+BENCHMARK_CAPTURE(BM_RankTraceRequest, CommonLetterAfterLetter, "B t")->Arg(1)->Arg(0);
 BENCHMARK_CAPTURE(BM_RankTraceRequest, WordAfterComparison, "I > Cou")->Arg(1)->Arg(0);
 BENCHMARK_CAPTURE(BM_RankTraceRequest, WordAfterBracket, "Items[Count")->Arg(1)->Arg(0);
 BENCHMARK_CAPTURE(BM_RankTraceRequest, KnownWordAfterBlank, "0 ButtonHeight")->Arg(1)->Arg(0);

@@ -12,6 +12,11 @@ seed fuzz_dictionary plain '\010\000 Caption\r\nbegin\r\nSelf.Caption\r\n Width\
 seed fuzz_dictionary mixed '\004\000a\rb\nc\r\nd\000hidden\r\n\r\n  x := y\r\n'
 seed fuzz_dictionary empty '\000\000'
 # The ranking file: a piece of text typed after loading (its length in front), then the file.
+# Searches: option bits, limit bits, the request, words to learn, two bytes of
+# length and the learnt entries, then a unit's words.
+seed fuzz_search context '\002\017\014Routines fol\012Fold\r\nFox\040\000 Folder\r\nx := Follow\r\nSelf.Foal\r\nfolded\r\nunfold\r\n'
+seed fuzz_search words '\016\377\002Ca\004Cart\030\000Caption\r\n Capital\r\nx.Cap\r\nCardinal\r\ncaption\r\nCAPTION\r\n'
+seed fuzz_search separators '\000\003\007x := Va\000\022\000a := Value\r\nb.Val\r\nValid\r\n'
 seed fuzz_rank_file words '\030x := Self.Caption; y: s\nSkrivo word ranking 1\r\n2.5\tCaption\r\n1\t\003.\037Self\037\tCaption\r\n'
 seed fuzz_rank_file odd '\000Skrivo word ranking 1\r\nnan\tx\r\n1\t\003\tWord\r\n1\t\003a\037b\037c\037d\037\tW\r\n1\tx\ty\r\n1e308\tBig\r\n'
 # Configuration copies (".sk").

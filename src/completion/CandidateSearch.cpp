@@ -353,6 +353,8 @@ bool CandidateSearch::ContextPhase(const FoldedWordList& list, bool fromSelfTeac
         for (std::size_t i = 1; i + 1 < n; ++i)
             if (count(i) * count(i + 1) < count(k) * count(k + 1)) k = i;
     }
+    // A text of one or two characters is all the scan looks for.
+    const bool foundWhole = n <= (pair ? 2 : 1);
     // The slots [first, end) are scanned from the top down; false when the
     // limit ended the search, with goOn telling whether the list's search
     // goes on.
@@ -391,7 +393,7 @@ bool CandidateSearch::ContextPhase(const FoldedWordList& list, bool fromSelfTeac
             const Slot slot = s - 1;
             const std::string_view low = list.Folded(slot);
             const std::size_t entryStart = list.Start(slot);
-            if (hit + n > entryStart + low.size() || std::memcmp(base + hit, lowS_.data(), n) != 0) {
+            if (hit + n > entryStart + low.size() || (!foundWhole && std::memcmp(base + hit, lowS_.data(), n) != 0)) {
                 top = hit;
                 continue;
             }
@@ -399,7 +401,7 @@ bool CandidateSearch::ContextPhase(const FoldedWordList& list, bool fromSelfTeac
             if (!list.Alive(slot) || low.size() <= n) continue;
             // With whole words only, the first occurrence that starts a word.
             const std::string_view e = list.Original(slot);
-            std::size_t at = low.find(lowS_);
+            std::size_t at = n == 1 ? low.find(lowS_[0]) : low.find(lowS_);
             while (at != std::string_view::npos && InsideWord(e, at)) at = low.find(lowS_, at + 1);
             if (at == std::string_view::npos) continue;
             if (!offer(slot, at)) {
@@ -409,9 +411,32 @@ bool CandidateSearch::ContextPhase(const FoldedWordList& list, bool fromSelfTeac
         }
         return true;
     };
+    // A single character sits in most entries that are not ruled out: each
+    // is read once, from the front, which gives its first occurrence at
+    // once, instead of a search back to the hit and a second search forward.
+    auto scanEntries = [&](Slot first, Slot end) {
+        for (Slot slot = end; slot-- > first;) {
+            if (!list.Alive(slot)) continue;
+            const std::string_view low = list.Folded(slot);
+            if (low.size() <= n) continue;
+            const std::string_view e = list.Original(slot);
+            std::size_t at = low.find(lowS_[0]);
+            while (at != std::string_view::npos && InsideWord(e, at)) at = low.find(lowS_[0], at + 1);
+            if (at == std::string_view::npos) continue;
+            if (!offer(slot, at)) {
+                goOn = list.IsLast(slot);
+                return false;
+            }
+        }
+        return true;
+    };
+    // Where the character is rarer than one an entry, searching for it
+    // skips more entries than reading each costs.
+    const bool eachEntry = n == 1 && list.ByteCount(static_cast<unsigned char>(lowS_[0])) >= list.Count();
+    auto scanRange = [&](Slot first, Slot end) { return eachEntry ? scanEntries(first, end) : scan(first, end); };
     const FoldedWordList::GramFilter filter = list.GroupsThatMayHold(lowS_);
     if (!filter.Filters()) {
-        scan(0, list.SlotEnd());
+        scanRange(0, list.SlotEnd());
         return goOn;
     }
     // Only the groups whose entries have every run of three characters of
@@ -430,12 +455,12 @@ bool CandidateSearch::ContextPhase(const FoldedWordList& list, bool fromSelfTeac
                 runFirst = group;
                 continue;
             }
-            if (runEnd != 0 && !scan(runFirst * kGroup, std::min(runEnd * kGroup, slotEnd))) return goOn;
+            if (runEnd != 0 && !scanRange(runFirst * kGroup, std::min(runEnd * kGroup, slotEnd))) return goOn;
             runFirst = group;
             runEnd = group + 1;
         }
     }
-    if (runEnd != 0) scan(runFirst * kGroup, std::min(runEnd * kGroup, slotEnd));
+    if (runEnd != 0) scanRange(runFirst * kGroup, std::min(runEnd * kGroup, slotEnd));
     return goOn;
 }
 

@@ -123,6 +123,26 @@ void FoldedWordList::Assign(const OldestFirst& entries, std::size_t count) {
         w.textAt = static_cast<std::uint32_t>(singleText_.size());
         singleText_.append(EntryWord(w));
     }
+    // The indexes grew by doubling while they were filled: what they hold
+    // now is all most lists ever hold (a unit's words are gathered once),
+    // and the slack would be up to half of them, for 20 units and more.
+    auto fit = [](auto& buckets) {
+        for (auto& bucket : buckets) bucket.shrink_to_fit();
+    };
+    fit(startingWith_);
+    fit(blankThen_);
+    fit(wordAfterSeparator_);
+    for (auto& [pair, bucket] : startingWithPair_) {
+        bucket.bySlot.shrink_to_fit();
+        bucket.next.shrink_to_fit();
+    }
+    for (auto& [pair, bucket] : blankThenPair_) {
+        bucket.bySlot.shrink_to_fit();
+        bucket.next.shrink_to_fit();
+    }
+    for (auto& [pair, bucket] : wordAfterSeparatorPair_) bucket.shrink_to_fit();
+    singleWords_.shrink_to_fit();
+    singleText_.shrink_to_fit();
 }
 
 bool FoldedWordList::SingleWordOf(std::string_view entry, Slot s, SingleWord& out) const {
