@@ -61,15 +61,20 @@ std::string MakeUnitSource(std::size_t bytes, unsigned seed, std::size_t vocabul
     return source;
 }
 
+// Learning into a full 50,000-entry dictionary whose folded copy is in use,
+// as it is while the user types.
 void BM_CollectNewWord(benchmark::State& state) {
     win::SetACP(win::CodePage::Cp1252);
     SelfTeachingDictionary dict;
     dict.Entries() = MakeSelfTeaching(50000);
+    (void)std::as_const(dict).FoldedEntries();
     const LearningOptions options{true, 50000};
+    // Entries of the shapes learning makes, each new: put on top, the oldest dropped.
+    const StringList shapes = MakeSelfTeaching(4096);
     std::size_t n = 0;
     for (auto _ : state) {
-        // Not yet in the dictionary: a full scan, an insertion at the top and a trim.
-        dict.Collect("Fresh" + std::to_string(n++), options);
+        std::string word = shapes[n % shapes.Count()];
+        dict.Collect(word.append("n").append(std::to_string(n++)), options);
     }
 }
 BENCHMARK(BM_CollectNewWord);
@@ -78,17 +83,34 @@ void BM_CollectKnownWord(benchmark::State& state) {
     win::SetACP(win::CodePage::Cp1252);
     SelfTeachingDictionary dict;
     dict.Entries() = MakeSelfTeaching(50000);
+    (void)std::as_const(dict).FoldedEntries();
     const LearningOptions options{true, 50000};
     // The entry at the bottom moves to the top each time, in another case.
     bool upper = false;
     for (auto _ : state) {
-        std::string word = dict.Entries()[49999];
+        std::string word = std::as_const(dict).At(49999);
         word = upper ? win::AnsiUpperCase(word) : win::AnsiLowerCase(word);
         upper = !upper;
         dict.Collect(word, options);
     }
 }
 BENCHMARK(BM_CollectKnownWord);
+
+// An accepted word: learnt, found again by its text, moved to the top.
+void BM_AcceptKnownWord(benchmark::State& state) {
+    win::SetACP(win::CodePage::Cp1252);
+    SelfTeachingDictionary dict;
+    dict.Entries() = MakeSelfTeaching(50000);
+    (void)std::as_const(dict).FoldedEntries();
+    const LearningOptions options{true, 50000};
+    for (auto _ : state) {
+        const std::string word = std::as_const(dict).At(25000);
+        dict.Collect(word, options);
+        const int at = std::as_const(dict).IndexOf(word);
+        dict.MoveToTop(static_cast<std::size_t>(at));
+    }
+}
+BENCHMARK(BM_AcceptKnownWord);
 
 struct RankingData {
     StringList dict = MakeSelfTeaching(50000);
@@ -276,7 +298,6 @@ void BM_CollectThenRank(benchmark::State& state) {
     dict.Entries() = MakeSelfTeaching(50000);
     const LearningOptions options{true, 50000};
     SuggestionSources sources;
-    sources.selfTeaching = &std::as_const(dict).Entries();
     RankingOptions ranking;
     ranking.fixedDictionary = false;
     std::size_t n = 0;

@@ -267,9 +267,8 @@ public:
                 unitsFolded[&words].Build(words, win::GetACP());
             }
         SuggestionSources sources;
-        const SelfTeachingDictionary& dict = expert->Dict();
-        sources.selfTeaching = &dict.Entries();
-        sources.selfTeachingFolded = &dict.FoldedEntries();
+        // As the expert asks: the learnt entries through their folded copy alone.
+        sources.selfTeachingFolded = &std::as_const(expert->Dict()).FoldedEntries();
         sources.fixed = &expert->FixedDict().Entries();
         sources.fixedFolded = &expert->FixedDict().FoldedEntries();
         sources.allUnits = [this] {

@@ -228,7 +228,11 @@ public:
     // The copy when it is up to date for the list at that version, without
     // building one; nullptr otherwise.
     const FoldedWordList* Current(const StringList& list, std::uint64_t version) const {
-        return built_ && builtVersion_ == version && folded_.CodePage() == win::GetACP() && folded_.Count() == list.Count()
+        return Current(list.Count(), version);
+    }
+    // The same for an owner that keeps its entries otherwise, by their count.
+    const FoldedWordList* Current(std::size_t count, std::uint64_t version) const {
+        return built_ && builtVersion_ == version && folded_.CodePage() == win::GetACP() && folded_.Count() == count
                    ? &folded_
                    : nullptr;
     }

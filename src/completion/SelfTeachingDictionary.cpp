@@ -15,25 +15,6 @@ namespace skrivo {
 
 namespace {
 
-// The file rules compare whole texts (lines joined with CR LF); equal lines
-// are the common case and need no joined copies.
-bool SameText(const StringList& a, const StringList& b) {
-    return a.Lines() == b.Lines() || a.Text() == b.Text();
-}
-
-// Whether the lines joined with CR LF, as the file holds them, are text;
-// without joining them: the lines usually differ at the first one.
-bool JoinsTo(const StringList& list, std::string_view text) {
-    std::size_t at = 0;
-    for (const std::string& line : list.Lines()) {
-        if (text.size() - at < line.size() + 2 || text.compare(at, line.size(), line) != 0 ||
-            text.compare(at + line.size(), 2, "\r\n") != 0)
-            return false;
-        at += line.size() + 2;
-    }
-    return at == text.size();
-}
-
 bool CannotBeStoredAsOneLine(std::string_view word) {
     return word.find_first_of(std::string_view("\0\r\n", 3)) != std::string_view::npos;
 }
@@ -68,7 +49,9 @@ const CaseFold& SelfTeachingDictionary::Fold() {
 
 void SelfTeachingDictionary::LoadAtStart(const std::string& directory) {
     ++version_;
+    log_.Assign({});
     entries_.Clear();
+    logCurrent_ = listCurrent_ = true;
     const auto path = FindDictionaryFile(directory, kSelfTeachingDictionaryName);
     if (!path) return;
     // Stamped before the read: a change made after it shows at the next check.
@@ -80,8 +63,11 @@ void SelfTeachingDictionary::LoadAtStart(const std::string& directory) {
         loadFailed_ = true;
         throw;
     }
-    entries_.SetText(bytes);
-    seenFileText_ = entries_.Text();
+    StringList read;
+    read.SetText(bytes);
+    seenFileText_ = read.Text();
+    log_.Assign(std::move(read.Lines()));
+    listCurrent_ = false;
     // Without it the first periodic check reads the whole file again, in a
     // tick the user may be typing through.
     if (stamp) knownFile_ = KnownFile{*stamp, {}, version_, true};
@@ -90,54 +76,149 @@ void SelfTeachingDictionary::LoadAtStart(const std::string& directory) {
     dictTime_ = SystemClock().Now();
 }
 
+StringList& SelfTeachingDictionary::Entries() {
+    ++version_;
+    return ListToChange();
+}
+
+const StringList& SelfTeachingDictionary::List() const {
+    if (!listCurrent_) {
+        log_.CopyTo(entries_.Lines());
+        listCurrent_ = true;
+    }
+    return entries_;
+}
+
+StringList& SelfTeachingDictionary::ListToChange() {
+    List();
+    logCurrent_ = false;
+    return entries_;
+}
+
+void SelfTeachingDictionary::SettleInLog() {
+    if (logCurrent_) return;
+    log_.Assign(std::move(entries_.Lines()));
+    entries_.Clear();
+    logCurrent_ = true;
+    listCurrent_ = false;
+}
+
+template <typename Visit>
+bool SelfTeachingDictionary::EachFromTop(Visit&& visit) const {
+    if (logCurrent_) return log_.EachFromTop(visit);
+    for (const std::string& e : entries_.Lines())
+        if (!visit(e)) return false;
+    return true;
+}
+
+bool SelfTeachingDictionary::JoinsTo(std::string_view text) const {
+    // Without joining them: the lines usually differ at the first one.
+    std::size_t at = 0;
+    return EachFromTop([&](const std::string& line) {
+               if (text.size() - at < line.size() + 2 || text.compare(at, line.size(), line) != 0 ||
+                   text.compare(at + line.size(), 2, "\r\n") != 0)
+                   return false;
+               at += line.size() + 2;
+               return true;
+           }) &&
+           at == text.size();
+}
+
+std::string SelfTeachingDictionary::Text() const {
+    std::size_t size = 0;
+    EachFromTop([&](const std::string& e) {
+        size += e.size() + 2;
+        return true;
+    });
+    std::string text;
+    text.reserve(size);
+    EachFromTop([&](const std::string& e) {
+        text.append(e).append("\r\n");
+        return true;
+    });
+    return text;
+}
+
+const FoldedWordList& SelfTeachingDictionary::FoldedEntries() const {
+    if (const FoldedWordList* folded = folded_.Current(Count(), version_)) return *folded;
+    if (listCurrent_) return folded_.Get(entries_, version_);
+    // A list put together only to be folded is not kept beside the log.
+    StringList topFirst;
+    log_.CopyTo(topFirst.Lines());
+    return folded_.Get(topFirst, version_);
+}
+
+int SelfTeachingDictionary::IndexOf(std::string_view text) const {
+    if (!logCurrent_) return entries_.IndexOf(text);
+    const std::size_t at = log_.Find(text, true);
+    return at == std::string_view::npos ? -1 : static_cast<int>(at);
+}
+
 bool SelfTeachingDictionary::Collect(std::string_view word, const LearningOptions& options) {
     if (!options.selfTeaching || word.empty() || CannotBeStoredAsOneLine(word)) return false;
-    auto& entries = entries_.Lines();
-    const CaseFold& fold = Fold();
-    auto found = entries.end();
-    // Learning happens at every finished word: the folded copy, when it is
-    // up to date, names the few entries that begin like the word.
-    if (const FoldedWordList* folded = folded_.Current(entries_, version_); folded && !TooLongToOffer(word)) {
-        const std::size_t at = folded->FindFolded(fold.Lower(word), options.keepCaseApart ? word : std::string_view{});
-        if (at != std::string_view::npos) found = entries.begin() + static_cast<std::ptrdiff_t>(at);
-    } else {
-        // Lengths first: most entries differ in length.
-        found = std::find_if(entries.begin(), entries.end(), [&](const std::string& e) {
-            if (options.keepCaseApart) return e == word;
-            return e.size() == word.size() && fold.Lower(e[0]) == fold.Lower(word[0]) && fold.Equal(e, word);
-        });
-    }
-    if (found != entries.end() && found == entries.begin() && *found == word) return false;
+    if (merging_ && !logCurrent_) return CollectInList(word, options);
     // Copied before the entries move: word may be one of them.
     std::string learnt(word);
+    word = learnt;
+    SettleInLog();
+    log_.FoldWith(static_cast<win::CodePage>(win::GetACP()));
+    const std::size_t found = log_.Find(word, options.keepCaseApart);
+    if (found == 0 && log_.At(0) == word) return false;
     const std::uint64_t before = version_++;
     dictModified_ = true;
+    listCurrent_ = false;
     // The folded copy repeats the change instead of folding every entry
-    // again at the next request: learning happens at every finished word.
+    // again at the next request.
+    if (found != std::string_view::npos) {
+        log_.MoveToTop(found, std::move(learnt));
+        folded_.Follow(before, version_, [&](FoldedWordList& f) { f.MoveToTop(found, log_.At(0)); });
+        return true;
+    }
+    log_.PutOnTop(std::move(learnt));
+    log_.KeepFirst(static_cast<std::size_t>(EffectiveDictionaryLimit(options.dictionaryLimit)));
+    folded_.Follow(before, version_, [&](FoldedWordList& f) {
+        f.PutOnTop(log_.At(0));
+        f.KeepFirst(log_.Count());
+    });
+    return true;
+}
+
+// The merge loop holds the list and goes on with it after its dialog's
+// events, in which a word may be learnt: the word goes into that list.
+bool SelfTeachingDictionary::CollectInList(std::string_view word, const LearningOptions& options) {
+    auto& entries = entries_.Lines();
+    const CaseFold& fold = Fold();
+    const auto found = std::find_if(entries.begin(), entries.end(), [&](const std::string& e) {
+        if (options.keepCaseApart) return e == word;
+        return e.size() == word.size() && fold.Equal(e, word);
+    });
+    if (found == entries.begin() && found != entries.end() && *found == word) return false;
+    std::string learnt(word);
+    ++version_;
+    dictModified_ = true;
     if (found != entries.end()) {
-        const auto position = static_cast<std::size_t>(found - entries.begin());
-        // Each entry above moves down once; a rotation would swap each,
-        // three moves apiece, over up to the whole dictionary at every word.
         std::move_backward(entries.begin(), found, found + 1);
         entries.front() = std::move(learnt);
-        folded_.Follow(before, version_, [&](FoldedWordList& f) { f.MoveToTop(position, entries.front()); });
         return true;
     }
     entries.insert(entries.begin(), std::move(learnt));
     const auto limit = static_cast<std::size_t>(EffectiveDictionaryLimit(options.dictionaryLimit));
     if (entries.size() > limit) entries.resize(limit);
-    folded_.Follow(before, version_, [&](FoldedWordList& f) {
-        f.PutOnTop(entries.front());
-        f.KeepFirst(entries.size());
-    });
     return true;
 }
 
 void SelfTeachingDictionary::MoveToTop(std::size_t index) {
-    if (index == 0 || index >= entries_.Count()) return;
+    if (index == 0 || index >= Count()) return;
+    if (merging_ && !logCurrent_) {
+        ++version_;
+        entries_.Move(index, 0);
+        return;
+    }
+    SettleInLog();
     const std::uint64_t before = version_++;
-    entries_.Move(index, 0);
-    folded_.Follow(before, version_, [&](FoldedWordList& f) { f.MoveToTop(index, entries_[0]); });
+    listCurrent_ = false;
+    log_.MoveToTop(index);
+    folded_.Follow(before, version_, [&](FoldedWordList& f) { f.MoveToTop(index, log_.At(0)); });
 }
 
 SaveResult SelfTeachingDictionary::SaveDictionary(const std::string& directory, bool autoMergeWhenChanged,
@@ -167,7 +248,7 @@ SaveResult SelfTeachingDictionary::SaveDictionary(const std::string& directory, 
         std::string diskText = onDisk.Text();
         if (!seenFileText_ || diskText != *seenFileText_) {
             ++version_;
-            const MergeOutcome merged = MergeLines(entries_, onDisk.Lines());
+            const MergeOutcome merged = MergeLines(ListToChange(), onDisk.Lines());
             if (merged.failed)
                 throw std::runtime_error("Cannot take in the entries of " + *existing + ": " + merged.error);
             result.takenIn = merged.inserted;
@@ -178,7 +259,7 @@ SaveResult SelfTeachingDictionary::SaveDictionary(const std::string& directory, 
     const std::string path = existing ? *existing : DictionaryWritePath(directory, kSelfTeachingDictionaryName);
     ForceDirectories(ExtractFilePath(path));
     result.backup = KeepBackupOfUnreadText(path);
-    std::string text = entries_.Text();
+    std::string text = Text();
     WriteFileAtomic(path, text);
 
     dictModified_ = false;
@@ -223,7 +304,7 @@ CheckResult SelfTeachingDictionary::CheckDicChanged(const std::string& directory
         // still do: an idle user's checks need not compare a megabyte each.
         if (knownFile_->joinedVersion == version_) {
             result.dictionary = DictionaryCheck::Unchanged;
-        } else if (JoinsTo(entries_, diskText)) {
+        } else if (JoinsTo(diskText)) {
             result.dictionary = DictionaryCheck::Unchanged;
             seenFileText_ = diskText;
             knownFile_->joinedVersion = version_;
@@ -271,17 +352,18 @@ MergeOutcome SelfTeachingDictionary::MergeDictionary(const std::string& director
     if (path) {
         StringList onDisk;
         onDisk.LoadFromFile(*path);
-        if (SameText(onDisk, entries_)) {
-            seenFileText_ = onDisk.Text();
-        } else {
+        std::optional<std::string> diskText = onDisk.Text();
+        if (!JoinsTo(*diskText)) {
+            StringList& entries = ListToChange();
             {
                 ScopedValue merging(merging_, true);
-                outcome = hooks.runMerge ? hooks.runMerge(entries_, *path) : MergeLines(entries_, onDisk.Lines());
+                outcome = hooks.runMerge ? hooks.runMerge(entries, *path) : MergeLines(entries, onDisk.Lines());
             }
             // A stopped or failed merge has not taken in the whole file: the
             // next save takes in the rest.
-            if (outcome.Completed()) seenFileText_ = onDisk.Text();
+            if (!outcome.Completed()) diskText.reset();
         }
+        if (diskText) seenFileText_ = std::move(*diskText);
     }
     dictTime_ = SystemClock().Now();
     return outcome;

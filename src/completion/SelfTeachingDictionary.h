@@ -11,6 +11,7 @@
 
 #include "completion/DictionaryMerge.h"
 #include "completion/FoldedWordList.h"
+#include "completion/LearntEntryLog.h"
 #include "platform/Clock.h"
 #include "platform/StringList.h"
 
@@ -106,13 +107,18 @@ public:
     SelfTeachingDictionary& operator=(const SelfTeachingDictionary&) = delete;
 
     // Writable access counts as a change: the folded copy is rebuilt.
-    StringList& Entries() {
-        ++version_;
-        return entries_;
-    }
-    const StringList& Entries() const { return entries_; }
+    StringList& Entries();
+    // The entries as a list, put together again after learning changed them:
+    // for saving, merging and showing, not for every key.
+    const StringList& Entries() const { return List(); }
+    // The count and an entry (0 = top), without putting the list together.
+    std::size_t Count() const { return logCurrent_ ? log_.Count() : entries_.Count(); }
+    const std::string& At(std::size_t index) const { return logCurrent_ ? log_.At(index) : entries_[index]; }
+    // The index of the top entry spelled exactly text, or -1, as the list's
+    // IndexOf would give it.
+    int IndexOf(std::string_view text) const;
     // The entries lower-cased, rebuilt only after a change.
-    const FoldedWordList& FoldedEntries() const { return folded_.Get(entries_, version_); }
+    const FoldedWordList& FoldedEntries() const;
     // Moves on with every change of the entries.
     std::uint64_t Version() const { return version_; }
     FileTime DictTime() const { return dictTime_; }
@@ -168,8 +174,29 @@ public:
 
 private:
     const CaseFold& Fold();
+    // The entries kept as a list are current: put together from the log
+    // when they are not.
+    const StringList& List() const;
+    // The list is about to be changed as a list (writable access, merging).
+    StringList& ListToChange();
+    // Learning works on the log: entries changed as a list are taken over.
+    void SettleInLog();
+    // Learning while a merge works on the list: the merge holds it.
+    bool CollectInList(std::string_view word, const LearningOptions& options);
+    // Calls visit for the entries from the top down while it returns true.
+    template <typename Visit>
+    bool EachFromTop(Visit&& visit) const;
+    // Whether the entries' lines joined with CR LF, as the file holds them,
+    // are text.
+    bool JoinsTo(std::string_view text) const;
+    std::string Text() const;
 
-    StringList entries_;
+    // The entries live in the log while words are learnt, and in the list
+    // when they are changed as a list; at least one of the two is current.
+    LearntEntryLog log_;
+    mutable StringList entries_;
+    bool logCurrent_ = true;
+    mutable bool listCurrent_ = true;
     FileTime dictTime_ = 0;
     bool dictModified_ = false;
     std::uint32_t lastSaveTick_ = 0;

@@ -19,6 +19,8 @@ namespace {
 void Search(CandidateSearch& search, const SuggestionSources& sources, const RankingOptions& options) {
     if (options.selfTeaching && sources.selfTeaching)
         search.SearchList(*sources.selfTeaching, true, sources.selfTeachingFolded);
+    else if (options.selfTeaching && sources.selfTeachingFolded)
+        search.SearchList(*sources.selfTeachingFolded, true);
     if (options.fixedDictionary && sources.fixed) search.SearchList(*sources.fixed, false, sources.fixedFolded);
     if (search.Full()) return;
     auto foldedOf = [&](const StringList& unit) { return sources.unitFolded ? sources.unitFolded(unit) : nullptr; };

@@ -41,7 +41,8 @@ struct SuggestionSources {
     const StringList* selfTeaching = nullptr;  // FDict
     const StringList* fixed = nullptr;         // FFixedDict
     // The two dictionaries lower-cased in the active code page, when their
-    // owners keep such copies; they only speed the search up.
+    // owners keep such copies; they only speed the search up. The learnt
+    // dictionary's copy alone, when it is up to date, stands for its list.
     const FoldedWordList* selfTeachingFolded = nullptr;
     const FoldedWordList* fixedFolded = nullptr;
     std::function<std::vector<const StringList*>()> allUnits;  // in the order of the notifier list

@@ -76,9 +76,8 @@ void TSkrivoExpert::Collect(const std::string& word) {
 // the dictionary, so the list the key found would be searched for again.
 void TSkrivoExpert::CollectAll(const std::vector<std::string>& words) {
     const SelfTeachingDictionary& dict = *FDict;
-    const StringList& entries = dict.Entries();
-    bool onTop = !GetCfg()->SmartRanking && dict.DictModified() && words.size() <= entries.Count();
-    for (std::size_t i = 0; onTop && i < words.size(); ++i) onTop = entries[words.size() - 1 - i] == words[i];
+    bool onTop = !GetCfg()->SmartRanking && dict.DictModified() && words.size() <= dict.Count();
+    for (std::size_t i = 0; onTop && i < words.size(); ++i) onTop = dict.At(words.size() - 1 - i) == words[i];
     if (onTop) return;
     for (const std::string& word : words) Collect(word);
 }

@@ -116,7 +116,7 @@ TSkrivoExpert::~TSkrivoExpert() {
     FTimer.reset();
     FPrepareTimer.reset();
     if (FConfig) SaveCfgAtClose();
-    if (FDict && !FDict->Entries().Empty()) SaveDictionaryAtClose();
+    if (FDict && FDict->Count() > 0) SaveDictionaryAtClose();
 
     FreeDictionaries();
     FreeOwnedLists();

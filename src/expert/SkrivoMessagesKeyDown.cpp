@@ -154,7 +154,7 @@ void TSkrivoExpert::Accept(bool& handled) {
         // ReplaceWord has already taught FDict the word, which shifts its
         // entries: the stored index may point at another word by now, so the
         // word is looked up again by its text.
-        const int now = std::as_const(*FDict).Entries().IndexOf(word);
+        const int now = std::as_const(*FDict).IndexOf(word);
         if (now > 0) {
             Rpt("Moving <", word, "> to top - because it is used for replace");
             FDict->MoveToTop(static_cast<std::size_t>(now));

@@ -118,11 +118,9 @@ void TSkrivoExpert::Suggest(std::string S) {
     }
 
     SuggestionSources sources;
-    // Read-only access: writable access would count as a change and throw the
-    // folded copy away on every request.
-    const SelfTeachingDictionary& dict = *FDict;
-    sources.selfTeaching = &dict.Entries();
-    sources.selfTeachingFolded = &dict.FoldedEntries();
+    // The folded copy alone: it follows learning, where the entries as a
+    // list would be put together again after every learnt word.
+    sources.selfTeachingFolded = &std::as_const(*FDict).FoldedEntries();
     sources.fixed = &FFixedDict->Entries();
     sources.fixedFolded = &FFixedDict->FoldedEntries();
     sources.allUnits = [this] {

@@ -1,12 +1,15 @@
 // The learning rule: move to top, add to top, trimming to the limit, and the forms fed by the trigger.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "completion/CompletionTestSupport.h"
 #include "completion/SelfTeachingDictionary.h"
+#include "completion/SuggestionRanking.h"
 #include "platform/CodePage.h"
 
 namespace skrivo {
@@ -171,6 +174,110 @@ TEST(CollectWithFoldedCopy, LeavesTheEntriesAsThePlainScanDoes) {
             const std::string w = word();
             EXPECT_EQ(indexed.Collect(w, options), plain.Collect(w, options)) << w;
             ASSERT_EQ(std::as_const(indexed).Entries().Lines(), std::as_const(plain).Entries().Lines()) << "after " << w;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace skrivo
+
+namespace skrivo {
+namespace {
+
+class LearntEntries : public test::DictionaryFolderTest {};
+
+// Learning, accepting, moving to the top, drops at the limit, spellings in
+// other cases, writable access and saves in any order: the entries, the
+// saved file, the accepted word's index and every offered list stay what
+// the plain list gives, whether or not the folded copy is up to date.
+TEST_F(LearntEntries, StayThoseOfThePlainListWhateverHappensBetweenRequests) {
+    std::mt19937 rng(2024);
+    auto next = [&rng](std::uint32_t n) { return static_cast<std::uint32_t>(rng() % n); };
+    const std::string letters = "abAB. :=";
+    auto word = [&](std::uint32_t maxLen) {
+        std::string w;
+        for (std::uint32_t i = 0, n = 1 + next(maxLen); i < n; ++i) w += letters[next(static_cast<std::uint32_t>(letters.size()))];
+        return w;
+    };
+    for (const bool keepCaseApart : {false, true}) {
+        SelfTeachingDictionary dict;
+        StringList plain;
+        const LearningOptions options{true, 60, keepCaseApart};
+        const CaseFold& fold = CaseFold::ForActiveCodePage();
+        auto plainCollect = [&](const std::string& w) {
+            auto& e = plain.Lines();
+            const auto found = std::find_if(e.begin(), e.end(), [&](const std::string& x) {
+                return keepCaseApart ? x == w : fold.Equal(x, w);
+            });
+            if (found != e.end()) {
+                std::rotate(e.begin(), found, found + 1);
+                e.front() = w;
+                return;
+            }
+            e.insert(e.begin(), w);
+            if (e.size() > 60) e.resize(60);
+        };
+        for (int round = 0; round < 400; ++round) {
+            SCOPED_TRACE("round " + std::to_string(round) + (keepCaseApart ? " cases apart" : ""));
+            for (std::uint32_t k = next(12); k-- > 0;) {
+                const auto count = static_cast<std::uint32_t>(plain.Count());
+                const std::uint32_t any = count > 0 ? next(count) : 0;
+                switch (count > 0 ? next(6) : 0) {
+                    case 0:
+                    case 1: {
+                        const std::string w = word(6);
+                        dict.Collect(w, options);
+                        plainCollect(w);
+                        break;
+                    }
+                    case 2: {  // a known word in another spelling
+                        const std::string w = win::AnsiUpperCase(plain[any]);
+                        dict.Collect(w, options);
+                        plainCollect(w);
+                        break;
+                    }
+                    case 3: {  // an accepted word: learnt, then found again by its text and moved up
+                        const std::string w = plain[any];
+                        dict.Collect(w, options);
+                        plainCollect(w);
+                        const int at = std::as_const(dict).IndexOf(w);
+                        ASSERT_EQ(at, plain.IndexOf(w)) << w;
+                        dict.MoveToTop(static_cast<std::size_t>(at));
+                        if (at > 0) plain.Move(static_cast<std::size_t>(at), 0);
+                        break;
+                    }
+                    case 4:  // the list edited as a list
+                        dict.Entries()[any] = plain[any] = word(6);
+                        break;
+                    default:
+                        dict.MoveToTop(any);
+                        if (any > 0) plain.Move(any, 0);
+                }
+            }
+            ASSERT_EQ(dict.Count(), plain.Count());
+            if (next(3) == 0) ASSERT_EQ(std::as_const(dict).Entries().Lines(), plain.Lines());
+            if (next(8) == 0) {
+                dict.SaveDictionary(folder, next(2) == 0);
+                ASSERT_EQ(ReadFile("Skrivo.dic"), plain.Text());
+            }
+            // Requests now and then, so that learning finds the folded copy
+            // sometimes up to date and sometimes not.
+            if (next(2) == 0) continue;
+            RankingOptions ranking;
+            ranking.fixedDictionary = false;
+            ranking.rules.wordsMaxInList = 1 + static_cast<int>(next(8));
+            ranking.rules.onlyWordsMatching1st = next(2) == 0;
+            ranking.rules.doNotListWordItself = next(2) == 0;
+            SuggestionSources learnt, asList;
+            learnt.selfTeachingFolded = &std::as_const(dict).FoldedEntries();
+            asList.selfTeaching = &plain;
+            for (int r = 0; r < 4; ++r) {
+                const std::string request = word(3);
+                const RankingResult a = RankSuggestions(request, learnt, ranking);
+                const RankingResult b = RankSuggestions(request, asList, ranking);
+                ASSERT_EQ(a.decision, b.decision) << request;
+                ASSERT_TRUE(a.list == b.list) << request;
+            }
         }
     }
 }
