@@ -8,6 +8,7 @@
 #include "bridge/QvNotifier.h"
 #include "expert/SkrivoExpert.h"
 #include "expert/SkrivoPackage.h"
+#include "host/editor/Module.h"
 #include "host/testing/OffscreenHost.h"
 #include "config/ExpertConfig.h"
 #include "host/sound/PcmTrack.h"
@@ -117,6 +118,60 @@ void BM_ListWidthOfEveryWord(benchmark::State& state) {
 }
 BENCHMARK(BM_ListWidthOfEveryWord)->Unit(benchmark::kMicrosecond);
 
+// A unit of 5,000 lines with the cursor after a routine's name in its middle.
+// The routine is declared in the unit ("Step") or only known to the library
+// ("Format").
+std::string UnitCallingAt(const std::string& name) {
+    std::string text = PascalUnit(5000);
+    text.insert(text.find("implementation\r\n") + 16, "procedure TForm1.Step(const S: string; var X: Integer);\r\n");
+    text.insert(text.find("\r\n", text.size() / 2), "\r\n  " + name + "|");
+    return text;
+}
+
+// "(" typed after a routine's name: the bracket closed and the routine's
+// parameter hint shown, on the key itself, then asked again as the key is let go.
+void BM_ParameterHintOnBracket(benchmark::State& state) {
+    const std::string name = state.range(0) ? "Step" : "Format";
+    OffscreenHost host;
+    host.OpenText("Big.pas", UnitCallingAt(name));
+    host->LoadPackage("SkrivoPackage.bpl", &skrivo::Register, &skrivo::Unregister);
+    skrivo::RegisteredExpert()->GetCfg()->AutoCloseBrackets = true;
+    const std::string& hint = host.Current().Buffer()->Actions().LastHint();
+    for (auto _ : state) {
+        host->TypeChar('(');
+        state.PauseTiming();
+        if (hint.empty()) state.SkipWithError("no hint shown");
+        host->PressKey(skrivo::win::VK_DELETE);
+        host->PressKey(skrivo::win::VK_BACK);
+        state.ResumeTiming();
+    }
+    state.SetLabel(name);
+}
+BENCHMARK(BM_ParameterHintOnBracket)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// The hint alone: shown where none stands (as on "(") and asked again while
+// it stands (every key's release inside the call asks).
+void BM_ParameterHint(benchmark::State& state) {
+    const std::string name = state.range(0) ? "Step" : "Format";
+    const bool fresh = state.range(1) != 0;
+    OffscreenHost host;
+    host.OpenText("Big.pas", UnitCallingAt(name + "("));
+    host.Advance(10);
+    skrivo::host::EditActions& actions = host.Current().Buffer()->Actions();
+    skrivo::host::EditorControl& editor = *host.Current().Control();
+    for (auto _ : state) {
+        if (fresh) {
+            state.PauseTiming();
+            editor.SendScintilla(QsciScintillaBase::SCI_CALLTIPCANCEL);
+            state.ResumeTiming();
+        }
+        actions.CodeCompletion(2);
+    }
+    if (actions.LastHint().empty()) state.SkipWithError("no hint shown");
+    state.SetLabel(name + (fresh ? ", shown anew" : ", asked again"));
+}
+BENCHMARK(BM_ParameterHint)->ArgsProduct({{0, 1}, {0, 1}})->Unit(benchmark::kMicrosecond);
+
 // The same keys without Skrivo: what the IDE costs by itself.
 void BM_KeystrokeWithoutSkrivo(benchmark::State& state) {
     Workbench bench(false);
@@ -148,6 +203,8 @@ BENCHMARK(BM_KeystrokeThenReadLine)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecon
 // 5 MB unit: the cost may not grow with the unit.
 void BM_KeyThenCursorPlaced(benchmark::State& state) {
     Workbench bench(false, static_cast<int>(state.range(0)));
+    // The idle work after loading done (the routine headings indexed), as in the IDE.
+    bench.host.Advance(10);
     auto expert = skrivo::TQvExpert::Create<BenchExpert>();
     expert->SetReady(true);
     skrivo::TQvNotifier* notifier = expert->GetCurrentNotifier();

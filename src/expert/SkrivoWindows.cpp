@@ -19,13 +19,10 @@ std::string TSkrivoExpert::EditingFile() {
 bool TSkrivoExpert::IsEditorForeground() {
     host::IHost* host = host::Host();
     if (!host) return false;
-    const win::HWND foreground = host->Windows().GetForegroundWindow();
-    host::IScreen& screen = host->Screen();
-    for (int i = 0; i < screen.FormCount(); ++i) {
-        host::IForm* form = screen.Form(i);
-        if (form && form->Handle() == foreground && form->ClassName() == "TEditWindow") return true;
-    }
-    return false;
+    // Asked several times a key: one look-up of the window in front, not a
+    // walk over every form.
+    host::IForm* form = host->Screen().FindForm(host->Windows().GetForegroundWindow());
+    return form && form->ClassName() == "TEditWindow";
 }
 
 bool TSkrivoExpert::KibitzWindowVisible() {

@@ -31,20 +31,27 @@ protected:
         }
         expert->GetCfg()->Sounds[seAppear] = host.Temp().Write("a.wav", "RIFF");
     }
+    // A row chosen as a plain click chooses it: setCurrentItem alone would
+    // read Qt's keyboard modifiers of the last key press, which synthesized
+    // key releases never reset, so a Shift or Ctrl held in an earlier test of
+    // the same process would extend the selection.
+    static void Choose(QTreeWidget* tree, int row) {
+        tree->setCurrentItem(tree->topLevelItem(row), 0, QItemSelectionModel::ClearAndSelect);
+    }
     // Rows of every list page moved, changed and removed.
     static void ChangeEveryList(TfmOptions& form) {
         auto* macros = form.findChild<QTreeWidget*>("lvMacroList");
         emit macros->header()->sectionClicked(0);
-        macros->setCurrentItem(macros->topLevelItem(2));
+        Choose(macros, 2);
         form.findChild<QPushButton*>("btnMacroTop")->click();
-        macros->setCurrentItem(macros->topLevelItem(1));
+        Choose(macros, 1);
         form.findChild<QPushButton*>("btnMacroDelete")->click();
         auto* subst = form.findChild<QTreeWidget*>("lvSubst");
         subst->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
-        subst->setCurrentItem(subst->topLevelItem(3));
+        Choose(subst, 3);
         form.findChild<QPushButton*>("btnDuplicateSubst")->click();
         form.findChild<QPushButton*>("btnSubstUp")->click();
-        subst->setCurrentItem(subst->topLevelItem(5));
+        Choose(subst, 5);
         form.findChild<QPushButton*>("btnDeleteSubst")->click();
         auto* events = form.findChild<QTreeWidget*>("lvEvents");
         form.findChild<QWidget*>("chkEnableSounds")->setProperty("checked", true);

@@ -393,6 +393,50 @@ TEST_F(EditPositionTest, ParameterHintFollowsEditsOfTheHeadings) {
     EXPECT_EQ(hint(), "Foo(c: Char; b: string)");
 }
 
+// The editor reads a heading in growing pieces: it must read exactly what
+// a plain reading of the whole unit finds, wherever the heading ends.
+TEST_F(EditPositionTest, ParameterHintReadsHeadingsWhole) {
+    const std::string longParams = "(" + std::string(300, 'A') + ": Integer; B: string)";
+    const std::string headings[] = {
+        "procedure Go;\r\n",
+        "procedure Go(A: Integer);\r\n",
+        "function Go" + longParams + ": Boolean;\r\n",
+        // The ")" within the first piece read, the return type past it.
+        "function Go(" + std::string(140, 'A') + ")" + std::string(20, ' ') + ": Boolean;\r\n",
+        "function Go:" + std::string(170, ' ') + "Boolean;\r\n",
+        "procedure Go" + longParams + "\r\n",
+        "function Go(A: Integer)\r\n  : Boolean;\r\n",
+        "function Go: Integer\r\n",  // the return type runs on to the end of the text
+        "procedure Go(A: Integer" + std::string(2000, ' ') + ");\r\n",
+    };
+    int unit = 0;
+    for (const std::string& heading : headings) {
+        const std::string text = heading + "begin\r\n  Go(|\r\nend";
+        host.OpenText("Unit" + std::to_string(++unit) + ".pas", text);
+        host->EditorServices()->TopViewActions()->CodeCompletion(2);
+        std::string plain = text;
+        plain.erase(plain.find('|'), 1);
+        EXPECT_EQ(host.Current().Buffer()->Actions().LastHint(), FindSignature("Go", plain).value_or("")) << heading;
+    }
+}
+
+// Asked again on every key's release, the tip stays as a new one would stand.
+TEST_F(EditPositionTest, ParameterHintAskedAgainKeepsTheTipCurrent) {
+    host.OpenText("Unit1.pas", "  Copy(|\r\n");
+    IEditActions& actions = *host->EditorServices()->TopViewActions();
+    EditorControl& editor = *host.Current().Control();
+    actions.CodeCompletion(2);
+    editor.ReplaceAnsi(7, 0, "s, ");
+    host.SetCursorPosition(10);
+    actions.CodeCompletion(2);
+    EXPECT_NE(editor.SendScintilla(QsciScintillaBase::SCI_CALLTIPACTIVE), 0);
+    // Scintilla hides the tip when the cursor goes back before this place.
+    EXPECT_EQ(editor.SendScintilla(QsciScintillaBase::SCI_CALLTIPPOSSTART), editor.SendScintilla(QsciScintillaBase::SCI_GETCURRENTPOS));
+    editor.SendScintilla(QsciScintillaBase::SCI_CALLTIPCANCEL);
+    actions.CodeCompletion(2);
+    EXPECT_NE(editor.SendScintilla(QsciScintillaBase::SCI_CALLTIPACTIVE), 0);
+}
+
 TEST(ParameterHints, HighlightFollowsTheArgumentBeingTyped) {
     const std::string sig = "Copy(S: string; Index, Count: Integer): string";
     const auto shown = [&](int argument) {

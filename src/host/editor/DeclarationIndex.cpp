@@ -44,20 +44,63 @@ private:
 bool IsWordByte(int c) { return c >= 0 && (std::isalnum(c) || c == '_' || c >= 0x80); }
 bool IsBlankByte(int c) { return c >= 0 && std::isspace(c); }
 
+void ShiftDeclaration(Declaration& d, long by) {
+    d.start += by;
+    d.nameStart += by;
+    d.end += by;
+}
+
 }  // namespace
+
+std::size_t DeclarationIndex::FirstAfter(long pos) const {
+    std::size_t lo = 0, hi = declarations_.size();
+    while (lo < hi) {
+        const std::size_t mid = lo + (hi - lo) / 2;
+        if (StartOf(mid) <= pos)
+            lo = mid + 1;
+        else
+            hi = mid;
+    }
+    return lo;
+}
+
+void DeclarationIndex::MoveShiftTo(std::size_t from) {
+    if (shiftBy_ != 0) {
+        // Leaving the shifted part, a declaration stores its true position;
+        // joining it, one stores its position less the shift.
+        for (std::size_t i = shiftFrom_; i < from; ++i) ShiftDeclaration(declarations_[i], shiftBy_);
+        for (std::size_t i = from; i < shiftFrom_; ++i) ShiftDeclaration(declarations_[i], -shiftBy_);
+    }
+    shiftFrom_ = from;
+}
+
+void DeclarationIndex::ApplyShift() {
+    MoveShiftTo(declarations_.size());
+    shiftBy_ = 0;
+    shiftFrom_ = 0;
+}
+
+void DeclarationIndex::DropReaching(std::size_t before, long from, long lastStart) {
+    // Below `before` stored positions are true ones (the shift begins there).
+    std::size_t lo = before;
+    while (lo > 0 && declarations_[lo - 1].start >= from - widest_) --lo;
+    const auto first = declarations_.begin() + static_cast<std::ptrdiff_t>(lo);
+    const auto last = declarations_.begin() + static_cast<std::ptrdiff_t>(before);
+    const auto kept = std::remove_if(first, last, [&](const Declaration& d) { return d.end >= from && d.start <= lastStart; });
+    const auto dropped = static_cast<std::size_t>(last - kept);
+    declarations_.erase(kept, last);
+    shiftFrom_ = before - dropped;
+}
 
 void DeclarationIndex::BeforeInsert(long pos, long length) {
     if (!built_ || length <= 0) return;
     // A heading is touched when text comes between its keyword's first
     // character (the character before it decides whether it is a word) and
     // the end of its name; behind that it only moves.
-    std::erase_if(declarations_, [&](const Declaration& d) { return d.start <= pos && pos <= d.end; });
-    for (Declaration& d : declarations_)
-        if (d.start > pos) {
-            d.start += length;
-            d.nameStart += length;
-            d.end += length;
-        }
+    const std::size_t behind = FirstAfter(pos);
+    MoveShiftTo(behind);
+    DropReaching(behind, pos, pos);
+    shiftBy_ += length;
     for (Range& r : dirty_) {
         if (r.from > pos) r.from += length;
         if (r.to >= pos) r.to += length;
@@ -68,14 +111,13 @@ void DeclarationIndex::BeforeInsert(long pos, long length) {
 void DeclarationIndex::BeforeDelete(long pos, long length) {
     if (!built_ || length <= 0) return;
     const long last = pos + length - 1;
-    std::erase_if(declarations_, [&](const Declaration& d) { return pos <= d.end && last >= d.start - 1; });
+    // Every heading whose keyword starts inside the deleted bytes (or just
+    // after them) goes with the ones reaching into them; the rest behind moves.
+    const std::size_t behind = FirstAfter(last + 1);
+    MoveShiftTo(behind);
+    DropReaching(behind, pos, last + 1);
+    shiftBy_ -= length;
     const auto moved = [&](long p) { return p <= pos ? p : std::max(pos, p - length); };
-    for (Declaration& d : declarations_)
-        if (d.start > pos) {
-            d.start -= length;
-            d.nameStart -= length;
-            d.end -= length;
-        }
     for (Range& r : dirty_) {
         r.from = moved(r.from);
         r.to = moved(r.to);
@@ -96,23 +138,31 @@ void DeclarationIndex::AddDirty(Range r) {
     dirty_ = std::move(merged);
     if (dirty_.size() > kMostDirtyRanges) {
         built_ = false;
-        declarations_.clear();
-        dirty_.clear();
+        Clear();
     }
 }
 
-void DeclarationIndex::Build() {
+void DeclarationIndex::Clear() {
     declarations_.clear();
     dirty_.clear();
+    shiftFrom_ = 0;
+    shiftBy_ = 0;
+    widest_ = 0;
+}
+
+void DeclarationIndex::Build() {
+    Clear();
     const std::string all = text_.read(0, text_.length());
     const auto at = [&](long p) {
         return p >= 0 && p < static_cast<long>(all.size()) ? static_cast<unsigned char>(all[static_cast<std::size_t>(p)]) : -1;
     };
     ScanDeclarations(at, 0, static_cast<long>(all.size()), declarations_);
+    for (const Declaration& d : declarations_) widest_ = std::max(widest_, d.end - d.start);
     built_ = true;
 }
 
 void DeclarationIndex::Rescan() {
+    ApplyShift();
     for (const Range& r : dirty_) {
         TextWindow at(text_, std::max(0L, r.from - 256));
         // A keyword whose heading reaches into the change: back over the
@@ -123,6 +173,7 @@ void DeclarationIndex::Rescan() {
         for (long word = 0; from > 0 && word < kLongestKeyword && IsWordByte(at(from - 1)); ++word) --from;
         std::vector<Declaration> found;
         ScanDeclarations(at, from, r.to, found);
+        for (const Declaration& d : found) widest_ = std::max(widest_, d.end - d.start);
         std::erase_if(declarations_, [&](const Declaration& d) { return d.start >= from && d.start <= r.to; });
         const auto place = std::lower_bound(declarations_.begin(), declarations_.end(), from,
                                             [](const Declaration& d, long p) { return d.start < p; });
@@ -136,6 +187,7 @@ void DeclarationIndex::Prepare() {
         Build();
     else if (!dirty_.empty())
         Rescan();
+    ApplyShift();
 }
 
 std::vector<Declaration> DeclarationIndex::Named(std::string_view lowerName) {

@@ -44,11 +44,27 @@ private:
     void Build();
     void Rescan();
     void AddDirty(Range r);
+    void Clear();
+    long StartOf(std::size_t i) const { return declarations_[i].start + (i >= shiftFrom_ ? shiftBy_ : 0); }
+    // The first declaration whose keyword starts after pos.
+    std::size_t FirstAfter(long pos) const;
+    // Moves where the pending shift begins, the positions staying what they are.
+    void MoveShiftTo(std::size_t from);
+    void ApplyShift();
+    // Drops the declarations before index `before` that reach into [from, ...]:
+    // their keyword starts no further back than the widest heading.
+    void DropReaching(std::size_t before, long from, long lastStart);
 
     Text text_;
     bool built_ = false;
     std::vector<Declaration> declarations_;  // by position
     std::vector<Range> dirty_;               // by position, apart from each other
+    // Declarations from shiftFrom_ on stand shiftBy_ bytes from where they
+    // are stored: keys typed at one place move everything behind it once,
+    // when it is next read, rather than on every key.
+    std::size_t shiftFrom_ = 0;
+    long shiftBy_ = 0;
+    long widest_ = 0;  // the longest keyword-to-name-end span indexed since the last build
 };
 
 }  // namespace skrivo::host

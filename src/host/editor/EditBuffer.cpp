@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include <QPoint>
+
 #include "host/editor/EditNotifications.h"
 #include "host/editor/ParameterHints.h"
 #include "host/editor/SourceEditor.h"
@@ -272,13 +274,18 @@ std::optional<std::string> EditActions::Signature(std::string_view name) {
     const std::string_view routine = dot == std::string_view::npos ? name : name.substr(dot + 1);
     if (routine.empty()) return std::nullopt;
     const TextIndex& index = source_.Control().Index();
-    // A heading's parameter list is seldom longer; a longer one is read whole.
-    constexpr int kHeadingWindow = 2048;
+    // Most headings end on their own line; a longer one is read in growing
+    // pieces, so a heading without its ";" costs the rest of the unit only then.
+    constexpr int kFirstHeadingWindow = 160;
     for (const Declaration& d : declarations_.Named(LowerRoutineName(AnsiToEditorText(routine)))) {
         const int nameAt = index.LinearOf(d.nameStart);
         const int nameEnd = index.LinearOf(d.end);
-        std::string after = index.ReadAnsi(nameEnd, kHeadingWindow);
-        if (!HoldsWholeHeading(after)) after = index.ReadAnsi(nameEnd, index.Length() - nameEnd);
+        const int rest = index.Length() - nameEnd;
+        std::string after;
+        for (long long window = kFirstHeadingWindow;; window *= 8) {
+            after = index.ReadAnsi(nameEnd, static_cast<int>(std::min<long long>(window, rest)));
+            if (window >= rest || HoldsWholeHeading(after)) break;
+        }
         if (auto heading = HeadingAfterName(index.ReadAnsi(nameAt, nameEnd - nameAt), after)) return heading;
     }
     return LibrarySignature(LowerRoutineName(routine));
@@ -300,15 +307,28 @@ void EditActions::CodeCompletion(int style) {
         return;
     }
     lastHint_ = *signature;
-    const std::string tip = AnsiToEditorText(lastHint_);
-    editor.SendScintilla(Sci::SCI_CALLTIPSHOW, static_cast<uintptr_t>(index.ByteOf(lineStart + static_cast<int>(call->nameStart))),
-                         tip.c_str());
     const HintRange range = ParameterRange(lastHint_, call->argument);
-    if (range.end > range.start) {
-        // Positions in the tip count its UTF-8 bytes.
-        const auto bytes = [&](std::size_t n) { return AnsiToEditorText(lastHint_.substr(0, n)).size(); };
-        editor.SendScintilla(Sci::SCI_CALLTIPSETHLT, static_cast<uintptr_t>(bytes(range.start)), static_cast<long>(bytes(range.end)));
+    // Positions in the tip count its UTF-8 bytes.
+    const auto bytes = [&](std::size_t n) { return AnsiToEditorText(lastHint_.substr(0, n)).size(); };
+    const std::size_t highlightStart = range.end > range.start ? bytes(range.start) : 0;
+    const std::size_t highlightEnd = range.end > range.start ? bytes(range.end) : 0;
+    const auto anchor = static_cast<uintptr_t>(index.ByteOf(lineStart + static_cast<int>(call->nameStart)));
+    const QPoint origin = editor.mapToGlobal(QPoint(0, 0));
+    ShownTip wanted{AnsiToEditorText(lastHint_),
+                    anchor,
+                    editor.SendScintilla(Sci::SCI_POINTXFROMPOSITION, 0UL, static_cast<long>(anchor)),
+                    editor.SendScintilla(Sci::SCI_POINTYFROMPOSITION, 0UL, static_cast<long>(anchor)),
+                    origin.x(),
+                    origin.y()};
+    if (wanted == shownTip_ && editor.SendScintilla(Sci::SCI_CALLTIPACTIVE) != 0) {
+        // The same tip where it stands (every key's release asks again): showing it anew would
+        // only build its window and measure its text once more. What a new show resets is set.
+        editor.SendScintilla(Sci::SCI_CALLTIPSETPOSSTART, static_cast<uintptr_t>(editor.SendScintilla(Sci::SCI_GETCURRENTPOS)));
+    } else {
+        editor.SendScintilla(Sci::SCI_CALLTIPSHOW, anchor, wanted.text.c_str());
+        shownTip_ = std::move(wanted);
     }
+    editor.SendScintilla(Sci::SCI_CALLTIPSETHLT, static_cast<uintptr_t>(highlightStart), static_cast<long>(highlightEnd));
 }
 
 // ---- EditBuffer ----

@@ -1,6 +1,7 @@
 // The newer editor-services view of one module: edit position, edit block, buffer options, actions.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -97,8 +98,19 @@ public:
 private:
     std::optional<std::string> Signature(std::string_view name);
 
+    // The tip last shown: its UTF-8 text, the byte it stands at, that byte's
+    // place in the editor and the editor's place on the screen.
+    struct ShownTip {
+        std::string text;
+        uintptr_t anchor = 0;
+        long x = 0, y = 0;
+        int originX = 0, originY = 0;
+        bool operator==(const ShownTip&) const = default;
+    };
+
     SourceEditor& source_;
     std::string lastHint_;
+    ShownTip shownTip_;
     DeclarationIndex declarations_;
 };
 

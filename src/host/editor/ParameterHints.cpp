@@ -130,14 +130,29 @@ std::string LowerRoutineName(std::string_view name) { return Lower(name); }
 std::optional<std::string> HeadingAfterName(std::string_view name, std::string_view text) { return HeadingAt(text, 0, name); }
 
 bool HoldsWholeHeading(std::string_view text) {
-    const std::size_t close = text.find(')');
-    return close != std::string_view::npos && text.find(';', close) != std::string_view::npos;
+    // Follows HeadingAt: what it reads ends at the ")" of the parameters, or
+    // at the ";" after a return type; without one it reads to the text's end.
+    const auto skipBlanks = [&](std::size_t i) {
+        while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+        return i;
+    };
+    std::size_t i = skipBlanks(0);
+    if (i >= text.size()) return false;
+    if (text[i] == '(') {
+        const std::size_t close = text.find(')', i);
+        if (close == std::string_view::npos) return false;
+        i = skipBlanks(close + 1);
+        if (i >= text.size()) return false;
+    }
+    return text[i] != ':' || text.find(';', i) != std::string_view::npos;
 }
 
 std::optional<std::string> LibrarySignature(std::string_view lowerName) {
     for (const std::string_view entry : kLibrary) {
-        const std::size_t open = entry.find('(');
-        if (Lower(entry.substr(0, open)) == lowerName) return std::string(entry);
+        const std::string_view name = entry.substr(0, entry.find('('));
+        if (name.size() == lowerName.size() &&
+            std::equal(name.begin(), name.end(), lowerName.begin(), [](char a, char b) { return hints::LowerByte(static_cast<unsigned char>(a)) == b; }))
+            return std::string(entry);
     }
     return std::nullopt;
 }
