@@ -92,7 +92,9 @@ std::string TSkrivoExpert::ReadAheadUntil(int count, std::string_view stops) {
 }
 
 bool TSkrivoExpert::StepsOverAutoCloser(TQvNotifier* notifier, char ch) {
-    if (!GetCfg()->AutoCloseBrackets || (ch != ')' && ch != ']' && ch != '}')) return false;
+    const bool bracket = ch == ')' || ch == ']' || ch == '}';
+    const bool quote = ch == '\'' || ch == '"';
+    if (!(bracket && GetCfg()->AutoCloseBrackets) && !(quote && GetCfg()->AutoUnquote)) return false;
     return FAutoClosers.StepOver(notifier, notifier->GetEditPos().Line, RestOfLine(), ch);
 }
 
@@ -118,6 +120,8 @@ bool TSkrivoExpert::AutoCloseQuote(char ch, const std::string& fillBlanks) {
             pos.Col = static_cast<std::int16_t>(column);
             notifier->SetEditPos(pos);
             FReplacement->FReplaceEndPos = notifier->GetEditPos();
+            // Typing the quote that ends the string steps over this one.
+            FAutoClosers.Opened(notifier, pos.Line, RestOfLine());
         }
     }
     Play(seAnyChar);

@@ -25,12 +25,13 @@ std::string_view BracketPair(char ch);
 // inside the literal instead of opening a new string.
 bool InsideStringLiteral(std::string_view lineBefore);
 
-// The closing brackets put in with their opening ones on the line being
-// typed, innermost last. Each is known by the rest of the line from it on:
-// while the text after the cursor is still exactly that, the cursor stands
-// right before that very bracket, and typing the bracket steps over it
+// The closing brackets and quotes put in with their opening ones on the line
+// being typed, innermost last. Each is known by the rest of the line from it
+// on: while the text after the cursor is still exactly that, the cursor
+// stands right before that very bracket or quote, and typing it steps over it
 // instead of adding a second one ("Foo(x" + ")" gives "Foo(x)|", not
-// "Foo(x)|)"). A closing bracket the user typed is never stepped over.
+// "Foo(x)|)"; "'abc" + "'" gives "'abc'|", not the quoted apostrophe of
+// "'abc''|'"). One the user typed is never stepped over.
 class AutoClosers {
 public:
     // A pair was put in: the cursor stands between its brackets in the given

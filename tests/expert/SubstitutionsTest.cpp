@@ -102,8 +102,13 @@ TEST_F(ExpertSubstitutions, QuotesOpenAStringOrDoubleAnApostrophe) {
     Start("  x := |");
     host.Type("'");
     EXPECT_EQ(host.TextWithCursor(), "  x := '|'");
-    host.Type("abc'");
-    EXPECT_EQ(host.TextWithCursor(), "  x := 'abc''|'");
+    host.Type("abc'");  // the quote that ends the string steps over the one put in
+    EXPECT_EQ(host.TextWithCursor(), "  x := 'abc'|");
+    host.Type("'s'");  // typed twice, a quoted apostrophe
+    EXPECT_EQ(host.TextWithCursor(), "  x := 'abc''s'|");
+    host.OpenText("Unit3.pas", "  s := 'abc|");
+    host.Type("'");  // inside a string it did not open: a quoted apostrophe
+    EXPECT_EQ(host.TextWithCursor(), "  s := 'abc''|");
     host.OpenText("Unit2.pas", "  s := 'it|");
     host.Type("\"");
     EXPECT_EQ(host.TextWithCursor(), "  s := 'it\"|\"");
