@@ -145,6 +145,19 @@ struct RankingData {
     }
 };
 
+// The timed loop every ranking benchmark shares; the candidates found are
+// shown beside the time.
+void RankRepeatedly(benchmark::State& state, std::string_view request, const SuggestionSources& sources,
+                    const RankingOptions& options) {
+    std::size_t found = 0;
+    for (auto _ : state) {
+        const RankingResult r = RankSuggestions(request, sources, options);
+        found = r.found;
+        benchmark::DoNotOptimize(&r.list);
+    }
+    state.counters["candidates"] = static_cast<double>(found);
+}
+
 void Rank(benchmark::State& state, const char* request, int wordsMaxInList = kDefaultWordsMaxInList,
           bool onlyWordsMatching1st = true) {
     win::SetACP(win::CodePage::Cp1252);
@@ -154,13 +167,7 @@ void Rank(benchmark::State& state, const char* request, int wordsMaxInList = kDe
     options.wordsFromAllUnits = true;
     options.rules.wordsMaxInList = wordsMaxInList;
     options.rules.onlyWordsMatching1st = onlyWordsMatching1st;
-    std::size_t found = 0;
-    for (auto _ : state) {
-        const RankingResult r = RankSuggestions(request, sources, options);
-        found = r.found;
-        benchmark::DoNotOptimize(&r.list);
-    }
-    state.counters["candidates"] = static_cast<double>(found);
+    RankRepeatedly(state, request, sources, options);
 }
 
 // Few matches: every list, all units included, is searched through.
@@ -230,13 +237,7 @@ void RankSmart(benchmark::State& state, const char* request, bool smartOn) {
         options.smart = &smart;
     }
     options.rules.wordsMaxInList = static_cast<int>(state.range(0));
-    std::size_t found = 0;
-    for (auto _ : state) {
-        const RankingResult r = RankSuggestions(request, sources, options);
-        found = r.found;
-        benchmark::DoNotOptimize(&r.list);
-    }
-    state.counters["candidates"] = static_cast<double>(found);
+    RankRepeatedly(state, request, sources, options);
 }
 BENCHMARK_CAPTURE(RankSmart, OneLetter, "C", true)->Arg(100)->Arg(1000)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(RankSmart, OneLetterPlain, "C", false)->Arg(100)->Arg(1000)->Unit(benchmark::kMicrosecond);
@@ -266,10 +267,7 @@ void BM_RankBySize(benchmark::State& state, const char* request) {
     RankingOptions options;
     options.wordsFromAllUnits = true;
     options.rules.wordsMaxInList = 1000;
-    for (auto _ : state) {
-        const RankingResult r = RankSuggestions(request, sources, options);
-        benchmark::DoNotOptimize(&r.list);
-    }
+    RankRepeatedly(state, request, sources, options);
     state.SetComplexityN(state.range(0));
 }
 BENCHMARK_CAPTURE(BM_RankBySize, NothingMatches, "Self.Cq")->RangeMultiplier(4)->Range(1 << 10, 1 << 16)->Complexity();
