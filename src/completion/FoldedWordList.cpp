@@ -2,6 +2,7 @@
 #include "completion/FoldedWordList.h"
 
 #include <algorithm>
+#include <atomic>
 #include <bit>
 
 #include "platform/AnsiSortKey.h"
@@ -87,6 +88,7 @@ void FoldedWordList::Build(const StringList& list, win::CodePage cp) {
 
 template <typename OldestFirst>
 void FoldedWordList::Assign(const OldestFirst& entries, std::size_t count) {
+    changed_ = true;
     std::size_t bytes = 0;
     for (std::size_t i = 0; i < count; ++i)
         if (!TooLongToOffer(entries[i])) bytes += entries[i].size();
@@ -270,6 +272,7 @@ FoldedWordList::GramFilter FoldedWordList::GroupsThatMayHold(std::string_view lo
 }
 
 void FoldedWordList::Append(std::string_view entry) {
+    changed_ = true;
     if (SlotEnd() + 1 >= slotCapacity_) Pack();
     if (TooLongToOffer(entry)) entry = {};
     const Slot s = SlotEnd();
@@ -309,6 +312,7 @@ void FoldedWordList::Append(std::string_view entry) {
 }
 
 void FoldedWordList::Kill(Slot s) {
+    changed_ = true;
     RemoveSingleWord(s);
     aliveBits_[s >> 6] &= ~(std::uint64_t{1} << (s & 63));
     for (std::size_t b = (s >> 6) + 1; b < liveBefore_.size(); ++b) --liveBefore_[b];
@@ -319,6 +323,15 @@ void FoldedWordList::Kill(Slot s) {
 }
 
 void FoldedWordList::PutOnTop(std::string_view entry) { Append(entry); }
+
+std::uint64_t FoldedWordList::Generation() const {
+    static std::atomic<std::uint64_t> drawn{0};
+    if (changed_) {
+        generation_ = ++drawn;
+        changed_ = false;
+    }
+    return generation_;
+}
 
 void FoldedWordList::MoveToTop(std::size_t position, std::string_view spelling) {
     if (position >= live_) return;

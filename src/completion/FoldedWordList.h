@@ -139,6 +139,11 @@ public:
     // thousands of them is then copied front to back, not gathered from all
     // over the entries.
     std::string_view Word(const SingleWord& w) const { return std::string_view(singleText_).substr(w.textAt, w.length); }
+    std::string_view SingleWordsText() const { return singleText_; }
+    // A number that changes whenever the list does, and no other list
+    // shares while their contents differ: what is derived from a list can
+    // be kept while it stays the same.
+    std::uint64_t Generation() const;
     // The run of SingleWords() that holds every word whose folded text starts
     // with lowPrefix (and perhaps others with the same letters but other
     // accents, or beyond eight characters other letters), as [first, last).
@@ -217,6 +222,9 @@ private:
     void AddGrams(Slot s, std::string_view low);
     std::vector<std::uint64_t> gramBits_;
     std::size_t gramStride_ = 0;
+    // Drawn when first asked for after a change.
+    mutable std::uint64_t generation_ = 0;
+    mutable bool changed_ = true;
 };
 
 // The folded copy of a list, rebuilt only when the owner's version number or
