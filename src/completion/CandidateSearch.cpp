@@ -252,25 +252,43 @@ void CandidateSearch::SingleWordPhase(const FoldedWordList& list, bool fromSelfT
     if (rules_.doNotSuggestShorter > 0) shortest = std::max(shortest, static_cast<std::size_t>(rules_.doNotSuggestShorter));
     std::vector<std::uint32_t> run;
     run.reserve(last - first);
-    const std::uint64_t itselfPrefix = win::AnsiSortPrefix(lastWord_, win::GetACP());
     const bool dropItself = rules_.doNotListWordItself && !lastWord_.empty();
-    std::string_view previous;
-    std::uint64_t previousPrefix = 0;
-    for (std::size_t i = first; i < last; ++i) {
-        const FoldedWordList::SingleWord& w = words[i];
-        if (w.length < shortest) continue;
-        const std::string_view d = list.Word(w);
-        if (mustStartWithLastWord && !fold_.StartsWith(d, lowLastWord_)) continue;
-        // A word that is its entry, beginning with the request, was offered
-        // by the prefix phase of this list a moment ago.
-        if (samePrefixPhaseRequest && w.lead == 0 && fold_.StartsWith(d, lowS_)) continue;
-        // Equal texts have equal sort prefixes, which rule out nearly all.
-        if (dropItself && w.sortPrefix == itselfPrefix && d == lastWord_) continue;
-        // The same word of a lower entry follows it: the top one was taken.
-        if (!run.empty() && w.sortPrefix == previousPrefix && d == previous) continue;
-        previous = d;
-        previousPrefix = w.sortPrefix;
-        run.push_back(static_cast<std::uint32_t>(i));
+    if (last - first >= kWordsWorthKeeping) {
+        // The same words are read on every key: what does not depend on the
+        // request is read from what was kept of the list.
+        const std::vector<KeptWordFacts>& facts = KeptWordsOf(list).Facts(list);
+        bool groupTaken = false;  // a word of the same text was taken
+        for (std::size_t i = first; i < last; ++i) {
+            const KeptWordFacts f = facts[i];
+            if (!f.sameAsBefore) groupTaken = false;
+            if (groupTaken || f.length < shortest) continue;
+            const std::string_view d = list.Word(words[i]);
+            if (mustStartWithLastWord && !fold_.StartsWith(d, lowLastWord_)) continue;
+            if (samePrefixPhaseRequest && f.leadZero && fold_.StartsWith(d, lowS_)) continue;
+            if (dropItself && f.length == lastWord_.size() && d == lastWord_) continue;
+            run.push_back(static_cast<std::uint32_t>(i));
+            groupTaken = true;
+        }
+    } else {
+        const std::uint64_t itselfPrefix = win::AnsiSortPrefix(lastWord_, win::GetACP());
+        std::string_view previous;
+        std::uint64_t previousPrefix = 0;
+        for (std::size_t i = first; i < last; ++i) {
+            const FoldedWordList::SingleWord& w = words[i];
+            if (w.length < shortest) continue;
+            const std::string_view d = list.Word(w);
+            if (mustStartWithLastWord && !fold_.StartsWith(d, lowLastWord_)) continue;
+            // A word that is its entry, beginning with the request, was offered
+            // by the prefix phase of this list a moment ago.
+            if (samePrefixPhaseRequest && w.lead == 0 && fold_.StartsWith(d, lowS_)) continue;
+            // Equal texts have equal sort prefixes, which rule out nearly all.
+            if (dropItself && w.sortPrefix == itselfPrefix && d == lastWord_) continue;
+            // The same word of a lower entry follows it: the top one was taken.
+            if (!run.empty() && w.sortPrefix == previousPrefix && d == previous) continue;
+            previous = d;
+            previousPrefix = w.sortPrefix;
+            run.push_back(static_cast<std::uint32_t>(i));
+        }
     }
 
     // Words that cannot fill the list, or do not once those found already
@@ -284,16 +302,13 @@ void CandidateSearch::SingleWordPhase(const FoldedWordList& list, bool fromSelfT
         inListOrder();
         return;
     }
-    std::vector<Row> merged = MergeWithRun(list, run);
+    std::vector<std::uint32_t> merged = MergeWithRun(list, run);
     if (merged.size() < limit_) {
         inListOrder();
         return;
     }
     runList_ = &list;
     runFromSelfTeaching_ = fromSelfTeaching;
-    runBytes_ = 0;
-    for (std::uint32_t i : run) runBytes_ += words[i].length;
-    run_ = std::move(run);
     merged_ = std::move(merged);
 }
 
@@ -616,12 +631,12 @@ std::vector<CandidateSearch::Row> CandidateSearch::FoundInDisplayOrder() const {
     return rows;
 }
 
-std::vector<CandidateSearch::Row> CandidateSearch::MergeWithRun(const FoldedWordList& list,
-                                                                const std::vector<std::uint32_t>& run) const {
+std::vector<std::uint32_t> CandidateSearch::MergeWithRun(const FoldedWordList& list,
+                                                         const std::vector<std::uint32_t>& run) const {
     const win::CodePage cp = win::GetACP();
     const std::vector<FoldedWordList::SingleWord>& words = list.SingleWords();
     const std::vector<DisplayOrderKey> found = FoundKeysInDisplayOrder();
-    std::vector<Row> rows;
+    std::vector<std::uint32_t> rows;
     rows.reserve(found.size() + run.size());
     std::size_t f = 0, r = 0;
     while (f < found.size() && r < run.size()) {
@@ -633,14 +648,14 @@ std::vector<CandidateSearch::Row> CandidateSearch::MergeWithRun(const FoldedWord
             const std::uint64_t next = word.size() > 8 ? win::AnsiSortPrefix(word.substr(8), cp) : 0;
             c = a.next != next ? (a.next < next ? -1 : 1) : win::AnsiCompareText(found_[a.index].text, word, cp);
         }
-        if (c <= 0) rows.push_back({false, found[f++].index});
+        if (c <= 0) rows.push_back(SuggestionListContent::OwnRow(found[f++].index));
         if (c >= 0) {
-            if (c > 0) rows.push_back({true, static_cast<std::uint32_t>(r)});
+            if (c > 0) rows.push_back(run[r]);
             ++r;
         }
     }
-    for (; f < found.size(); ++f) rows.push_back({false, found[f].index});
-    for (; r < run.size(); ++r) rows.push_back({true, static_cast<std::uint32_t>(r)});
+    for (; f < found.size(); ++f) rows.push_back(SuggestionListContent::OwnRow(found[f].index));
+    rows.insert(rows.end(), run.begin() + static_cast<std::ptrdiff_t>(r), run.end());
     return rows;
 }
 
@@ -651,82 +666,129 @@ std::vector<Candidate> CandidateSearch::Candidates() const {
     if (!runList_) return out;
     const std::vector<FoldedWordList::SingleWord>& words = runList_->SingleWords();
     std::vector<const FoldedWordList::SingleWord*> joined;
-    for (const Row& row : merged_)
-        if (row.fromRun) joined.push_back(&words[run_[row.index]]);
+    for (const std::uint32_t row : merged_)
+        if (!IsFoundRow(row)) joined.push_back(&words[row]);
     std::sort(joined.begin(), joined.end(), [](auto* a, auto* b) { return a->slot > b->slot; });
     for (const FoldedWordList::SingleWord* w : joined)
         out.push_back({std::string(runList_->Word(*w)), runFromSelfTeaching_ ? static_cast<int>(runList_->Position(w->slot)) : 0});
     return out;
 }
 
-SuggestionListContent CandidateSearch::List(bool autoSelectBestWord) const {
-    std::vector<Row> sorted;
-    if (merged_.empty()) sorted = FoundInDisplayOrder();
-    const std::vector<Row>& rows = merged_.empty() ? sorted : merged_;
-    const std::vector<FoldedWordList::SingleWord>* words = runList_ ? &runList_->SingleWords() : nullptr;
-    auto textOf = [&](const Row& row) {
-        return row.fromRun ? runList_->Word((*words)[run_[row.index]]) : found_[row.index].text;
-    };
+// The few lists searched last, each as it stood: a single-word request
+// reads every single word of a list on every key, and the list changes only
+// when a word is learnt.
+CandidateSearch::KeptWords& CandidateSearch::KeptWordsOf(const FoldedWordList& list) {
+    thread_local std::array<KeptWords, 4> kept;
+    thread_local std::size_t next = 0;
+    const std::uint64_t generation = list.Generation();
+    for (KeptWords& k : kept)
+        if (k.list == &list && k.generation == generation) return k;
+    KeptWords& k = kept[next];
+    next = (next + 1) % kept.size();
+    k = KeptWords{};
+    k.list = &list;
+    k.generation = generation;
+    return k;
+}
 
+const std::vector<CandidateSearch::KeptWordFacts>& CandidateSearch::KeptWords::Facts(const FoldedWordList& from) {
+    const std::vector<FoldedWordList::SingleWord>& words = from.SingleWords();
+    if (facts.size() == words.size() && !words.empty()) return facts;
+    facts.resize(words.size());
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const FoldedWordList::SingleWord& w = words[i];
+        const bool same = i > 0 && w.sortPrefix == words[i - 1].sortPrefix && from.Word(w) == from.Word(words[i - 1]);
+        facts[i] = {w.length, w.lead == 0, same};
+    }
+    return facts;
+}
+
+// The single words as rows every list window content filled from the list
+// shares: copying thousands of them with their entries' positions on each
+// key would cost more than the search.
+std::shared_ptr<const SharedSuggestionWords> CandidateSearch::KeptWords::Shared(const FoldedWordList& from,
+                                                                                bool withPositions) {
+    std::shared_ptr<const SharedSuggestionWords>& kept = shared[withPositions ? 1 : 0];
+    const std::vector<FoldedWordList::SingleWord>& words = from.SingleWords();
+    if (kept && kept->rows.size() == words.size()) return kept;
+    auto made = std::make_shared<SharedSuggestionWords>();
+    made->text.assign(from.SingleWordsText());
+    std::vector<int> positions(withPositions ? words.size() : 0);
+    if (withPositions) {
+        std::vector<Slot> slots(words.size());
+        for (std::size_t i = 0; i < words.size(); ++i) slots[i] = words[i].slot;
+        from.Positions(slots.data(), slots.size(), positions.data());
+    }
+    made->rows.resize(words.size());
+    for (std::size_t i = 0; i < words.size(); ++i)
+        made->rows[i] = {words[i].textAt, words[i].length, withPositions ? positions[i] : 0};
+    made->Index();
+    kept = std::move(made);
+    return kept;
+}
+
+SuggestionListContent CandidateSearch::List(bool autoSelectBestWord) const {
     // The earliest found; the run's words were found after every other
     // candidate, top entry first.
-    Row best{false, static_cast<std::uint32_t>(found_.size())};
+    std::size_t bestFound = found_.size();
     for (std::size_t i = 0; i < found_.size(); ++i)
         if (found_[i].text.starts_with(lastWord_)) {
-            best.index = static_cast<std::uint32_t>(i);
+            bestFound = i;
             break;
         }
-    if (best.index == found_.size() && words) {
-        // The display order sorts by the letters first, so the rows that
-        // begin with the last word's letters stand together: only they are
-        // read, not the thousands of a run.
-        const win::CodePage cp = win::GetACP();
-        auto it = std::partition_point(rows.begin(), rows.end(), [&](const Row& row) {
-            return win::AnsiComparePrimaryPrefix(textOf(row), lastWord_, cp) < 0;
-        });
-        Slot top = 0;
-        for (; it != rows.end() && win::AnsiComparePrimaryPrefix(textOf(*it), lastWord_, cp) == 0; ++it) {
-            if (!it->fromRun) continue;
-            const FoldedWordList::SingleWord& w = (*words)[run_[it->index]];
-            if (best.fromRun && w.slot < top) continue;
-            if (runList_->Word(w).starts_with(lastWord_)) {
-                best = *it;
-                top = w.slot;
-            }
-        }
-    }
 
     SuggestionListContent content;
-    // At most the found texts and the run's: the writer gives back what the
-    // words already found leave over.
-    std::size_t bytes = runBytes_;
+    std::size_t bytes = 0;
     for (const Found& f : found_) bytes += f.text.size();
-    // The run's learnt words' indexes, in row order, all at once.
-    std::vector<int> positions;
-    if (runFromSelfTeaching_) {
-        std::vector<Slot> slots;
-        slots.reserve(rows.size());
-        for (const Row& row : rows)
-            if (row.fromRun) slots.push_back((*words)[run_[row.index]].slot);
-        positions.resize(slots.size());
-        runList_->Positions(slots.data(), slots.size(), positions.data());
-    }
-    SuggestionListContent::Writer writer(content, rows.size(), bytes);
+    SuggestionListContent::Writer writer(content, found_.size(), bytes);
     int bestRow = -1;
-    std::size_t runRow = 0;
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        const Row& row = rows[r];
-        if (row.fromRun == best.fromRun && row.index == best.index) bestRow = static_cast<int>(r);
-        if (!row.fromRun) {
-            writer.Add(found_[row.index].text, found_[row.index].dictIndex);
-            continue;
+    if (!runList_) {
+        const std::vector<Row> rows = FoundInDisplayOrder();
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            writer.Add(found_[rows[r].index].text, found_[rows[r].index].dictIndex);
+            if (rows[r].index == bestFound) bestRow = static_cast<int>(r);
         }
-        writer.Add(runList_->Word((*words)[run_[row.index]]), runFromSelfTeaching_ ? positions[runRow++] : 0);
+    } else {
+        // The found ones are the content's own rows, in the order found; the
+        // run's words are shown from the list's words as it stands.
+        for (const Found& f : found_) writer.Add(f.text, f.dictIndex);
+        bestRow = BestRowOfMerged(bestFound);
+        content.Show(KeptWordsOf(*runList_).Shared(*runList_, runFromSelfTeaching_), merged_);
     }
     writer.Finish();
     if (bestRow >= 0) content.bestWord = std::string(content.Text(static_cast<std::size_t>(bestRow)));
     MarkBestWord(content, bestRow, autoSelectBestWord);
     return content;
+}
+
+int CandidateSearch::BestRowOfMerged(std::size_t bestFound) const {
+    if (bestFound < found_.size()) {
+        const auto it = std::find(merged_.begin(), merged_.end(), SuggestionListContent::OwnRow(static_cast<std::uint32_t>(bestFound)));
+        return it == merged_.end() ? -1 : static_cast<int>(it - merged_.begin());
+    }
+    // The display order sorts by the letters first, so the rows that begin
+    // with the last word's letters stand together: only they are read, not
+    // the thousands of a run. Of the run's words the top entry's wins.
+    const std::vector<FoldedWordList::SingleWord>& words = runList_->SingleWords();
+    auto textOf = [&](std::uint32_t row) {
+        return IsFoundRow(row) ? found_[row & ~SuggestionListContent::OwnRow(0)].text : runList_->Word(words[row]);
+    };
+    const win::CodePage cp = win::GetACP();
+    auto it = std::partition_point(merged_.begin(), merged_.end(), [&](std::uint32_t row) {
+        return win::AnsiComparePrimaryPrefix(textOf(row), lastWord_, cp) < 0;
+    });
+    int best = -1;
+    Slot top = 0;
+    for (; it != merged_.end() && win::AnsiComparePrimaryPrefix(textOf(*it), lastWord_, cp) == 0; ++it) {
+        if (IsFoundRow(*it)) continue;
+        const FoldedWordList::SingleWord& w = words[*it];
+        if (best >= 0 && w.slot < top) continue;
+        if (runList_->Word(w).starts_with(lastWord_)) {
+            best = static_cast<int>(it - merged_.begin());
+            top = w.slot;
+        }
+    }
+    return best;
 }
 
 }  // namespace skrivo

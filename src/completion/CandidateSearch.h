@@ -114,8 +114,30 @@ private:
     std::vector<Row> FoundInDisplayOrder() const;
     std::vector<DisplayOrderKey> FoundKeysInDisplayOrder() const;
     // The merge of the found candidates with a run of words, both in display
-    // order, a word already found counted once.
-    std::vector<Row> MergeWithRun(const FoldedWordList& list, const std::vector<std::uint32_t>& run) const;
+    // order, a word already found counted once: a found candidate as
+    // SuggestionListContent::OwnRow(its index), a word by its index.
+    std::vector<std::uint32_t> MergeWithRun(const FoldedWordList& list, const std::vector<std::uint32_t>& run) const;
+    static bool IsFoundRow(std::uint32_t row) { return (row & SuggestionListContent::OwnRow(0)) != 0; }
+    // The best word's row among merged_, given the earliest found candidate
+    // that begins with the last word (found_.size() for none); -1 for none.
+    int BestRowOfMerged(std::size_t bestFound) const;
+    // A single-word phase over at least this many words reads what was kept
+    // of its list; over fewer it reads the list.
+    static constexpr std::size_t kWordsWorthKeeping = 1024;
+    struct KeptWordFacts {
+        std::uint16_t length;
+        bool leadZero;      // the word is its entry
+        bool sameAsBefore;  // the word before it has the same text
+    };
+    struct KeptWords {
+        const FoldedWordList* list = nullptr;
+        std::uint64_t generation = 0;
+        std::vector<KeptWordFacts> facts;
+        std::shared_ptr<const SharedSuggestionWords> shared[2];  // without, with the entries' positions
+        const std::vector<KeptWordFacts>& Facts(const FoldedWordList& from);
+        std::shared_ptr<const SharedSuggestionWords> Shared(const FoldedWordList& from, bool withPositions);
+    };
+    static KeptWords& KeptWordsOf(const FoldedWordList& list);
     bool PrefixPhase(const FoldedWordList& list, bool fromSelfTeaching);
     // samePrefixPhaseRequest: the request is still the one the prefix phase
     // of this list searched for.
@@ -146,13 +168,11 @@ private:
     const std::string lowLastWord_;
     std::vector<Found> found_;
     FoundSet known_;
-    // The run of single words that filled the list, as indexes into its
-    // list's SingleWords(), and every row in display order; empty without.
+    // The list whose run of single words filled the list, and every row in
+    // display order as MergeWithRun gives them; empty without.
     const FoldedWordList* runList_ = nullptr;
     bool runFromSelfTeaching_ = false;
-    std::vector<std::uint32_t> run_;
-    std::size_t runBytes_ = 0;
-    std::vector<Row> merged_;
+    std::vector<std::uint32_t> merged_;
     // Lists folded for this search alone: the candidates point into them.
     std::vector<std::unique_ptr<FoldedWordList>> ownFolded_;
 };

@@ -1,11 +1,15 @@
 // The filled suggestion list: its rows in display order, the best word, and the selected and focused rows.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace skrivo {
@@ -16,23 +20,90 @@ struct SuggestionItem {
     friend bool operator==(const SuggestionItem&, const SuggestionItem&) = default;
 };
 
+// Whether the text holds a tab or a byte above 127, read eight bytes at a time.
+inline bool HoldsTabOrHighByte(std::string_view text) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+    constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+    std::size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        std::uint64_t bytes;
+        std::memcpy(&bytes, text.data() + i, 8);
+        const std::uint64_t tabsZeroed = bytes ^ (kOnes * '\t');
+        if ((bytes & kHighBits) != 0 || ((tabsZeroed - kOnes) & ~tabsZeroed & kHighBits) != 0) return true;
+    }
+    for (; i < text.size(); ++i)
+        if (text[i] == '\t' || static_cast<unsigned char>(text[i]) >= 0x80) return true;
+    return false;
+}
+
+// A row's text, as a place in a buffer of texts end to end, and its entry.
+struct SuggestionRow {
+    std::uint32_t start;
+    std::uint32_t length;
+    int dictIndex;
+};
+
+// Words many lists show, kept once: the thousands of single words of one
+// word list, as they stood when it last changed. Every content filled from
+// that list meanwhile shows rows of it instead of a copy.
+struct SharedSuggestionWords {
+    std::string text;
+    std::vector<SuggestionRow> rows;
+    // The rows by length, longest first, and whether a text holds a tab or
+    // a byte above 127: the widest of a list's captions is then found by
+    // measuring its longest few.
+    std::vector<std::uint32_t> longestFirst;
+    bool tabOrHighByte = false;
+    // Derives the two from text and rows.
+    void Index();
+};
+
+inline void SharedSuggestionWords::Index() {
+    tabOrHighByte = HoldsTabOrHighByte(text);
+    std::uint32_t longest = 0;
+    for (const SuggestionRow& r : rows) longest = std::max(longest, r.length);
+    // Counted by length: words are short, and a comparison sort of
+    // thousands of rows would cost more than the list it serves.
+    std::vector<std::uint32_t> from(static_cast<std::size_t>(longest) + 2, 0);
+    for (const SuggestionRow& r : rows) ++from[longest - r.length + 1];
+    for (std::size_t l = 1; l < from.size(); ++l) from[l] += from[l - 1];
+    longestFirst.resize(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        longestFirst[from[longest - rows[i].length]++] = static_cast<std::uint32_t>(i);
+}
+
 // Rows keep their texts end to end in one buffer: a list of thousands of
 // words is then two allocations, not one per word, and copying it is cheap.
+// A content may also show rows of shared words; its own rows and those then
+// stand in the order given by a table of references.
 class SuggestionListContent {
 public:
-    std::size_t Count() const { return rows_.size(); }
-    bool Empty() const { return rows_.empty(); }
+    std::size_t Count() const { return shared_ ? order_.size() : rows_.size(); }
+    bool Empty() const { return Count() == 0; }
     std::string_view Text(std::size_t row) const {
-        const Row& r = rows_[row];
-        return std::string_view(text_).substr(r.start, r.length);
+        const auto [r, text] = Locate(row);
+        return std::string_view(*text).substr(r.start, r.length);
     }
     // The length of a row's text, without building a view of it.
-    std::size_t Length(std::size_t row) const { return rows_[row].length; }
-    // Every row's text end to end, in row order.
-    std::string_view AllText() const { return text_; }
+    std::size_t Length(std::size_t row) const { return Locate(row).first.length; }
     // The entry's index in the self-teaching dictionary, 0 for other lists.
-    int DictIndex(std::size_t row) const { return rows_[row].dictIndex; }
+    int DictIndex(std::size_t row) const { return Locate(row).first.dictIndex; }
     SuggestionItem Item(std::size_t row) const { return {std::string(Text(row)), DictIndex(row)}; }
+
+    // The rows the content holds itself, in the order they were added, and
+    // their texts end to end; without shared words these are all its rows.
+    std::size_t OwnCount() const { return rows_.size(); }
+    std::string_view OwnText(std::size_t own) const { return std::string_view(text_).substr(rows_[own].start, rows_[own].length); }
+    std::string_view AllOwnText() const { return text_; }
+    // The shared words shown, nullptr for none, and which of them a row is
+    // (npos for one of its own).
+    const SharedSuggestionWords* Shared() const { return shared_.get(); }
+    const std::shared_ptr<const SharedSuggestionWords>& SharedHandle() const { return shared_; }
+    std::size_t SharedIndex(std::size_t row) const {
+        return shared_ && (order_[row] & kOwnRow) == 0 ? order_[row] : static_cast<std::size_t>(-1);
+    }
+    // Whether one of the shared words is among the rows.
+    bool ShowsShared(std::uint32_t word) const { return std::binary_search(shown_.begin(), shown_.end(), word); }
 
     void Reserve(std::size_t rows, std::size_t textBytes) {
         rows_.reserve(rows);
@@ -41,6 +112,19 @@ public:
     void Add(std::string_view text, int dictIndex) {
         rows_.push_back({static_cast<std::uint32_t>(text_.size()), static_cast<std::uint32_t>(text.size()), dictIndex});
         text_.append(text);
+    }
+    // Shows rows of shared words among the own rows added: each of order
+    // is a shared word's index, or OwnRow(i) for the i-th own row.
+    static constexpr std::uint32_t OwnRow(std::uint32_t own) { return own | kOwnRow; }
+    // The shared words must stand in order of their indexes, as they stand
+    // in the display order.
+    void Show(std::shared_ptr<const SharedSuggestionWords> shared, std::vector<std::uint32_t> order) {
+        shared_ = std::move(shared);
+        order_ = std::move(order);
+        shown_.clear();
+        shown_.reserve(order_.size());
+        for (const std::uint32_t ref : order_)
+            if ((ref & kOwnRow) == 0) shown_.push_back(ref);
     }
 
     // Fills an empty content with a known number of rows and text bytes,
@@ -75,13 +159,18 @@ public:
     friend bool operator==(const SuggestionListContent& a, const SuggestionListContent& b);
 
 private:
-    struct Row {
-        std::uint32_t start;
-        std::uint32_t length;
-        int dictIndex;
-    };
+    static constexpr std::uint32_t kOwnRow = 0x80000000u;
+    std::pair<const SuggestionRow&, const std::string*> Locate(std::size_t row) const {
+        if (!shared_) return {rows_[row], &text_};
+        const std::uint32_t ref = order_[row];
+        if (ref & kOwnRow) return {rows_[ref & ~kOwnRow], &text_};
+        return {shared_->rows[ref], &shared_->text};
+    }
     std::string text_;
-    std::vector<Row> rows_;
+    std::vector<SuggestionRow> rows_;
+    std::shared_ptr<const SharedSuggestionWords> shared_;
+    std::vector<std::uint32_t> order_;
+    std::vector<std::uint32_t> shown_;  // the shared words' indexes in order_, ascending
 };
 
 inline bool operator==(const SuggestionListContent& a, const SuggestionListContent& b) {

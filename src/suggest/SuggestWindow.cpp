@@ -6,6 +6,7 @@
 #include <cstring>
 #include <optional>
 #include <utility>
+#include <vector>
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -16,22 +17,6 @@
 namespace skrivo {
 
 namespace {
-
-// Whether the text holds a tab or a byte above 127, read eight bytes at a time.
-bool HoldsTabOrHighByte(std::string_view text) {
-    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
-    constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
-    std::size_t i = 0;
-    for (; i + 8 <= text.size(); i += 8) {
-        std::uint64_t bytes;
-        std::memcpy(&bytes, text.data() + i, 8);
-        const std::uint64_t tabsZeroed = bytes ^ (kOnes * '\t');
-        if ((bytes & kHighBits) != 0 || ((tabsZeroed - kOnes) & ~tabsZeroed & kHighBits) != 0) return true;
-    }
-    for (; i < text.size(); ++i)
-        if (text[i] == '\t' || static_cast<unsigned char>(text[i]) >= 0x80) return true;
-    return false;
-}
 
 // Form metrics the window starts with before the first fill sizes it.
 constexpr int kInitialLeft = 385;
@@ -115,6 +100,7 @@ const std::array<int, 256>& TfmSuggest::CharWidths() const {
         charWidthsFont_ = font;
         charWidthsCodePage_ = cp;
         charWidthsValid_ = true;
+        ++charWidthsStamp_;
     }
     return charWidths_;
 }
@@ -135,20 +121,65 @@ int TfmSuggest::CaptionWidth(const std::string& caption) const {
 int TfmSuggest::WidestCaptionWidth() const {
     const std::array<int, 256>& widths = CharWidths();
     const SuggestionListContent& items = lvWords->Items();
-    const int widestChar = HoldsTabOrHighByte(items.AllText()) ? widestChar_ : widestPlainChar_;
-    const std::size_t count = items.Count();
-    std::size_t longest = 0;
-    for (std::size_t i = 0; i < count; ++i) longest = std::max(longest, items.Length(i));
+    const int widestChar = HoldsTabOrHighByte(items.AllOwnText()) ? widestChar_ : widestPlainChar_;
     int widest = 0;
     const auto measure = [&](std::string_view caption) {
         int width = 0;
         for (char c : caption) width += widths[static_cast<unsigned char>(c)];
         widest = std::max(widest, width);
     };
-    for (std::size_t i = 0; i < count; ++i)
-        if (items.Length(i) == longest) measure(items.Text(i));
-    for (std::size_t i = 0; i < count; ++i)
-        if (static_cast<long long>(items.Length(i)) * widestChar > widest) measure(items.Text(i));
+    const std::size_t own = items.OwnCount();
+    std::size_t longest = 0;
+    for (std::size_t i = 0; i < own; ++i) longest = std::max(longest, items.OwnText(i).size());
+    for (std::size_t i = 0; i < own; ++i)
+        if (items.OwnText(i).size() == longest) measure(items.OwnText(i));
+    for (std::size_t i = 0; i < own; ++i)
+        if (static_cast<long long>(items.OwnText(i).size()) * widestChar > widest) measure(items.OwnText(i));
+    if (items.Shared()) widest = std::max(widest, WidestSharedWidth(items));
+    return widest;
+}
+
+// Shared words stay the same while their word list does, over many fills:
+// the few of them that may be the widest are measured once, and a list of
+// thousands of them is then settled by its widest shown one.
+int TfmSuggest::WidestSharedWidth(const SuggestionListContent& items) const {
+    const std::array<int, 256>& widths = CharWidths();
+    const SharedSuggestionWords& shared = *items.Shared();
+    const long long widestChar = shared.tabOrHighByte ? widestChar_ : widestPlainChar_;
+    auto width = [&](std::uint32_t word) {
+        const SuggestionRow& r = shared.rows[word];
+        int w = 0;
+        for (char c : std::string_view(shared.text).substr(r.start, r.length)) w += widths[static_cast<unsigned char>(c)];
+        return w;
+    };
+    if (measuredShared_.lock().get() != &shared || measuredStamp_ != charWidthsStamp_) {
+        // The longest words give a width no word shorter than it divided by
+        // the widest character exceeds; all others that could are measured.
+        widestShared_.clear();
+        sharedBound_ = 0;
+        const std::uint32_t longest = shared.longestFirst.empty() ? 0 : shared.rows[shared.longestFirst.front()].length;
+        for (const std::uint32_t word : shared.longestFirst) {
+            const SuggestionRow& r = shared.rows[word];
+            if (r.length != longest && static_cast<long long>(r.length) * widestChar <= sharedBound_) break;
+            const int w = width(word);
+            if (r.length == longest) sharedBound_ = std::max(sharedBound_, w);
+            widestShared_.push_back({w, word});
+        }
+        std::stable_sort(widestShared_.begin(), widestShared_.end(),
+                         [](const auto& a, const auto& b) { return a.first > b.first; });
+        measuredShared_ = items.SharedHandle();
+        measuredStamp_ = charWidthsStamp_;
+    }
+    for (const auto& [w, word] : widestShared_) {
+        if (w < sharedBound_) break;
+        if (items.ShowsShared(word)) return w;
+    }
+    // The widest words are not shown: the shown ones are measured as any.
+    int widest = 0;
+    for (const std::uint32_t word : shared.longestFirst) {
+        if (static_cast<long long>(shared.rows[word].length) * widestChar <= widest) break;
+        if (items.ShowsShared(word)) widest = std::max(widest, width(word));
+    }
     return widest;
 }
 

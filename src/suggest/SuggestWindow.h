@@ -2,9 +2,12 @@
 #pragma once
 
 #include <array>
-
+#include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <QFont>
 #include <QString>
@@ -80,6 +83,16 @@ private:
     // The widest of all characters, and of those below 128 but the tab.
     mutable int widestChar_ = 0;
     mutable int widestPlainChar_ = 0;
+    mutable std::uint64_t charWidthsStamp_ = 0;  // moves each time the advances are measured
+    // The widest of the content's shared words.
+    int WidestSharedWidth(const SuggestionListContent& items) const;
+    // The shared words measured last, with the advances of charWidthsStamp_:
+    // those that may be the widest, widest first, and the width of their
+    // longest; no word not among them is wider.
+    mutable std::weak_ptr<const SharedSuggestionWords> measuredShared_;
+    mutable std::uint64_t measuredStamp_ = 0;
+    mutable std::vector<std::pair<int, std::uint32_t>> widestShared_;
+    mutable int sharedBound_ = 0;
 };
 
 // The screen as the placement needs it, from the running host.

@@ -164,6 +164,41 @@ TEST_F(SuggestWindowTest, WidestCaptionIsFoundAmongLongAndWideOnes) {
     }
 }
 
+// Rows shown from shared words: the width is that of the widest shown one,
+// whichever of them the list leaves out, filled again and again from the
+// same words or from others.
+TEST_F(SuggestWindowTest, WidestCaptionAmongSharedWordsIsThatOfTheShownOnes) {
+    const std::vector<std::vector<std::string>> blocks = {
+        {"illlllllll", "WMWMWMWM", "ll", "WMWMWMWM"},
+        {"a", "WMW", "iiiiii", "MWMW", "jjjjjjj", "iiiiiiiiiiiiiiii"},
+        {"abcdefghijklmnopq", "xyz", "a\t\tb"},
+        {"abcdefghijklmnop", "xy", "\x89\x89\x89\x89\x89"},
+    };
+    for (const auto& words : blocks) {
+        auto shared = std::make_shared<SharedSuggestionWords>();
+        for (const std::string& w : words) {
+            shared->rows.push_back({static_cast<std::uint32_t>(shared->text.size()), static_cast<std::uint32_t>(w.size()), 0});
+            shared->text += w;
+        }
+        shared->Index();
+        // Each word left out in turn, then none.
+        for (std::uint32_t hidden = 0; hidden <= words.size(); ++hidden) {
+            SuggestionListContent content;
+            content.Add("own", 1);
+            std::vector<std::uint32_t> order{SuggestionListContent::OwnRow(0)};
+            int widest = list->CaptionWidth("own");
+            for (std::uint32_t i = 0; i < words.size(); ++i)
+                if (i != hidden) {
+                    order.push_back(i);
+                    widest = std::max(widest, list->CaptionWidth(words[i]));
+                }
+            content.Show(shared, order);
+            list->Fill(std::move(content));
+            EXPECT_EQ(list->WidestCaptionWidth(), widest) << words.front() << " without " << hidden;
+        }
+    }
+}
+
 TEST_F(SuggestWindowTest, PlacedBelowTheCaretLineOrFlushRightAndAboveNearTheScreenEdges) {
     Show(Numbered(3, 0, 0), {300, 400});
     EXPECT_EQ(list->BoundsRect().left, 300);
