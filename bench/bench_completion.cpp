@@ -194,6 +194,36 @@ BENCHMARK_CAPTURE(BM_RankWide, TwoLettersEveryWord, "Fo", false);
 BENCHMARK_CAPTURE(BM_RankWide, AfterSeparatorEveryWord, "Self.", false);
 BENCHMARK_CAPTURE(BM_RankWide, RareWordEveryWord, "Fontz", false);
 
+// With first-character matching off a one-word request lists every single
+// word of the learnt dictionary: the keys typed into one word rank it again
+// over the same dictionary, while a word learnt in between changes it.
+// range(0): 1 learns a word before each request, as a finished word does.
+void BM_RankEveryLearntWord(benchmark::State& state) {
+    win::SetACP(win::CodePage::Cp1252);
+    SelfTeachingDictionary dict;
+    dict.Entries() = MakeSelfTeaching(50000);
+    SuggestionSources sources;
+    sources.selfTeachingFolded = &std::as_const(dict).FoldedEntries();
+    RankingOptions options;
+    options.rules.wordsMaxInList = 1000;
+    options.rules.onlyWordsMatching1st = false;
+    const LearningOptions learning{true, 50000};
+    std::size_t found = 0;
+    std::size_t at = 0;
+    for (auto _ : state) {
+        if (state.range(0) != 0) {
+            state.PauseTiming();
+            dict.Collect(std::as_const(dict).At(25000 + at++ % 1000), learning);
+            state.ResumeTiming();
+        }
+        const RankingResult r = RankSuggestions("pr", sources, options);
+        found = r.found;
+        benchmark::DoNotOptimize(&r.list);
+    }
+    state.counters["candidates"] = static_cast<double>(found);
+}
+BENCHMARK(BM_RankEveryLearntWord)->Arg(0)->Arg(1);
+
 // The requests the typing trace ranks slowest: a word or two after a blank
 // or a bracket, found nowhere or in few entries, so every list is searched
 // to its end. range(0): OnlyWordsMatching1st.

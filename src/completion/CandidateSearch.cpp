@@ -256,16 +256,19 @@ void CandidateSearch::SingleWordPhase(const FoldedWordList& list, bool fromSelfT
     if (last - first >= kWordsWorthKeeping) {
         // The same words are read on every key: what does not depend on the
         // request is read from what was kept of the list.
-        const std::vector<KeptWordFacts>& facts = KeptWordsOf(list).Facts(list);
+        const std::vector<KeptWordFacts>& facts = KeptWordsOf(list).Facts(list, fold_);
         bool groupTaken = false;  // a word of the same text was taken
         for (std::size_t i = first; i < last; ++i) {
             const KeptWordFacts f = facts[i];
             if (!f.sameAsBefore) groupTaken = false;
             if (groupTaken || f.length < shortest) continue;
-            const std::string_view d = list.Word(words[i]);
-            if (mustStartWithLastWord && !fold_.StartsWith(d, lowLastWord_)) continue;
-            if (samePrefixPhaseRequest && f.leadZero && fold_.StartsWith(d, lowS_)) continue;
-            if (dropItself && f.length == lastWord_.size() && d == lastWord_) continue;
+            // The word itself is read only where the facts do not settle it.
+            auto word = [&] { return list.Word(words[i]); };
+            if (mustStartWithLastWord && !fold_.StartsWith(word(), lowLastWord_)) continue;
+            if (samePrefixPhaseRequest && f.leadZero && (lowS_.empty() || f.firstFolded == lowS_[0]) &&
+                fold_.StartsWith(word(), lowS_))
+                continue;
+            if (dropItself && f.length == lastWord_.size() && word() == lastWord_) continue;
             run.push_back(static_cast<std::uint32_t>(i));
             groupTaken = true;
         }
@@ -674,57 +677,81 @@ std::vector<Candidate> CandidateSearch::Candidates() const {
     return out;
 }
 
-// The few lists searched last, each as it stood: a single-word request
-// reads every single word of a list on every key, and the list changes only
-// when a word is learnt.
+// Kept beside the list, for as long as it stays the same: a single-word
+// request reads every single word of a list on every key, and the list
+// changes only when a word is learnt or its unit is read again. A copy of the
+// list shares what is kept until either changes; the one that changes starts
+// anew, so what the other reads stays true.
 CandidateSearch::KeptWords& CandidateSearch::KeptWordsOf(const FoldedWordList& list) {
-    thread_local std::array<KeptWords, 4> kept;
-    thread_local std::size_t next = 0;
+    std::shared_ptr<void>& slot = list.Kept();
     const std::uint64_t generation = list.Generation();
-    for (KeptWords& k : kept)
-        if (k.list == &list && k.generation == generation) return k;
-    KeptWords& k = kept[next];
-    next = (next + 1) % kept.size();
-    k = KeptWords{};
-    k.list = &list;
-    k.generation = generation;
-    return k;
+    auto old = std::static_pointer_cast<KeptWords>(slot);
+    if (old && old->generation == generation) return *old;
+    auto made = std::make_shared<KeptWords>();
+    made->generation = generation;
+    // Learning a word mostly moves a known one to the top: every entry's
+    // position changes, the words often do not.
+    if (old) made->before = old->words ? old : std::move(old->before);
+    KeptWords& kept = *made;
+    slot = std::move(made);
+    return kept;
 }
 
-const std::vector<CandidateSearch::KeptWordFacts>& CandidateSearch::KeptWords::Facts(const FoldedWordList& from) {
-    const std::vector<FoldedWordList::SingleWord>& words = from.SingleWords();
-    if (facts.size() == words.size() && !words.empty()) return facts;
-    facts.resize(words.size());
-    for (std::size_t i = 0; i < words.size(); ++i) {
-        const FoldedWordList::SingleWord& w = words[i];
-        const bool same = i > 0 && w.sortPrefix == words[i - 1].sortPrefix && from.Word(w) == from.Word(words[i - 1]);
-        facts[i] = {w.length, w.lead == 0, same};
+void CandidateSearch::KeptWords::TakeOverFromBefore(const FoldedWordList& from) {
+    if (!before) return;
+    const std::shared_ptr<KeptWords> old = std::move(before);
+    const std::vector<FoldedWordList::SingleWord>& single = from.SingleWords();
+    const SharedSuggestionWords& same = *old->words;
+    if (same.rows.size() != single.size() || same.text != from.SingleWordsText()) return;
+    for (std::size_t i = 0; i < single.size(); ++i)
+        if (same.rows[i].start != single[i].textAt || same.rows[i].length != single[i].length) return;
+    words = old->words;
+    if (old->facts.size() != single.size()) return;
+    // Whether a word's entry is the word alone may have changed with it.
+    facts = old->facts;
+    for (std::size_t i = 0; i < single.size(); ++i) facts[i].leadZero = single[i].lead == 0;
+}
+
+const std::vector<CandidateSearch::KeptWordFacts>& CandidateSearch::KeptWords::Facts(const FoldedWordList& from,
+                                                                                   const CaseFold& fold) {
+    TakeOverFromBefore(from);
+    const std::vector<FoldedWordList::SingleWord>& single = from.SingleWords();
+    if (facts.size() == single.size() && !single.empty()) return facts;
+    facts.resize(single.size());
+    for (std::size_t i = 0; i < single.size(); ++i) {
+        const FoldedWordList::SingleWord& w = single[i];
+        const bool same = i > 0 && w.sortPrefix == single[i - 1].sortPrefix && from.Word(w) == from.Word(single[i - 1]);
+        const std::string_view text = from.Word(w);
+        facts[i] = {w.length, w.lead == 0, same, text.empty() ? '\0' : static_cast<char>(fold.Lower(text[0]))};
     }
     return facts;
 }
 
 // The single words as rows every list window content filled from the list
-// shares: copying thousands of them with their entries' positions on each
-// key would cost more than the search.
-std::shared_ptr<const SharedSuggestionWords> CandidateSearch::KeptWords::Shared(const FoldedWordList& from,
-                                                                                bool withPositions) {
-    std::shared_ptr<const SharedSuggestionWords>& kept = shared[withPositions ? 1 : 0];
-    const std::vector<FoldedWordList::SingleWord>& words = from.SingleWords();
-    if (kept && kept->rows.size() == words.size()) return kept;
+// shares: copying thousands of them on each key would cost more than the
+// search.
+const std::shared_ptr<const SharedSuggestionWords>& CandidateSearch::KeptWords::Words(const FoldedWordList& from) {
+    TakeOverFromBefore(from);
+    const std::vector<FoldedWordList::SingleWord>& single = from.SingleWords();
+    if (words && words->rows.size() == single.size()) return words;
     auto made = std::make_shared<SharedSuggestionWords>();
     made->text.assign(from.SingleWordsText());
-    std::vector<int> positions(withPositions ? words.size() : 0);
-    if (withPositions) {
-        std::vector<Slot> slots(words.size());
-        for (std::size_t i = 0; i < words.size(); ++i) slots[i] = words[i].slot;
-        from.Positions(slots.data(), slots.size(), positions.data());
-    }
-    made->rows.resize(words.size());
-    for (std::size_t i = 0; i < words.size(); ++i)
-        made->rows[i] = {words[i].textAt, words[i].length, withPositions ? positions[i] : 0};
+    made->rows.resize(single.size());
+    for (std::size_t i = 0; i < single.size(); ++i) made->rows[i] = {single[i].textAt, single[i].length};
     made->Index();
-    kept = std::move(made);
-    return kept;
+    words = std::move(made);
+    return words;
+}
+
+const std::shared_ptr<const std::vector<int>>& CandidateSearch::KeptWords::Positions(const FoldedWordList& from) {
+    const std::vector<FoldedWordList::SingleWord>& single = from.SingleWords();
+    if (positions && positions->size() == single.size()) return positions;
+    std::vector<Slot> slots(single.size());
+    for (std::size_t i = 0; i < single.size(); ++i) slots[i] = single[i].slot;
+    auto made = std::make_shared<std::vector<int>>(single.size());
+    from.Positions(slots.data(), slots.size(), made->data());
+    positions = std::move(made);
+    return positions;
 }
 
 SuggestionListContent CandidateSearch::List(bool autoSelectBestWord) const {
@@ -753,7 +780,8 @@ SuggestionListContent CandidateSearch::List(bool autoSelectBestWord) const {
         // run's words are shown from the list's words as it stands.
         for (const Found& f : found_) writer.Add(f.text, f.dictIndex);
         bestRow = BestRowOfMerged(bestFound);
-        content.Show(KeptWordsOf(*runList_).Shared(*runList_, runFromSelfTeaching_), merged_);
+        KeptWords& kept = KeptWordsOf(*runList_);
+        content.Show(kept.Words(*runList_), runFromSelfTeaching_ ? kept.Positions(*runList_) : nullptr, merged_);
     }
     writer.Finish();
     if (bestRow >= 0) content.bestWord = std::string(content.Text(static_cast<std::size_t>(bestRow)));

@@ -126,16 +126,27 @@ private:
     static constexpr std::size_t kWordsWorthKeeping = 1024;
     struct KeptWordFacts {
         std::uint16_t length;
-        bool leadZero;      // the word is its entry
-        bool sameAsBefore;  // the word before it has the same text
+        bool leadZero : 1;      // the word is its entry
+        bool sameAsBefore : 1;  // the word before it has the same text
+        char firstFolded;       // its first character lower-cased, 0 for none
     };
+    // What the search keeps beside a list (FoldedWordList::Kept: the search
+    // is its only user).
     struct KeptWords {
-        const FoldedWordList* list = nullptr;
         std::uint64_t generation = 0;
+        // What was kept of the list before it last changed, with its words,
+        // until they are compared with the list's.
+        std::shared_ptr<KeptWords> before;
         std::vector<KeptWordFacts> facts;
-        std::shared_ptr<const SharedSuggestionWords> shared[2];  // without, with the entries' positions
-        const std::vector<KeptWordFacts>& Facts(const FoldedWordList& from);
-        std::shared_ptr<const SharedSuggestionWords> Shared(const FoldedWordList& from, bool withPositions);
+        std::shared_ptr<const SharedSuggestionWords> words;
+        std::shared_ptr<const std::vector<int>> positions;  // the entries' positions, word by word
+        // fold: the list's own, as the search's always is.
+        const std::vector<KeptWordFacts>& Facts(const FoldedWordList& from, const CaseFold& fold);
+        const std::shared_ptr<const SharedSuggestionWords>& Words(const FoldedWordList& from);
+        const std::shared_ptr<const std::vector<int>>& Positions(const FoldedWordList& from);
+        // Takes what does not depend on the entries' positions from before
+        // when the words are still the same.
+        void TakeOverFromBefore(const FoldedWordList& from);
     };
     static KeptWords& KeptWordsOf(const FoldedWordList& list);
     bool PrefixPhase(const FoldedWordList& list, bool fromSelfTeaching);

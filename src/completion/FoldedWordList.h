@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -144,6 +145,9 @@ public:
     // shares while their contents differ: what is derived from a list can
     // be kept while it stays the same.
     std::uint64_t Generation() const;
+    // Room for what a user derives from the list and keeps beside it; the
+    // user checks Generation() before trusting it.
+    std::shared_ptr<void>& Kept() const { return kept_; }
     // The run of SingleWords() that holds every word whose folded text starts
     // with lowPrefix (and perhaps others with the same letters but other
     // accents, or beyond eight characters other letters), as [first, last).
@@ -225,6 +229,7 @@ private:
     // Drawn when first asked for after a change.
     mutable std::uint64_t generation_ = 0;
     mutable bool changed_ = true;
+    mutable std::shared_ptr<void> kept_;
 };
 
 // The folded copy of a list, rebuilt only when the owner's version number or

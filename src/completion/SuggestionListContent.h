@@ -36,19 +36,16 @@ inline bool HoldsTabOrHighByte(std::string_view text) {
     return false;
 }
 
-// A row's text, as a place in a buffer of texts end to end, and its entry.
-struct SuggestionRow {
-    std::uint32_t start;
-    std::uint32_t length;
-    int dictIndex;
-};
-
 // Words many lists show, kept once: the thousands of single words of one
-// word list, as they stood when it last changed. Every content filled from
+// word list, as they stood when they last changed. Every content filled from
 // that list meanwhile shows rows of it instead of a copy.
 struct SharedSuggestionWords {
+    struct Word {
+        std::uint32_t start;
+        std::uint32_t length;
+    };
     std::string text;
-    std::vector<SuggestionRow> rows;
+    std::vector<Word> rows;
     // The rows by length, longest first, and whether a text holds a tab or
     // a byte above 127: the widest of a list's captions is then found by
     // measuring its longest few.
@@ -61,11 +58,11 @@ struct SharedSuggestionWords {
 inline void SharedSuggestionWords::Index() {
     tabOrHighByte = HoldsTabOrHighByte(text);
     std::uint32_t longest = 0;
-    for (const SuggestionRow& r : rows) longest = std::max(longest, r.length);
+    for (const Word& r : rows) longest = std::max(longest, r.length);
     // Counted by length: words are short, and a comparison sort of
     // thousands of rows would cost more than the list it serves.
     std::vector<std::uint32_t> from(static_cast<std::size_t>(longest) + 2, 0);
-    for (const SuggestionRow& r : rows) ++from[longest - r.length + 1];
+    for (const Word& r : rows) ++from[longest - r.length + 1];
     for (std::size_t l = 1; l < from.size(); ++l) from[l] += from[l - 1];
     longestFirst.resize(rows.size());
     for (std::size_t i = 0; i < rows.size(); ++i)
@@ -81,13 +78,21 @@ public:
     std::size_t Count() const { return shared_ ? order_.size() : rows_.size(); }
     bool Empty() const { return Count() == 0; }
     std::string_view Text(std::size_t row) const {
-        const auto [r, text] = Locate(row);
-        return std::string_view(*text).substr(r.start, r.length);
+        if (!shared_) return std::string_view(text_).substr(rows_[row].start, rows_[row].length);
+        const std::uint32_t ref = order_[row];
+        if (ref & kOwnRow) return OwnText(ref & ~kOwnRow);
+        const SharedSuggestionWords::Word& w = shared_->rows[ref];
+        return std::string_view(shared_->text).substr(w.start, w.length);
     }
     // The length of a row's text, without building a view of it.
-    std::size_t Length(std::size_t row) const { return Locate(row).first.length; }
+    std::size_t Length(std::size_t row) const { return Text(row).size(); }
     // The entry's index in the self-teaching dictionary, 0 for other lists.
-    int DictIndex(std::size_t row) const { return Locate(row).first.dictIndex; }
+    int DictIndex(std::size_t row) const {
+        if (!shared_) return rows_[row].dictIndex;
+        const std::uint32_t ref = order_[row];
+        if (ref & kOwnRow) return rows_[ref & ~kOwnRow].dictIndex;
+        return sharedDictIndexes_ ? (*sharedDictIndexes_)[ref] : 0;
+    }
     SuggestionItem Item(std::size_t row) const { return {std::string(Text(row)), DictIndex(row)}; }
 
     // The rows the content holds itself, in the order they were added, and
@@ -114,12 +119,15 @@ public:
         text_.append(text);
     }
     // Shows rows of shared words among the own rows added: each of order
-    // is a shared word's index, or OwnRow(i) for the i-th own row.
-    static constexpr std::uint32_t OwnRow(std::uint32_t own) { return own | kOwnRow; }
+    // is a shared word's index, or OwnRow(i) for the i-th own row. The
+    // shared words' dictionary indexes are those of dictIndexes (none: 0).
     // The shared words must stand in order of their indexes, as they stand
     // in the display order.
-    void Show(std::shared_ptr<const SharedSuggestionWords> shared, std::vector<std::uint32_t> order) {
+    static constexpr std::uint32_t OwnRow(std::uint32_t own) { return own | kOwnRow; }
+    void Show(std::shared_ptr<const SharedSuggestionWords> shared, std::shared_ptr<const std::vector<int>> dictIndexes,
+              std::vector<std::uint32_t> order) {
         shared_ = std::move(shared);
+        sharedDictIndexes_ = std::move(dictIndexes);
         order_ = std::move(order);
         shown_.clear();
         shown_.reserve(order_.size());
@@ -160,15 +168,15 @@ public:
 
 private:
     static constexpr std::uint32_t kOwnRow = 0x80000000u;
-    std::pair<const SuggestionRow&, const std::string*> Locate(std::size_t row) const {
-        if (!shared_) return {rows_[row], &text_};
-        const std::uint32_t ref = order_[row];
-        if (ref & kOwnRow) return {rows_[ref & ~kOwnRow], &text_};
-        return {shared_->rows[ref], &shared_->text};
-    }
+    struct Row {
+        std::uint32_t start;
+        std::uint32_t length;
+        int dictIndex;
+    };
     std::string text_;
-    std::vector<SuggestionRow> rows_;
+    std::vector<Row> rows_;
     std::shared_ptr<const SharedSuggestionWords> shared_;
+    std::shared_ptr<const std::vector<int>> sharedDictIndexes_;
     std::vector<std::uint32_t> order_;
     std::vector<std::uint32_t> shown_;  // the shared words' indexes in order_, ascending
 };

@@ -147,7 +147,7 @@ int TfmSuggest::WidestSharedWidth(const SuggestionListContent& items) const {
     const SharedSuggestionWords& shared = *items.Shared();
     const long long widestChar = shared.tabOrHighByte ? widestChar_ : widestPlainChar_;
     auto width = [&](std::uint32_t word) {
-        const SuggestionRow& r = shared.rows[word];
+        const SharedSuggestionWords::Word& r = shared.rows[word];
         int w = 0;
         for (char c : std::string_view(shared.text).substr(r.start, r.length)) w += widths[static_cast<unsigned char>(c)];
         return w;
@@ -159,21 +159,21 @@ int TfmSuggest::WidestSharedWidth(const SuggestionListContent& items) const {
         sharedBound_ = 0;
         const std::uint32_t longest = shared.longestFirst.empty() ? 0 : shared.rows[shared.longestFirst.front()].length;
         for (const std::uint32_t word : shared.longestFirst) {
-            const SuggestionRow& r = shared.rows[word];
+            const SharedSuggestionWords::Word& r = shared.rows[word];
             if (r.length != longest && static_cast<long long>(r.length) * widestChar <= sharedBound_) break;
             const int w = width(word);
             if (r.length == longest) sharedBound_ = std::max(sharedBound_, w);
             widestShared_.push_back({w, word});
         }
+        // Only those as wide as the bound can settle a fill without more.
+        std::erase_if(widestShared_, [&](const auto& m) { return m.first < sharedBound_; });
         std::stable_sort(widestShared_.begin(), widestShared_.end(),
                          [](const auto& a, const auto& b) { return a.first > b.first; });
         measuredShared_ = items.SharedHandle();
         measuredStamp_ = charWidthsStamp_;
     }
-    for (const auto& [w, word] : widestShared_) {
-        if (w < sharedBound_) break;
+    for (const auto& [w, word] : widestShared_)
         if (items.ShowsShared(word)) return w;
-    }
     // The widest words are not shown: the shown ones are measured as any.
     int widest = 0;
     for (const std::uint32_t word : shared.longestFirst) {

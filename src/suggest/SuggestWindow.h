@@ -87,8 +87,8 @@ private:
     // The widest of the content's shared words.
     int WidestSharedWidth(const SuggestionListContent& items) const;
     // The shared words measured last, with the advances of charWidthsStamp_:
-    // those that may be the widest, widest first, and the width of their
-    // longest; no word not among them is wider.
+    // the width of their longest, and those at least as wide, widest first;
+    // no other word is wider than that width.
     mutable std::weak_ptr<const SharedSuggestionWords> measuredShared_;
     mutable std::uint64_t measuredStamp_ = 0;
     mutable std::vector<std::pair<int, std::uint32_t>> widestShared_;

@@ -177,7 +177,7 @@ TEST_F(SuggestWindowTest, WidestCaptionAmongSharedWordsIsThatOfTheShownOnes) {
     for (const auto& words : blocks) {
         auto shared = std::make_shared<SharedSuggestionWords>();
         for (const std::string& w : words) {
-            shared->rows.push_back({static_cast<std::uint32_t>(shared->text.size()), static_cast<std::uint32_t>(w.size()), 0});
+            shared->rows.push_back({static_cast<std::uint32_t>(shared->text.size()), static_cast<std::uint32_t>(w.size())});
             shared->text += w;
         }
         shared->Index();
@@ -192,7 +192,7 @@ TEST_F(SuggestWindowTest, WidestCaptionAmongSharedWordsIsThatOfTheShownOnes) {
                     order.push_back(i);
                     widest = std::max(widest, list->CaptionWidth(words[i]));
                 }
-            content.Show(shared, order);
+            content.Show(shared, nullptr, order);
             list->Fill(std::move(content));
             EXPECT_EQ(list->WidestCaptionWidth(), widest) << words.front() << " without " << hidden;
         }
