@@ -12,6 +12,14 @@
 namespace skrivo {
 
 namespace {
+// Numbers no two states of any lists share.
+std::uint64_t DrawNumber() {
+    static std::atomic<std::uint64_t> drawn{0};
+    return ++drawn;
+}
+}  // namespace
+
+namespace {
 
 // Room for as many learnt words again before the copy is packed: a pack
 // costs a build, so it comes at most once per that many words.
@@ -89,6 +97,8 @@ void FoldedWordList::Build(const StringList& list, win::CodePage cp) {
 template <typename OldestFirst>
 void FoldedWordList::Assign(const OldestFirst& entries, std::size_t count) {
     changed_ = true;
+    edits_.clear();
+    buildNumber_ = DrawNumber();
     std::size_t bytes = 0;
     for (std::size_t i = 0; i < count; ++i)
         if (!TooLongToOffer(entries[i])) bytes += entries[i].size();
@@ -189,6 +199,7 @@ void FoldedWordList::AddSingleWord(Slot s) {
     singleText_.insert(w.textAt, text);
     for (std::size_t j = i; j < singleWords_.size(); ++j) singleWords_[j].textAt += w.length;
     singleWords_.insert(singleWords_.begin() + static_cast<std::ptrdiff_t>(i), w);
+    NoteEdit({static_cast<std::uint32_t>(i), true});
 }
 
 void FoldedWordList::RemoveSingleWord(Slot s) {
@@ -199,6 +210,7 @@ void FoldedWordList::RemoveSingleWord(Slot s) {
     singleText_.erase(singleWords_[i].textAt, w.length);
     singleWords_.erase(singleWords_.begin() + static_cast<std::ptrdiff_t>(i));
     for (std::size_t j = i; j < singleWords_.size(); ++j) singleWords_[j].textAt -= w.length;
+    NoteEdit({static_cast<std::uint32_t>(i), false});
 }
 
 std::pair<std::size_t, std::size_t> FoldedWordList::SingleWordsStartingWith(std::string_view lowPrefix) const {
@@ -324,10 +336,20 @@ void FoldedWordList::Kill(Slot s) {
 
 void FoldedWordList::PutOnTop(std::string_view entry) { Append(entry); }
 
+void FoldedWordList::NoteEdit(SingleWordEdit edit) {
+    // A long session's log would outgrow what it saves: past a bound it
+    // starts again, as after a build.
+    constexpr std::size_t kMostEdits = 4096;
+    if (edits_.size() >= kMostEdits) {
+        edits_.clear();
+        buildNumber_ = DrawNumber();
+    }
+    edits_.push_back(edit);
+}
+
 std::uint64_t FoldedWordList::Generation() const {
-    static std::atomic<std::uint64_t> drawn{0};
     if (changed_) {
-        generation_ = ++drawn;
+        generation_ = DrawNumber();
         changed_ = false;
     }
     return generation_;

@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "completion/EntryPositions.h"
 #include "completion/TextFold.h"
 #include "platform/CodePage.h"
 #include "platform/StringList.h"
@@ -57,6 +58,8 @@ public:
     // Position() of many slots at once, as a list of thousands of learnt
     // words needs: with the processor's own bit count where it has one.
     void Positions(const Slot* which, std::size_t count, int* out) const;
+    // The positions as they stand now, for slots looked up later.
+    EntryPositions PositionsNow() const { return EntryPositions(aliveBits_, liveBefore_, live_); }
     // No live entry follows it in the list.
     bool IsLast(Slot s) const { return s == oldest_; }
 
@@ -148,6 +151,16 @@ public:
     // Room for what a user derives from the list and keeps beside it; the
     // user checks Generation() before trusting it.
     std::shared_ptr<void>& Kept() const { return kept_; }
+    // The single words' changes since the list was last built (or packed),
+    // oldest first: a word put in at an index, or the word at an index
+    // taken out. What was derived from SingleWords() earlier can follow them
+    // instead of being derived again; edits of two builds do not compare.
+    struct SingleWordEdit {
+        std::uint32_t index;
+        bool inserted;
+    };
+    const std::vector<SingleWordEdit>& SingleWordEdits() const { return edits_; }
+    std::uint64_t BuildNumber() const { return buildNumber_; }
     // The run of SingleWords() that holds every word whose folded text starts
     // with lowPrefix (and perhaps others with the same letters but other
     // accents, or beyond eight characters other letters), as [first, last).
@@ -168,6 +181,7 @@ private:
     bool DisplayOrder(const SingleWord& a, std::string_view aText, const SingleWord& b, std::string_view bText) const;
     std::size_t SingleWordIndex(const SingleWord& w, std::string_view text) const;
     void AddSingleWord(Slot s);
+    void NoteEdit(SingleWordEdit edit);
     void RemoveSingleWord(Slot s);
     // Live slots up to and including s; inline with its own bit count, as
     // a list of thousands of learnt words asks it for each of them.
@@ -230,6 +244,8 @@ private:
     mutable std::uint64_t generation_ = 0;
     mutable bool changed_ = true;
     mutable std::shared_ptr<void> kept_;
+    std::vector<SingleWordEdit> edits_;
+    std::uint64_t buildNumber_ = 0;
 };
 
 // The folded copy of a list, rebuilt only when the owner's version number or
