@@ -689,41 +689,84 @@ CandidateSearch::KeptWords& CandidateSearch::KeptWordsOf(const FoldedWordList& l
     if (old && old->generation == generation) return *old;
     auto made = std::make_shared<KeptWords>();
     made->generation = generation;
-    // Learning a word mostly moves a known one to the top: every entry's
-    // position changes, the words often do not.
-    if (old) made->before = old->words ? old : std::move(old->before);
+    made->build = list.BuildNumber();
+    made->editsSeen = list.SingleWordEdits().size();
+    made->count = list.SingleWords().size();
+    // Learning a word changes a word or two of thousands: what is kept
+    // follows from what was kept before, the latest that holds anything.
+    if (old) made->before = old->factsMade || old->words ? old : std::move(old->before);
+    if (made->before) made->before->before.reset();  // one step back is all that is read
     KeptWords& kept = *made;
     slot = std::move(made);
     return kept;
 }
 
-void CandidateSearch::KeptWords::TakeOverFromBefore(const FoldedWordList& from) {
-    if (!before) return;
-    const std::shared_ptr<KeptWords> old = std::move(before);
-    const std::vector<FoldedWordList::SingleWord>& single = from.SingleWords();
-    const SharedSuggestionWords& same = *old->words;
-    if (same.rows.size() != single.size() || same.text != from.SingleWordsText()) return;
-    for (std::size_t i = 0; i < single.size(); ++i)
-        if (same.rows[i].start != single[i].textAt || same.rows[i].length != single[i].length) return;
-    words = old->words;
-    if (old->facts.size() != single.size()) return;
-    // Whether a word's entry is the word alone may have changed with it.
-    facts = old->facts;
-    for (std::size_t i = 0; i < single.size(); ++i) facts[i].leadZero = single[i].lead == 0;
+const std::vector<std::uint32_t>* CandidateSearch::KeptWords::WasAt(const FoldedWordList& from) {
+    if (followed_ != 0) return followed_ > 0 ? &wasAt_ : nullptr;
+    followed_ = -1;
+    // Each edit moves the words after it: past a few, deriving anew costs less.
+    constexpr std::size_t kMostEdits = 32;
+    const std::vector<FoldedWordList::SingleWordEdit>& edits = from.SingleWordEdits();
+    if (!before || before->build != from.BuildNumber() || before->editsSeen > edits.size() ||
+        edits.size() - before->editsSeen > kMostEdits)
+        return nullptr;
+    wasAt_.resize(before->count);
+    for (std::size_t i = 0; i < wasAt_.size(); ++i) wasAt_[i] = static_cast<std::uint32_t>(i);
+    for (std::size_t e = before->editsSeen; e < edits.size(); ++e) {
+        const std::size_t at = edits[e].index;
+        if (edits[e].inserted) {
+            if (at > wasAt_.size()) return nullptr;
+            wasAt_.insert(wasAt_.begin() + static_cast<std::ptrdiff_t>(at), SharedSuggestionWords::kNew);
+        } else {
+            if (at >= wasAt_.size()) return nullptr;
+            wasAt_.erase(wasAt_.begin() + static_cast<std::ptrdiff_t>(at));
+        }
+    }
+    if (wasAt_.size() != from.SingleWords().size()) return nullptr;
+    followed_ = 1;
+    return &wasAt_;
 }
+
+namespace {
+
+bool SameAsWordBefore(const FoldedWordList& list, std::size_t i) {
+    const std::vector<FoldedWordList::SingleWord>& words = list.SingleWords();
+    return i > 0 && words[i].sortPrefix == words[i - 1].sortPrefix && words[i].length == words[i - 1].length &&
+           list.Word(words[i]) == list.Word(words[i - 1]);
+}
+
+}  // namespace
 
 const std::vector<CandidateSearch::KeptWordFacts>& CandidateSearch::KeptWords::Facts(const FoldedWordList& from,
                                                                                    const CaseFold& fold) {
-    TakeOverFromBefore(from);
+    if (factsMade) return facts;
+    factsMade = true;
     const std::vector<FoldedWordList::SingleWord>& single = from.SingleWords();
-    if (facts.size() == single.size() && !single.empty()) return facts;
-    facts.resize(single.size());
-    for (std::size_t i = 0; i < single.size(); ++i) {
+    auto factOf = [&](std::size_t i) {
         const FoldedWordList::SingleWord& w = single[i];
-        const bool same = i > 0 && w.sortPrefix == single[i - 1].sortPrefix && from.Word(w) == from.Word(single[i - 1]);
         const std::string_view text = from.Word(w);
-        facts[i] = {w.length, w.lead == 0, same, text.empty() ? '\0' : static_cast<char>(fold.Lower(text[0]))};
+        return KeptWordFacts{w.length, w.lead == 0, SameAsWordBefore(from, i),
+                             text.empty() ? '\0' : static_cast<char>(fold.Lower(text[0]))};
+    };
+    const std::vector<std::uint32_t>* follow = before && before->factsMade ? WasAt(from) : nullptr;
+    if (follow) {
+        const std::vector<std::uint32_t>& wasAt = *follow;
+        facts.resize(single.size());
+        for (std::size_t i = 0; i < single.size(); ++i) {
+            const std::uint32_t was = wasAt[i];
+            if (was == SharedSuggestionWords::kNew) {
+                facts[i] = factOf(i);
+                continue;
+            }
+            facts[i] = before->facts[was];
+            // A word with another word before it than it had.
+            const bool sameBefore = i == 0 ? was == 0 : wasAt[i - 1] != SharedSuggestionWords::kNew && wasAt[i - 1] + 1 == was;
+            if (!sameBefore) facts[i].sameAsBefore = SameAsWordBefore(from, i);
+        }
+        return facts;
     }
+    facts.resize(single.size());
+    for (std::size_t i = 0; i < single.size(); ++i) facts[i] = factOf(i);
     return facts;
 }
 
@@ -731,26 +774,28 @@ const std::vector<CandidateSearch::KeptWordFacts>& CandidateSearch::KeptWords::F
 // shares: copying thousands of them on each key would cost more than the
 // search.
 const std::shared_ptr<const SharedSuggestionWords>& CandidateSearch::KeptWords::Words(const FoldedWordList& from) {
-    TakeOverFromBefore(from);
+    if (words) return words;
     const std::vector<FoldedWordList::SingleWord>& single = from.SingleWords();
-    if (words && words->rows.size() == single.size()) return words;
     auto made = std::make_shared<SharedSuggestionWords>();
     made->text.assign(from.SingleWordsText());
     made->rows.resize(single.size());
-    for (std::size_t i = 0; i < single.size(); ++i) made->rows[i] = {single[i].textAt, single[i].length};
-    made->Index();
+    for (std::size_t i = 0; i < single.size(); ++i) made->rows[i] = {single[i].textAt, single[i].length, single[i].slot};
+    const std::vector<std::uint32_t>* follow = before && before->words ? WasAt(from) : nullptr;
+    if (follow) {
+        made->tabOrHighByte = before->words->tabOrHighByte;
+        for (std::size_t i = 0; i < follow->size() && !made->tabOrHighByte; ++i)
+            if ((*follow)[i] == SharedSuggestionWords::kNew) made->tabOrHighByte = HoldsTabOrHighByte(from.Word(single[i]));
+        made->madeFrom = before->words;
+        made->madeFromIndex = *follow;
+    } else {
+        made->tabOrHighByte = HoldsTabOrHighByte(made->text);
+    }
     words = std::move(made);
     return words;
 }
 
-const std::shared_ptr<const std::vector<int>>& CandidateSearch::KeptWords::Positions(const FoldedWordList& from) {
-    const std::vector<FoldedWordList::SingleWord>& single = from.SingleWords();
-    if (positions && positions->size() == single.size()) return positions;
-    std::vector<Slot> slots(single.size());
-    for (std::size_t i = 0; i < single.size(); ++i) slots[i] = single[i].slot;
-    auto made = std::make_shared<std::vector<int>>(single.size());
-    from.Positions(slots.data(), slots.size(), made->data());
-    positions = std::move(made);
+const std::shared_ptr<const EntryPositions>& CandidateSearch::KeptWords::Positions(const FoldedWordList& from) {
+    if (!positions) positions = std::make_shared<const EntryPositions>(from.PositionsNow());
     return positions;
 }
 

@@ -134,19 +134,29 @@ private:
     // is its only user).
     struct KeptWords {
         std::uint64_t generation = 0;
-        // What was kept of the list before it last changed, with its words,
-        // until they are compared with the list's.
+        // The list's build, its single words' edits and their count at that
+        // generation: what was kept then can follow the edits made since.
+        std::uint64_t build = 0;
+        std::size_t editsSeen = 0;
+        std::size_t count = 0;
+        // What was kept of the list before it last changed, until what is
+        // kept now is derived from it.
         std::shared_ptr<KeptWords> before;
+        bool factsMade = false;
         std::vector<KeptWordFacts> facts;
         std::shared_ptr<const SharedSuggestionWords> words;
-        std::shared_ptr<const std::vector<int>> positions;  // the entries' positions, word by word
+        std::shared_ptr<const EntryPositions> positions;
         // fold: the list's own, as the search's always is.
         const std::vector<KeptWordFacts>& Facts(const FoldedWordList& from, const CaseFold& fold);
         const std::shared_ptr<const SharedSuggestionWords>& Words(const FoldedWordList& from);
-        const std::shared_ptr<const std::vector<int>>& Positions(const FoldedWordList& from);
-        // Takes what does not depend on the entries' positions from before
-        // when the words are still the same.
-        void TakeOverFromBefore(const FoldedWordList& from);
+        const std::shared_ptr<const EntryPositions>& Positions(const FoldedWordList& from);
+        // Where each word of the list stood in before (SharedSuggestionWords::
+        // kNew for one put in since); nullptr when the edits since do not tell.
+        const std::vector<std::uint32_t>* WasAt(const FoldedWordList& from);
+
+    private:
+        int followed_ = 0;  // 0 not tried, 1 wasAt_ holds it, -1 it does not tell
+        std::vector<std::uint32_t> wasAt_;
     };
     static KeptWords& KeptWordsOf(const FoldedWordList& list);
     bool PrefixPhase(const FoldedWordList& list, bool fromSelfTeaching);

@@ -12,6 +12,8 @@
 #include <utility>
 #include <vector>
 
+#include "completion/EntryPositions.h"
+
 namespace skrivo {
 
 struct SuggestionItem {
@@ -43,31 +45,20 @@ struct SharedSuggestionWords {
     struct Word {
         std::uint32_t start;
         std::uint32_t length;
+        std::uint32_t slot = 0;  // its entry's, for its position in the learnt dictionary
     };
     std::string text;
     std::vector<Word> rows;
-    // The rows by length, longest first, and whether a text holds a tab or
-    // a byte above 127: the widest of a list's captions is then found by
-    // measuring its longest few.
-    std::vector<std::uint32_t> longestFirst;
+    // Whether a text holds a tab or a byte above 127, for a bound of the
+    // widest caption; may stay true when such a word is gone.
     bool tabOrHighByte = false;
-    // Derives the two from text and rows.
-    void Index();
+    // The words these were made from by a few edits, and where each of
+    // these stood there (kNew for one put in since): what was measured of
+    // those carries over. Empty when made anew.
+    static constexpr std::uint32_t kNew = 0xFFFFFFFFu;
+    std::weak_ptr<const SharedSuggestionWords> madeFrom;
+    std::vector<std::uint32_t> madeFromIndex;
 };
-
-inline void SharedSuggestionWords::Index() {
-    tabOrHighByte = HoldsTabOrHighByte(text);
-    std::uint32_t longest = 0;
-    for (const Word& r : rows) longest = std::max(longest, r.length);
-    // Counted by length: words are short, and a comparison sort of
-    // thousands of rows would cost more than the list it serves.
-    std::vector<std::uint32_t> from(static_cast<std::size_t>(longest) + 2, 0);
-    for (const Word& r : rows) ++from[longest - r.length + 1];
-    for (std::size_t l = 1; l < from.size(); ++l) from[l] += from[l - 1];
-    longestFirst.resize(rows.size());
-    for (std::size_t i = 0; i < rows.size(); ++i)
-        longestFirst[from[longest - rows[i].length]++] = static_cast<std::uint32_t>(i);
-}
 
 // Rows keep their texts end to end in one buffer: a list of thousands of
 // words is then two allocations, not one per word, and copying it is cheap.
@@ -91,7 +82,7 @@ public:
         if (!shared_) return rows_[row].dictIndex;
         const std::uint32_t ref = order_[row];
         if (ref & kOwnRow) return rows_[ref & ~kOwnRow].dictIndex;
-        return sharedDictIndexes_ ? (*sharedDictIndexes_)[ref] : 0;
+        return sharedPositions_ ? sharedPositions_->PositionOf(shared_->rows[ref].slot) : 0;
     }
     SuggestionItem Item(std::size_t row) const { return {std::string(Text(row)), DictIndex(row)}; }
 
@@ -120,14 +111,15 @@ public:
     }
     // Shows rows of shared words among the own rows added: each of order
     // is a shared word's index, or OwnRow(i) for the i-th own row. The
-    // shared words' dictionary indexes are those of dictIndexes (none: 0).
+    // shared words' dictionary indexes are their entries' positions (none:
+    // 0).
     // The shared words must stand in order of their indexes, as they stand
     // in the display order.
     static constexpr std::uint32_t OwnRow(std::uint32_t own) { return own | kOwnRow; }
-    void Show(std::shared_ptr<const SharedSuggestionWords> shared, std::shared_ptr<const std::vector<int>> dictIndexes,
+    void Show(std::shared_ptr<const SharedSuggestionWords> shared, std::shared_ptr<const EntryPositions> positions,
               std::vector<std::uint32_t> order) {
         shared_ = std::move(shared);
-        sharedDictIndexes_ = std::move(dictIndexes);
+        sharedPositions_ = std::move(positions);
         order_ = std::move(order);
         shown_.clear();
         shown_.reserve(order_.size());
@@ -176,7 +168,7 @@ private:
     std::string text_;
     std::vector<Row> rows_;
     std::shared_ptr<const SharedSuggestionWords> shared_;
-    std::shared_ptr<const std::vector<int>> sharedDictIndexes_;
+    std::shared_ptr<const EntryPositions> sharedPositions_;
     std::vector<std::uint32_t> order_;
     std::vector<std::uint32_t> shown_;  // the shared words' indexes in order_, ascending
 };

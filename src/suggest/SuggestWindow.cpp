@@ -139,34 +139,84 @@ int TfmSuggest::WidestCaptionWidth() const {
     return widest;
 }
 
+namespace {
+
+// The words by length, longest first: counted by length, as words are
+// short and a comparison sort of thousands would cost more.
+std::vector<std::uint32_t> LongestFirst(const SharedSuggestionWords& shared) {
+    std::uint32_t longest = 0;
+    for (const SharedSuggestionWords::Word& r : shared.rows) longest = std::max(longest, r.length);
+    std::vector<std::uint32_t> from(static_cast<std::size_t>(longest) + 2, 0);
+    for (const SharedSuggestionWords::Word& r : shared.rows) ++from[longest - r.length + 1];
+    for (std::size_t l = 1; l < from.size(); ++l) from[l] += from[l - 1];
+    std::vector<std::uint32_t> order(shared.rows.size());
+    for (std::size_t i = 0; i < shared.rows.size(); ++i)
+        order[from[longest - shared.rows[i].length]++] = static_cast<std::uint32_t>(i);
+    return order;
+}
+
+}  // namespace
+
+int TfmSuggest::SharedWordWidth(const SharedSuggestionWords& shared, std::uint32_t word) const {
+    const std::array<int, 256>& widths = CharWidths();
+    const SharedSuggestionWords::Word& r = shared.rows[word];
+    int width = 0;
+    for (char c : std::string_view(shared.text).substr(r.start, r.length)) width += widths[static_cast<unsigned char>(c)];
+    return width;
+}
+
+// The longest words give a width no word shorter than it divided by the
+// widest character exceeds: all others that could are measured, and those
+// at least as wide kept.
+void TfmSuggest::MeasureShared(const SharedSuggestionWords& shared) const {
+    CharWidths();
+    const long long widestChar = shared.tabOrHighByte ? widestChar_ : widestPlainChar_;
+    widestShared_.clear();
+    sharedBound_ = 0;
+    const std::vector<std::uint32_t> longestFirst = LongestFirst(shared);
+    const std::uint32_t longest = longestFirst.empty() ? 0 : shared.rows[longestFirst.front()].length;
+    for (const std::uint32_t word : longestFirst) {
+        const SharedSuggestionWords::Word& r = shared.rows[word];
+        if (r.length != longest && static_cast<long long>(r.length) * widestChar <= sharedBound_) break;
+        const int w = SharedWordWidth(shared, word);
+        if (r.length == longest) sharedBound_ = std::max(sharedBound_, w);
+        widestShared_.push_back({w, word});
+    }
+    std::erase_if(widestShared_, [&](const auto& m) { return m.first < sharedBound_; });
+}
+
 // Shared words stay the same while their word list does, over many fills:
 // the few of them that may be the widest are measured once, and a list of
 // thousands of them is then settled by its widest shown one.
 int TfmSuggest::WidestSharedWidth(const SuggestionListContent& items) const {
-    const std::array<int, 256>& widths = CharWidths();
     const SharedSuggestionWords& shared = *items.Shared();
     const long long widestChar = shared.tabOrHighByte ? widestChar_ : widestPlainChar_;
-    auto width = [&](std::uint32_t word) {
-        const SharedSuggestionWords::Word& r = shared.rows[word];
-        int w = 0;
-        for (char c : std::string_view(shared.text).substr(r.start, r.length)) w += widths[static_cast<unsigned char>(c)];
-        return w;
-    };
-    if (measuredShared_.lock().get() != &shared || measuredStamp_ != charWidthsStamp_) {
-        // The longest words give a width no word shorter than it divided by
-        // the widest character exceeds; all others that could are measured.
-        widestShared_.clear();
-        sharedBound_ = 0;
-        const std::uint32_t longest = shared.longestFirst.empty() ? 0 : shared.rows[shared.longestFirst.front()].length;
-        for (const std::uint32_t word : shared.longestFirst) {
-            const SharedSuggestionWords::Word& r = shared.rows[word];
-            if (r.length != longest && static_cast<long long>(r.length) * widestChar <= sharedBound_) break;
-            const int w = width(word);
-            if (r.length == longest) sharedBound_ = std::max(sharedBound_, w);
-            widestShared_.push_back({w, word});
+    auto width = [&](std::uint32_t word) { return SharedWordWidth(shared, word); };
+    const std::shared_ptr<const SharedSuggestionWords> measured = measuredShared_.lock();
+    const bool measuredNow = measuredStamp_ == charWidthsStamp_;
+    if (measured.get() != &shared || !measuredNow) {
+        const std::shared_ptr<const SharedSuggestionWords> madeFrom = shared.madeFrom.lock();
+        if (measuredNow && measured && madeFrom == measured) {
+            // Made from the words measured last by a few edits: every word
+            // not kept is still no wider than the bound, and of those put
+            // in only the ones at least as wide join.
+            std::vector<std::uint32_t> nowAt(measured->rows.size(), SharedSuggestionWords::kNew);
+            for (std::size_t i = 0; i < shared.madeFromIndex.size(); ++i) {
+                const std::uint32_t was = shared.madeFromIndex[i];
+                if (was != SharedSuggestionWords::kNew) nowAt[was] = static_cast<std::uint32_t>(i);
+            }
+            std::vector<std::pair<int, std::uint32_t>> kept;
+            for (const auto& [w, word] : widestShared_)
+                if (nowAt[word] != SharedSuggestionWords::kNew) kept.push_back({w, nowAt[word]});
+            for (std::size_t i = 0; i < shared.madeFromIndex.size(); ++i) {
+                if (shared.madeFromIndex[i] != SharedSuggestionWords::kNew) continue;
+                const int w = width(static_cast<std::uint32_t>(i));
+                if (w >= sharedBound_) kept.push_back({w, static_cast<std::uint32_t>(i)});
+            }
+            widestShared_ = std::move(kept);
+        } else {
+            MeasureShared(shared);
         }
-        // Only those as wide as the bound can settle a fill without more.
-        std::erase_if(widestShared_, [&](const auto& m) { return m.first < sharedBound_; });
         std::stable_sort(widestShared_.begin(), widestShared_.end(),
                          [](const auto& a, const auto& b) { return a.first > b.first; });
         measuredShared_ = items.SharedHandle();
@@ -176,7 +226,7 @@ int TfmSuggest::WidestSharedWidth(const SuggestionListContent& items) const {
         if (items.ShowsShared(word)) return w;
     // The widest words are not shown: the shown ones are measured as any.
     int widest = 0;
-    for (const std::uint32_t word : shared.longestFirst) {
+    for (const std::uint32_t word : LongestFirst(shared)) {
         if (static_cast<long long>(shared.rows[word].length) * widestChar <= widest) break;
         if (items.ShowsShared(word)) widest = std::max(widest, width(word));
     }

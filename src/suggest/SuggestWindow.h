@@ -86,6 +86,8 @@ private:
     mutable std::uint64_t charWidthsStamp_ = 0;  // moves each time the advances are measured
     // The widest of the content's shared words.
     int WidestSharedWidth(const SuggestionListContent& items) const;
+    int SharedWordWidth(const SharedSuggestionWords& shared, std::uint32_t word) const;
+    void MeasureShared(const SharedSuggestionWords& shared) const;
     // The shared words measured last, with the advances of charWidthsStamp_:
     // the width of their longest, and those at least as wide, widest first;
     // no other word is wider than that width.

@@ -220,6 +220,58 @@ TEST(FoldedSearchRandom, EqualsThePlainWalkAtTheOfferedLimits) {
     }
 }
 
+// A list of every single word is shown from words kept beside the learnt
+// dictionary; a word learnt makes them again from the last ones by its
+// edits. Each word must be the one it is said to have been there (the list
+// window carries its measures over by that), and a tab or high byte must
+// never go unnoticed.
+TEST(SharedWordsRandom, WordsMadeByEditsAreTheOnesTheyWereMadeFrom) {
+    std::mt19937 rng(99);
+    auto next = [&rng](std::uint32_t n) { return static_cast<std::uint32_t>(rng() % n); };
+    const std::string letters = "abcdAB\xe9";
+    auto word = [&](std::size_t maxLen) {
+        std::string w;
+        for (std::size_t i = 0, len = 1 + next(static_cast<std::uint32_t>(maxLen)); i < len; ++i)
+            w += letters[next(static_cast<std::uint32_t>(letters.size()))];
+        return w;
+    };
+    SelfTeachingDictionary dict;
+    const LearningOptions learning{true, 2500};
+    for (int i = 0; i < 2500; ++i) dict.Collect(next(2) ? word(7) : " " + word(7), learning);
+    SuggestionSources sources;
+    sources.selfTeachingFolded = &std::as_const(dict).FoldedEntries();
+    RankingOptions options;
+    options.rules.wordsMaxInList = 100;
+    options.rules.onlyWordsMatching1st = false;
+    RankingResult previous;
+    int followed = 0;
+    for (int round = 0; round < 60; ++round) {
+        SCOPED_TRACE("round " + std::to_string(round));
+        for (std::uint32_t k = 1 + next(3); k-- > 0;) {
+            if (next(2) == 0)
+                dict.MoveToTop(next(static_cast<std::uint32_t>(std::as_const(dict).Entries().Count())));
+            else
+                dict.Collect(word(8), learning);
+        }
+        RankingResult r = RankSuggestions("z" + word(1), sources, options);  // found by no prefix
+        const SharedSuggestionWords* shared = r.list.Shared();
+        ASSERT_NE(shared, nullptr);
+        EXPECT_TRUE(shared->tabOrHighByte || !HoldsTabOrHighByte(shared->text));
+        if (const auto from = shared->madeFrom.lock()) {
+            ++followed;
+            ASSERT_EQ(shared->madeFromIndex.size(), shared->rows.size());
+            auto text = [](const SharedSuggestionWords& s, std::size_t i) {
+                return std::string_view(s.text).substr(s.rows[i].start, s.rows[i].length);
+            };
+            for (std::size_t i = 0; i < shared->rows.size(); ++i)
+                if (shared->madeFromIndex[i] != SharedSuggestionWords::kNew)
+                    ASSERT_EQ(text(*shared, i), text(*from, shared->madeFromIndex[i])) << i;
+        }
+        previous = std::move(r);
+    }
+    EXPECT_GT(followed, 30);
+}
+
 // Words of syllables, so that most runs of three letters are rare and most
 // groups of entries are ruled out for a longer request; requests of a word
 // or a piece of one after a blank, a separator or nothing, while the

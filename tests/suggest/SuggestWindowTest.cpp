@@ -180,7 +180,7 @@ TEST_F(SuggestWindowTest, WidestCaptionAmongSharedWordsIsThatOfTheShownOnes) {
             shared->rows.push_back({static_cast<std::uint32_t>(shared->text.size()), static_cast<std::uint32_t>(w.size())});
             shared->text += w;
         }
-        shared->Index();
+        shared->tabOrHighByte = HoldsTabOrHighByte(shared->text);
         // Each word left out in turn, then none.
         for (std::uint32_t hidden = 0; hidden <= words.size(); ++hidden) {
             SuggestionListContent content;
@@ -197,6 +197,47 @@ TEST_F(SuggestWindowTest, WidestCaptionAmongSharedWordsIsThatOfTheShownOnes) {
             EXPECT_EQ(list->WidestCaptionWidth(), widest) << words.front() << " without " << hidden;
         }
     }
+}
+
+// Shared words made from the last measured ones by a few edits: what was
+// measured carries over, a word put in is measured, one taken out is gone.
+TEST_F(SuggestWindowTest, WidestCaptionFollowsSharedWordsEditedSinceTheyWereMeasured) {
+    auto make = [](const std::vector<std::string>& words) {
+        auto shared = std::make_shared<SharedSuggestionWords>();
+        for (const std::string& w : words) {
+            shared->rows.push_back({static_cast<std::uint32_t>(shared->text.size()), static_cast<std::uint32_t>(w.size())});
+            shared->text += w;
+        }
+        return shared;
+    };
+    auto fill = [&](const std::shared_ptr<SharedSuggestionWords>& shared, const std::vector<std::string>& words) {
+        SuggestionListContent content;
+        std::vector<std::uint32_t> order;
+        int widest = 0;
+        for (std::uint32_t i = 0; i < words.size(); ++i) {
+            order.push_back(i);
+            widest = std::max(widest, list->CaptionWidth(words[i]));
+        }
+        content.Show(shared, nullptr, order);
+        list->Fill(std::move(content));
+        EXPECT_EQ(list->WidestCaptionWidth(), widest) << words.front();
+    };
+    constexpr std::uint32_t kNew = SharedSuggestionWords::kNew;
+    const std::vector<std::string> first = {"iiiiiiiiiiiiiiii", "WMWMWMWMWM", "abc", "WMWMWMWMWMWM"};
+    auto a = make(first);
+    fill(a, first);
+    // The widest taken out, a wider one put in at the front.
+    const std::vector<std::string> second = {"WWWWWWWWWWWWWWWWWW", "iiiiiiiiiiiiiiii", "WMWMWMWMWM", "abc"};
+    auto b = make(second);
+    b->madeFrom = a;
+    b->madeFromIndex = {kNew, 0, 1, 2};
+    fill(b, second);
+    // The widest taken out again: the one before it is the widest now.
+    const std::vector<std::string> third = {"iiiiiiiiiiiiiiii", "WMWMWMWMWM", "abc", "ab"};
+    auto c = make(third);
+    c->madeFrom = b;
+    c->madeFromIndex = {1, 2, 3, kNew};
+    fill(c, third);
 }
 
 TEST_F(SuggestWindowTest, PlacedBelowTheCaretLineOrFlushRightAndAboveNearTheScreenEdges) {
