@@ -27,6 +27,7 @@
 #include "completion/RequestText.h"
 #include "completion/SelfTeachingDictionary.h"
 #include "completion/SuggestionRanking.h"
+#include "completion/UnitWordIndex.h"
 #include "completion/FixedDictionary.h"
 #include "config/ExpertConfig.h"
 #include "expert/SkrivoExpert.h"
@@ -277,6 +278,7 @@ public:
             return lists;
         };
         sources.unitFolded = [this](const StringList& words) { return &unitsFolded[&words]; };
+        sources.unitsIndex = &unitsIndex;
         RankingOptions options;
         options.wordsFromAllUnits = cfg.WordsFromAllUnits;
         options.exceedWordsMax = cfg.ExceedWordsMax;
@@ -323,6 +325,7 @@ public:
     std::size_t loadBytes = 0;
     std::size_t residentBeforeLoad = 0;
     std::map<const StringList*, FoldedWordList> unitsFolded;
+    UnitWordIndexCache unitsIndex;
     KeyPartMeter keyParts;
 };
 
