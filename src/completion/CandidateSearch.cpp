@@ -694,25 +694,35 @@ CandidateSearch::KeptWords& CandidateSearch::KeptWordsOf(const FoldedWordList& l
     made->count = list.SingleWords().size();
     // Learning a word changes a word or two of thousands: what is kept
     // follows from what was kept before, the latest that holds anything.
-    if (old) made->before = old->factsMade || old->words ? old : std::move(old->before);
-    if (made->before) made->before->before.reset();  // one step back is all that is read
+    if (old) {
+        made->factsBefore = old->factsMade ? old : old->factsBefore;
+        made->wordsBefore = old->words ? old : old->wordsBefore;
+    }
+    // One step back is all that is read.
+    for (KeptWords* earlier : {made->factsBefore.get(), made->wordsBefore.get()})
+        if (earlier) {
+            earlier->factsBefore.reset();
+            earlier->wordsBefore.reset();
+        }
     KeptWords& kept = *made;
     slot = std::move(made);
     return kept;
 }
 
-const std::vector<std::uint32_t>* CandidateSearch::KeptWords::WasAt(const FoldedWordList& from) {
-    if (followed_ != 0) return followed_ > 0 ? &wasAt_ : nullptr;
-    followed_ = -1;
+const std::vector<std::uint32_t>* CandidateSearch::KeptWords::WasAt(const FoldedWordList& from,
+                                                                    const KeptWords& earlier) {
+    if (followed_ == &earlier) return told_ ? &wasAt_ : nullptr;
+    followed_ = &earlier;
+    told_ = false;
     // Each edit moves the words after it: past a few, deriving anew costs less.
     constexpr std::size_t kMostEdits = 32;
     const std::vector<FoldedWordList::SingleWordEdit>& edits = from.SingleWordEdits();
-    if (!before || before->build != from.BuildNumber() || before->editsSeen > edits.size() ||
-        edits.size() - before->editsSeen > kMostEdits)
+    if (earlier.build != from.BuildNumber() || earlier.editsSeen > edits.size() ||
+        edits.size() - earlier.editsSeen > kMostEdits)
         return nullptr;
-    wasAt_.resize(before->count);
+    wasAt_.resize(earlier.count);
     for (std::size_t i = 0; i < wasAt_.size(); ++i) wasAt_[i] = static_cast<std::uint32_t>(i);
-    for (std::size_t e = before->editsSeen; e < edits.size(); ++e) {
+    for (std::size_t e = earlier.editsSeen; e < edits.size(); ++e) {
         const std::size_t at = edits[e].index;
         if (edits[e].inserted) {
             if (at > wasAt_.size()) return nullptr;
@@ -723,7 +733,7 @@ const std::vector<std::uint32_t>* CandidateSearch::KeptWords::WasAt(const Folded
         }
     }
     if (wasAt_.size() != from.SingleWords().size()) return nullptr;
-    followed_ = 1;
+    told_ = true;
     return &wasAt_;
 }
 
@@ -748,7 +758,7 @@ const std::vector<CandidateSearch::KeptWordFacts>& CandidateSearch::KeptWords::F
         return KeptWordFacts{w.length, w.lead == 0, SameAsWordBefore(from, i),
                              text.empty() ? '\0' : static_cast<char>(fold.Lower(text[0]))};
     };
-    const std::vector<std::uint32_t>* follow = before && before->factsMade ? WasAt(from) : nullptr;
+    const std::vector<std::uint32_t>* follow = factsBefore ? WasAt(from, *factsBefore) : nullptr;
     if (follow) {
         const std::vector<std::uint32_t>& wasAt = *follow;
         facts.resize(single.size());
@@ -758,7 +768,7 @@ const std::vector<CandidateSearch::KeptWordFacts>& CandidateSearch::KeptWords::F
                 facts[i] = factOf(i);
                 continue;
             }
-            facts[i] = before->facts[was];
+            facts[i] = factsBefore->facts[was];
             // A word with another word before it than it had.
             const bool sameBefore = i == 0 ? was == 0 : wasAt[i - 1] != SharedSuggestionWords::kNew && wasAt[i - 1] + 1 == was;
             if (!sameBefore) facts[i].sameAsBefore = SameAsWordBefore(from, i);
@@ -780,12 +790,12 @@ const std::shared_ptr<const SharedSuggestionWords>& CandidateSearch::KeptWords::
     made->text.assign(from.SingleWordsText());
     made->rows.resize(single.size());
     for (std::size_t i = 0; i < single.size(); ++i) made->rows[i] = {single[i].textAt, single[i].length, single[i].slot};
-    const std::vector<std::uint32_t>* follow = before && before->words ? WasAt(from) : nullptr;
+    const std::vector<std::uint32_t>* follow = wordsBefore ? WasAt(from, *wordsBefore) : nullptr;
     if (follow) {
-        made->tabOrHighByte = before->words->tabOrHighByte;
+        made->tabOrHighByte = wordsBefore->words->tabOrHighByte;
         for (std::size_t i = 0; i < follow->size() && !made->tabOrHighByte; ++i)
             if ((*follow)[i] == SharedSuggestionWords::kNew) made->tabOrHighByte = HoldsTabOrHighByte(from.Word(single[i]));
-        made->madeFrom = before->words;
+        made->madeFrom = wordsBefore->words;
         made->madeFromIndex = *follow;
     } else {
         made->tabOrHighByte = HoldsTabOrHighByte(made->text);

@@ -148,9 +148,10 @@ private:
         std::uint64_t build = 0;
         std::size_t editsSeen = 0;
         std::size_t count = 0;
-        // What was kept of the list before it last changed, until what is
-        // kept now is derived from it.
-        std::shared_ptr<KeptWords> before;
+        // The latest kept earlier with facts, and with words, until what is
+        // kept now is derived from them.
+        std::shared_ptr<KeptWords> factsBefore;
+        std::shared_ptr<KeptWords> wordsBefore;
         bool factsMade = false;
         std::vector<KeptWordFacts> facts;
         std::shared_ptr<const SharedSuggestionWords> words;
@@ -159,12 +160,14 @@ private:
         const std::vector<KeptWordFacts>& Facts(const FoldedWordList& from, const CaseFold& fold);
         const std::shared_ptr<const SharedSuggestionWords>& Words(const FoldedWordList& from);
         const std::shared_ptr<const EntryPositions>& Positions(const FoldedWordList& from);
-        // Where each word of the list stood in before (SharedSuggestionWords::
-        // kNew for one put in since); nullptr when the edits since do not tell.
-        const std::vector<std::uint32_t>* WasAt(const FoldedWordList& from);
+        // Where each word of the list stood in what was kept earlier
+        // (SharedSuggestionWords::kNew for one put in since); nullptr when
+        // the edits since do not tell.
+        const std::vector<std::uint32_t>* WasAt(const FoldedWordList& from, const KeptWords& earlier);
 
     private:
-        int followed_ = 0;  // 0 not tried, 1 wasAt_ holds it, -1 it does not tell
+        const KeptWords* followed_ = nullptr;  // the one wasAt_ was found for
+        bool told_ = false;
         std::vector<std::uint32_t> wasAt_;
     };
     static KeptWords& KeptWordsOf(const FoldedWordList& list);
