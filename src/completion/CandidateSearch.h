@@ -11,6 +11,7 @@
 
 #include "completion/DisplayOrder.h"
 #include "completion/FoldedWordList.h"
+#include "completion/KeptSingleWords.h"
 #include "completion/SuggestionListContent.h"
 #include "completion/UnitWordIndex.h"
 #include "platform/StringList.h"
@@ -133,44 +134,6 @@ private:
     // A single-word phase over at least this many words reads what was kept
     // of its list; over fewer it reads the list.
     static constexpr std::size_t kWordsWorthKeeping = 1024;
-    struct KeptWordFacts {
-        std::uint16_t length;
-        bool leadZero : 1;      // the word is its entry
-        bool sameAsBefore : 1;  // the word before it has the same text
-        char firstFolded;       // its first character lower-cased, 0 for none
-    };
-    // What the search keeps beside a list (FoldedWordList::Kept: the search
-    // is its only user).
-    struct KeptWords {
-        std::uint64_t generation = 0;
-        // The list's build, its single words' edits and their count at that
-        // generation: what was kept then can follow the edits made since.
-        std::uint64_t build = 0;
-        std::size_t editsSeen = 0;
-        std::size_t count = 0;
-        // The latest kept earlier with facts, and with words, until what is
-        // kept now is derived from them.
-        std::shared_ptr<KeptWords> factsBefore;
-        std::shared_ptr<KeptWords> wordsBefore;
-        bool factsMade = false;
-        std::vector<KeptWordFacts> facts;
-        std::shared_ptr<const SharedSuggestionWords> words;
-        std::shared_ptr<const EntryPositions> positions;
-        // fold: the list's own, as the search's always is.
-        const std::vector<KeptWordFacts>& Facts(const FoldedWordList& from, const CaseFold& fold);
-        const std::shared_ptr<const SharedSuggestionWords>& Words(const FoldedWordList& from);
-        const std::shared_ptr<const EntryPositions>& Positions(const FoldedWordList& from);
-        // Where each word of the list stood in what was kept earlier
-        // (SharedSuggestionWords::kNew for one put in since); nullptr when
-        // the edits since do not tell.
-        const std::vector<std::uint32_t>* WasAt(const FoldedWordList& from, const KeptWords& earlier);
-
-    private:
-        const KeptWords* followed_ = nullptr;  // the one wasAt_ was found for
-        bool told_ = false;
-        std::vector<std::uint32_t> wasAt_;
-    };
-    static KeptWords& KeptWordsOf(const FoldedWordList& list);
     bool PrefixPhase(const FoldedWordList& list, bool fromSelfTeaching);
     // samePrefixPhaseRequest: the request is still the one the prefix phase
     // of this list searched for.
