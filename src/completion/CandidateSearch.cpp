@@ -253,7 +253,8 @@ void CandidateSearch::SingleWordPhase(const FoldedWordList& list, bool fromSelfT
     std::vector<std::uint32_t> run;
     run.reserve(last - first);
     const bool dropItself = rules_.doNotListWordItself && !lastWord_.empty();
-    if (last - first >= kWordsWorthKeeping) {
+    // Kept facts are of the whole list: worth it only for a good part of it.
+    if (last - first >= kWordsWorthKeeping && (last - first) * kShareBeyond >= words.size()) {
         // The same words are read on every key: what does not depend on the
         // request is read from what was kept of the list.
         const std::vector<KeptWordFacts>& facts = KeptSingleWordsOf(list).Facts(list, fold_);
@@ -690,23 +691,50 @@ SuggestionListContent CandidateSearch::List(bool autoSelectBestWord) const {
     SuggestionListContent content;
     std::size_t bytes = 0;
     for (const Found& f : found_) bytes += f.text.size();
-    SuggestionListContent::Writer writer(content, found_.size(), bytes);
     int bestRow = -1;
     if (!runList_) {
+        SuggestionListContent::Writer writer(content, found_.size(), bytes);
         const std::vector<Row> rows = FoundInDisplayOrder();
         for (std::size_t r = 0; r < rows.size(); ++r) {
             writer.Add(found_[rows[r].index].text, found_[rows[r].index].dictIndex);
             if (rows[r].index == bestFound) bestRow = static_cast<int>(r);
         }
+        writer.Finish();
+    } else if (merged_.size() * kShareBeyond < runList_->SingleWords().size()) {
+        // A run of a few of many words (those beginning with the last word)
+        // is copied: sharing would keep, and measure, all the others.
+        const std::vector<FoldedWordList::SingleWord>& words = runList_->SingleWords();
+        std::vector<Slot> slots;
+        for (const std::uint32_t row : merged_)
+            if (!IsFoundRow(row)) {
+                bytes += words[row].length;
+                slots.push_back(words[row].slot);
+            }
+        std::vector<int> positions(runFromSelfTeaching_ ? slots.size() : 0);
+        if (runFromSelfTeaching_) runList_->Positions(slots.data(), slots.size(), positions.data());
+        SuggestionListContent::Writer writer(content, merged_.size(), bytes);
+        std::size_t runRow = 0;
+        for (const std::uint32_t row : merged_) {
+            if (IsFoundRow(row)) {
+                const Found& f = found_[row & ~SuggestionListContent::OwnRow(0)];
+                writer.Add(f.text, f.dictIndex);
+                continue;
+            }
+            writer.Add(runList_->Word(words[row]), runFromSelfTeaching_ ? positions[runRow] : 0);
+            ++runRow;
+        }
+        writer.Finish();
+        bestRow = BestRowOfMerged(bestFound);
     } else {
+        SuggestionListContent::Writer writer(content, found_.size(), bytes);
         // The found ones are the content's own rows, in the order found; the
         // run's words are shown from the list's words as it stands.
         for (const Found& f : found_) writer.Add(f.text, f.dictIndex);
         bestRow = BestRowOfMerged(bestFound);
         KeptSingleWords& kept = KeptSingleWordsOf(*runList_);
         content.Show(kept.Words(*runList_), runFromSelfTeaching_ ? kept.Positions(*runList_) : nullptr, merged_);
+        writer.Finish();
     }
-    writer.Finish();
     if (bestRow >= 0) content.bestWord = std::string(content.Text(static_cast<std::size_t>(bestRow)));
     MarkBestWord(content, bestRow, autoSelectBestWord);
     return content;

@@ -131,9 +131,13 @@ private:
     // The best word's row among merged_, given the earliest found candidate
     // that begins with the last word (found_.size() for none); -1 for none.
     int BestRowOfMerged(std::size_t bestFound) const;
-    // A single-word phase over at least this many words reads what was kept
-    // of its list; over fewer it reads the list.
+    // A single-word phase over at least this many words, and a good share of
+    // its list (kShareBeyond), reads what was kept of the list; over fewer it
+    // reads the list.
     static constexpr std::size_t kWordsWorthKeeping = 1024;
+    // A list shows the run from the list's kept words when it holds at
+    // least this share (one in so many) of them; a smaller run is copied.
+    static constexpr std::size_t kShareBeyond = 4;
     bool PrefixPhase(const FoldedWordList& list, bool fromSelfTeaching);
     // samePrefixPhaseRequest: the request is still the one the prefix phase
     // of this list searched for.
