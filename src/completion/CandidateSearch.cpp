@@ -104,6 +104,17 @@ std::string_view CandidateSearch::ReduceToEnd(std::string_view entry, bool keepS
     return entry.substr(runStart);
 }
 
+// ReduceToEnd(entry.substr(at), keepSeparators), from where the entry's last
+// word starts instead of a scan back over it.
+std::string_view CandidateSearch::ReduceToEndFrom(std::string_view entry, std::size_t at, std::size_t lastWord,
+                                                  bool keepSeparators) const {
+    if (at >= lastWord) return entry.substr(at);
+    if (!keepSeparators) return entry.substr(lastWord);
+    std::size_t runStart = lastWord - 1;
+    while (runStart > at && !IsWordChar(entry[runStart - 1])) --runStart;
+    return entry.substr(runStart);
+}
+
 CandidateSearch::CandidateSearch(std::string_view request, const CandidateRules& rules, const CaseFold& fold)
     : rules_(rules),
       fold_(fold),
@@ -137,6 +148,12 @@ void CandidateSearch::SearchList(const StringList& list, bool fromSelfTeaching, 
 }
 
 void CandidateSearch::SearchList(const FoldedWordList& list, bool fromSelfTeaching) {
+    // The list's facts about its entries' last words hold for this search
+    // only when both classify and fold characters alike.
+    lastWordsKnown_ = list.WordChars() == wordChars_;
+    foldsAgree_ = true;
+    for (int c = 0; c < 256 && foldsAgree_; ++c)
+        foldsAgree_ = fold_.Lower(static_cast<char>(c)) == list.Fold().Lower(static_cast<char>(c));
     if (!PrefixPhase(list, fromSelfTeaching)) return;
 
     // Narrowing: drop the previous word. A request of one word, or one whose
@@ -222,7 +239,7 @@ bool CandidateSearch::PrefixPhase(const FoldedWordList& list, bool fromSelfTeach
         if (low.size() <= n || !FoldedStartsWith(low, lowS_)) return true;
         const std::string_view e = list.Original(s);
         if (SkippedAsContext(e, n)) return true;
-        AddCandidate(e, false, list, s, fromSelfTeaching);
+        AddEntryEnd(e, 0, false, list, s, fromSelfTeaching);
         if (Full()) goOn = list.IsLast(s);
         return !Full();
     };
@@ -308,7 +325,7 @@ bool CandidateSearch::ContextPhase(const FoldedWordList& list, bool fromSelfTeac
     auto offer = [&](Slot s, std::size_t at) {
         const std::string_view e = list.Original(s);
         if (SkippedAsContext(e, n)) return true;
-        AddCandidate(e.substr(at), keepSeparators, list, s, fromSelfTeaching);
+        AddEntryEnd(e, at, keepSeparators, list, s, fromSelfTeaching);
         return !Full();
     };
     if (lowS_.empty()) {
@@ -414,9 +431,9 @@ bool CandidateSearch::ContextPhase(const FoldedWordList& list, bool fromSelfTeac
     // A single character sits in most entries that are not ruled out: each
     // is read once, from the front, which gives its first occurrence at
     // once, instead of a search back to the hit and a second search forward.
-    auto scanEntries = [&](Slot first, Slot end) {
+    auto scanEntries = [&](Slot first, Slot end, auto&& mayOffer) {
         for (Slot slot = end; slot-- > first;) {
-            if (!list.Alive(slot)) continue;
+            if (!mayOffer(slot) || !list.Alive(slot)) continue;
             const std::string_view low = list.Folded(slot);
             if (low.size() <= n) continue;
             const std::string_view e = list.Original(slot);
@@ -430,10 +447,20 @@ bool CandidateSearch::ContextPhase(const FoldedWordList& list, bool fromSelfTeac
         }
         return true;
     };
+    // When only words beginning with the character are offered, the list
+    // tells which entries can give one, without reading the others.
+    if (n == 1 && OnlyWordsBeginningWith(static_cast<unsigned char>(lowS_[0]))) {
+        const std::uint32_t bit = FoldedWordList::CharacterBit(static_cast<unsigned char>(lowS_[0]));
+        const std::uint32_t* const offers = list.OfferCharacters();
+        scanEntries(0, list.SlotEnd(), [&](Slot slot) { return (offers[slot] & bit) != 0; });
+        return goOn;
+    }
     // Where the character is rarer than one an entry, searching for it
     // skips more entries than reading each costs.
     const bool eachEntry = n == 1 && list.ByteCount(static_cast<unsigned char>(lowS_[0])) >= list.Count();
-    auto scanRange = [&](Slot first, Slot end) { return eachEntry ? scanEntries(first, end) : scan(first, end); };
+    auto scanRange = [&](Slot first, Slot end) {
+        return eachEntry ? scanEntries(first, end, [](Slot) { return true; }) : scan(first, end);
+    };
     const FoldedWordList::GramFilter filter = list.GroupsThatMayHold(lowS_);
     if (!filter.Filters()) {
         scanRange(0, list.SlotEnd());
@@ -521,9 +548,30 @@ void CandidateSearch::LastWordPhase(const FoldedWordList& list, bool fromSelfTea
     }
 }
 
+bool CandidateSearch::OnlyWordsBeginningWith(unsigned char lowC) const {
+    if (!rules_.onlyWordsMatching1st || lowLastWord_.empty() || static_cast<unsigned char>(lowLastWord_[0]) != lowC)
+        return false;
+    if (!lastWordsKnown_ || !foldsAgree_) return false;
+    // An entry's separator folding to the character could begin an offer
+    // of separators.
+    for (int c = 0; c < 256; ++c)
+        if (fold_.Lower(static_cast<char>(c)) == lowC && !wordChars_[c]) return false;
+    return true;
+}
+
+void CandidateSearch::AddEntryEnd(std::string_view entry, std::size_t at, bool keepSeparators,
+                                  const FoldedWordList& list, Slot slot, bool fromSelfTeaching) {
+    AddOffer(lastWordsKnown_ ? ReduceToEndFrom(entry, at, list.LastWordStart(slot), keepSeparators)
+                             : ReduceToEnd(entry.substr(at), keepSeparators),
+             list, slot, fromSelfTeaching);
+}
+
 void CandidateSearch::AddCandidate(std::string_view entry, bool keepSeparators, const FoldedWordList& list,
                                    Slot slot, bool fromSelfTeaching) {
-    const std::string_view d = ReduceToEnd(entry, keepSeparators);
+    AddOffer(ReduceToEnd(entry, keepSeparators), list, slot, fromSelfTeaching);
+}
+
+void CandidateSearch::AddOffer(std::string_view d, const FoldedWordList& list, Slot slot, bool fromSelfTeaching) {
     if (IsBlankText(d)) return;
     if (rules_.doNotSuggestShorter > 0 && d.size() < static_cast<std::size_t>(rules_.doNotSuggestShorter)) return;
     if (rules_.doNotListWordItself && d == lastWord_) return;

@@ -125,11 +125,21 @@ private:
     // The entry's position is looked up only for a candidate that is kept.
     void AddCandidate(std::string_view entry, bool keepSeparators, const FoldedWordList& list, Slot slot,
                       bool fromSelfTeaching);
+    // The entry's end from at, as AddCandidate takes it.
+    void AddEntryEnd(std::string_view entry, std::size_t at, bool keepSeparators, const FoldedWordList& list,
+                     Slot slot, bool fromSelfTeaching);
+    // An offer already cut to what the entry offers.
+    void AddOffer(std::string_view offer, const FoldedWordList& list, Slot slot, bool fromSelfTeaching);
+    // Only words beginning with the folded character can be candidates, and
+    // the searched list's facts about its last words can be trusted.
+    bool OnlyWordsBeginningWith(unsigned char lowC) const;
     void SetRequest(std::string_view s);
     bool IsWordChar(char c) const { return wordChars_[static_cast<unsigned char>(c)]; }
     std::size_t FindFirstSeparator(std::string_view s) const;
     std::size_t FindFirstWordCharacter(std::string_view s) const;
     std::string_view ReduceToEnd(std::string_view entry, bool keepSeparators) const;
+    std::string_view ReduceToEndFrom(std::string_view entry, std::size_t at, std::size_t lastWord,
+                                     bool keepSeparators) const;
     bool InsideWord(std::string_view entry, std::size_t at) const {
         return rules_.wholeWordsOnly && at > 0 && IsWordChar(entry[at - 1]) && IsWordChar(entry[at]);
     }
@@ -144,6 +154,10 @@ private:
     std::string lowS_;
     const std::string lastWord_;
     const std::string lowLastWord_;
+    // For the list being searched: it classifies characters as this search
+    // does (its last words' starts hold), and folds them alike.
+    bool lastWordsKnown_ = false;
+    bool foldsAgree_ = false;
     std::vector<Found> found_;
     FoundSet known_;
     // The run of single words that filled the list, as indexes into its
