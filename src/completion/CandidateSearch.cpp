@@ -27,48 +27,73 @@ bool SkippedAsContext(std::string_view entry, std::size_t requestLength) {
     return entry.size() <= requestLength || TooLongToOffer(entry) || entry.front() == ' ' || IsBlankText(entry);
 }
 
-// The last i below len where s[i] is a and s[i + 1] is b; s[len] must be
-// readable. A pair of bytes is far rarer in a word list than either byte, so
-// the context search verifies a few hits instead of one per common letter,
-// and sixteen positions are tried at once.
+// The last i below len where s[i] is a and s[i + 1] is b, and with a third
+// byte also s[i + d] is c; s[len], and s[len - 1 + d] or s[d], must be
+// readable. A pair of bytes is far rarer in a word list than either byte,
+// and a third one further off rarer still: the context search verifies a
+// few hits instead of one per common letter, and 32 positions are tried at
+// once.
+struct ThirdByte {
+    std::ptrdiff_t d = 0;  // 0: none
+    char c = 0;
+};
+
 #if defined(__x86_64__)
-__attribute__((target("avx2"))) const char* FindPairBackwardAvx2(const char* s, std::size_t len, char a, char b) {
+template <bool kThird>
+__attribute__((target("avx2"))) const char* FindPairBackwardAvx2(const char* s, std::size_t len, char a, char b,
+                                                                 ThirdByte third) {
     std::size_t i = len;
-    const __m256i va = _mm256_set1_epi8(a), vb = _mm256_set1_epi8(b);
+    const __m256i va = _mm256_set1_epi8(a), vb = _mm256_set1_epi8(b), vc = _mm256_set1_epi8(third.c);
     while (i >= 32) {
         i -= 32;
         const __m256i first = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + i));
         const __m256i second = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + i + 1));
-        const auto mask = static_cast<unsigned>(
-            _mm256_movemask_epi8(_mm256_and_si256(_mm256_cmpeq_epi8(first, va), _mm256_cmpeq_epi8(second, vb))));
+        __m256i both = _mm256_and_si256(_mm256_cmpeq_epi8(first, va), _mm256_cmpeq_epi8(second, vb));
+        if constexpr (kThird) {
+            const __m256i far = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + i + third.d));
+            both = _mm256_and_si256(both, _mm256_cmpeq_epi8(far, vc));
+        }
+        const auto mask = static_cast<unsigned>(_mm256_movemask_epi8(both));
         if (mask != 0) return s + i + (31 - __builtin_clz(mask));
     }
     while (i-- > 0)
-        if (s[i] == a && s[i + 1] == b) return s + i;
+        if (s[i] == a && s[i + 1] == b && (!kThird || s[i + third.d] == third.c)) return s + i;
     return nullptr;
 }
 #endif
 
-const char* FindPairBackward(const char* s, std::size_t len, char a, char b) {
-#if defined(__x86_64__)
-    static const bool avx2 = __builtin_cpu_supports("avx2");
-    if (avx2) return FindPairBackwardAvx2(s, len, a, b);
-#endif
+template <bool kThird>
+const char* FindPairBackwardPlain(const char* s, std::size_t len, char a, char b, ThirdByte third) {
     std::size_t i = len;
 #if defined(__SSE2__)
-    const __m128i va = _mm_set1_epi8(a), vb = _mm_set1_epi8(b);
+    const __m128i va = _mm_set1_epi8(a), vb = _mm_set1_epi8(b), vc = _mm_set1_epi8(third.c);
     while (i >= 16) {
         i -= 16;
         const __m128i first = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i));
         const __m128i second = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i + 1));
-        const unsigned mask = static_cast<unsigned>(
-            _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(first, va), _mm_cmpeq_epi8(second, vb))));
+        __m128i both = _mm_and_si128(_mm_cmpeq_epi8(first, va), _mm_cmpeq_epi8(second, vb));
+        if constexpr (kThird) {
+            const __m128i far = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i + third.d));
+            both = _mm_and_si128(both, _mm_cmpeq_epi8(far, vc));
+        }
+        const unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(both));
         if (mask != 0) return s + i + (31 - __builtin_clz(mask));
     }
 #endif
     while (i-- > 0)
-        if (s[i] == a && s[i + 1] == b) return s + i;
+        if (s[i] == a && s[i + 1] == b && (!kThird || s[i + third.d] == third.c)) return s + i;
     return nullptr;
+}
+
+const char* FindPairBackward(const char* s, std::size_t len, char a, char b, ThirdByte third) {
+#if defined(__x86_64__)
+    static const bool avx2 = __builtin_cpu_supports("avx2");
+    if (avx2)
+        return third.d != 0 ? FindPairBackwardAvx2<true>(s, len, a, b, third)
+                            : FindPairBackwardAvx2<false>(s, len, a, b, third);
+#endif
+    return third.d != 0 ? FindPairBackwardPlain<true>(s, len, a, b, third)
+                        : FindPairBackwardPlain<false>(s, len, a, b, third);
 }
 
 }  // namespace
@@ -370,8 +395,18 @@ bool CandidateSearch::ContextPhase(const FoldedWordList& list, bool fromSelfTeac
         for (std::size_t i = 1; i + 1 < n; ++i)
             if (count(i) * count(i + 1) < count(k) * count(k + 1)) k = i;
     }
-    // A text of one or two characters is all the scan looks for.
-    const bool foundWhole = n <= (pair ? 2 : 1);
+    // A third character of the text, as far from the pair as it goes.
+    ThirdByte third;
+    if (n >= 3) {
+        const std::size_t at = k + 2 < n ? n - 1 : 0;
+        third = {static_cast<std::ptrdiff_t>(at) - static_cast<std::ptrdiff_t>(k), lowS_[at]};
+    }
+    // A text of up to three characters is all the scan looks for.
+    const bool foundWhole = n <= (pair ? 3 : 1);
+    // When only words beginning with the text itself are offered, an entry
+    // offers one only where the text occurs in its last word: the hit met
+    // first, the last occurrence, tells without reading the entry.
+    const bool inLastWordOnly = lowS_ == lowLastWord_ && OnlyWordsBeginningWith(static_cast<unsigned char>(lowS_[0]));
     // The slots [first, end) are scanned from the top down; false when the
     // limit ended the search, with goOn telling whether the list's search
     // goes on.
@@ -385,22 +420,31 @@ bool CandidateSearch::ContextPhase(const FoldedWordList& list, bool fromSelfTeac
         Slot s = end;  // one past the slot holding the last match, from above
         while (top > bottom) {
             const char* const from = base + bottom + k;
-            const void* found = pair ? FindPairBackward(from, top - bottom, lowS_[k], lowS_[k + 1])
+            const void* found = pair ? FindPairBackward(from, top - bottom, lowS_[k], lowS_[k + 1], third)
                                      : memrchr(from, lowS_[k], top - bottom);
             if (!found) break;
             const auto hit = static_cast<std::size_t>(static_cast<const char*>(found) - base) - k;
             // The slot holding the hit: hits lie from one entry to thousands
-            // apart, so the steps back double until they pass it, and the
-            // last of them is halved.
+            // apart, so the steps back over the short array of where groups
+            // of slots start double until they pass it, the last of them is
+            // halved, and the slot is searched for within its group.
             if (list.Start(s - 1) > hit) {
                 Slot high = s - 1, low = first;  // Start(high) > hit, Start(low) <= hit
-                for (Slot step = 1; high - first > step; step *= 2) {
-                    if (list.Start(high - step) <= hit) {
-                        low = high - step;
+                constexpr Slot kGroup = FoldedWordList::kLocateGroup;
+                Slot groupHigh = high / kGroup + 1, groupLow = first / kGroup;  // the same for group starts
+                for (Slot step = 1; groupHigh - groupLow > step; step *= 2) {
+                    if (list.GroupStart(groupHigh - step) <= hit) {
+                        groupLow = groupHigh - step;
                         break;
                     }
-                    high -= step;
+                    groupHigh -= step;
                 }
+                while (groupHigh - groupLow > 1) {
+                    const Slot mid = groupLow + (groupHigh - groupLow) / 2;
+                    (list.GroupStart(mid) > hit ? groupHigh : groupLow) = mid;
+                }
+                low = std::max(low, groupLow * kGroup);
+                high = std::min(high, groupHigh * kGroup);
                 while (high - low > 1) {
                     const Slot mid = low + (high - low) / 2;
                     (list.Start(mid) > hit ? high : low) = mid;
@@ -416,6 +460,7 @@ bool CandidateSearch::ContextPhase(const FoldedWordList& list, bool fromSelfTeac
             }
             top = entryStart;
             if (!list.Alive(slot) || low.size() <= n) continue;
+            if (inLastWordOnly && hit < entryStart + list.LastWordStart(slot)) continue;
             // With whole words only, the first occurrence that starts a word.
             const std::string_view e = list.Original(slot);
             std::size_t at = n == 1 ? low.find(lowS_[0]) : low.find(lowS_);
@@ -592,19 +637,39 @@ void CandidateSearch::Add(std::string_view text, int dictIndex) {
 namespace {
 
 // Candidates are short words: a few multiplications over their bytes spread
-// them well enough, and cost less than the library's hash of a string.
+// them well enough, and cost less than the library's hash of a string. The
+// last bytes are read as whole words (overlapping the ones before): put
+// together byte by byte in memory, they would stall the read of the word.
 std::size_t HashOfWord(std::string_view text) {
     std::uint64_t h = 0x9E3779B97F4A7C15ULL ^ text.size();
     const char* p = text.data();
-    std::size_t left = text.size();
-    for (; left >= 8; p += 8, left -= 8) {
-        std::uint64_t chunk;
-        std::memcpy(&chunk, p, 8);
-        h = (h ^ chunk) * 0xBF58476D1CE4E5B9ULL;
-        h ^= h >> 29;
+    const std::size_t size = text.size();
+    auto load64 = [](const char* at) {
+        std::uint64_t v;
+        std::memcpy(&v, at, 8);
+        return v;
+    };
+    auto load32 = [](const char* at) {
+        std::uint32_t v;
+        std::memcpy(&v, at, 4);
+        return std::uint64_t{v};
+    };
+    std::uint64_t tail;
+    if (size >= 8) {
+        const char* const last = p + size - 8;
+        for (; p < last; p += 8) {
+            h = (h ^ load64(p)) * 0xBF58476D1CE4E5B9ULL;
+            h ^= h >> 29;
+        }
+        tail = load64(last);
+    } else if (size >= 4) {
+        tail = load32(p) << 32 | load32(p + size - 4);
+    } else if (size > 0) {
+        tail = std::uint64_t{static_cast<unsigned char>(p[0])} << 16 |
+               std::uint64_t{static_cast<unsigned char>(p[size / 2])} << 8 | static_cast<unsigned char>(p[size - 1]);
+    } else {
+        tail = 0;
     }
-    std::uint64_t tail = 0;
-    std::memcpy(&tail, p, left);
     h = (h ^ tail) * 0x94D049BB133111EBULL;
     return static_cast<std::size_t>(h ^ (h >> 32));
 }

@@ -97,6 +97,7 @@ void FoldedWordList::Assign(const OldestFirst& entries, std::size_t count) {
     slotCapacity_ = SlotCapacityFor(count);
     starts_.assign(1, 0);
     starts_.reserve(slotCapacity_ + 1);
+    groupStarts_.clear();
     lastWordStart_.clear();
     lastWordStart_.reserve(count + 64);
     offerCharacters_.clear();
@@ -278,6 +279,7 @@ void FoldedWordList::Append(std::string_view entry) {
     if (TooLongToOffer(entry)) entry = {};
     const Slot s = SlotEnd();
     const std::size_t at = folded_.size();
+    if (s % kLocateGroup == 0) groupStarts_.push_back(static_cast<std::uint32_t>(at));
     original_.append(entry);
     for (char c : entry) {
         const unsigned char low = fold_.Lower(c);

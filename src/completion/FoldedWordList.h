@@ -87,6 +87,10 @@ public:
     // search for a text inside entries runs over the block at once.
     std::string_view Block() const { return folded_; }
     std::size_t Start(Slot s) const { return starts_[s]; }
+    // Start() of every kLocateGroup-th slot, a short array: finding the slot
+    // of a place in the block reads a few of these and then one group's.
+    static constexpr Slot kLocateGroup = 32;
+    std::size_t GroupStart(Slot group) const { return group < groupStarts_.size() ? groupStarts_[group] : folded_.size(); }
     void Prefetch(Slot s) const {
         __builtin_prefetch(folded_.data() + starts_[s]);
         __builtin_prefetch(original_.data() + starts_[s]);
@@ -204,6 +208,7 @@ private:
     std::string folded_;
     std::string original_;
     std::vector<std::uint32_t> starts_{0};  // one more than the slots: the end of the last
+    std::vector<std::uint32_t> groupStarts_;
     std::vector<std::uint16_t> lastWordStart_;
     std::vector<std::uint32_t> offerCharacters_;
     // Which slots live, 64 a word, and how many live slots precede each
