@@ -143,6 +143,7 @@ std::string_view CandidateSearch::ReduceToEndFrom(std::string_view entry, std::s
 CandidateSearch::CandidateSearch(std::string_view request, const CandidateRules& rules, const CaseFold& fold)
     : rules_(rules),
       fold_(fold),
+      codePage_(win::GetACP()),
       limit_(static_cast<std::size_t>(EffectiveWordsMaxInList(rules.wordsMaxInList))),
       lastWord_(LastWordOf(request)),
       lowLastWord_(fold.Lower(lastWord_)) {
@@ -227,16 +228,39 @@ bool FoldedStartsWith(std::string_view lowText, std::string_view lowPrefix) {
 // Visits the live slots of an ascending list from the top of the list down
 // (highest slot first) until visit returns false, skipping the slots the
 // filter rules out.
+// Visits the slots next gives (true while it gives one) until visit returns
+// false. The entries of an index lie all over the list's text: the slots
+// are gathered a batch at a time, so that the entries a few visits ahead
+// are asked for and their reads overlap instead of queueing.
+template <typename Next, typename Visit>
+void VisitInBatches(const FoldedWordList& list, Next&& next, Visit&& visit) {
+    constexpr std::size_t kBatch = 32, kAhead = 8;
+    std::array<FoldedWordList::Slot, kBatch> batch;
+    for (bool more = true; more;) {
+        std::size_t count = 0;
+        while (count < kBatch && (more = next(batch[count]))) ++count;
+        for (std::size_t i = 0; i < count && i < kAhead; ++i) list.Prefetch(batch[i]);
+        for (std::size_t i = 0; i < count; ++i) {
+            if (i + kAhead < count) list.Prefetch(batch[i + kAhead]);
+            if (!visit(batch[i])) return;
+        }
+    }
+}
+
 template <typename Visit, typename MayHold>
 void VisitTopDown(const FoldedWordList& list, const std::vector<FoldedWordList::Slot>& slots, MayHold&& mayHold,
                   Visit&& visit) {
-    // The entries of an index lie all over the list's text: asking for the
-    // ones a few steps ahead lets their reads overlap instead of queueing.
-    constexpr std::size_t kAhead = 8;
-    for (std::size_t k = slots.size(); k-- > 0;) {
-        if (k >= kAhead && mayHold(k - kAhead)) list.Prefetch(slots[k - kAhead]);
-        if (mayHold(k) && list.Alive(slots[k]) && !visit(slots[k])) return;
-    }
+    std::size_t k = slots.size();
+    auto next = [&](FoldedWordList::Slot& out) {
+        while (k-- > 0)
+            if (mayHold(k) && list.Alive(slots[k])) {
+                out = slots[k];
+                return true;
+            }
+        k = 0;
+        return false;
+    };
+    VisitInBatches(list, next, visit);
 }
 
 // The text after a prefix's first two characters, which the pair indexes
@@ -477,20 +501,29 @@ bool CandidateSearch::ContextPhase(const FoldedWordList& list, bool fromSelfTeac
     // is read once, from the front, which gives its first occurrence at
     // once, instead of a search back to the hit and a second search forward.
     auto scanEntries = [&](Slot first, Slot end, auto&& mayOffer) {
-        for (Slot slot = end; slot-- > first;) {
-            if (!mayOffer(slot) || !list.Alive(slot)) continue;
-            const std::string_view low = list.Folded(slot);
-            if (low.size() <= n) continue;
-            const std::string_view e = list.Original(slot);
+        Slot slot = end;
+        auto next = [&](Slot& out) {
+            while (slot > first) {
+                --slot;
+                if (mayOffer(slot) && list.Alive(slot) && list.Folded(slot).size() > n) {
+                    out = slot;
+                    return true;
+                }
+            }
+            return false;
+        };
+        bool limited = false;
+        VisitInBatches(list, next, [&](Slot s) {
+            const std::string_view low = list.Folded(s);
+            const std::string_view e = list.Original(s);
             std::size_t at = low.find(lowS_[0]);
             while (at != std::string_view::npos && InsideWord(e, at)) at = low.find(lowS_[0], at + 1);
-            if (at == std::string_view::npos) continue;
-            if (!offer(slot, at)) {
-                goOn = list.IsLast(slot);
-                return false;
-            }
-        }
-        return true;
+            if (at == std::string_view::npos || offer(s, at)) return true;
+            goOn = list.IsLast(s);
+            limited = true;
+            return false;
+        });
+        return !limited;
     };
     // When only words beginning with the character are offered, the list
     // tells which entries can give one, without reading the others.
@@ -547,11 +580,19 @@ void CandidateSearch::LastWordPhase(const FoldedWordList& list, bool fromSelfTea
         const std::string_view e = list.Original(s);
         if (IsBlankText(e)) return true;
         if (e.front() == ' ') {
-            if (FoldedStartsWith(low.substr(1), lowS_)) AddCandidate(e.substr(1), false, list, s, fromSelfTeaching);
+            if (FoldedStartsWith(low.substr(1), lowS_)) AddEntryEnd(e, 1, false, list, s, fromSelfTeaching);
         } else if (FoldedStartsWith(low, lowS_)) {
-            std::size_t cut = n;
-            while (cut < e.size() && IsWordChar(e[cut])) ++cut;
-            AddCandidate(e.substr(0, cut), false, list, s, fromSelfTeaching);
+            // Nearly always the entry's first word holds the whole last
+            // word, and is the offer as it stands.
+            std::size_t wordEnd = 0;
+            while (wordEnd < e.size() && IsWordChar(e[wordEnd])) ++wordEnd;
+            if (wordEnd >= n) {
+                AddOffer(e.substr(0, wordEnd), list, s, fromSelfTeaching);
+            } else {
+                std::size_t cut = n;
+                while (cut < e.size() && IsWordChar(e[cut])) ++cut;
+                AddCandidate(e.substr(0, cut), false, list, s, fromSelfTeaching);
+            }
         }
         return !Full();
     };
@@ -571,26 +612,30 @@ void CandidateSearch::LastWordPhase(const FoldedWordList& list, bool fromSelfTea
     auto directMay = [&](std::size_t k) { return startingWith.MayGoOn(k, rest) && filter.MayHold(direct[k]); };
     auto afterBlankMay = [&](std::size_t k) { return blankThen.MayGoOn(k, rest) && filter.MayHold(afterBlank[k]); };
     std::size_t a = direct.size(), b = afterBlank.size();
-    constexpr std::size_t kAhead = 8;
-    while (a > 0 || b > 0) {
-        if (a > kAhead && directMay(a - kAhead)) list.Prefetch(direct[a - kAhead]);
-        if (b > kAhead && afterBlankMay(b - kAhead)) list.Prefetch(afterBlank[b - kAhead]);
-        // A slot in both indexes (" x" after a blank) may match either way.
-        Slot s;
-        bool may;
-        if (b == 0 || (a > 0 && direct[a - 1] > afterBlank[b - 1])) {
-            may = directMay(--a);
-            s = direct[a];
-        } else if (a == 0 || afterBlank[b - 1] > direct[a - 1]) {
-            may = afterBlankMay(--b);
-            s = afterBlank[b];
-        } else {
-            const bool asDirect = directMay(--a);
-            may = afterBlankMay(--b) || asDirect;
-            s = direct[a];
+    auto next = [&](Slot& out) {
+        while (a > 0 || b > 0) {
+            // A slot in both indexes (" x" after a blank) may match either way.
+            Slot s;
+            bool may;
+            if (b == 0 || (a > 0 && direct[a - 1] > afterBlank[b - 1])) {
+                may = directMay(--a);
+                s = direct[a];
+            } else if (a == 0 || afterBlank[b - 1] > direct[a - 1]) {
+                may = afterBlankMay(--b);
+                s = afterBlank[b];
+            } else {
+                const bool asDirect = directMay(--a);
+                may = afterBlankMay(--b) || asDirect;
+                s = direct[a];
+            }
+            if (may && list.Alive(s)) {
+                out = s;
+                return true;
+            }
         }
-        if (may && list.Alive(s) && !visit(s)) return;
-    }
+        return false;
+    };
+    VisitInBatches(list, next, visit);
 }
 
 bool CandidateSearch::OnlyWordsBeginningWith(unsigned char lowC) const {
@@ -621,17 +666,21 @@ void CandidateSearch::AddOffer(std::string_view d, const FoldedWordList& list, S
     if (rules_.doNotSuggestShorter > 0 && d.size() < static_cast<std::size_t>(rules_.doNotSuggestShorter)) return;
     if (rules_.doNotListWordItself && d == lastWord_) return;
     if (rules_.onlyWordsMatching1st && !lastWord_.empty() && !fold_.StartsWith(d, lowLastWord_)) return;
-    found_.push_back({d, 0});
+    found_.push_back({d, 0, 0, 0});
     if (!known_.Insert(found_, static_cast<std::uint32_t>(found_.size() - 1))) {
         found_.pop_back();
         return;
     }
+    KeyForDisplay(found_.back());
     if (fromSelfTeaching) found_.back().dictIndex = static_cast<int>(list.Position(slot));
 }
 
 void CandidateSearch::Add(std::string_view text, int dictIndex) {
-    found_.push_back({text, dictIndex});
-    if (!known_.Insert(found_, static_cast<std::uint32_t>(found_.size() - 1))) found_.pop_back();
+    found_.push_back({text, dictIndex, 0, 0});
+    if (!known_.Insert(found_, static_cast<std::uint32_t>(found_.size() - 1)))
+        found_.pop_back();
+    else
+        KeyForDisplay(found_.back());
 }
 
 namespace {
@@ -712,11 +761,16 @@ void CandidateSearch::FoundSet::Grow(const std::vector<Found>& found) {
     }
 }
 
+void CandidateSearch::KeyForDisplay(Found& found) const {
+    const DisplayOrderKey key = DisplayOrderKeyOf(found.text, 0, codePage_);
+    found.sortPrefix = key.prefix;
+    found.sortNext = key.next;
+}
+
 std::vector<DisplayOrderKey> CandidateSearch::FoundKeysInDisplayOrder() const {
-    const win::CodePage cp = win::GetACP();
     std::vector<DisplayOrderKey> keys(found_.size());
     for (std::size_t i = 0; i < found_.size(); ++i)
-        keys[i] = DisplayOrderKeyOf(found_[i].text, static_cast<std::uint32_t>(i), cp);
+        keys[i] = {found_[i].sortPrefix, found_[i].sortNext, static_cast<std::uint32_t>(i)};
     SortForDisplay(keys, [&](std::uint32_t i) { return found_[i].text; });
     return keys;
 }

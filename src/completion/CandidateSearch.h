@@ -80,9 +80,13 @@ public:
 
 private:
     using Slot = FoldedWordList::Slot;
+    // The display order's key is made as a candidate is found, while its
+    // text is at hand, not when the list is sorted.
     struct Found {
         std::string_view text;
         int dictIndex;
+        std::uint64_t sortPrefix;
+        std::uint64_t sortNext;
     };
     // A row of the display order: a found candidate, or a word of the run.
     struct Row {
@@ -111,6 +115,7 @@ private:
         std::size_t used_ = 0;
     };
     void Add(std::string_view text, int dictIndex);
+    void KeyForDisplay(Found& found) const;
     std::vector<Row> FoundInDisplayOrder() const;
     std::vector<DisplayOrderKey> FoundKeysInDisplayOrder() const;
     // The merge of the found candidates with a run of words, both in display
@@ -149,6 +154,7 @@ private:
     std::array<bool, 256> wordChars_{};
     const CandidateRules rules_;
     const CaseFold& fold_;
+    const win::CodePage codePage_;
     const std::size_t limit_;
     std::string s_;
     std::string lowS_;
