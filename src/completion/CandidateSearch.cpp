@@ -269,6 +269,22 @@ std::string_view AfterPair(std::string_view lowPrefix) {
     return lowPrefix.size() > 2 ? lowPrefix.substr(2) : std::string_view{};
 }
 
+// low.find(text, from) for a text that is not empty. Entries are a few
+// dozen characters: a loop here costs less than the library's search and
+// its comparison of every candidate position.
+std::size_t FindIn(std::string_view low, std::string_view text, std::size_t from = 0) {
+    const std::size_t n = text.size();
+    if (low.size() < n) return std::string_view::npos;
+    const char first = text[0];
+    for (std::size_t at = from, last = low.size() - n; at <= last; ++at) {
+        if (low[at] != first) continue;
+        std::size_t i = 1;
+        while (i < n && low[at + i] == text[i]) ++i;
+        if (i == n) return at;
+    }
+    return std::string_view::npos;
+}
+
 template <typename Visit>
 void VisitAllTopDown(const FoldedWordList& list, Visit&& visit) {
     for (FoldedWordList::Slot s = list.SlotEnd(); s-- > 0;)
@@ -299,8 +315,16 @@ bool CandidateSearch::PrefixPhase(const FoldedWordList& list, bool fromSelfTeach
     const FoldedWordList::PrefixSlots starting = list.StartingWithPrefix(lowS_);
     const FoldedWordList::GramFilter filter = list.GroupsThatMayHold(lowS_);
     const std::string_view rest = AfterPair(lowS_);
+    // Such an entry offers its last word.
+    const std::uint32_t offerBit = OfferBit();
+    const std::uint32_t* const offers = list.OfferCharacters();
     VisitTopDown(list, starting.bySlot,
-                 [&](std::size_t k) { return starting.MayGoOn(k, rest) && filter.MayHold(starting.bySlot[k]); }, visit);
+                 [&](std::size_t k) {
+                     const Slot s = starting.bySlot[k];
+                     return (offerBit == 0 || (offers[s] & offerBit) != 0) && starting.MayGoOn(k, rest) &&
+                            filter.MayHold(s);
+                 },
+                 visit);
     return goOn;
 }
 
@@ -394,12 +418,19 @@ bool CandidateSearch::ContextPhase(const FoldedWordList& list, bool fromSelfTeac
             bool goOn = true;
             const FoldedWordList::GramFilter filter = list.GroupsThatMayHold(lowS_);
             const std::vector<Slot>& slots = list.WordAfterSeparator(std::string_view(lowS_).substr(word));
-            VisitTopDown(list, slots, [&](std::size_t k) { return filter.MayHold(slots[k]); }, [&](Slot slot) {
+            // Text that begins with a separator is inside the entry, before
+            // its last word: the entry offers that word.
+            const std::uint32_t offerBit = OfferBit();
+            const std::uint32_t* const offers = list.OfferCharacters();
+            auto mayHold = [&](std::size_t k) {
+                return (offerBit == 0 || (offers[slots[k]] & offerBit) != 0) && filter.MayHold(slots[k]);
+            };
+            VisitTopDown(list, slots, mayHold, [&](Slot slot) {
                 const std::string_view low = list.Folded(slot);
                 if (low.size() <= n) return true;
                 const std::string_view e = list.Original(slot);
-                std::size_t at = low.find(lowS_);
-                while (at != std::string_view::npos && InsideWord(e, at)) at = low.find(lowS_, at + 1);
+                std::size_t at = FindIn(low, lowS_);
+                while (at != std::string_view::npos && InsideWord(e, at)) at = FindIn(low, lowS_, at + 1);
                 if (at == std::string_view::npos || offer(slot, at)) return true;
                 goOn = list.IsLast(slot);
                 return false;
@@ -487,8 +518,8 @@ bool CandidateSearch::ContextPhase(const FoldedWordList& list, bool fromSelfTeac
             if (inLastWordOnly && hit < entryStart + list.LastWordStart(slot)) continue;
             // With whole words only, the first occurrence that starts a word.
             const std::string_view e = list.Original(slot);
-            std::size_t at = n == 1 ? low.find(lowS_[0]) : low.find(lowS_);
-            while (at != std::string_view::npos && InsideWord(e, at)) at = low.find(lowS_, at + 1);
+            std::size_t at = FindIn(low, lowS_);
+            while (at != std::string_view::npos && InsideWord(e, at)) at = FindIn(low, lowS_, at + 1);
             if (at == std::string_view::npos) continue;
             if (!offer(slot, at)) {
                 goOn = list.IsLast(slot);
@@ -516,8 +547,8 @@ bool CandidateSearch::ContextPhase(const FoldedWordList& list, bool fromSelfTeac
         VisitInBatches(list, next, [&](Slot s) {
             const std::string_view low = list.Folded(s);
             const std::string_view e = list.Original(s);
-            std::size_t at = low.find(lowS_[0]);
-            while (at != std::string_view::npos && InsideWord(e, at)) at = low.find(lowS_[0], at + 1);
+            std::size_t at = FindIn(low, lowS_);
+            while (at != std::string_view::npos && InsideWord(e, at)) at = FindIn(low, lowS_, at + 1);
             if (at == std::string_view::npos || offer(s, at)) return true;
             goOn = list.IsLast(s);
             limited = true;
@@ -647,6 +678,12 @@ bool CandidateSearch::OnlyWordsBeginningWith(unsigned char lowC) const {
     for (int c = 0; c < 256; ++c)
         if (fold_.Lower(static_cast<char>(c)) == lowC && !wordChars_[c]) return false;
     return true;
+}
+
+std::uint32_t CandidateSearch::OfferBit() const {
+    if (lowLastWord_.empty()) return 0;
+    const auto c = static_cast<unsigned char>(lowLastWord_[0]);
+    return OnlyWordsBeginningWith(c) ? FoldedWordList::CharacterBit(c) : 0;
 }
 
 void CandidateSearch::AddEntryEnd(std::string_view entry, std::size_t at, bool keepSeparators,

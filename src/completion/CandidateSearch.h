@@ -138,6 +138,10 @@ private:
     // Only words beginning with the folded character can be candidates, and
     // the searched list's facts about its last words can be trusted.
     bool OnlyWordsBeginningWith(unsigned char lowC) const;
+    // The list's bit (FoldedWordList::CharacterBit) of the character every
+    // candidate begins with, when an entry offering its last word can be
+    // ruled out by it; 0 when none can.
+    std::uint32_t OfferBit() const;
     void SetRequest(std::string_view s);
     bool IsWordChar(char c) const { return wordChars_[static_cast<unsigned char>(c)]; }
     std::size_t FindFirstSeparator(std::string_view s) const;
