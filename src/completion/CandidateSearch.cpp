@@ -149,6 +149,8 @@ CandidateSearch::CandidateSearch(std::string_view request, const CandidateRules&
       lowLastWord_(fold.Lower(lastWord_)) {
     EnsureLetterTable();
     for (int c = 0; c < 256; ++c) wordChars_[c] = IsAlphaDigit(static_cast<char>(c));
+    for (int c = 0; c < 256; ++c)
+        if (!wordChars_[c]) separatorFoldsTo_[fold_.Lower(static_cast<char>(c))] = true;
     SetRequest(request);
     // Most searches that cost anything fill the list: growing to the limit
     // step by step would hash every candidate several times.
@@ -177,9 +179,7 @@ void CandidateSearch::SearchList(const FoldedWordList& list, bool fromSelfTeachi
     // The list's facts about its entries' last words hold for this search
     // only when both classify and fold characters alike.
     lastWordsKnown_ = list.WordChars() == wordChars_;
-    foldsAgree_ = true;
-    for (int c = 0; c < 256 && foldsAgree_; ++c)
-        foldsAgree_ = fold_.Lower(static_cast<char>(c)) == list.Fold().Lower(static_cast<char>(c));
+    foldsAgree_ = &fold_ == &list.Fold() || fold_.SameAs(list.Fold());
     if (!PrefixPhase(list, fromSelfTeaching)) return;
 
     // Narrowing: drop the previous word. A request of one word, or one whose
@@ -515,7 +515,9 @@ bool CandidateSearch::ContextPhase(const FoldedWordList& list, bool fromSelfTeac
             }
             top = entryStart;
             if (!list.Alive(slot) || low.size() <= n) continue;
-            if (inLastWordOnly && hit < entryStart + list.LastWordStart(slot)) continue;
+            // No last word, or a remembered single word: nothing to offer.
+            if (inLastWordOnly && (list.OfferCharacters(slot) == 0 || hit < entryStart + list.LastWordStart(slot)))
+                continue;
             // With whole words only, the first occurrence that starts a word.
             const std::string_view e = list.Original(slot);
             std::size_t at = FindIn(low, lowS_);
@@ -672,12 +674,9 @@ void CandidateSearch::LastWordPhase(const FoldedWordList& list, bool fromSelfTea
 bool CandidateSearch::OnlyWordsBeginningWith(unsigned char lowC) const {
     if (!rules_.onlyWordsMatching1st || lowLastWord_.empty() || static_cast<unsigned char>(lowLastWord_[0]) != lowC)
         return false;
-    if (!lastWordsKnown_ || !foldsAgree_) return false;
     // An entry's separator folding to the character could begin an offer
     // of separators.
-    for (int c = 0; c < 256; ++c)
-        if (fold_.Lower(static_cast<char>(c)) == lowC && !wordChars_[c]) return false;
-    return true;
+    return lastWordsKnown_ && foldsAgree_ && !separatorFoldsTo_[lowC];
 }
 
 std::uint32_t CandidateSearch::OfferBit() const {

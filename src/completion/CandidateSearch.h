@@ -156,6 +156,8 @@ private:
     // The letter table copied once per search: the phases classify every
     // character of every entry.
     std::array<bool, 256> wordChars_{};
+    // The folded characters some non-word character lowers to.
+    std::array<bool, 256> separatorFoldsTo_{};
     const CandidateRules rules_;
     const CaseFold& fold_;
     const win::CodePage codePage_;
