@@ -11,6 +11,7 @@
 #include "completion/SelfTeachingDictionary.h"
 #include "completion/SmartRanking.h"
 #include "completion/SuggestionRanking.h"
+#include "completion/UnitWordIndex.h"
 #include "platform/CodePage.h"
 #include "BenchIdentifiers.h"
 
@@ -119,6 +120,7 @@ struct RankingData {
     // The lower-cased copies the expert's dictionaries keep between requests.
     FoldedWordList dictFolded, fixedFolded;
     std::vector<FoldedWordList> unitsFolded;
+    mutable UnitWordIndexCache unitsIndex;
     RankingData() {
         for (unsigned u = 0; u < 20; ++u) units.push_back(BuildLocalDictionary(MakeUnitSource(5000 * 40, 100 + u, 20000)));
         dictFolded.Build(dict, win::CodePage::Cp1252);
@@ -141,6 +143,7 @@ struct RankingData {
         sources.unitFolded = [this](const StringList& unit) {
             return &unitsFolded[static_cast<std::size_t>(&unit - units.data())];
         };
+        sources.unitsIndex = &unitsIndex;
         return sources;
     }
 };

@@ -27,6 +27,7 @@
 #include "completion/RequestText.h"
 #include "completion/SelfTeachingDictionary.h"
 #include "completion/SuggestionRanking.h"
+#include "completion/UnitWordIndex.h"
 #include "completion/FixedDictionary.h"
 #include "config/ExpertConfig.h"
 #include "expert/SkrivoExpert.h"
@@ -277,6 +278,7 @@ public:
             return lists;
         };
         sources.unitFolded = [this](const StringList& words) { return &unitsFolded[&words]; };
+        sources.unitsIndex = &unitsIndex;
         RankingOptions options;
         options.wordsFromAllUnits = cfg.WordsFromAllUnits;
         options.exceedWordsMax = cfg.ExceedWordsMax;
@@ -323,11 +325,13 @@ public:
     std::size_t loadBytes = 0;
     std::size_t residentBeforeLoad = 0;
     std::map<const StringList*, FoldedWordList> unitsFolded;
+    UnitWordIndexCache unitsIndex;
     KeyPartMeter keyParts;
 };
 
 // Replays the trace; every key is timed with the pause that follows it.
 void Replay(Session& session, Figures& f) {
+    const std::size_t firstRoad = f.roads.size();
     std::mt19937 rng(42);
     auto chance = [&](unsigned percent) { return rng() % 100 < percent; };
     auto key = [&](auto&& press, std::string what) {
@@ -365,7 +369,7 @@ void Replay(Session& session, Figures& f) {
     auto press = [&](win::WORD vk) { key([&] { session.host.Press(vk); }, "vk " + std::to_string(vk)); };
 
     for (const std::string& line : TracedLines()) {
-        if (f.roads.size() >= kTraceKeys) break;
+        if (f.roads.size() - firstRoad >= kTraceKeys) break;
         for (std::size_t i = 0; i < line.size(); ++i) {
             const char c = line[i];
             const bool wordChar = IsAlphaDigit(c);
@@ -417,6 +421,7 @@ double Percentile(std::vector<double> v, double p) {
 
 void BM_TypingTrace(benchmark::State& state, int frontLines, bool onlyWordsMatching1st, const char* name) {
     Run run{name, {}, 0, 0, 0};
+    bool first = true;
     for (auto _ : state) {
         state.PauseTiming();
         Session session(frontLines);
@@ -426,13 +431,18 @@ void BM_TypingTrace(benchmark::State& state, int frontLines, bool onlyWordsMatch
         session.host.Advance(kPauseMs);
         session.host.Press(win::VK_BACK);
         session.host.Advance(kPauseMs);
-        run.workingBytes = ResidentBytes() - session.residentBeforeLoad;
+        // Start and memory only from the process's first session: later ones
+        // reuse the memory the earlier ones gave back.
+        if (first) run.workingBytes = ResidentBytes() - session.residentBeforeLoad;
         session.MeasureMemchr(run.figures);
         session.Rank("x");  // the units' folded copies, as the expert made them on its first request
         state.ResumeTiming();
         Replay(session, run.figures);
-        run.loadMs = session.loadMs;
-        run.loadBytes = session.loadBytes;
+        if (first) {
+            run.loadMs = session.loadMs;
+            run.loadBytes = session.loadBytes;
+        }
+        first = false;
     }
     const Figures& f = run.figures;
     state.counters["keys"] = static_cast<double>(f.roads.size());
@@ -442,14 +452,19 @@ void BM_TypingTrace(benchmark::State& state, int frontLines, bool onlyWordsMatch
     Runs().push_back(std::move(run));
 }
 
+// The trace is replayed this many times, each in a new session, and the
+// percentiles are taken over every key of them: the 99th percentile of one
+// replay is its twentieth slowest key, which moves with whatever else the
+// machine did at that moment.
+constexpr int kReplays = 3;
 BENCHMARK_CAPTURE(BM_TypingTrace, Worst5000Lines, kUnitLines, true, "worst, 5,000-line unit")
-    ->Iterations(1)->Unit(benchmark::kMillisecond);
+    ->Iterations(kReplays)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_TypingTrace, Worst5000LinesAllWords, kUnitLines, false, "worst, OnlyWordsMatching1st off")
-    ->Iterations(1)->Unit(benchmark::kMillisecond);
+    ->Iterations(kReplays)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_TypingTrace, Worst1MB, 30000, true, "worst, 1 MB unit")
-    ->Iterations(1)->Unit(benchmark::kMillisecond);
+    ->Iterations(kReplays)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_TypingTrace, Worst5MB, 150000, true, "worst, 5 MB unit")
-    ->Iterations(1)->Unit(benchmark::kMillisecond);
+    ->Iterations(kReplays)->Unit(benchmark::kMillisecond);
 
 // The IDE's start with the same files open, without Skrivo: what Skrivo's
 // load is compared with.
@@ -469,7 +484,8 @@ void BM_IdeStartWithoutSkrivo(benchmark::State& state) {
 BENCHMARK(BM_IdeStartWithoutSkrivo)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 void PrintTable() {
-    std::printf("\nKeystroke latency (ms of CPU time; each key with the pause that brings its list)\n");
+    std::printf("\nKeystroke latency (ms of CPU time; each key with the pause that brings its list; keys: every key of\n"
+                "%d replays of the trace, each in a new session)\n", kReplays);
     std::printf("%-34s %5s %7s %7s %7s %7s %7s %8s %7s %8s %7s %7s %7s %7s\n", "configuration", "keys", "p50", "p90",
                 "p99", "max", "memchr", "suggest", "ratio", "rank99", "rankmax", "fill99", "key99", "tick99");
     for (const Run& r : Runs()) {

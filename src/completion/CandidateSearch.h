@@ -12,6 +12,7 @@
 #include "completion/DisplayOrder.h"
 #include "completion/FoldedWordList.h"
 #include "completion/SuggestionListContent.h"
+#include "completion/UnitWordIndex.h"
 #include "platform/StringList.h"
 
 namespace skrivo {
@@ -65,6 +66,14 @@ public:
     // one that does not match the list) a copy is folded for this search.
     void SearchList(const StringList& list, bool fromSelfTeaching, const FoldedWordList* folded = nullptr);
     void SearchList(const FoldedWordList& list, bool fromSelfTeaching);
+
+    // The units' words through their common index, as SearchList over each
+    // unit in turn would find them. Only once the request is narrowed to its
+    // last word with OnlyWordsMatching1st (each list is then searched only
+    // for the entries beginning with it); false, with nothing searched,
+    // otherwise.
+    bool SearchUnitWords(const UnitWordIndex& units);
+    bool NarrowedToLastWord() const;
 
     bool Full() const { return Count() >= limit_; }
     std::size_t Count() const { return merged_.empty() ? found_.size() : merged_.size(); }

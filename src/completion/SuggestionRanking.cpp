@@ -2,6 +2,7 @@
 #include "completion/SuggestionRanking.h"
 
 #include "completion/SmartRanking.h"
+#include "platform/CodePage.h"
 #include "source/CharClasses.h"
 
 namespace skrivo {
@@ -16,6 +17,23 @@ bool HidesForLastCharacter(std::string_view request, const HideAfterOptions& opt
 
 namespace {
 
+// A request already narrowed to its last word reaches every unit alike: the
+// units' common index answers for all of them at once.
+bool SearchUnitsTogether(CandidateSearch& search, const std::vector<const StringList*>& units,
+                         const SuggestionSources& sources) {
+    if (!sources.unitsIndex || !sources.unitFolded || !search.NarrowedToLastWord()) return false;
+    std::vector<const FoldedWordList*> folded;
+    folded.reserve(units.size());
+    for (const StringList* unit : units) {
+        if (!unit) continue;
+        const FoldedWordList* copy = sources.unitFolded(*unit);
+        if (!copy || copy->Count() != unit->Count() || copy->CodePage() != win::GetACP()) return false;
+        folded.push_back(copy);
+    }
+    const UnitWordIndex* index = sources.unitsIndex->For(folded);
+    return index && search.SearchUnitWords(*index);
+}
+
 void Search(CandidateSearch& search, const SuggestionSources& sources, const RankingOptions& options) {
     if (options.selfTeaching && sources.selfTeaching)
         search.SearchList(*sources.selfTeaching, true, sources.selfTeachingFolded);
@@ -25,9 +43,12 @@ void Search(CandidateSearch& search, const SuggestionSources& sources, const Ran
     if (search.Full()) return;
     auto foldedOf = [&](const StringList& unit) { return sources.unitFolded ? sources.unitFolded(unit) : nullptr; };
     if (options.wordsFromAllUnits) {
-        if (sources.allUnits)
-            for (const StringList* unit : sources.allUnits())
-                if (unit) search.SearchList(*unit, false, foldedOf(*unit));
+        if (sources.allUnits) {
+            const std::vector<const StringList*> units = sources.allUnits();
+            if (!SearchUnitsTogether(search, units, sources))
+                for (const StringList* unit : units)
+                    if (unit) search.SearchList(*unit, false, foldedOf(*unit));
+        }
     } else if (options.wordsFromCurrentUnit && sources.currentUnit) {
         if (const StringList* unit = sources.currentUnit()) search.SearchList(*unit, false, foldedOf(*unit));
     }

@@ -49,6 +49,10 @@ struct SuggestionSources {
     std::function<const StringList*()> currentUnit;             // nullptr without a current unit
     // The lower-cased copy of a unit's list, when its owner keeps one.
     std::function<const FoldedWordList*(const StringList& unit)> unitFolded;
+    // The units' copies indexed together, when their owner keeps such an
+    // index (and tells it of every copy it rebuilds); it only speeds the
+    // search up.
+    UnitWordIndexCache* unitsIndex = nullptr;
 };
 
 enum class SuggestDecision {

@@ -42,7 +42,10 @@ void TSkrivoExpert::NotifierCreated(TQvNotifier*) { ++FTimerState->FBookmarksPen
 
 void TSkrivoExpert::DestroyingNotifier(TQvNotifier* notifier) {
     // The folded copy is keyed by the list's address, which a later list may reuse.
-    if (notifier->FWords) FListState->FUnitWordsFolded.erase(notifier->FWords.get());
+    if (notifier->FWords) {
+        FListState->FUnitWordsFolded.erase(notifier->FWords.get());
+        FListState->FUnitWordsIndex.Invalidate();
+    }
     notifier->FWords.reset();
     // The timer and the replacement would otherwise reach a notifier that no
     // longer exists (a unit closed while its change waits for the delay).

@@ -51,7 +51,10 @@ int TSkrivoExpert::MeasureLineHeight() const {
 
 const FoldedWordList* TSkrivoExpert::UnitWordsFolded(const StringList& words) {
     FoldedWordList& folded = FListState->FUnitWordsFolded[&words];
-    if (folded.Count() != words.Count() || folded.CodePage() != win::GetACP()) folded.Build(words, win::GetACP());
+    if (folded.Count() != words.Count() || folded.CodePage() != win::GetACP()) {
+        folded.Build(words, win::GetACP());
+        FListState->FUnitWordsIndex.Invalidate();
+    }
     return &folded;
 }
 
@@ -133,6 +136,7 @@ void TSkrivoExpert::Suggest(std::string S) {
         return current ? &NotifierDictionary(current) : nullptr;
     };
     sources.unitFolded = [this](const StringList& words) { return UnitWordsFolded(words); };
+    sources.unitsIndex = &FListState->FUnitWordsIndex;
     SmartRequest smart;
     if (options.frecency) {
         smart = SmartRequestAtCursor();

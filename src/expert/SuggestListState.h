@@ -8,6 +8,7 @@
 
 #include "completion/FoldedWordList.h"
 #include "completion/SuggestionRanking.h"
+#include "completion/UnitWordIndex.h"
 #include "platform/WinTypes.h"
 
 namespace skrivo {
@@ -47,6 +48,8 @@ struct TSuggestListState {
     win::HWND FSuggestFocus = 0;  // the focused window when suggestions were computed
     // The units' word lists lower-cased, by list.
     std::unordered_map<const StringList*, FoldedWordList> FUnitWordsFolded;
+    // Those copies indexed together; told of every copy built or dropped.
+    UnitWordIndexCache FUnitWordsIndex;
 };
 
 }  // namespace skrivo

@@ -77,7 +77,7 @@ bool PatternSide::MatchWords(MatchText& text, TextEdge edge) const {
     // the loops below unroll.
     using Set = std::array<Word, N>;
     const std::size_t n = N <= 4 ? N : words_;
-    const auto load = [n](const std::vector<Word>& from) {
+    const auto load = [&](const std::vector<Word>& from) {
         Set set{};
         for (std::size_t w = 0; w < n; ++w) set[w] = from[w];
         return set;
@@ -85,7 +85,7 @@ bool PatternSide::MatchWords(MatchText& text, TextEdge edge) const {
     const Set star = load(star_), across = load(starAcrossLines_), blank = load(blank_);
     const Set endOk = load(endOk_), runEndOk = load(runEndOk_);
     // set |= (from & mask), moved one pattern position on; true when set grew.
-    const auto orAdvanced = [n](Set& set, const Set& from, const Word* mask) {
+    const auto orAdvanced = [&](Set& set, const Set& from, const Word* mask) {
         Word carry = 0, grew = 0;
         for (std::size_t w = 0; w < n; ++w) {
             const Word bits = mask ? (from[w] & mask[w]) : from[w];

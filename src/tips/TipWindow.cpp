@@ -158,12 +158,14 @@ TfmTip::~TfmTip() {
 bool TfmTip::ShowTipsChecked() { return chkShowTips->isChecked(); }
 
 // Lines as the text area breaks them at its width, and the height they take.
-// Laying a tip out costs as much as building the rest of the window, and it
-// is built on the key that calls for it: each text is measured once (the
-// font and width are the window's own and do not change).
+// Laying a tip out costs as much as building the rest of the window: each
+// text is measured once in each font (the width is the window's own; the
+// font follows the application's, which the user may change while the IDE
+// runs).
 TfmTip::TextExtent TfmTip::MeasureText(const std::string& richText) const {
     static std::unordered_map<std::string, TextExtent> measured;
-    if (const auto known = measured.find(richText); known != measured.end()) return known->second;
+    const std::string key = reTip->font().key().toStdString() + '\n' + richText;
+    if (const auto known = measured.find(key); known != measured.end()) return known->second;
     QTextDocument document;
     document.setDefaultFont(reTip->font());
     document.setHtml(reTip->toHtml());
@@ -172,7 +174,7 @@ TfmTip::TextExtent TfmTip::MeasureText(const std::string& richText) const {
     extent.height = static_cast<int>(document.size().height());
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
         if (block.layout()) extent.lines += std::max(block.layout()->lineCount(), 1);
-    measured.emplace(richText, extent);
+    measured.emplace(key, extent);
     return extent;
 }
 

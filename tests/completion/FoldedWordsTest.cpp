@@ -12,6 +12,7 @@
 #include "completion/SelfTeachingDictionary.h"
 #include "completion/PlainSearch.h"
 #include "completion/SuggestionRanking.h"
+#include "completion/UnitWordIndex.h"
 #include "source/CharClasses.h"
 
 namespace skrivo {
@@ -77,6 +78,19 @@ void ExpectSameAsPlainWalk(const std::string& request, const StringList& dict, c
     const test::PlainShown shown = test::PlainShow(request, plain, options);
     EXPECT_EQ(ranked.decision, shown.decision);
     EXPECT_TRUE(ranked.list == shown.list) << Texts(ranked.list) << "\n" << Texts(shown.list);
+
+    // Again with the units' folded copies kept and indexed together, as the
+    // expert keeps them.
+    std::vector<FoldedWordList> unitsFolded(units.size());
+    for (std::size_t u = 0; u < units.size(); ++u) unitsFolded[u].Build(units[u], win::GetACP());
+    UnitWordIndexCache index;
+    sources.unitFolded = [&](const StringList& unit) { return &unitsFolded[static_cast<std::size_t>(&unit - units.data())]; };
+    sources.unitsIndex = &index;
+    SCOPED_TRACE("with the units' index");
+    EXPECT_EQ(Texts(FindCandidates(request, sources, ranking)), Texts(plain.candidates));
+    const RankingResult indexed = RankSuggestions(request, sources, ranking);
+    EXPECT_EQ(indexed.decision, shown.decision);
+    EXPECT_TRUE(indexed.list == shown.list) << Texts(indexed.list) << "\n" << Texts(shown.list);
 }
 
 class FoldedSearch : public ::testing::TestWithParam<win::CodePage> {};
@@ -376,6 +390,34 @@ TEST_F(FoldedDictionary, FixedDictionaryReloadIsSeen) {
     WriteFile("fixed.dic", "Quorum\r\n");
     fixed.LoadfixedDic(folder);
     EXPECT_EQ(suggested("qu"), Words({"Quorum#0"}));
+}
+
+
+// The units' common index holds plain words only: a list with anything else
+// leaves the search to go unit by unit. A list rebuilt in place at the same
+// size looks unchanged to it, so its owner says so.
+TEST(UnitWordIndex, IndexesPlainWordsOnlyAndIsBuiltAgainWhenTold) {
+    auto found = [](const UnitWordIndex& index, std::string_view lowPrefix) {
+        std::vector<std::string> out;
+        index.VisitLongerStartingWith(lowPrefix, [&](const FoldedWordList& list, FoldedWordList::Slot slot) {
+            out.emplace_back(list.Original(slot));
+            return true;
+        });
+        return out;
+    };
+    FoldedWordList plain, mixed;
+    plain.Build(test::ListOf({"Caption", "Capital", "Cap"}), win::GetACP());
+    mixed.Build(test::ListOf({"Capture", "x.Cap"}), win::GetACP());
+    UnitWordIndexCache cache;
+    EXPECT_EQ(cache.For({&plain, &mixed}), nullptr);
+    const UnitWordIndex* index = cache.For({&plain});
+    ASSERT_NE(index, nullptr);
+    EXPECT_EQ(found(*index, "cap"), (Words{"Caption", "Capital"}));
+    EXPECT_EQ(found(*index, "c"), (Words{"Caption", "Capital", "Cap"}));
+
+    plain.Build(test::ListOf({"Cargo", "Carbon", "Car"}), win::GetACP());
+    cache.Invalidate();
+    EXPECT_EQ(found(*cache.For({&plain}), "car"), (Words{"Cargo", "Carbon"}));
 }
 
 }  // namespace

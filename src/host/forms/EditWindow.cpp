@@ -1,6 +1,8 @@
 // The IDE's main window ("TEditWindow"): main menu, one tab per module editor, status line.
 #include "host/forms/EditWindow.h"
 
+#include <algorithm>
+
 #include <QCloseEvent>
 #include <QMoveEvent>
 #include <QResizeEvent>
@@ -49,7 +51,10 @@ TEditWindow::TEditWindow(QWidget* parent) : TForm("TEditWindow", "EditWindow_0",
     status->setSizeGripEnabled(false);
     cursorLabel_ = new QLabel(QStringLiteral("1: 1"), status);
     cursorLabel_->setObjectName(QStringLiteral("CursorPanel"));
-    cursorLabel_->setMinimumWidth(90);
+    // The position changes with every key: a panel of one fixed size lets a
+    // new text be painted without laying out the whole window again.
+    const int positionWidth = cursorLabel_->fontMetrics().horizontalAdvance(QStringLiteral("9999999: 99999"));
+    cursorLabel_->setFixedSize(std::max(90, positionWidth + 8), cursorLabel_->sizeHint().height());
     modifiedLabel_ = new QLabel(status);
     modifiedLabel_->setObjectName(QStringLiteral("ModifiedPanel"));
     modifiedLabel_->setMinimumWidth(70);

@@ -79,7 +79,8 @@ bool WindowsServices::GetCaretPos(win::TPoint& pt) {
     const long caret = editor->CaretByte();
     int x = static_cast<int>(editor->SendScintilla(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0UL, caret));
     const int y = static_cast<int>(editor->SendScintilla(QsciScintillaBase::SCI_POINTYFROMPOSITION, 0UL, caret));
-    x += editor->CaretVirtualSpace() * editor->ColumnWidth();
+    // The column's width is measured with the font: only a caret past the line's end needs it.
+    if (const int virtualSpace = editor->CaretVirtualSpace(); virtualSpace > 0) x += virtualSpace * editor->ColumnWidth();
     // Scintilla measures in its viewport; the editor control's client area includes the viewport's offset.
     const QPoint offset = editor->viewport()->pos();
     pt = {x + offset.x(), y + offset.y()};
