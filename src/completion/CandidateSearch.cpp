@@ -215,14 +215,13 @@ void CandidateSearch::SearchList(const FoldedWordList& list, bool fromSelfTeachi
 
 namespace {
 
-// The first characters are compared inline: they reject nearly every entry,
-// and a library call per entry would cost more than the comparison.
+// Compared inline: the first characters reject nearly every entry, and the
+// prefixes are short, so a library call per entry would cost more.
 bool FoldedStartsWith(std::string_view lowText, std::string_view lowPrefix) {
     if (lowText.size() < lowPrefix.size()) return false;
-    if (lowPrefix.empty()) return true;
-    if (lowText[0] != lowPrefix[0]) return false;
-    if (lowPrefix.size() > 1 && lowText[1] != lowPrefix[1]) return false;
-    return std::memcmp(lowText.data(), lowPrefix.data(), lowPrefix.size()) == 0;
+    for (std::size_t i = 0; i < lowPrefix.size(); ++i)
+        if (lowText[i] != lowPrefix[i]) return false;
+    return true;
 }
 
 // Visits the live slots of an ascending list from the top of the list down
