@@ -268,6 +268,39 @@ std::string_view AfterPair(std::string_view lowPrefix) {
     return lowPrefix.size() > 2 ? lowPrefix.substr(2) : std::string_view{};
 }
 
+constexpr std::size_t kNone = ~std::size_t{0};
+
+// The last i below end whose bits[i] has one of the bits in mask, or kNone:
+// most entries lack the character asked for, and eight of them are ruled
+// out at once.
+#if defined(__x86_64__)
+__attribute__((target("avx2"))) std::size_t LastHoldingAvx2(const std::uint32_t* bits, std::size_t end,
+                                                          std::uint32_t mask) {
+    const __m256i m = _mm256_set1_epi32(static_cast<int>(mask));
+    const __m256i zero = _mm256_setzero_si256();
+    while (end >= 8) {
+        const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(bits + end - 8));
+        const __m256i none = _mm256_cmpeq_epi32(_mm256_and_si256(v, m), zero);
+        const auto held = ~static_cast<unsigned>(_mm256_movemask_ps(_mm256_castsi256_ps(none))) & 0xFFu;
+        if (held != 0) return end - 8 + static_cast<std::size_t>(31 - __builtin_clz(held));
+        end -= 8;
+    }
+    while (end-- > 0)
+        if (bits[end] & mask) return end;
+    return kNone;
+}
+#endif
+
+std::size_t LastHolding(const std::uint32_t* bits, std::size_t end, std::uint32_t mask) {
+#if defined(__x86_64__)
+    static const bool avx2 = __builtin_cpu_supports("avx2");
+    if (avx2) return LastHoldingAvx2(bits, end, mask);
+#endif
+    while (end-- > 0)
+        if (bits[end] & mask) return end;
+    return kNone;
+}
+
 // low.find(text, from) for a text that is not empty. Entries are a few
 // dozen characters: a loop here costs less than the library's search and
 // its comparison of every candidate position.
@@ -532,18 +565,8 @@ bool CandidateSearch::ContextPhase(const FoldedWordList& list, bool fromSelfTeac
     // A single character sits in most entries that are not ruled out: each
     // is read once, from the front, which gives its first occurrence at
     // once, instead of a search back to the hit and a second search forward.
-    auto scanEntries = [&](Slot first, Slot end, auto&& mayOffer) {
-        Slot slot = end;
-        auto next = [&](Slot& out) {
-            while (slot > first) {
-                --slot;
-                if (mayOffer(slot) && list.Alive(slot) && list.Folded(slot).size() > n) {
-                    out = slot;
-                    return true;
-                }
-            }
-            return false;
-        };
+    // next gives the slots to read, from the top down.
+    auto scanGiven = [&](auto&& next) {
         bool limited = false;
         VisitInBatches(list, next, [&](Slot s) {
             const std::string_view low = list.Folded(s);
@@ -557,19 +580,41 @@ bool CandidateSearch::ContextPhase(const FoldedWordList& list, bool fromSelfTeac
         });
         return !limited;
     };
+    auto scanEntries = [&](Slot first, Slot end) {
+        Slot slot = end;
+        return scanGiven([&](Slot& out) {
+            while (slot > first) {
+                --slot;
+                if (list.Alive(slot) && list.Folded(slot).size() > n) {
+                    out = slot;
+                    return true;
+                }
+            }
+            return false;
+        });
+    };
     // When only words beginning with the character are offered, the list
     // tells which entries can give one, without reading the others.
     if (n == 1 && OnlyWordsBeginningWith(static_cast<unsigned char>(lowS_[0]))) {
         const std::uint32_t bit = FoldedWordList::CharacterBit(static_cast<unsigned char>(lowS_[0]));
         const std::uint32_t* const offers = list.OfferCharacters();
-        scanEntries(0, list.SlotEnd(), [&](Slot slot) { return (offers[slot] & bit) != 0; });
+        std::size_t slot = list.SlotEnd();
+        scanGiven([&](Slot& out) {
+            while ((slot = LastHolding(offers, slot, bit)) != kNone)
+                if (list.Alive(static_cast<Slot>(slot)) && list.Folded(static_cast<Slot>(slot)).size() > n) {
+                    out = static_cast<Slot>(slot);
+                    return true;
+                }
+            slot = 0;
+            return false;
+        });
         return goOn;
     }
     // Where the character is rarer than one an entry, searching for it
     // skips more entries than reading each costs.
     const bool eachEntry = n == 1 && list.ByteCount(static_cast<unsigned char>(lowS_[0])) >= list.Count();
     auto scanRange = [&](Slot first, Slot end) {
-        return eachEntry ? scanEntries(first, end, [](Slot) { return true; }) : scan(first, end);
+        return eachEntry ? scanEntries(first, end) : scan(first, end);
     };
     const FoldedWordList::GramFilter filter = list.GroupsThatMayHold(lowS_);
     if (!filter.Filters()) {
