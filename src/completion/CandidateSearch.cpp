@@ -595,7 +595,10 @@ bool CandidateSearch::ContextPhase(const FoldedWordList& list, bool fromSelfTeac
     };
     // When only words beginning with the character are offered, the list
     // tells which entries can give one, without reading the others.
-    if (n == 1 && OnlyWordsBeginningWith(static_cast<unsigned char>(lowS_[0]))) {
+    // A character without a bit of its own shares it with digits, which
+    // most entries hold: only a letter's bit rules entries out.
+    if (n == 1 && FoldedWordList::ExactCharacterBit(static_cast<unsigned char>(lowS_[0])) &&
+        OnlyWordsBeginningWith(static_cast<unsigned char>(lowS_[0]))) {
         const std::uint32_t bit = FoldedWordList::CharacterBit(static_cast<unsigned char>(lowS_[0]));
         const std::uint32_t* const offers = list.OfferCharacters();
         std::size_t slot = list.SlotEnd();
