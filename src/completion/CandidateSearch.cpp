@@ -57,7 +57,7 @@ __attribute__((target("avx2"))) const char* FindPairBackwardAvx2(const char* s, 
         if (mask != 0) return s + i + (31 - __builtin_clz(mask));
     }
     while (i-- > 0)
-        if (s[i] == a && s[i + 1] == b && (!kThird || s[i + third.d] == third.c)) return s + i;
+        if (s[i] == a && s[i + 1] == b && (!kThird || (s + i)[third.d] == third.c)) return s + i;
     return nullptr;
 }
 #endif
@@ -81,7 +81,7 @@ const char* FindPairBackwardPlain(const char* s, std::size_t len, char a, char b
     }
 #endif
     while (i-- > 0)
-        if (s[i] == a && s[i + 1] == b && (!kThird || s[i + third.d] == third.c)) return s + i;
+        if (s[i] == a && s[i + 1] == b && (!kThird || (s + i)[third.d] == third.c)) return s + i;
     return nullptr;
 }
 
