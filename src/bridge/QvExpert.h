@@ -1,12 +1,15 @@
 // TQvExpert: the expert base: shortcut hook, menu items, one notifier per module, the current notifier.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "host/api/Application.h"
+#include "host/api/EditorServices.h"
 #include "host/api/EditorTypes.h"
 #include "host/api/ToolServices.h"
 #include "bridge/MenuPosition.h"
@@ -95,6 +98,18 @@ private:
     void CreateNotifierFor(const std::string& fileName);
     std::string ReadTextFast(int count);
     std::string ReadTextBeforeCursor();
+    // The line before the cursor as last read through the edit block: one
+    // key reads it several times (substitutions, brackets, the trigger, the
+    // list), and marking and restoring a block each time moves the editor's
+    // caret and selection four times over.
+    struct LineBeforeCursor {
+        host::IEditBuffer* buffer = nullptr;
+        std::uint64_t textVersion = 0;
+        int row = 0;
+        int col = 0;
+        std::string text;
+    };
+    std::optional<LineBeforeCursor> FLineRead;
     bool baseDestroyed_ = false;
 };
 

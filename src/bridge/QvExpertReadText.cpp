@@ -42,15 +42,26 @@ std::string TQvExpert::ReadTextFast(int count) {
     const int row = at.Row();
     const int col = at.Column();
     if (col <= 1) return {};
-    EditStateGuard guard(*buffer);
-    host::IEditBlock& block = buffer->EditBlock();
-    block.Reset();
-    block.SetStyle(host::TBlockType::btNonInclusive);
-    at.MoveBOL();
-    block.BeginBlock();
-    at.Move(row, col);
-    block.EndBlock();
-    return block.Text();
+    // The same text and the same cursor give the same line: the block is
+    // marked only when one of them moved.
+    const std::uint64_t version = buffer->TextVersion();
+    if (FLineRead && FLineRead->buffer == buffer && FLineRead->textVersion == version && FLineRead->row == row &&
+        FLineRead->col == col)
+        return FLineRead->text;
+    std::string text;
+    {
+        EditStateGuard guard(*buffer);
+        host::IEditBlock& block = buffer->EditBlock();
+        block.Reset();
+        block.SetStyle(host::TBlockType::btNonInclusive);
+        at.MoveBOL();
+        block.BeginBlock();
+        at.Move(row, col);
+        block.EndBlock();
+        text = block.Text();
+    }
+    FLineRead = LineBeforeCursor{buffer, version, row, col, text};
+    return text;
 }
 
 std::string TQvExpert::ReadTextBeforeCursor() {

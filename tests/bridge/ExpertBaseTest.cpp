@@ -216,6 +216,11 @@ TEST_F(ExpertBase, FastReadTextLeavesCursorAndSelectionAsTheyWere) {
     EXPECT_EQ(Expert().ReadText(-1), "  ab");
     EXPECT_EQ(host.TextWithCursor(), "first\r\n  ab|c\r\nlast");
     EXPECT_FALSE(host.Current().GetEditorInterface()->BlockVisible());
+    // A change before the cursor, the cursor put back where it was: the line
+    // is read again, not remembered.
+    ASSERT_TRUE(Current().Replace(9, 1, "x"));
+    Current().SetPosition(11);
+    EXPECT_EQ(Expert().ReadText(-1), "  xb");
     EXPECT_EQ(Expert().ReadText(2), "c\r");
     Current().SetPosition(7);  // line start: nothing before
     EXPECT_EQ(Expert().ReadText(-1), "");

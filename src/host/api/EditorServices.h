@@ -1,6 +1,7 @@
 // The host's newer editor services: top buffer and view, edit position, edit block, actions.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -99,6 +100,9 @@ public:
     virtual IBufferOptions& BufferOptions() = 0;
     virtual IEditView* TopView() = 0;
     virtual int LinesInBuffer() = 0;
+    // A number that moves with every change to the text of any buffer: while
+    // it stands still, this buffer holds the same text.
+    virtual std::uint64_t TextVersion() = 0;
     virtual bool Undo() = 0;
     virtual bool Redo() = 0;
 };

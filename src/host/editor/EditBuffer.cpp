@@ -338,6 +338,7 @@ EditBuffer::EditBuffer(SourceEditor& source, std::function<std::string()> fileNa
 
 IEditView* EditBuffer::TopView() { return &source_.View(); }
 int EditBuffer::LinesInBuffer() { return source_.LinesInBuffer(); }
+std::uint64_t EditBuffer::TextVersion() { return EditorControl::TextChanges(); }
 
 bool EditBuffer::Undo() {
     EditorControl& editor = source_.Control();

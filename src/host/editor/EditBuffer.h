@@ -126,6 +126,7 @@ public:
     IBufferOptions& BufferOptions() override { return options_; }
     IEditView* TopView() override;
     int LinesInBuffer() override;
+    std::uint64_t TextVersion() override;
     bool Undo() override;
     bool Redo() override;
 

@@ -115,6 +115,7 @@ void EditorControl::LoadUtf8(std::string_view utf8) {
 // after the insertion, so an insertion's bytes are looked at when the next
 // change comes or the question is asked; a deletion is judged at once.
 void EditorControl::NoteChange(int byte, int type, const char* /*text*/, int length) {
+    if (type & (SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE)) ++textChanges_;
     CheckInserted();
     if (mayHoldLoneLineFeed_ || length <= 0) return;
     if (type & SC_MOD_BEFOREINSERT) {

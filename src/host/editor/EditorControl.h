@@ -3,6 +3,7 @@
 
 #include <Qsci/qsciscintilla.h>
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -49,6 +50,10 @@ public:
     // Units are loaded with CR LF breaks; only an edit can bring a lone LF
     // in, and every edit that might is noted (a lone LF breaks Scintilla's
     // lines, not a line as the expert's text knows it).
+    // Moves with every insertion or deletion in any editor (undo and loading
+    // included): equal counts mean no editor's text changed in between.
+    static std::uint64_t TextChanges() { return textChanges_; }
+
     bool MayHoldLoneLineFeed() {
         CheckInserted();
         return mayHoldLoneLineFeed_;
@@ -63,6 +68,7 @@ private:
     TextIndex index_;
     int numberColumns_ = 0;
     bool mayHoldLoneLineFeed_ = false;
+    static inline std::uint64_t textChanges_ = 0;
     bool colouringQueued_ = false;
     struct ByteRange {
         long from, to;
