@@ -241,6 +241,14 @@ BENCHMARK_CAPTURE(BM_RankTraceRequest, CommonLetterAfterLetter, "B t")->Arg(1)->
 BENCHMARK_CAPTURE(BM_RankTraceRequest, WordAfterComparison, "I > Cou")->Arg(1)->Arg(0);
 BENCHMARK_CAPTURE(BM_RankTraceRequest, WordAfterBracket, "Items[Count")->Arg(1)->Arg(0);
 BENCHMARK_CAPTURE(BM_RankTraceRequest, KnownWordAfterBlank, "0 ButtonHeight")->Arg(1)->Arg(0);
+BENCHMARK_CAPTURE(BM_RankTraceRequest, TwoLettersAfterWord, "s th")->Arg(1)->Arg(0);
+BENCHMARK_CAPTURE(BM_RankTraceRequest, WordAfterSemicolon, "end; b")->Arg(1)->Arg(0);
+BENCHMARK_CAPTURE(BM_RankTraceRequest, WordAfterNumberTo, "0 To")->Arg(1)->Arg(0);
+BENCHMARK_CAPTURE(BM_RankTraceRequest, LoneLetter, "u")->Arg(1)->Arg(0);
+BENCHMARK_CAPTURE(BM_RankTraceRequest, TwoLettersAfterLetter, "a co")->Arg(1)->Arg(0);
+BENCHMARK_CAPTURE(BM_RankTraceRequest, WordAfterBrackets, "Count)), [(Count")->Arg(1)->Arg(0);
+BENCHMARK_CAPTURE(BM_RankTraceRequest, SeparatorAfterWord, "jnz @")->Arg(1)->Arg(0);
+BENCHMARK_CAPTURE(BM_RankTraceRequest, WordAfterWordAndDot, "x a.Co")->Arg(1)->Arg(0);
 
 // Smart ranking over the same lists, with its counts as full as a long
 // session makes them: a request of one letter ranks every word that begins

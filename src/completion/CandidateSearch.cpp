@@ -27,48 +27,73 @@ bool SkippedAsContext(std::string_view entry, std::size_t requestLength) {
     return entry.size() <= requestLength || TooLongToOffer(entry) || entry.front() == ' ' || IsBlankText(entry);
 }
 
-// The last i below len where s[i] is a and s[i + 1] is b; s[len] must be
-// readable. A pair of bytes is far rarer in a word list than either byte, so
-// the context search verifies a few hits instead of one per common letter,
-// and sixteen positions are tried at once.
+// The last i below len where s[i] is a and s[i + 1] is b, and with a third
+// byte also s[i + d] is c; s[len], and s[len - 1 + d] or s[d], must be
+// readable. A pair of bytes is far rarer in a word list than either byte,
+// and a third one further off rarer still: the context search verifies a
+// few hits instead of one per common letter, and 32 positions are tried at
+// once.
+struct ThirdByte {
+    std::ptrdiff_t d = 0;  // 0: none
+    char c = 0;
+};
+
 #if defined(__x86_64__)
-__attribute__((target("avx2"))) const char* FindPairBackwardAvx2(const char* s, std::size_t len, char a, char b) {
+template <bool kThird>
+__attribute__((target("avx2"))) const char* FindPairBackwardAvx2(const char* s, std::size_t len, char a, char b,
+                                                                 ThirdByte third) {
     std::size_t i = len;
-    const __m256i va = _mm256_set1_epi8(a), vb = _mm256_set1_epi8(b);
+    const __m256i va = _mm256_set1_epi8(a), vb = _mm256_set1_epi8(b), vc = _mm256_set1_epi8(third.c);
     while (i >= 32) {
         i -= 32;
         const __m256i first = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + i));
         const __m256i second = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + i + 1));
-        const auto mask = static_cast<unsigned>(
-            _mm256_movemask_epi8(_mm256_and_si256(_mm256_cmpeq_epi8(first, va), _mm256_cmpeq_epi8(second, vb))));
+        __m256i both = _mm256_and_si256(_mm256_cmpeq_epi8(first, va), _mm256_cmpeq_epi8(second, vb));
+        if constexpr (kThird) {
+            const __m256i far = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + i + third.d));
+            both = _mm256_and_si256(both, _mm256_cmpeq_epi8(far, vc));
+        }
+        const auto mask = static_cast<unsigned>(_mm256_movemask_epi8(both));
         if (mask != 0) return s + i + (31 - __builtin_clz(mask));
     }
     while (i-- > 0)
-        if (s[i] == a && s[i + 1] == b) return s + i;
+        if (s[i] == a && s[i + 1] == b && (!kThird || (s + i)[third.d] == third.c)) return s + i;
     return nullptr;
 }
 #endif
 
-const char* FindPairBackward(const char* s, std::size_t len, char a, char b) {
-#if defined(__x86_64__)
-    static const bool avx2 = __builtin_cpu_supports("avx2");
-    if (avx2) return FindPairBackwardAvx2(s, len, a, b);
-#endif
+template <bool kThird>
+const char* FindPairBackwardPlain(const char* s, std::size_t len, char a, char b, ThirdByte third) {
     std::size_t i = len;
 #if defined(__SSE2__)
-    const __m128i va = _mm_set1_epi8(a), vb = _mm_set1_epi8(b);
+    const __m128i va = _mm_set1_epi8(a), vb = _mm_set1_epi8(b), vc = _mm_set1_epi8(third.c);
     while (i >= 16) {
         i -= 16;
         const __m128i first = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i));
         const __m128i second = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i + 1));
-        const unsigned mask = static_cast<unsigned>(
-            _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(first, va), _mm_cmpeq_epi8(second, vb))));
+        __m128i both = _mm_and_si128(_mm_cmpeq_epi8(first, va), _mm_cmpeq_epi8(second, vb));
+        if constexpr (kThird) {
+            const __m128i far = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i + third.d));
+            both = _mm_and_si128(both, _mm_cmpeq_epi8(far, vc));
+        }
+        const unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(both));
         if (mask != 0) return s + i + (31 - __builtin_clz(mask));
     }
 #endif
     while (i-- > 0)
-        if (s[i] == a && s[i + 1] == b) return s + i;
+        if (s[i] == a && s[i + 1] == b && (!kThird || (s + i)[third.d] == third.c)) return s + i;
     return nullptr;
+}
+
+const char* FindPairBackward(const char* s, std::size_t len, char a, char b, ThirdByte third) {
+#if defined(__x86_64__)
+    static const bool avx2 = __builtin_cpu_supports("avx2");
+    if (avx2)
+        return third.d != 0 ? FindPairBackwardAvx2<true>(s, len, a, b, third)
+                            : FindPairBackwardAvx2<false>(s, len, a, b, third);
+#endif
+    return third.d != 0 ? FindPairBackwardPlain<true>(s, len, a, b, third)
+                        : FindPairBackwardPlain<false>(s, len, a, b, third);
 }
 
 }  // namespace
@@ -104,14 +129,28 @@ std::string_view CandidateSearch::ReduceToEnd(std::string_view entry, bool keepS
     return entry.substr(runStart);
 }
 
+// ReduceToEnd(entry.substr(at), keepSeparators), from where the entry's last
+// word starts instead of a scan back over it.
+std::string_view CandidateSearch::ReduceToEndFrom(std::string_view entry, std::size_t at, std::size_t lastWord,
+                                                  bool keepSeparators) const {
+    if (at >= lastWord) return entry.substr(at);
+    if (!keepSeparators) return entry.substr(lastWord);
+    std::size_t runStart = lastWord - 1;
+    while (runStart > at && !IsWordChar(entry[runStart - 1])) --runStart;
+    return entry.substr(runStart);
+}
+
 CandidateSearch::CandidateSearch(std::string_view request, const CandidateRules& rules, const CaseFold& fold)
     : rules_(rules),
       fold_(fold),
+      codePage_(win::GetACP()),
       limit_(static_cast<std::size_t>(EffectiveWordsMaxInList(rules.wordsMaxInList))),
       lastWord_(LastWordOf(request)),
       lowLastWord_(fold.Lower(lastWord_)) {
     EnsureLetterTable();
     for (int c = 0; c < 256; ++c) wordChars_[c] = IsAlphaDigit(static_cast<char>(c));
+    for (int c = 0; c < 256; ++c)
+        if (!wordChars_[c]) separatorFoldsTo_[fold_.Lower(static_cast<char>(c))] = true;
     SetRequest(request);
     // Most searches that cost anything fill the list: growing to the limit
     // step by step would hash every candidate several times.
@@ -137,6 +176,10 @@ void CandidateSearch::SearchList(const StringList& list, bool fromSelfTeaching, 
 }
 
 void CandidateSearch::SearchList(const FoldedWordList& list, bool fromSelfTeaching) {
+    // The list's facts about its entries' last words hold for this search
+    // only when both classify and fold characters alike.
+    lastWordsKnown_ = list.WordChars() == wordChars_;
+    foldsAgree_ = &fold_ == &list.Fold() || fold_.SameAs(list.Fold());
     if (!PrefixPhase(list, fromSelfTeaching)) return;
 
     // Narrowing: drop the previous word. A request of one word, or one whose
@@ -172,35 +215,106 @@ void CandidateSearch::SearchList(const FoldedWordList& list, bool fromSelfTeachi
 
 namespace {
 
-// The first characters are compared inline: they reject nearly every entry,
-// and a library call per entry would cost more than the comparison.
+// Compared inline: the first characters reject nearly every entry, and the
+// prefixes are short, so a library call per entry would cost more.
 bool FoldedStartsWith(std::string_view lowText, std::string_view lowPrefix) {
     if (lowText.size() < lowPrefix.size()) return false;
-    if (lowPrefix.empty()) return true;
-    if (lowText[0] != lowPrefix[0]) return false;
-    if (lowPrefix.size() > 1 && lowText[1] != lowPrefix[1]) return false;
-    return std::memcmp(lowText.data(), lowPrefix.data(), lowPrefix.size()) == 0;
+    for (std::size_t i = 0; i < lowPrefix.size(); ++i)
+        if (lowText[i] != lowPrefix[i]) return false;
+    return true;
 }
 
 // Visits the live slots of an ascending list from the top of the list down
 // (highest slot first) until visit returns false, skipping the slots the
 // filter rules out.
+// Visits the slots next gives (true while it gives one) until visit returns
+// false. The entries of an index lie all over the list's text: the slots
+// are gathered a batch at a time, so that the entries a few visits ahead
+// are asked for and their reads overlap instead of queueing.
+template <typename Next, typename Visit>
+void VisitInBatches(const FoldedWordList& list, Next&& next, Visit&& visit) {
+    constexpr std::size_t kBatch = 32, kAhead = 8;
+    std::array<FoldedWordList::Slot, kBatch> batch;
+    for (bool more = true; more;) {
+        std::size_t count = 0;
+        while (count < kBatch && (more = next(batch[count]))) ++count;
+        for (std::size_t i = 0; i < count && i < kAhead; ++i) list.Prefetch(batch[i]);
+        for (std::size_t i = 0; i < count; ++i) {
+            if (i + kAhead < count) list.Prefetch(batch[i + kAhead]);
+            if (!visit(batch[i])) return;
+        }
+    }
+}
+
 template <typename Visit, typename MayHold>
 void VisitTopDown(const FoldedWordList& list, const std::vector<FoldedWordList::Slot>& slots, MayHold&& mayHold,
                   Visit&& visit) {
-    // The entries of an index lie all over the list's text: asking for the
-    // ones a few steps ahead lets their reads overlap instead of queueing.
-    constexpr std::size_t kAhead = 8;
-    for (std::size_t k = slots.size(); k-- > 0;) {
-        if (k >= kAhead && mayHold(k - kAhead)) list.Prefetch(slots[k - kAhead]);
-        if (mayHold(k) && list.Alive(slots[k]) && !visit(slots[k])) return;
-    }
+    std::size_t k = slots.size();
+    auto next = [&](FoldedWordList::Slot& out) {
+        while (k-- > 0)
+            if (mayHold(k) && list.Alive(slots[k])) {
+                out = slots[k];
+                return true;
+            }
+        k = 0;
+        return false;
+    };
+    VisitInBatches(list, next, visit);
 }
 
 // The text after a prefix's first two characters, which the pair indexes
 // compare with the characters they keep.
 std::string_view AfterPair(std::string_view lowPrefix) {
     return lowPrefix.size() > 2 ? lowPrefix.substr(2) : std::string_view{};
+}
+
+constexpr std::size_t kNone = ~std::size_t{0};
+
+// The last i below end whose bits[i] has one of the bits in mask, or kNone:
+// most entries lack the character asked for, and eight of them are ruled
+// out at once.
+#if defined(__x86_64__)
+__attribute__((target("avx2"))) std::size_t LastHoldingAvx2(const std::uint32_t* bits, std::size_t end,
+                                                          std::uint32_t mask) {
+    const __m256i m = _mm256_set1_epi32(static_cast<int>(mask));
+    const __m256i zero = _mm256_setzero_si256();
+    while (end >= 8) {
+        const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(bits + end - 8));
+        const __m256i none = _mm256_cmpeq_epi32(_mm256_and_si256(v, m), zero);
+        const auto held = ~static_cast<unsigned>(_mm256_movemask_ps(_mm256_castsi256_ps(none))) & 0xFFu;
+        if (held != 0) return end - 8 + static_cast<std::size_t>(31 - __builtin_clz(held));
+        end -= 8;
+    }
+    while (end-- > 0)
+        if (bits[end] & mask) return end;
+    return kNone;
+}
+#endif
+
+std::size_t LastHolding(const std::uint32_t* bits, std::size_t end, std::uint32_t mask) {
+#if defined(__x86_64__)
+    static const bool avx2 = __builtin_cpu_supports("avx2");
+    if (avx2) return LastHoldingAvx2(bits, end, mask);
+#endif
+    while (end-- > 0)
+        if (bits[end] & mask) return end;
+    return kNone;
+}
+
+// low.find(text, from) for a text that is not empty. Entries are a few
+// dozen characters: a loop here costs less than the library's search and
+// its comparison of every candidate position.
+std::size_t FindIn(std::string_view low, std::string_view text, std::size_t from = 0) {
+    const std::size_t n = text.size();
+    if (low.size() < n) return std::string_view::npos;
+    const char first = text[0];
+    for (std::size_t at = from, last = low.size() - n; at <= last; ++at) {
+        if (low[at] != first) continue;
+        std::size_t i = 1;
+        while (i < n && low[at + i] == text[i]) ++i;
+        if (i == n) return at;
+    }
+    return std::string_view::npos;
 }
 
 template <typename Visit>
@@ -222,7 +336,7 @@ bool CandidateSearch::PrefixPhase(const FoldedWordList& list, bool fromSelfTeach
         if (low.size() <= n || !FoldedStartsWith(low, lowS_)) return true;
         const std::string_view e = list.Original(s);
         if (SkippedAsContext(e, n)) return true;
-        AddCandidate(e, false, list, s, fromSelfTeaching);
+        AddEntryEnd(e, 0, false, list, s, fromSelfTeaching);
         if (Full()) goOn = list.IsLast(s);
         return !Full();
     };
@@ -233,8 +347,16 @@ bool CandidateSearch::PrefixPhase(const FoldedWordList& list, bool fromSelfTeach
     const FoldedWordList::PrefixSlots starting = list.StartingWithPrefix(lowS_);
     const FoldedWordList::GramFilter filter = list.GroupsThatMayHold(lowS_);
     const std::string_view rest = AfterPair(lowS_);
+    // Such an entry offers its last word.
+    const std::uint32_t offerBit = OfferBit();
+    const std::uint32_t* const offers = list.OfferCharacters();
     VisitTopDown(list, starting.bySlot,
-                 [&](std::size_t k) { return starting.MayGoOn(k, rest) && filter.MayHold(starting.bySlot[k]); }, visit);
+                 [&](std::size_t k) {
+                     const Slot s = starting.bySlot[k];
+                     return (offerBit == 0 || (offers[s] & offerBit) != 0) && starting.MayGoOn(k, rest) &&
+                            filter.MayHold(s);
+                 },
+                 visit);
     return goOn;
 }
 
@@ -327,7 +449,7 @@ bool CandidateSearch::ContextPhase(const FoldedWordList& list, bool fromSelfTeac
     auto offer = [&](Slot s, std::size_t at) {
         const std::string_view e = list.Original(s);
         if (SkippedAsContext(e, n)) return true;
-        AddCandidate(e.substr(at), keepSeparators, list, s, fromSelfTeaching);
+        AddEntryEnd(e, at, keepSeparators, list, s, fromSelfTeaching);
         return !Full();
     };
     if (lowS_.empty()) {
@@ -347,12 +469,19 @@ bool CandidateSearch::ContextPhase(const FoldedWordList& list, bool fromSelfTeac
             bool goOn = true;
             const FoldedWordList::GramFilter filter = list.GroupsThatMayHold(lowS_);
             const std::vector<Slot>& slots = list.WordAfterSeparator(std::string_view(lowS_).substr(word));
-            VisitTopDown(list, slots, [&](std::size_t k) { return filter.MayHold(slots[k]); }, [&](Slot slot) {
+            // Text that begins with a separator is inside the entry, before
+            // its last word: the entry offers that word.
+            const std::uint32_t offerBit = OfferBit();
+            const std::uint32_t* const offers = list.OfferCharacters();
+            auto mayHold = [&](std::size_t k) {
+                return (offerBit == 0 || (offers[slots[k]] & offerBit) != 0) && filter.MayHold(slots[k]);
+            };
+            VisitTopDown(list, slots, mayHold, [&](Slot slot) {
                 const std::string_view low = list.Folded(slot);
                 if (low.size() <= n) return true;
                 const std::string_view e = list.Original(slot);
-                std::size_t at = low.find(lowS_);
-                while (at != std::string_view::npos && InsideWord(e, at)) at = low.find(lowS_, at + 1);
+                std::size_t at = FindIn(low, lowS_);
+                while (at != std::string_view::npos && InsideWord(e, at)) at = FindIn(low, lowS_, at + 1);
                 if (at == std::string_view::npos || offer(slot, at)) return true;
                 goOn = list.IsLast(slot);
                 return false;
@@ -372,8 +501,18 @@ bool CandidateSearch::ContextPhase(const FoldedWordList& list, bool fromSelfTeac
         for (std::size_t i = 1; i + 1 < n; ++i)
             if (count(i) * count(i + 1) < count(k) * count(k + 1)) k = i;
     }
-    // A text of one or two characters is all the scan looks for.
-    const bool foundWhole = n <= (pair ? 2 : 1);
+    // A third character of the text, as far from the pair as it goes.
+    ThirdByte third;
+    if (n >= 3) {
+        const std::size_t at = k + 2 < n ? n - 1 : 0;
+        third = {static_cast<std::ptrdiff_t>(at) - static_cast<std::ptrdiff_t>(k), lowS_[at]};
+    }
+    // A text of up to three characters is all the scan looks for.
+    const bool foundWhole = n <= (pair ? 3 : 1);
+    // When only words beginning with the text itself are offered, an entry
+    // offers one only where the text occurs in its last word: the hit met
+    // first, the last occurrence, tells without reading the entry.
+    const bool inLastWordOnly = lowS_ == lowLastWord_ && OnlyWordsBeginningWith(static_cast<unsigned char>(lowS_[0]));
     // The slots [first, end) are scanned from the top down; false when the
     // limit ended the search, with goOn telling whether the list's search
     // goes on.
@@ -387,22 +526,31 @@ bool CandidateSearch::ContextPhase(const FoldedWordList& list, bool fromSelfTeac
         Slot s = end;  // one past the slot holding the last match, from above
         while (top > bottom) {
             const char* const from = base + bottom + k;
-            const void* found = pair ? FindPairBackward(from, top - bottom, lowS_[k], lowS_[k + 1])
+            const void* found = pair ? FindPairBackward(from, top - bottom, lowS_[k], lowS_[k + 1], third)
                                      : memrchr(from, lowS_[k], top - bottom);
             if (!found) break;
             const auto hit = static_cast<std::size_t>(static_cast<const char*>(found) - base) - k;
             // The slot holding the hit: hits lie from one entry to thousands
-            // apart, so the steps back double until they pass it, and the
-            // last of them is halved.
+            // apart, so the steps back over the short array of where groups
+            // of slots start double until they pass it, the last of them is
+            // halved, and the slot is searched for within its group.
             if (list.Start(s - 1) > hit) {
                 Slot high = s - 1, low = first;  // Start(high) > hit, Start(low) <= hit
-                for (Slot step = 1; high - first > step; step *= 2) {
-                    if (list.Start(high - step) <= hit) {
-                        low = high - step;
+                constexpr Slot kGroup = FoldedWordList::kLocateGroup;
+                Slot groupHigh = high / kGroup + 1, groupLow = first / kGroup;  // the same for group starts
+                for (Slot step = 1; groupHigh - groupLow > step; step *= 2) {
+                    if (list.GroupStart(groupHigh - step) <= hit) {
+                        groupLow = groupHigh - step;
                         break;
                     }
-                    high -= step;
+                    groupHigh -= step;
                 }
+                while (groupHigh - groupLow > 1) {
+                    const Slot mid = groupLow + (groupHigh - groupLow) / 2;
+                    (list.GroupStart(mid) > hit ? groupHigh : groupLow) = mid;
+                }
+                low = std::max(low, groupLow * kGroup);
+                high = std::min(high, groupHigh * kGroup);
                 while (high - low > 1) {
                     const Slot mid = low + (high - low) / 2;
                     (list.Start(mid) > hit ? high : low) = mid;
@@ -418,10 +566,13 @@ bool CandidateSearch::ContextPhase(const FoldedWordList& list, bool fromSelfTeac
             }
             top = entryStart;
             if (!list.Alive(slot) || low.size() <= n) continue;
+            // No last word, or a remembered single word: nothing to offer.
+            if (inLastWordOnly && (list.OfferCharacters(slot) == 0 || hit < entryStart + list.LastWordStart(slot)))
+                continue;
             // With whole words only, the first occurrence that starts a word.
             const std::string_view e = list.Original(slot);
-            std::size_t at = n == 1 ? low.find(lowS_[0]) : low.find(lowS_);
-            while (at != std::string_view::npos && InsideWord(e, at)) at = low.find(lowS_, at + 1);
+            std::size_t at = FindIn(low, lowS_);
+            while (at != std::string_view::npos && InsideWord(e, at)) at = FindIn(low, lowS_, at + 1);
             if (at == std::string_view::npos) continue;
             if (!offer(slot, at)) {
                 goOn = list.IsLast(slot);
@@ -433,26 +584,60 @@ bool CandidateSearch::ContextPhase(const FoldedWordList& list, bool fromSelfTeac
     // A single character sits in most entries that are not ruled out: each
     // is read once, from the front, which gives its first occurrence at
     // once, instead of a search back to the hit and a second search forward.
-    auto scanEntries = [&](Slot first, Slot end) {
-        for (Slot slot = end; slot-- > first;) {
-            if (!list.Alive(slot)) continue;
-            const std::string_view low = list.Folded(slot);
-            if (low.size() <= n) continue;
-            const std::string_view e = list.Original(slot);
-            std::size_t at = low.find(lowS_[0]);
-            while (at != std::string_view::npos && InsideWord(e, at)) at = low.find(lowS_[0], at + 1);
-            if (at == std::string_view::npos) continue;
-            if (!offer(slot, at)) {
-                goOn = list.IsLast(slot);
-                return false;
-            }
-        }
-        return true;
+    // next gives the slots to read, from the top down.
+    auto scanGiven = [&](auto&& next) {
+        bool limited = false;
+        VisitInBatches(list, next, [&](Slot s) {
+            const std::string_view low = list.Folded(s);
+            const std::string_view e = list.Original(s);
+            std::size_t at = FindIn(low, lowS_);
+            while (at != std::string_view::npos && InsideWord(e, at)) at = FindIn(low, lowS_, at + 1);
+            if (at == std::string_view::npos || offer(s, at)) return true;
+            goOn = list.IsLast(s);
+            limited = true;
+            return false;
+        });
+        return !limited;
     };
+    auto scanEntries = [&](Slot first, Slot end) {
+        Slot slot = end;
+        return scanGiven([&](Slot& out) {
+            while (slot > first) {
+                --slot;
+                if (list.Alive(slot) && list.Folded(slot).size() > n) {
+                    out = slot;
+                    return true;
+                }
+            }
+            return false;
+        });
+    };
+    // When only words beginning with the character are offered, the list
+    // tells which entries can give one, without reading the others.
+    // A character without a bit of its own shares it with digits, which
+    // most entries hold: only a letter's bit rules entries out.
+    if (n == 1 && FoldedWordList::ExactCharacterBit(static_cast<unsigned char>(lowS_[0])) &&
+        OnlyWordsBeginningWith(static_cast<unsigned char>(lowS_[0]))) {
+        const std::uint32_t bit = FoldedWordList::CharacterBit(static_cast<unsigned char>(lowS_[0]));
+        const std::uint32_t* const offers = list.OfferCharacters();
+        std::size_t slot = list.SlotEnd();
+        scanGiven([&](Slot& out) {
+            while ((slot = LastHolding(offers, slot, bit)) != kNone)
+                if (list.Alive(static_cast<Slot>(slot)) && list.Folded(static_cast<Slot>(slot)).size() > n) {
+                    out = static_cast<Slot>(slot);
+                    return true;
+                }
+            slot = 0;
+            return false;
+        });
+        return goOn;
+    }
     // Where the character is rarer than one an entry, searching for it
     // skips more entries than reading each costs.
     const bool eachEntry = n == 1 && list.ByteCount(static_cast<unsigned char>(lowS_[0])) >= list.Count();
-    auto scanRange = [&](Slot first, Slot end) { return eachEntry ? scanEntries(first, end) : scan(first, end); };
+    auto scanRange = [&](Slot first, Slot end) {
+        return eachEntry ? scanEntries(first, end) : scan(first, end);
+    };
     const FoldedWordList::GramFilter filter = list.GroupsThatMayHold(lowS_);
     if (!filter.Filters()) {
         scanRange(0, list.SlotEnd());
@@ -494,11 +679,19 @@ void CandidateSearch::LastWordPhase(const FoldedWordList& list, bool fromSelfTea
         const std::string_view e = list.Original(s);
         if (IsBlankText(e)) return true;
         if (e.front() == ' ') {
-            if (FoldedStartsWith(low.substr(1), lowS_)) AddCandidate(e.substr(1), false, list, s, fromSelfTeaching);
+            if (FoldedStartsWith(low.substr(1), lowS_)) AddEntryEnd(e, 1, false, list, s, fromSelfTeaching);
         } else if (FoldedStartsWith(low, lowS_)) {
-            std::size_t cut = n;
-            while (cut < e.size() && IsWordChar(e[cut])) ++cut;
-            AddCandidate(e.substr(0, cut), false, list, s, fromSelfTeaching);
+            // Nearly always the entry's first word holds the whole last
+            // word, and is the offer as it stands.
+            std::size_t wordEnd = 0;
+            while (wordEnd < e.size() && IsWordChar(e[wordEnd])) ++wordEnd;
+            if (wordEnd >= n) {
+                AddOffer(e.substr(0, wordEnd), list, s, fromSelfTeaching);
+            } else {
+                std::size_t cut = n;
+                while (cut < e.size() && IsWordChar(e[cut])) ++cut;
+                AddCandidate(e.substr(0, cut), false, list, s, fromSelfTeaching);
+            }
         }
         return !Full();
     };
@@ -518,64 +711,116 @@ void CandidateSearch::LastWordPhase(const FoldedWordList& list, bool fromSelfTea
     auto directMay = [&](std::size_t k) { return startingWith.MayGoOn(k, rest) && filter.MayHold(direct[k]); };
     auto afterBlankMay = [&](std::size_t k) { return blankThen.MayGoOn(k, rest) && filter.MayHold(afterBlank[k]); };
     std::size_t a = direct.size(), b = afterBlank.size();
-    constexpr std::size_t kAhead = 8;
-    while (a > 0 || b > 0) {
-        if (a > kAhead && directMay(a - kAhead)) list.Prefetch(direct[a - kAhead]);
-        if (b > kAhead && afterBlankMay(b - kAhead)) list.Prefetch(afterBlank[b - kAhead]);
-        // A slot in both indexes (" x" after a blank) may match either way.
-        Slot s;
-        bool may;
-        if (b == 0 || (a > 0 && direct[a - 1] > afterBlank[b - 1])) {
-            may = directMay(--a);
-            s = direct[a];
-        } else if (a == 0 || afterBlank[b - 1] > direct[a - 1]) {
-            may = afterBlankMay(--b);
-            s = afterBlank[b];
-        } else {
-            const bool asDirect = directMay(--a);
-            may = afterBlankMay(--b) || asDirect;
-            s = direct[a];
+    auto next = [&](Slot& out) {
+        while (a > 0 || b > 0) {
+            // A slot in both indexes (" x" after a blank) may match either way.
+            Slot s;
+            bool may;
+            if (b == 0 || (a > 0 && direct[a - 1] > afterBlank[b - 1])) {
+                may = directMay(--a);
+                s = direct[a];
+            } else if (a == 0 || afterBlank[b - 1] > direct[a - 1]) {
+                may = afterBlankMay(--b);
+                s = afterBlank[b];
+            } else {
+                const bool asDirect = directMay(--a);
+                may = afterBlankMay(--b) || asDirect;
+                s = direct[a];
+            }
+            if (may && list.Alive(s)) {
+                out = s;
+                return true;
+            }
         }
-        if (may && list.Alive(s) && !visit(s)) return;
-    }
+        return false;
+    };
+    VisitInBatches(list, next, visit);
+}
+
+bool CandidateSearch::OnlyWordsBeginningWith(unsigned char lowC) const {
+    if (!rules_.onlyWordsMatching1st || lowLastWord_.empty() || static_cast<unsigned char>(lowLastWord_[0]) != lowC)
+        return false;
+    // An entry's separator folding to the character could begin an offer
+    // of separators.
+    return lastWordsKnown_ && foldsAgree_ && !separatorFoldsTo_[lowC];
+}
+
+std::uint32_t CandidateSearch::OfferBit() const {
+    if (lowLastWord_.empty()) return 0;
+    const auto c = static_cast<unsigned char>(lowLastWord_[0]);
+    return OnlyWordsBeginningWith(c) ? FoldedWordList::CharacterBit(c) : 0;
+}
+
+void CandidateSearch::AddEntryEnd(std::string_view entry, std::size_t at, bool keepSeparators,
+                                  const FoldedWordList& list, Slot slot, bool fromSelfTeaching) {
+    AddOffer(lastWordsKnown_ ? ReduceToEndFrom(entry, at, list.LastWordStart(slot), keepSeparators)
+                             : ReduceToEnd(entry.substr(at), keepSeparators),
+             list, slot, fromSelfTeaching);
 }
 
 void CandidateSearch::AddCandidate(std::string_view entry, bool keepSeparators, const FoldedWordList& list,
                                    Slot slot, bool fromSelfTeaching) {
-    const std::string_view d = ReduceToEnd(entry, keepSeparators);
+    AddOffer(ReduceToEnd(entry, keepSeparators), list, slot, fromSelfTeaching);
+}
+
+void CandidateSearch::AddOffer(std::string_view d, const FoldedWordList& list, Slot slot, bool fromSelfTeaching) {
     if (IsBlankText(d)) return;
     if (rules_.doNotSuggestShorter > 0 && d.size() < static_cast<std::size_t>(rules_.doNotSuggestShorter)) return;
     if (rules_.doNotListWordItself && d == lastWord_) return;
     if (rules_.onlyWordsMatching1st && !lastWord_.empty() && !fold_.StartsWith(d, lowLastWord_)) return;
-    found_.push_back({d, 0});
+    found_.push_back({d, 0, 0, 0});
     if (!known_.Insert(found_, static_cast<std::uint32_t>(found_.size() - 1))) {
         found_.pop_back();
         return;
     }
+    KeyForDisplay(found_.back());
     if (fromSelfTeaching) found_.back().dictIndex = static_cast<int>(list.Position(slot));
 }
 
 void CandidateSearch::Add(std::string_view text, int dictIndex) {
-    found_.push_back({text, dictIndex});
-    if (!known_.Insert(found_, static_cast<std::uint32_t>(found_.size() - 1))) found_.pop_back();
+    found_.push_back({text, dictIndex, 0, 0});
+    if (!known_.Insert(found_, static_cast<std::uint32_t>(found_.size() - 1)))
+        found_.pop_back();
+    else
+        KeyForDisplay(found_.back());
 }
 
 namespace {
 
 // Candidates are short words: a few multiplications over their bytes spread
-// them well enough, and cost less than the library's hash of a string.
+// them well enough, and cost less than the library's hash of a string. The
+// last bytes are read as whole words (overlapping the ones before): put
+// together byte by byte in memory, they would stall the read of the word.
 std::size_t HashOfWord(std::string_view text) {
     std::uint64_t h = 0x9E3779B97F4A7C15ULL ^ text.size();
     const char* p = text.data();
-    std::size_t left = text.size();
-    for (; left >= 8; p += 8, left -= 8) {
-        std::uint64_t chunk;
-        std::memcpy(&chunk, p, 8);
-        h = (h ^ chunk) * 0xBF58476D1CE4E5B9ULL;
-        h ^= h >> 29;
+    const std::size_t size = text.size();
+    auto load64 = [](const char* at) {
+        std::uint64_t v;
+        std::memcpy(&v, at, 8);
+        return v;
+    };
+    auto load32 = [](const char* at) {
+        std::uint32_t v;
+        std::memcpy(&v, at, 4);
+        return std::uint64_t{v};
+    };
+    std::uint64_t tail;
+    if (size >= 8) {
+        const char* const last = p + size - 8;
+        for (; p < last; p += 8) {
+            h = (h ^ load64(p)) * 0xBF58476D1CE4E5B9ULL;
+            h ^= h >> 29;
+        }
+        tail = load64(last);
+    } else if (size >= 4) {
+        tail = load32(p) << 32 | load32(p + size - 4);
+    } else if (size > 0) {
+        tail = std::uint64_t{static_cast<unsigned char>(p[0])} << 16 |
+               std::uint64_t{static_cast<unsigned char>(p[size / 2])} << 8 | static_cast<unsigned char>(p[size - 1]);
+    } else {
+        tail = 0;
     }
-    std::uint64_t tail = 0;
-    std::memcpy(&tail, p, left);
     h = (h ^ tail) * 0x94D049BB133111EBULL;
     return static_cast<std::size_t>(h ^ (h >> 32));
 }
@@ -618,11 +863,16 @@ void CandidateSearch::FoundSet::Grow(const std::vector<Found>& found) {
     }
 }
 
+void CandidateSearch::KeyForDisplay(Found& found) const {
+    const DisplayOrderKey key = DisplayOrderKeyOf(found.text, 0, codePage_);
+    found.sortPrefix = key.prefix;
+    found.sortNext = key.next;
+}
+
 std::vector<DisplayOrderKey> CandidateSearch::FoundKeysInDisplayOrder() const {
-    const win::CodePage cp = win::GetACP();
     std::vector<DisplayOrderKey> keys(found_.size());
     for (std::size_t i = 0; i < found_.size(); ++i)
-        keys[i] = DisplayOrderKeyOf(found_[i].text, static_cast<std::uint32_t>(i), cp);
+        keys[i] = {found_[i].sortPrefix, found_[i].sortNext, static_cast<std::uint32_t>(i)};
     SortForDisplay(keys, [&](std::uint32_t i) { return found_[i].text; });
     return keys;
 }

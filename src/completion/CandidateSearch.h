@@ -90,9 +90,13 @@ public:
 
 private:
     using Slot = FoldedWordList::Slot;
+    // The display order's key is made as a candidate is found, while its
+    // text is at hand, not when the list is sorted.
     struct Found {
         std::string_view text;
         int dictIndex;
+        std::uint64_t sortPrefix;
+        std::uint64_t sortNext;
     };
     // A row of the display order: a found candidate, or a word of the run.
     struct Row {
@@ -121,6 +125,7 @@ private:
         std::size_t used_ = 0;
     };
     void Add(std::string_view text, int dictIndex);
+    void KeyForDisplay(Found& found) const;
     std::vector<Row> FoundInDisplayOrder() const;
     std::vector<DisplayOrderKey> FoundKeysInDisplayOrder() const;
     // The merge of the found candidates with a run of words, both in display
@@ -147,11 +152,25 @@ private:
     // The entry's position is looked up only for a candidate that is kept.
     void AddCandidate(std::string_view entry, bool keepSeparators, const FoldedWordList& list, Slot slot,
                       bool fromSelfTeaching);
+    // The entry's end from at, as AddCandidate takes it.
+    void AddEntryEnd(std::string_view entry, std::size_t at, bool keepSeparators, const FoldedWordList& list,
+                     Slot slot, bool fromSelfTeaching);
+    // An offer already cut to what the entry offers.
+    void AddOffer(std::string_view offer, const FoldedWordList& list, Slot slot, bool fromSelfTeaching);
+    // Only words beginning with the folded character can be candidates, and
+    // the searched list's facts about its last words can be trusted.
+    bool OnlyWordsBeginningWith(unsigned char lowC) const;
+    // The list's bit (FoldedWordList::CharacterBit) of the character every
+    // candidate begins with, when an entry offering its last word can be
+    // ruled out by it; 0 when none can.
+    std::uint32_t OfferBit() const;
     void SetRequest(std::string_view s);
     bool IsWordChar(char c) const { return wordChars_[static_cast<unsigned char>(c)]; }
     std::size_t FindFirstSeparator(std::string_view s) const;
     std::size_t FindFirstWordCharacter(std::string_view s) const;
     std::string_view ReduceToEnd(std::string_view entry, bool keepSeparators) const;
+    std::string_view ReduceToEndFrom(std::string_view entry, std::size_t at, std::size_t lastWord,
+                                     bool keepSeparators) const;
     bool InsideWord(std::string_view entry, std::size_t at) const {
         return rules_.wholeWordsOnly && at > 0 && IsWordChar(entry[at - 1]) && IsWordChar(entry[at]);
     }
@@ -159,13 +178,20 @@ private:
     // The letter table copied once per search: the phases classify every
     // character of every entry.
     std::array<bool, 256> wordChars_{};
+    // The folded characters some non-word character lowers to.
+    std::array<bool, 256> separatorFoldsTo_{};
     const CandidateRules rules_;
     const CaseFold& fold_;
+    const win::CodePage codePage_;
     const std::size_t limit_;
     std::string s_;
     std::string lowS_;
     const std::string lastWord_;
     const std::string lowLastWord_;
+    // For the list being searched: it classifies characters as this search
+    // does (its last words' starts hold), and folds them alike.
+    bool lastWordsKnown_ = false;
+    bool foldsAgree_ = false;
     std::vector<Found> found_;
     FoundSet known_;
     // The list whose run of single words filled the list, and every row in

@@ -109,6 +109,11 @@ void FoldedWordList::Assign(const OldestFirst& entries, std::size_t count) {
     slotCapacity_ = SlotCapacityFor(count);
     starts_.assign(1, 0);
     starts_.reserve(slotCapacity_ + 1);
+    groupStarts_.clear();
+    lastWordStart_.clear();
+    lastWordStart_.reserve(count + 64);
+    offerCharacters_.clear();
+    offerCharacters_.reserve(count + 64);
     aliveBits_.clear();
     liveBefore_.clear();
     for (auto& bucket : startingWith_) bucket.clear();
@@ -289,6 +294,7 @@ void FoldedWordList::Append(std::string_view entry) {
     if (TooLongToOffer(entry)) entry = {};
     const Slot s = SlotEnd();
     const std::size_t at = folded_.size();
+    if (s % kLocateGroup == 0) groupStarts_.push_back(static_cast<std::uint32_t>(at));
     original_.append(entry);
     for (char c : entry) {
         const unsigned char low = fold_.Lower(c);
@@ -306,6 +312,7 @@ void FoldedWordList::Append(std::string_view entry) {
     if (live_ == 1) oldest_ = s;
 
     const std::string_view low = std::string_view(folded_).substr(at);
+    AddLastWord(entry, low);
     AddGrams(s, low);
     if (low.empty()) return;
     startingWith_[static_cast<unsigned char>(low[0])].push_back(s);
@@ -321,6 +328,23 @@ void FoldedWordList::Append(std::string_view entry) {
         if (q + 1 < low.size()) once(wordAfterSeparatorPair_[PairOf(low.substr(q))]);
     }
     AddSingleWord(s);
+}
+
+void FoldedWordList::AddLastWord(std::string_view entry, std::string_view low) {
+    std::size_t start = entry.size();
+    while (start > 0 && wordChars_[static_cast<unsigned char>(entry[start - 1])]) --start;
+    lastWordStart_.push_back(static_cast<std::uint16_t>(start));
+    std::uint32_t offer = 0;
+    if (start < entry.size() && entry.front() != ' ') {
+        std::uint32_t before = 0, word = 0;
+        for (std::size_t q = 0; q < start; ++q) before |= CharacterBit(static_cast<unsigned char>(low[q]));
+        for (std::size_t q = start; q < low.size(); ++q) word |= CharacterBit(static_cast<unsigned char>(low[q]));
+        // Only the letters' bits tell for sure that the text before holds
+        // the character.
+        constexpr std::uint32_t kShared = ~std::uint32_t{0} << 26;
+        offer = word & (~before | kShared | CharacterBit(static_cast<unsigned char>(low[start])));
+    }
+    offerCharacters_.push_back(offer);
 }
 
 void FoldedWordList::Kill(Slot s) {

@@ -63,10 +63,38 @@ public:
     // No live entry follows it in the list.
     bool IsLast(Slot s) const { return s == oldest_; }
 
+    // The classification of characters and the folding the copy was built
+    // with: what the per-slot facts below rest on.
+    const std::array<bool, 256>& WordChars() const { return wordChars_; }
+    const CaseFold& Fold() const { return fold_; }
+    // Where the entry's last word begins: after its last non-word character,
+    // 0 for an entry of one word, its length when it ends in a non-word
+    // character. Most offers are this word.
+    std::size_t LastWordStart(Slot s) const { return lastWordStart_[s]; }
+    // A bit per folded character: 'a' to 'z' a bit each, every other
+    // character one of a few shared bits.
+    static std::uint32_t CharacterBit(unsigned char low) {
+        return low >= 'a' && low <= 'z' ? std::uint32_t{1} << (low - 'a') : std::uint32_t{1} << (26 + low % 6);
+    }
+    static bool ExactCharacterBit(unsigned char low) { return low >= 'a' && low <= 'z'; }
+    // The folded characters c whose first occurrence in the entry can lead
+    // to an offer that begins with c: those of the last word that the
+    // text before it lacks, and the last word's first character (a shared
+    // bit for any character of the last word). Zero for entries with a
+    // leading blank, never searched inside, and ones without a last word.
+    // A search for one character, offering only words that begin with it,
+    // reads these instead of the entries.
+    std::uint32_t OfferCharacters(Slot s) const { return offerCharacters_[s]; }
+    const std::uint32_t* OfferCharacters() const { return offerCharacters_.data(); }
+
     // All slots' folded text end to end, and where slot s starts in it: a
     // search for a text inside entries runs over the block at once.
     std::string_view Block() const { return folded_; }
     std::size_t Start(Slot s) const { return starts_[s]; }
+    // Start() of every kLocateGroup-th slot, a short array: finding the slot
+    // of a place in the block reads a few of these and then one group's.
+    static constexpr Slot kLocateGroup = 32;
+    std::size_t GroupStart(Slot group) const { return group < groupStarts_.size() ? groupStarts_[group] : folded_.size(); }
     void Prefetch(Slot s) const {
         __builtin_prefetch(folded_.data() + starts_[s]);
         __builtin_prefetch(original_.data() + starts_[s]);
@@ -172,6 +200,7 @@ private:
     template <typename OldestFirst>
     void Assign(const OldestFirst& entries, std::size_t count);
     void Append(std::string_view entry);
+    void AddLastWord(std::string_view entry, std::string_view low);
     void Kill(Slot s);
     void Pack();
     bool SingleWordOf(std::string_view entry, Slot s, SingleWord& out) const;
@@ -202,6 +231,9 @@ private:
     std::string folded_;
     std::string original_;
     std::vector<std::uint32_t> starts_{0};  // one more than the slots: the end of the last
+    std::vector<std::uint32_t> groupStarts_;
+    std::vector<std::uint16_t> lastWordStart_;
+    std::vector<std::uint32_t> offerCharacters_;
     // Which slots live, 64 a word, and how many live slots precede each
     // word: an entry's position is two reads and a bit count, as the list
     // of thousands of words from the learnt dictionary needs every position.

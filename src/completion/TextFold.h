@@ -50,6 +50,9 @@ public:
     // or npos.
     std::size_t Find(std::string_view text, std::string_view lowNeedle) const;
 
+    // Lowers every character alike.
+    bool SameAs(const CaseFold& other) const { return lower_ == other.lower_; }
+
 private:
     bool SameLower(const char* a, const char* b, std::size_t n) const {
         for (std::size_t i = 0; i < n; ++i)

@@ -335,6 +335,49 @@ TEST(FoldedSearchRandom, EqualsThePlainWalkWhereRunsOfThreeLettersRuleEntriesOut
     }
 }
 
+// A request ending in one character after a separator reads only the
+// entries whose last word can give a word beginning with it. Characters of
+// both cases, of both code pages' upper halves, digits and separators, in
+// entries of several words, so that the character occurs before the last
+// word, in it, at its start, or only in a separator.
+TEST(FoldedSearchRandom, EqualsThePlainWalkForOneCharacterAfterASeparator) {
+    std::mt19937 rng(9090);
+    auto next = [&rng](std::uint32_t n) { return static_cast<std::uint32_t>(rng() % n); };
+    const std::string characters = "aAbBz9_\xC0\xE0\xA8\xB8\xB5\xAA.:( ";
+    auto word = [&](std::size_t maxLen) {
+        std::string w;
+        for (std::size_t i = 0, len = 1 + next(static_cast<std::uint32_t>(maxLen)); i < len; ++i)
+            w += characters[next(static_cast<std::uint32_t>(characters.size()))];
+        return w;
+    };
+    for (win::CodePage cp : {win::CodePage::Cp1252, win::CodePage::Cp1251}) {
+        win::SetACP(cp);
+        InvalidateLetterTable();
+        SelfTeachingDictionary dict;
+        const LearningOptions learning{true, 400};
+        for (int i = 0; i < 400; ++i) dict.Collect(word(9), learning);
+        const std::vector<StringList> units = {test::ListOf({"bz", "Ab9", "\xC0z", "a.b", "_b"})};
+        const StringList fixed;
+        for (int round = 0; round < 60; ++round) {
+            SCOPED_TRACE("round " + std::to_string(round));
+            for (std::uint32_t k = next(20); k-- > 0;) dict.Collect(word(9), learning);
+            RankingOptions options;
+            options.rules.wordsMaxInList = next(2) ? 1 + static_cast<int>(next(8)) : 1000;
+            options.rules.onlyWordsMatching1st = next(4) != 0;
+            options.rules.doNotListWordItself = next(2) == 0;
+            options.rules.doNotSuggestSeparators = next(2) == 0;
+            options.rules.doNotSuggestShorter = static_cast<int>(next(3));
+            options.rules.wholeWordsOnly = next(2) == 0;
+            const char c = characters[next(static_cast<std::uint32_t>(characters.size() - 1))];
+            for (const std::string& request : {"x " + std::string(1, c), word(3) + "." + c, "(" + std::string(1, c)})
+                ExpectSameAsPlainWalk(request, std::as_const(dict).Entries(), std::as_const(dict).FoldedEntries(),
+                                      fixed, units, options);
+        }
+    }
+    win::SetACP(win::CodePage::Cp1252);
+    InvalidateLetterTable();
+}
+
 class FoldedDictionary : public test::DictionaryFolderTest {
 protected:
     Words Suggested(const std::string& request) {
