@@ -255,7 +255,9 @@ TEST_F(LearntEntries, StayThoseOfThePlainListWhateverHappensBetweenRequests) {
                 }
             }
             ASSERT_EQ(dict.Count(), plain.Count());
-            if (next(3) == 0) ASSERT_EQ(std::as_const(dict).Entries().Lines(), plain.Lines());
+            if (next(3) == 0) {
+                ASSERT_EQ(std::as_const(dict).Entries().Lines(), plain.Lines());
+            }
             if (next(8) == 0) {
                 dict.SaveDictionary(folder, next(2) == 0);
                 ASSERT_EQ(ReadFile("Skrivo.dic"), plain.Text());

@@ -278,8 +278,9 @@ TEST(SharedWordsRandom, WordsMadeByEditsAreTheOnesTheyWereMadeFrom) {
                 return std::string_view(s.text).substr(s.rows[i].start, s.rows[i].length);
             };
             for (std::size_t i = 0; i < shared->rows.size(); ++i)
-                if (shared->madeFromIndex[i] != SharedSuggestionWords::kNew)
+                if (shared->madeFromIndex[i] != SharedSuggestionWords::kNew) {
                     ASSERT_EQ(text(*shared, i), text(*from, shared->madeFromIndex[i])) << i;
+                }
         }
         previous = std::move(r);
     }
