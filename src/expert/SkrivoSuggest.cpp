@@ -5,6 +5,7 @@
 #include "bridge/Diagnostics.h"
 #include "bridge/QvNotifier.h"
 #include "completion/FixedDictionary.h"
+#include "completion/KeptSingleWords.h"
 #include "completion/SelfTeachingDictionary.h"
 #include "completion/SmartRanking.h"
 #include "suggest/SuggestWindow.h"
@@ -54,6 +55,11 @@ const FoldedWordList* TSkrivoExpert::UnitWordsFolded(const StringList& words) {
     if (folded.Count() != words.Count() || folded.CodePage() != win::GetACP()) {
         folded.Build(words, win::GetACP());
         FListState->FUnitWordsIndex.Invalidate();
+        // Without OnlyWordsMatching1st, a request the dictionaries leave room
+        // for reads every word of every unit: what it reads of each word is
+        // made with the list, not by the first such key (twenty units of
+        // 5,000 lines: half a millisecond).
+        if (!GetCfg()->OnlyWordsMatching1st) KeptSingleWordsOf(folded).Facts(folded, CaseFold::ForActiveCodePage());
     }
     return &folded;
 }
