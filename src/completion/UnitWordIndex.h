@@ -34,7 +34,6 @@ public:
     // an entry that is not a plain word (the index is then empty).
     bool Build(const std::vector<const FoldedWordList*>& lists);
     bool Usable() const { return usable_; }
-    const std::vector<const FoldedWordList*>& Lists() const { return lists_; }
 
     // Every indexed word whose folded text begins with lowPrefix and is
     // longer than it, in the order the lists would be searched, until visit
