@@ -191,14 +191,9 @@ class LearntEntries : public test::DictionaryFolderTest {};
 // saved file, the accepted word's index and every offered list stay what
 // the plain list gives, whether or not the folded copy is up to date.
 TEST_F(LearntEntries, StayThoseOfThePlainListWhateverHappensBetweenRequests) {
-    std::mt19937 rng(2024);
-    auto next = [&rng](std::uint32_t n) { return static_cast<std::uint32_t>(rng() % n); };
-    const std::string letters = "abAB. :=";
-    auto word = [&](std::uint32_t maxLen) {
-        std::string w;
-        for (std::uint32_t i = 0, n = 1 + next(maxLen); i < n; ++i) w += letters[next(static_cast<std::uint32_t>(letters.size()))];
-        return w;
-    };
+    test::RandomWords random(2024, "abAB. :=");
+    auto next = [&random](std::uint32_t n) { return random.Next(n); };
+    auto word = [&random](std::uint32_t maxLen) { return random.Word(maxLen); };
     for (const bool keepCaseApart : {false, true}) {
         SelfTeachingDictionary dict;
         StringList plain;

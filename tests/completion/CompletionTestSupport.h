@@ -3,9 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
+#include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/Clock.h"
@@ -21,6 +24,26 @@ inline StringList ListOf(const std::vector<std::string>& words) {
     l.Lines() = words;
     return l;
 }
+
+// Random numbers and words over an alphabet from a fixed seed, as the
+// random comparisons with the plain walk draw their lists and requests.
+class RandomWords {
+public:
+    RandomWords(unsigned seed, std::string alphabet) : rng_(seed), alphabet_(std::move(alphabet)) {}
+    // Below n.
+    std::uint32_t Next(std::uint32_t n) { return static_cast<std::uint32_t>(rng_() % n); }
+    // One to maxLen characters of the alphabet.
+    std::string Word(std::size_t maxLen) {
+        std::string w;
+        for (std::size_t i = 0, len = 1 + Next(static_cast<std::uint32_t>(maxLen)); i < len; ++i)
+            w += alphabet_[Next(static_cast<std::uint32_t>(alphabet_.size()))];
+        return w;
+    }
+
+private:
+    std::mt19937 rng_;
+    std::string alphabet_;
+};
 
 // Every test gets its own folder (also the Skrivo home) and a manual clock, so
 // file times are the clock's and nothing leaks between tests.

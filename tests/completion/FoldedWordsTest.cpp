@@ -184,15 +184,9 @@ TEST(FoldedSearchRandom, EqualsThePlainWalkInEveryPhaseWhileWordsAreLearnt) {
 // offer hundreds or thousands of words, the same words in several lists and
 // several spellings, and the learnt dictionary changing between requests.
 TEST(FoldedSearchRandom, EqualsThePlainWalkAtTheOfferedLimits) {
-    std::mt19937 rng(777);
-    auto next = [&rng](std::uint32_t n) { return static_cast<std::uint32_t>(rng() % n); };
-    const std::string letters = "abcAB_1";
-    auto word = [&](std::size_t maxLen) {
-        std::string w;
-        for (std::size_t i = 0, len = 1 + next(static_cast<std::uint32_t>(maxLen)); i < len; ++i)
-            w += letters[next(static_cast<std::uint32_t>(letters.size()))];
-        return w;
-    };
+    test::RandomWords random(777, "abcAB_1");
+    auto next = [&random](std::uint32_t n) { return random.Next(n); };
+    auto word = [&random](std::size_t maxLen) { return random.Word(maxLen); };
     auto entry = [&] {
         switch (next(4)) {
             case 0: return " " + word(7);
@@ -240,15 +234,9 @@ TEST(FoldedSearchRandom, EqualsThePlainWalkAtTheOfferedLimits) {
 // window carries its measures over by that), and a tab or high byte must
 // never go unnoticed.
 TEST(SharedWordsRandom, WordsMadeByEditsAreTheOnesTheyWereMadeFrom) {
-    std::mt19937 rng(99);
-    auto next = [&rng](std::uint32_t n) { return static_cast<std::uint32_t>(rng() % n); };
-    const std::string letters = "abcdAB\xe9";
-    auto word = [&](std::size_t maxLen) {
-        std::string w;
-        for (std::size_t i = 0, len = 1 + next(static_cast<std::uint32_t>(maxLen)); i < len; ++i)
-            w += letters[next(static_cast<std::uint32_t>(letters.size()))];
-        return w;
-    };
+    test::RandomWords random(99, "abcdAB\xe9");
+    auto next = [&random](std::uint32_t n) { return random.Next(n); };
+    auto word = [&random](std::size_t maxLen) { return random.Word(maxLen); };
     SelfTeachingDictionary dict;
     const LearningOptions learning{true, 2500};
     for (int i = 0; i < 2500; ++i) dict.Collect(next(2) ? word(7) : " " + word(7), learning);
@@ -342,15 +330,10 @@ TEST(FoldedSearchRandom, EqualsThePlainWalkWhereRunsOfThreeLettersRuleEntriesOut
 // entries of several words, so that the character occurs before the last
 // word, in it, at its start, or only in a separator.
 TEST(FoldedSearchRandom, EqualsThePlainWalkForOneCharacterAfterASeparator) {
-    std::mt19937 rng(9090);
-    auto next = [&rng](std::uint32_t n) { return static_cast<std::uint32_t>(rng() % n); };
     const std::string characters = "aAbBz9_\xC0\xE0\xA8\xB8\xB5\xAA.:( ";
-    auto word = [&](std::size_t maxLen) {
-        std::string w;
-        for (std::size_t i = 0, len = 1 + next(static_cast<std::uint32_t>(maxLen)); i < len; ++i)
-            w += characters[next(static_cast<std::uint32_t>(characters.size()))];
-        return w;
-    };
+    test::RandomWords random(9090, characters);
+    auto next = [&random](std::uint32_t n) { return random.Next(n); };
+    auto word = [&random](std::size_t maxLen) { return random.Word(maxLen); };
     for (win::CodePage cp : {win::CodePage::Cp1252, win::CodePage::Cp1251}) {
         win::SetACP(cp);
         InvalidateLetterTable();
